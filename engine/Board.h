@@ -1,0 +1,90 @@
+// The wall as the engine sees it: a flat array of 16-bit cell codes with a
+// border four cells wide, the tables of every five-cell line, and the live
+// evaluation (a value per line, two potentials per cell).
+#pragma once
+
+#include "../platform/Types.h"
+
+#include <array>
+#include <vector>
+
+namespace splot {
+
+class Canvas;
+class Random;
+
+// Cell codes; the player codes are the same numbers (Red 0, Blue 1).
+enum CellCode : i16 { kRed = 0, kBlue = 1, kEmpty = 2, kGrease = 3 };
+
+// A potential of 100 in cellScore(0, c) marks an occupied cell; 100 is also a dead line.
+inline constexpr i16 kOccupied = 100;
+inline constexpr i16 kDeadLine = 100;
+
+class Board {
+public:
+    // Derived sizes (N = wallSize).
+    i16 wallSize = 0;
+    i16 rowStride = 0;     // N + 8
+    i16 cellOrigin = 0;    // 3 * rowStride + 3
+    i16 lastCell = 0;      // (N + 8)^2 - 1
+    i16 lineCount = 0;     // 4(N - 2)(N - 4)
+    i16 playableCells = 0; // N^2 less the grease spots
+
+    // Implicit parameters of the engine procedures: the cell acted on and the
+    // code of what lands there (0 Red, 1 Blue, 3 grease spot).
+    i16 currentCell = 0;
+    i16 currentPlayer = 0;
+
+    // Table accessors with the index order of the tables (all 0-based as written).
+    i16& cells(int c) { return cells_[c]; }
+    i16 cells(int c) const { return cells_[c]; }
+    i16& lineCells(int k, int l) { return lineCells_[l * 6 + k]; }         // k 0..5, l 0..lineCount
+    i16 lineCells(int k, int l) const { return lineCells_[l * 6 + k]; }
+    i16& cellLines(int j, int c) { return cellLines_[c * 20 + j]; }        // j 0..19, c 0..lastCell
+    i16 cellLines(int j, int c) const { return cellLines_[c * 20 + j]; }
+    i16& cellLineCount(int c) { return cellLineCount_[c]; }
+    i16 cellLineCount(int c) const { return cellLineCount_[c]; }
+    i16& lineValue(int l) { return lineValue_[l]; }
+    i16 lineValue(int l) const { return lineValue_[l]; }
+    i16& cellScore(int p, int c) { return cellScore_[c * 2 + p]; }         // p 0 Red, 1 Blue
+    i16 cellScore(int p, int c) const { return cellScore_[c * 2 + p]; }
+    i16 neighbourOffset(int k) const { return neighbourOffset_[k]; }       // k 1..32
+    i16 playerSign(int p) const { return playerSign_[p]; }                 // p 0..3
+
+    // Coordinates: column and row 1..N, column first.
+    int index(int column, int row) const { return cellOrigin + column + row * rowStride; }
+    void columnRow(int index, int& column, int& row) const;
+
+    // The board steps of the new-game setup for a wall of N cells (5 <= N):
+    // sizes, player signs, fresh zero-filled tables, the line and neighbour
+    // tables, and every cell (border included) empty.
+    void newGame(int N);
+
+    void Init_Feldzeiger();
+    void Init_Feldoffset();
+
+    // Enters what landed on currentCell (already written to cells, its two
+    // potentials already 100) into the line values and the potentials around it.
+    void Zug_Auswertung();
+
+    // Scatters the grease spots of a new game and paints each as five yellow
+    // drops on the wall's canvas (cellSize and innerSize in the canvas's units).
+    // Leaves currentPlayer at 3.
+    void Fettflecken(Random& random, Canvas& wall, int cellSize, int innerSize);
+
+private:
+    std::vector<i16> cells_, lineCells_, cellLines_, cellLineCount_, lineValue_, cellScore_;
+    std::array<i16, 33> neighbourOffset_{};
+    std::array<i16, 4> playerSign_{};
+};
+
+// Small integer helpers shared with the input code.
+inline void inc(i16& v) { v = static_cast<i16>(v + 1); }
+inline int Max(int a, int b) { return b < a ? a : b; }
+inline int Min(int a, int b) { return a < b ? a : b; }
+
+// Rounds to the nearest integer, halves to the even neighbour, as the game
+// does wherever it rounds a real number.
+int roundHalfEven(double v);
+
+} // namespace splot

@@ -1,0 +1,39 @@
+// The computer's one-move-ahead search, also used for hints, with its draw offer.
+#pragma once
+
+#include "Board.h"
+
+namespace splot {
+
+class Random;
+class Questions;
+
+// What happens when the human accepts the draw the search offers: the draw
+// sequence, the comment, the end of the game. The game flow implements it.
+class DrawOfferSink {
+public:
+    virtual ~DrawOfferSink() = default;
+    virtual void drawAccepted() = 0;
+};
+
+class Search {
+public:
+    Search(Random& random, Questions& questions, DrawOfferSink& sink)
+        : random_(random), questions_(questions), sink_(sink) {}
+
+    i16 gameLevel = 0;          // 0 very easy .. 3 expert, taken at each new game
+    bool hintMode = false;      // True only while a hint search runs
+    i16 drawOfferCounter = 0;   // 0 at each new game; 3 asks; -5 after a No
+
+    // Chooses a cell for board.currentPlayer (0 Red, 1 Blue) into column/row.
+    // Returns false when the human accepted a draw: no cell is chosen then.
+    // Overwrites board.currentCell with each cell it scans.
+    bool Feld_Suche(Board& board, i16 moveCount, i16& column, i16& row);
+
+private:
+    Random& random_;
+    Questions& questions_;
+    DrawOfferSink& sink_;
+};
+
+} // namespace splot
