@@ -1,0 +1,152 @@
+// Every picture and every painter frame renders from its SVG source at 1x and 2x: present, of the
+// right size, not empty and not fully transparent. Also writes a contact sheet of all of them.
+#include "assets/Pictures.h"
+
+#include <QColor>
+#include <QFile>
+#include <QFont>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QtTest>
+
+using namespace splot::pictures;
+
+namespace {
+
+// Number of pixels with any opacity at all.
+int visiblePixels(const QImage& image)
+{
+    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+    int count = 0;
+    for (int y = 0; y < argb.height(); ++y) {
+        const QRgb* line = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
+        for (int x = 0; x < argb.width(); ++x) {
+            if (qAlpha(line[x]) > 0)
+                ++count;
+        }
+    }
+    return count;
+}
+
+void checkPixmap(const QPixmap& pm, QSize logical, qreal dpr, const QString& what)
+{
+    QVERIFY2(!pm.isNull(), qPrintable(what + " is missing"));
+    QCOMPARE(pm.devicePixelRatio(), dpr);
+    QCOMPARE(pm.size(), logical * dpr);
+    QCOMPARE(pm.deviceIndependentSize().toSize(), logical);
+    const int visible = visiblePixels(pm.toImage());
+    QVERIFY2(visible > 0, qPrintable(what + " is fully transparent"));
+}
+
+} // namespace
+
+class TestPictures : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyPictureRendersAtBothScales_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<qreal>("dpr");
+        for (Picture p : allPictures) {
+            for (qreal dpr : {1.0, 2.0}) {
+                QTest::addRow("%s@%gx", qPrintable(name(p)), dpr) << static_cast<int>(p) << dpr;
+            }
+        }
+    }
+
+    void everyPictureRendersAtBothScales()
+    {
+        QFETCH(int, index);
+        QFETCH(qreal, dpr);
+        const auto p = static_cast<Picture>(index);
+        QVERIFY2(QFile::exists(resourcePath(p)), qPrintable(resourcePath(p)));
+        checkPixmap(pixmap(p, dpr), logicalSize(p), dpr, name(p));
+    }
+
+    void picturesHaveTheirLayoutSizes()
+    {
+        QCOMPARE(logicalSize(Picture::Booth), QSize(543, 345));
+        QCOMPARE(logicalSize(Picture::Title), QSize(466, 56));
+        QCOMPARE(logicalSize(Picture::Side), QSize(80, 216));
+        for (Picture p : {Picture::StartButton, Picture::StartButtonPressed, Picture::EndButton,
+                          Picture::EndButtonPressed, Picture::HintButton, Picture::HintButtonPressed})
+            QCOMPARE(logicalSize(p), QSize(36, 36));
+        for (Picture p : {Picture::PluminNeutral, Picture::PluminPlus, Picture::PluminMinus})
+            QCOMPARE(logicalSize(p), QSize(20, 20));
+        QCOMPARE(logicalSize(Picture::Pump0), QSize(32, 32));
+        QCOMPARE(logicalSize(Picture::Pump1), QSize(32, 32));
+    }
+
+    void everyCharacterFrameRendersAtBothScales()
+    {
+        for (int frame = 0; frame < characterFrameCount; ++frame) {
+            for (qreal dpr : {1.0, 2.0}) {
+                checkPixmap(characterFrame(frame, dpr), characterSize, dpr,
+                            QStringLiteral("character frame %1 at %2x").arg(frame).arg(dpr));
+            }
+        }
+    }
+
+    void framesOutsideTheStoreAreNull()
+    {
+        QVERIFY(characterFrame(-1, 1).isNull());
+        QVERIFY(characterFrame(characterFrameCount, 1).isNull());
+    }
+
+    void appIconHasSeveralSizes()
+    {
+        const QIcon icon = appIcon();
+        QVERIFY(!icon.isNull());
+        QVERIFY(icon.availableSizes().contains(QSize(32, 32)));
+        QVERIFY(icon.availableSizes().contains(QSize(256, 256)));
+        QVERIFY(visiblePixels(icon.pixmap(QSize(48, 48)).toImage()) > 0);
+        QVERIFY(QFile::exists(QStringLiteral(":/icons/splotchery.svg")));
+    }
+
+    // Not a check: a sheet of every picture at 1x and 2x for people to look at.
+    void writesContactSheet()
+    {
+        const int margin = 12;
+        QImage sheet(1700, 1500, QImage::Format_ARGB32_Premultiplied);
+        sheet.fill(QColor(0, 128, 0));
+        QPainter painter(&sheet);
+        painter.setPen(Qt::white);
+        QFont font = painter.font();
+        font.setPixelSize(11);
+        painter.setFont(font);
+        int x = margin;
+        int y = margin;
+        int rowHeight = 0;
+        auto place = [&](const QPixmap& pm, const QString& label) {
+            const QSize s = pm.size(); // device pixels: the 2x pictures come out twice as large
+            if (x + s.width() + margin > sheet.width()) {
+                x = margin;
+                y += rowHeight + margin + 14;
+                rowHeight = 0;
+            }
+            QPixmap copy = pm;
+            copy.setDevicePixelRatio(1);
+            painter.drawPixmap(x, y, copy);
+            painter.drawText(x, y + s.height() + 12, label);
+            x += std::max(s.width(), 60) + margin;
+            rowHeight = std::max(rowHeight, s.height());
+        };
+        for (qreal dpr : {1.0, 2.0}) {
+            for (Picture p : allPictures)
+                place(pixmap(p, dpr), QStringLiteral("%1 %2x").arg(name(p)).arg(dpr));
+            for (int frame = 0; frame < characterFrameCount; ++frame)
+                place(characterFrame(frame, dpr), QStringLiteral("f%1 %2x").arg(frame).arg(dpr));
+            x = margin;
+            y += rowHeight + margin + 14;
+            rowHeight = 0;
+        }
+        painter.end();
+        sheet = sheet.copy(0, 0, sheet.width(), std::min(sheet.height(), y + margin));
+        QVERIFY(sheet.save(QStringLiteral(SPLOT_CONTACT_SHEET)));
+    }
+};
+
+QTEST_MAIN(TestPictures)
+#include "TestPictures.moc"
