@@ -20,6 +20,12 @@ enum CellCode : i16 { kRed = 0, kBlue = 1, kEmpty = 2, kGrease = 3 };
 inline constexpr i16 kOccupied = 100;
 inline constexpr i16 kDeadLine = 100;
 
+// The wall sizes the board tables can be built for: at least five cells per
+// side for a line to fit, and small enough for every table entry to fit 16 bits.
+// newGame throws std::invalid_argument outside this range.
+inline constexpr int kMinWallSize = 5;
+inline constexpr int kMaxWallSize = 90;
+
 class Board {
 public:
     // Derived sizes (N = wallSize).

@@ -26,7 +26,9 @@ public:
     i16 drawOfferCounter = 0;   // 0 at each new game; 3 asks; -5 after a No
 
     // Chooses a cell for board.currentPlayer (0 Red, 1 Blue) into column/row.
-    // Returns false when the human accepted a draw: no cell is chosen then.
+    // Returns false when no cell is chosen: the human accepted the draw offered
+    // (drawAccepted() has run), or the wall holds no empty cell at all.
+    // column and row are left as they were then.
     // Overwrites board.currentCell with each cell it scans.
     bool Feld_Suche(Board& board, i16 moveCount, i16& column, i16& row);
 
