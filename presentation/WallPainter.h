@@ -1,0 +1,68 @@
+// The wall's drawing procedures and its screen geometry: grid, cursor, splots,
+// splatter and the winning line, drawn through the wall's Canvas in its own
+// units (twips: an interior 4300 units wide at the design size). Plain C++.
+#pragma once
+
+#include "../platform/WallDrawing.h"
+
+#include <functional>
+#include <string>
+
+namespace splot {
+
+class Board;
+class Clock;
+class Random;
+class Sound;
+struct GameSettings;
+struct GameState;
+
+class WallPainter final : public WallDrawing {
+public:
+    WallPainter(Canvas& wall, Board& board, GameState& state, GameSettings& settings,
+                Random& random, Sound& sound, Clock& clock);
+
+    void Zeichne_Raster() override;
+    void Zeichne_Cursor(int colour) override;
+    void Zeichne_Klecks(int column, int row) override;
+    void Zeichne_Spritzer(int column, int row) override;
+    void Zeichne_Siegeslinie(int line) override;
+
+    int cellSize() const override { return cellSize_; }
+    int cellInset() const override { return cellInset_; }
+    int innerSize() const override { return innerSize_; }
+
+    Canvas& canvas() override { return wall_; }
+
+    // Point to cell: column Int(x / cellSize) + 1, row Int(y / cellSize) + 1.
+    // Both 0 while no geometry has been computed yet.
+    void pointToCell(double x, double y, int& column, int& row) const;
+
+    // A sentence for screen readers: the cursor cell and what it holds
+    // ("Column 4, row 5: empty", "...: Tulla's red splot", "...: grease spot").
+    std::string cursorDescription() const;
+
+    // Called with cursorDescription() after the cursor is drawn (colour 2),
+    // after a splot lands and after the grid is drawn, so that the window can
+    // pass it on to the wall's accessible description.
+    void setCursorListener(std::function<void(const std::string&)> listener);
+
+private:
+    void setPaintColour(int column, int row);
+    int randomOffset();
+    void announce();
+
+    Canvas& wall_;
+    Board& board_;
+    GameState& state_;
+    GameSettings& settings_;
+    Random& random_;
+    Sound& sound_;
+    Clock& clock_;
+    short cellSize_ = 0;
+    short cellInset_ = 0;
+    short innerSize_ = 0;
+    std::function<void(const std::string&)> listener_;
+};
+
+} // namespace splot

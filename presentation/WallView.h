@@ -1,0 +1,94 @@
+// The wall `Bild`: a persistent drawing surface in twips (15 to a logical
+// pixel) kept in a backing image at the screen's device pixel ratio. Every
+// drawing operation since the last cls() is remembered, so the picture is
+// redrawn sharply when the screen's pixel ratio or the widget's size changes.
+#pragma once
+
+#include "../platform/Canvas.h"
+
+#include <QImage>
+#include <QWidget>
+
+#include <vector>
+
+namespace splot {
+
+class WallView : public QWidget, public Canvas {
+    Q_OBJECT
+public:
+    explicit WallView(QWidget* parent = nullptr);
+
+    // Canvas, in twips.
+    void setForeColor(int qbIndex) override;
+    void setFillColor(int qbIndex) override;
+    void setFillStyle(int style) override;
+    void setDrawWidth(int pixels) override;
+    void setDrawStyle(int style) override;
+    double scaleWidth() const override;   // logical width x 15
+    void cls() override;
+    void line(double x1, double y1, double x2, double y2) override;
+    void box(double x1, double y1, double x2, double y2, bool filled) override;
+    void circle(double cx, double cy, double radius) override;
+
+    // The backing image (device pixels; its devicePixelRatio is set).
+    QImage image() const;
+    // The image pixel that holds the wall point (x, y) in twips.
+    QPoint imagePixel(double x, double y) const;
+    // The ratio the backing image is kept at: the screen's, or a fixed one.
+    qreal pixelRatio() const;
+    // Keeps the backing image at a fixed ratio (tests); 0 follows the screen again.
+    void setPixelRatioOverride(qreal ratio);
+    // The number of drawing operations remembered since the last cls().
+    int operationCount() const { return static_cast<int>(ops_.size()); }
+
+    // The accessible description: the cursor cell and what it holds. Screen
+    // readers are told when it changes.
+    void setCursorDescription(const QString& text);
+
+    // Classic key code of a Qt key: Home 36, End 35, PageUp 33, PageDown 34,
+    // Left 37, Up 38, Right 39, Down 40, Enter 13, Space 32, letters and digits
+    // their own codes, F1..F12 112..123; 0 for keys without one.
+    static int classicKeyCode(int qtKey);
+
+    QSize sizeHint() const override;
+
+signals:
+    // Any mouse button pressed on the wall, at (x, y) in twips.
+    void mousePressed(double x, double y);
+    // A key pressed while the wall has the focus, as a classic key code.
+    void keyPressed(int keyCode);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    struct PenState {
+        int foreColor = 0;
+        int fillColor = 0;
+        int fillStyle = Transparent;
+        int drawWidth = 1;
+        int drawStyle = SolidPen;
+    };
+    enum class OpKind { Line, Box, FilledBox, Circle };
+    struct Op {
+        OpKind kind;
+        double a, b, c, d;
+        PenState pen;
+    };
+
+    void record(OpKind kind, double a, double b, double c, double d);
+    void paintOp(const Op& op);
+    void ensureImage();
+    void rebuildImage();
+    QRect dirtyRect(const Op& op) const;
+
+    PenState pen_;
+    std::vector<Op> ops_;
+    QImage image_;
+    qreal ratioOverride_ = 0;
+};
+
+} // namespace splot
