@@ -1,0 +1,190 @@
+#!/usr/bin/env bash
+# Checks Splotchery's desktop integration, installation and Debian package for one build folder.
+#
+#   tools/check-install.sh build/release
+#
+# 1. builds what installing needs (the game and the rendered icons), if it is not built yet;
+# 2. installs into a temporary prefix and checks that every file is there and sound;
+# 3. validates the installed desktop entry and AppStream metadata (errors and warnings fail);
+# 4. builds the Debian package with CPack and checks its fields, dependencies and contents.
+# Needs desktop-file-utils, appstream, dpkg-dev and file. Exits non-zero on any failure.
+set -euo pipefail
+
+if [ $# -ne 1 ] || [ ! -f "$1/CMakeCache.txt" ]; then
+    echo "usage: $0 <configured build folder>" >&2
+    exit 2
+fi
+build=$(cd "$1" && pwd)
+app_id=io.github.splotchery.Splotchery
+icon_sizes=(16 24 32 48 64 128 256)
+
+failures=0
+fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
+pass() { echo "ok:   $*"; }
+need() { command -v "$1" >/dev/null || { echo "check-install: '$1' is missing (package $2)" >&2; exit 2; }; }
+need desktop-file-validate desktop-file-utils
+need appstreamcli appstream
+need dpkg-deb dpkg
+need dpkg-shlibdeps dpkg-dev
+need file file
+need readelf binutils
+
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+[ -n "$version" ] || { echo "check-install: no project version in $build/CMakeCache.txt" >&2; exit 2; }
+source_dir=$(sed -n 's/^CMAKE_HOME_DIRECTORY:INTERNAL=//p' "$build/CMakeCache.txt")
+
+echo "-- building the game and its icons"
+cmake --build "$build" --target splotchery splot_icons >"$tmp/build.log" 2>&1 \
+    || { tail -30 "$tmp/build.log" >&2; echo "check-install: the build failed" >&2; exit 1; }
+
+# The files of an installation, relative to its prefix.
+expected=(
+    bin/splotchery
+    share/doc/splotchery/readme.txt
+    share/doc/splotchery/LICENSE
+    share/doc/splotchery/copyright
+    share/man/man6/splotchery.6
+    "share/applications/$app_id.desktop"
+    "share/metainfo/$app_id.metainfo.xml"
+    "share/icons/hicolor/scalable/apps/$app_id.svg"
+)
+for s in "${icon_sizes[@]}"; do expected+=("share/icons/hicolor/${s}x${s}/apps/$app_id.png"); done
+
+echo "-- installing into a temporary prefix"
+root="$tmp/root"
+prefix="$root/usr"
+if cmake --install "$build" --prefix "$prefix" >"$tmp/install.log" 2>&1; then
+    pass "cmake --install --prefix <tmp>/usr"
+else
+    cat "$tmp/install.log" >&2
+    fail "cmake --install"
+fi
+for f in "${expected[@]}"; do
+    if [ -s "$prefix/$f" ]; then pass "installed $f"; else fail "not installed (or empty): $f"; fi
+done
+if [ ! -f "$source_dir/docs/readme.txt" ]; then
+    echo "      (docs/readme.txt does not exist in the source tree yet)" >&2
+fi
+
+bin="$prefix/bin/splotchery"
+if [ -f "$bin" ]; then
+    [ -x "$bin" ] && file -b "$bin" | grep -q '^ELF .*executable' \
+        && pass "bin/splotchery is an executable" || fail "bin/splotchery is not an ELF executable"
+    if readelf -d "$bin" | grep -q -E '\((RPATH|RUNPATH)\)'; then
+        fail "bin/splotchery keeps a build RPATH"
+    fi
+fi
+for s in "${icon_sizes[@]}"; do
+    png="$prefix/share/icons/hicolor/${s}x${s}/apps/$app_id.png"
+    [ -f "$png" ] || continue
+    if file -b "$png" | grep -q "^PNG image data, $s x $s,"; then pass "icon ${s}x${s} is a ${s}x${s} PNG"
+    else fail "icon ${s}x${s}: $(file -b "$png")"; fi
+done
+svg="$prefix/share/icons/hicolor/scalable/apps/$app_id.svg"
+if [ -f "$svg" ]; then
+    file -b "$svg" | grep -q 'SVG' && pass "scalable icon is SVG" || fail "scalable icon: $(file -b "$svg")"
+fi
+
+man="$prefix/share/man/man6/splotchery.6"
+if [ -f "$man" ]; then
+    if grep -q "^\.TH SPLOTCHERY 6 .*$version" "$man"; then pass "man page heading names section 6 and $version"
+    else fail "man page heading: $(grep -m1 '^\.TH' "$man" || echo none)"; fi
+    if command -v groff >/dev/null; then
+        msgs=$(LC_ALL=C.UTF-8 groff -man -Tutf8 -ww -z "$man" 2>&1 || true)
+        [ -z "$msgs" ] && pass "man page formats without warnings" || fail "man page: $msgs"
+    fi
+fi
+
+echo "-- desktop entry and AppStream metadata"
+desktop="$prefix/share/applications/$app_id.desktop"
+if [ -f "$desktop" ]; then
+    out=$(desktop-file-validate "$desktop" 2>&1) && rc=0 || rc=$?
+    [ -n "$out" ] && echo "$out"
+    if [ $rc -eq 0 ] && ! grep -q -E ': (error|warning): ' <<<"$out"; then pass "desktop-file-validate"
+    else fail "desktop-file-validate reports errors or warnings"; fi
+    for kv in "Exec=splotchery" "Icon=$app_id" "Categories=Game;BoardGame;"; do
+        grep -qx "$kv" "$desktop" && pass "desktop entry has $kv" || fail "desktop entry lacks $kv"
+    done
+fi
+metainfo="$prefix/share/metainfo/$app_id.metainfo.xml"
+if [ -f "$metainfo" ]; then
+    out=$(appstreamcli validate --no-net --explain "$metainfo" 2>&1) && rc=0 || rc=$?
+    echo "$out" | grep -E '^[EWIP]: ' || true
+    if [ $rc -eq 0 ] && ! grep -q -E '^(E|W): ' <<<"$out"; then pass "appstreamcli validate --no-net"
+    else fail "appstreamcli validate reports errors or warnings"; fi
+    # The whole tree: the metadata finds its desktop entry and its icons.
+    out=$(appstreamcli validate-tree --no-net "$root" 2>&1) && rc=0 || rc=$?
+    if [ $rc -eq 0 ] && ! grep -q -E '^(E|W): ' <<<"$out"; then pass "appstreamcli validate-tree"
+    else echo "$out"; fail "appstreamcli validate-tree reports errors or warnings"; fi
+    for pattern in "<id>$app_id</id>" "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" \
+                   "<release version=\"$version\" date=\"[0-9]{4}-[0-9]{2}-[0-9]{2}\"" \
+                   "<content_rating type=\"oars-" "<project_license>GPL-3.0-or-later</project_license>" \
+                   "<category>BoardGame</category>"; do
+        grep -q -E "$pattern" "$metainfo" && pass "metainfo has $pattern" || fail "metainfo lacks $pattern"
+    done
+fi
+
+echo "-- Debian package"
+packages="$build/packages"
+rm -f "$packages"/splotchery_*.deb
+if (cd "$build" && cpack -G DEB -B "$packages") >"$tmp/cpack.log" 2>&1; then
+    pass "cpack -G DEB"
+else
+    cat "$tmp/cpack.log" >&2
+    fail "cpack -G DEB"
+fi
+deb=$(ls "$packages"/splotchery_*.deb 2>/dev/null | head -1 || true)
+if [ -n "$deb" ]; then
+    echo "      $deb"
+    info=$(dpkg-deb --info "$deb")
+    field() { dpkg-deb --field "$deb" "$1"; }
+    [ "$(field Package)" = splotchery ] && pass "Package: splotchery" || fail "Package: $(field Package)"
+    [ "$(field Version)" = "$version-1" ] && pass "Version: $version-1" || fail "Version: $(field Version)"
+    [ "$(field Section)" = games ] && pass "Section: games" || fail "Section: $(field Section)"
+    [ "$(field Architecture)" = "$(dpkg --print-architecture)" ] && pass "Architecture: $(field Architecture)" \
+        || fail "Architecture: $(field Architecture)"
+    [ -n "$(field Maintainer)" ] && pass "Maintainer: $(field Maintainer)" || fail "no Maintainer"
+    grep -q '^ Description: .\+' <<<"$info" && grep -q '^  [A-Za-z]' <<<"$info" \
+        && pass "a summary and a long description" || fail "the description is missing or has no long part"
+    depends=$(field Depends)
+    echo "      Depends: $depends"
+    has_dep() { tr ',' '\n' <<<"$depends" | sed 's/^ *//; s/[ (|].*//' | grep -qx "$1"; }
+    wanted=(libqt6widgets6 libqt6svg6)
+    # Every library the game links to directly must come from a package the package depends on.
+    if [ -f "$bin" ]; then
+        while read -r lib; do
+            path=$(ldconfig -p | awk -v l="$lib" '$1 == l && /x86-64|x32|64bit|AArch64/ { print $NF; exit }')
+            [ -n "$path" ] || path=$(ldconfig -p | awk -v l="$lib" '$1 == l { print $NF; exit }')
+            [ -n "$path" ] || { fail "cannot find $lib"; continue; }
+            owner=$(dpkg -S "$(readlink -f "$path")" 2>/dev/null | head -1 | cut -d: -f1 || true)
+            [ -n "$owner" ] || owner=$(dpkg -S "$path" 2>/dev/null | head -1 | cut -d: -f1 || true)
+            [ -n "$owner" ] && wanted+=("$owner") || fail "no package owns $lib"
+        done < <(readelf -d "$bin" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p')
+    fi
+    for p in $(printf '%s\n' "${wanted[@]}" | sort -u); do
+        has_dep "$p" && pass "depends on $p" || fail "does not depend on $p"
+    done
+    contents=$(dpkg-deb --contents "$deb")
+    for f in "${expected[@]}"; do
+        grep -q -E " \./usr/$f\$" <<<"$contents" && pass "package holds /usr/$f" || fail "package lacks /usr/$f"
+    done
+    if grep -v -q -E '^[-dl]r[-w]x?r-x?r-x? root/root ' <<<"$contents"; then
+        grep -v -E '^[-dl]r[-w]x?r-x?r-x? root/root ' <<<"$contents" >&2
+        fail "files in the package not owned by root or not world-readable"
+    else
+        pass "every file is root's and world-readable"
+    fi
+    grep -q -E '^-rwxr-xr-x root/root .* \./usr/bin/splotchery$' <<<"$contents" \
+        && pass "/usr/bin/splotchery is executable" || fail "/usr/bin/splotchery is not -rwxr-xr-x"
+else
+    fail "no splotchery_*.deb in $packages"
+fi
+
+if [ "$failures" -ne 0 ]; then
+    echo "check-install: $failures check(s) failed" >&2
+    exit 1
+fi
+echo "check-install: all checks passed"
