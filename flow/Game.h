@@ -35,6 +35,17 @@ struct GameState {
 // middle of a move: the move unwinds and nothing more is drawn.
 struct GameAbandoned {};
 
+// The program's title, as the failure report shows it.
+inline constexpr const char* kProgramTitle = "Splotchery";
+
+// v minus the largest integer not above v: in [0, 1) for every v.
+double Frac(double v);
+
+// The text of the failure report: "Error 1: " newline, the description,
+// newline, two tabs, "occurred at line 0", newline, "in Splotchery: Feld_Auswahl".
+std::string failureReportText(int number, const std::string& description, int line,
+                              const std::string& procedure);
+
 class Game final : public DrawOfferSink {
 public:
     Game(GameSettings& settings, Clock& clock, Random& random, Sound& sound,
@@ -57,23 +68,35 @@ public:
     // guard with the given procedure name.
     void command(const char* procedure, std::function<void()> action);
     bool busy() const { return busyDepth_ > 0; }
+    // Commands held until the work in progress is over.
+    std::size_t heldCommands() const { return pending_.size(); }
 
     // Ends all work at the next wait or doEvents (the window is closing).
     void abandon();
     bool abandoned() const { return abandoned_; }
 
-    // Game controller.
+    // Game controller. Start_click, Zug_Rot, Feld_Auswahl, Zug_Ausfuehren,
+    // Tip_click, Sequenz and Geschwaetz are commands: held while other work is
+    // in progress, guarded against failures.
     void Start_click();
+    // The restart after changed settings: a new game without the question.
+    void restartWithoutAsking();
     void Zug_Rot();
-    // Move execution.
+    // Move execution. Feld_Auswahl plays the cell for the side to move as a
+    // click on it would (wall input off, cursor moved, reply, input on again);
+    // outside a running game, or off the wall, it does nothing.
     void Feld_Auswahl(int x, int y);
     void Zug_Ausfuehren(int x, int y);
     // Board input; keys by their classic key codes (13 Enter, 32 Space,
-    // 33..40 paging and arrows), clicks in the wall's units.
+    // 33..40 paging and arrows), clicks in the wall's units. The wall's input
+    // only counts while the wall is enabled and no other work is in progress.
     void Bild_KeyDown(int keyCode);
     void Bild_MouseDown(double x, double y);
+    // The hint; does nothing outside a running game.
     void Tip_click();
     // Asks "Really end the game?"; true when the user said Yes (the caller closes the window).
+    // The question comes at once, also in the middle of a move: closing the
+    // window then abandons the move at its next wait.
     bool Ende_click();
     // Sequences and chatter.
     void Sequenz(int n);
@@ -83,7 +106,42 @@ public:
     void drawAccepted() override;
 
 private:
-    // (filled in by the game flow)
+    struct Busy;
+
+    // The failure guard: runs the action; an unexpected exception is reported
+    // (Abort, Retry, Ignore); Retry runs the action again.
+    void guarded(const char* procedure, const std::function<void()>& action);
+    void runHeldCommands();
+    void wallInput(const char* procedure, std::function<void()> action);
+    void recoverAfterFailure();
+
+    // The procedures themselves (the public ones above are their guarded doors).
+    void runStart();
+    void Init_Neues_Spiel();
+    void runZugRot();
+    void runFeldAuswahl(int x, int y);
+    void runZugAusfuehren(int x, int y);
+    void handOver();
+    void gameEnd();
+    void runKeyDown(int keyCode);
+    void runMouseDown(double x, double y);
+    void runTip();
+    void runSequenz(int n);
+    void runGeschwaetz();
+    void chatter();
+
+    // The platform, as the procedures use it.
+    WallDrawing& wall();
+    double mark();
+    void waitUntil(double deadline);
+    void pause(double seconds);
+    void events();
+    void checkAbandoned() const;
+    bool soundOn() const { return settings_.soundOn == 1; }
+    void playSound(const std::string& fileName);
+    void showFrame(int who, int frame);
+    bool onWall(int x, int y) const;
+
     GameSettings& settings_;
     Clock& clock_;
     Random& random_;
@@ -95,6 +153,8 @@ private:
     GameState state_;
     Search search_;
     int busyDepth_ = 0;
+    int guardDepth_ = 0;
+    bool draining_ = false;
     bool abandoned_ = false;
     std::deque<std::pair<const char*, std::function<void()>>> pending_;
 };

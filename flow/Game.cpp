@@ -1,0 +1,496 @@
+// The game controller: starting a game, the computer's move, the hand-over of
+// the turn, the end of a game; the doors through which every command comes in
+// (held while other work runs, guarded against failures).
+#include "Game.h"
+
+#include "../platform/Clock.h"
+#include "../platform/Questions.h"
+#include "../platform/Random.h"
+#include "../platform/Scene.h"
+#include "../platform/Sound.h"
+#include "../platform/WallDrawing.h"
+
+#include <algorithm>
+#include <cmath>
+#include <new>
+#include <stdexcept>
+
+namespace splot {
+
+// Marks work in progress (a start, a move, a sequence) for as long as it runs,
+// also when it unwinds through an exception.
+struct Game::Busy {
+    explicit Busy(Game& game) : game_(game) { ++game_.busyDepth_; }
+    ~Busy() { --game_.busyDepth_; }
+    Busy(const Busy&) = delete;
+    Busy& operator=(const Busy&) = delete;
+    Game& game_;
+};
+
+double Frac(double v)
+{
+    return v - std::floor(v);
+}
+
+std::string failureReportText(int number, const std::string& description, int line,
+                              const std::string& procedure)
+{
+    return "Error " + std::to_string(number) + ": \n" + description + "\n\t\toccurred at line "
+        + std::to_string(line) + "\nin " + kProgramTitle + ": " + procedure;
+}
+
+Game::Game(GameSettings& settings, Clock& clock, Random& random, Sound& sound,
+           Questions& questions, Scene& scene)
+    : settings_(settings), clock_(clock), random_(random), sound_(sound), questions_(questions),
+      scene_(scene), search_(random, questions, *this)
+{
+}
+
+// ---------------------------------------------------------------------------
+// Commands, the failure guard and abandoning
+
+void Game::command(const char* procedure, std::function<void()> action)
+{
+    if (abandoned_ || !action)
+        return;
+    if (busy()) {
+        pending_.emplace_back(procedure, std::move(action));
+        return;
+    }
+    guarded(procedure, action);
+    runHeldCommands();
+}
+
+void Game::runHeldCommands()
+{
+    // A command run from here may itself end with this call: the loop below
+    // goes on with whatever it left.
+    if (draining_)
+        return;
+    draining_ = true;
+    struct Reset {
+        bool& flag;
+        ~Reset() { flag = false; }
+    } reset{draining_};
+    while (!busy() && !abandoned_ && !pending_.empty()) {
+        auto held = std::move(pending_.front());
+        pending_.pop_front();
+        guarded(held.first, held.second);
+    }
+}
+
+void Game::wallInput(const char* procedure, std::function<void()> action)
+{
+    // A disabled wall takes no input: during a move, after a decided game and
+    // before the first one. Input that slips through anyway is dropped, never held.
+    if (abandoned_ || busy() || !state_.boardExists || !scene_.wallEnabled())
+        return;
+    guarded(procedure, action);
+    runHeldCommands();
+}
+
+void Game::guarded(const char* procedure, const std::function<void()>& action)
+{
+    ++guardDepth_;
+    struct Leave {
+        int& depth;
+        ~Leave() { --depth; }
+    } leave{guardDepth_};
+
+    for (;;) {
+        // C++ has no statement numbers: the report names the procedure and
+        // gives line 0. The number follows the classic run-time error codes
+        // where one fits (7 out of memory, 9 subscript out of range,
+        // 6 overflow, 5 invalid argument), 1 for every other failure.
+        int number = 1;
+        std::string description;
+        try {
+            action();
+            return;
+        } catch (const GameAbandoned&) {
+            // Unwinds the whole stack of work; the outermost guard swallows it.
+            if (guardDepth_ > 1)
+                throw;
+            return;
+        } catch (const std::bad_alloc&) {
+            number = 7;
+            description = "Out of memory";
+        } catch (const std::out_of_range& e) {
+            number = 9;
+            description = e.what();
+        } catch (const std::overflow_error& e) {
+            number = 6;
+            description = e.what();
+        } catch (const std::invalid_argument& e) {
+            number = 5;
+            description = e.what();
+        } catch (const std::exception& e) {
+            description = e.what();
+        } catch (...) {
+            description = "Unknown failure";
+        }
+
+        if (abandoned_) {
+            if (guardDepth_ > 1)
+                throw GameAbandoned{};
+            return;
+        }
+        search_.hintMode = false;
+        scene_.setPointer(Scene::Pointer::Normal);
+        const auto choice = questions_.reportError(std::string(kProgramTitle) + " Error",
+                                                   failureReportText(number, description, 0, procedure));
+        if (choice != Questions::ErrorChoice::Retry) {
+            recoverAfterFailure();
+            return;
+        }
+    }
+}
+
+void Game::recoverAfterFailure()
+{
+    // A move that failed half-way left the wall's input off; a game still
+    // running must not stay locked until the next start.
+    if (!busy() && state_.boardExists && state_.gameRunning && state_.gameOver == kFalse)
+        scene_.setWallEnabled(true);
+}
+
+void Game::abandon()
+{
+    abandoned_ = true;
+    pending_.clear();
+}
+
+void Game::checkAbandoned() const
+{
+    if (abandoned_)
+        throw GameAbandoned{};
+}
+
+// ---------------------------------------------------------------------------
+// Platform helpers
+
+WallDrawing& Game::wall()
+{
+    if (!wall_)
+        throw std::logic_error("the wall drawing is not attached");
+    return *wall_;
+}
+
+double Game::mark()
+{
+    return clock_.now();
+}
+
+void Game::waitUntil(double deadline)
+{
+    checkAbandoned();
+    clock_.waitUntil(deadline);
+    checkAbandoned();
+}
+
+void Game::pause(double seconds)
+{
+    waitUntil(mark() + seconds);
+}
+
+void Game::events()
+{
+    checkAbandoned();
+    clock_.doEvents();
+    checkAbandoned();
+}
+
+void Game::playSound(const std::string& fileName)
+{
+    // The setting is read at the moment of the sound.
+    if (soundOn())
+        sound_.play(fileName);
+}
+
+void Game::showFrame(int who, int frame)
+{
+    scene_.setCharacterFrame(who, frame);
+}
+
+bool Game::onWall(int x, int y) const
+{
+    const int N = board_.wallSize;
+    return x >= 1 && x <= N && y >= 1 && y <= N;
+}
+
+// ---------------------------------------------------------------------------
+// Public doors
+
+void Game::Start_click()
+{
+    command("Start_click", [this] {
+        Busy busy(*this);
+        runStart();
+    });
+}
+
+void Game::restartWithoutAsking()
+{
+    command("Start_click", [this] {
+        Busy busy(*this);
+        state_.gameRunning = false;
+        state_.gameOver = kTrue;
+        runStart();
+    });
+}
+
+void Game::Zug_Rot()
+{
+    command("Zug_Rot", [this] {
+        Busy busy(*this);
+        if (!state_.boardExists || !state_.gameRunning || state_.gameOver != kFalse)
+            return;
+        runZugRot();
+        if (state_.gameOver == kFalse)
+            scene_.setWallEnabled(true);
+    });
+}
+
+void Game::Feld_Auswahl(int x, int y)
+{
+    command("Feld_Auswahl", [this, x, y] {
+        Busy busy(*this);
+        if (!state_.boardExists || !state_.gameRunning || state_.gameOver != kFalse || !onWall(x, y))
+            return;
+        // What the wall's input does before and after handing a cell over.
+        scene_.setWallEnabled(false);
+        wall().Zeichne_Cursor(15);
+        runFeldAuswahl(x, y);
+        wall().Zeichne_Cursor(2);
+    });
+}
+
+void Game::Zug_Ausfuehren(int x, int y)
+{
+    command("Zug_Ausfuehren", [this, x, y] {
+        Busy busy(*this);
+        if (!state_.boardExists || !state_.gameRunning || state_.gameOver != kFalse || !onWall(x, y))
+            return;
+        runZugAusfuehren(x, y);
+    });
+}
+
+void Game::Bild_KeyDown(int keyCode)
+{
+    wallInput("Bild_KeyDown", [this, keyCode] {
+        Busy busy(*this);
+        runKeyDown(keyCode);
+    });
+}
+
+void Game::Bild_MouseDown(double x, double y)
+{
+    wallInput("Bild_MouseDown", [this, x, y] {
+        Busy busy(*this);
+        runMouseDown(x, y);
+    });
+}
+
+void Game::Tip_click()
+{
+    command("Tip_click", [this] {
+        Busy busy(*this);
+        runTip();
+    });
+}
+
+bool Game::Ende_click()
+{
+    bool yes = false;
+    if (abandoned_)
+        return false;
+    guarded("Ende_click", [this, &yes] { yes = questions_.askYesNo("Really end the game?", "End program"); });
+    return yes;
+}
+
+void Game::Sequenz(int n)
+{
+    command("Sequenz", [this, n] {
+        Busy busy(*this);
+        runSequenz(n);
+    });
+}
+
+void Game::Geschwaetz()
+{
+    command("Geschwaetz", [this] {
+        Busy busy(*this);
+        runGeschwaetz();
+    });
+}
+
+void Game::drawAccepted()
+{
+    checkAbandoned();
+    runSequenz(4);
+    scene_.setComment("The game ends in a draw!");
+    gameEnd();
+}
+
+// ---------------------------------------------------------------------------
+// Starting a game
+
+void Game::runStart()
+{
+    // 1. A game in progress: ask first; anything but Yes leaves it as it was.
+    if (state_.gameRunning && state_.gameOver == kFalse) {
+        if (!questions_.askYesNo("Really start a new game?", "Start"))
+            return;
+        checkAbandoned();
+    }
+
+    // 2. The story box folds up in steps of 150 twips and disappears.
+    if (scene_.storyVisible()) {
+        const int H = scene_.storyHeight();
+        for (int i = 100; i <= H; i += 150)
+            scene_.setStoryHeight(std::max(0, scene_.storyHeight() - 150));
+        scene_.hideStory();
+    }
+
+    // 3, 4.
+    scene_.setMenuEnabled(Scene::MenuItem::Story, false);
+    wall().Zeichne_Raster();
+
+    // 5. The painters turn to the wall before the first game.
+    if (!state_.firstGameStarted) {
+        showFrame(0, 1);
+        showFrame(1, 10);
+        events();
+    }
+
+    // 6. The wall shows, without input until the first turn is handed out.
+    if (!scene_.wallVisible())
+        scene_.setWallVisible(true);
+    scene_.setWallEnabled(false);
+
+    // 7, 8. The introduction, once per program run.
+    if (!state_.firstGameStarted)
+        runSequenz(1);
+    state_.firstGameStarted = true;
+
+    // 9. Who begins: 0 (Red) when 2r rounds to 0, that is when r <= 0.25.
+    random_.Randomize();
+    const float r = random_.Rnd();
+    state_.redBegins = static_cast<i16>(roundHalfEven(2.0 * static_cast<double>(r)));
+
+    // 10 .. 12.
+    Init_Neues_Spiel();
+    scene_.repaintWall();
+    runSequenz(7);
+
+    // 13. The first turn.
+    if (state_.redBegins != kFalse) {
+        showFrame(0, 4);
+        scene_.setPumpVisible(1, true);
+        scene_.setPumpVisible(0, false);
+        if (settings_.computerPlaysRed != kFalse) {
+            scene_.setComment("Computer begins");
+            runZugRot();
+        } else {
+            board_.currentPlayer = kRed;
+            scene_.setComment(settings_.redName + " begins");
+        }
+    } else {
+        showFrame(1, 13);
+        scene_.setPumpVisible(0, true);
+        scene_.setPumpVisible(1, false);
+        scene_.setComment(settings_.blueName + " begins");
+        board_.currentPlayer = kBlue;
+    }
+
+    // 14.
+    state_.gameRunning = true;
+    scene_.setWallEnabled(true);
+    scene_.focusWall();
+}
+
+void Game::Init_Neues_Spiel()
+{
+    scene_.setPointer(Scene::Pointer::Hourglass);
+    search_.drawOfferCounter = 0;
+    search_.gameLevel = settings_.level;
+    scene_.setMenuEnabled(Scene::MenuItem::Tip, settings_.hintsOn == 1);
+
+    // Sizes, player signs, fresh tables, every cell empty (a bad wall size
+    // throws here and reaches the failure report).
+    const int N = settings_.wallSize;
+    board_.newGame(N);
+    state_.boardExists = true;
+
+    state_.redBegins = state_.redBegins == 0 ? kTrue : kFalse;
+    state_.gameOver = kFalse;
+    state_.moveCount = 0;
+
+    // The cursor to the middle of the wall.
+    wall().Zeichne_Cursor(15);
+    state_.cursorX = static_cast<i16>(N / 2 + 1);
+    state_.cursorY = static_cast<i16>(N / 2 + 1);
+    wall().Zeichne_Cursor(2);
+
+    if (settings_.greaseSpots != 0)
+        board_.Fettflecken(random_, wall().canvas(), wall().cellSize(), wall().innerSize());
+
+    // The puddles start as points at the bottom of the pump, Red's near its
+    // left end, Blue's near its right end.
+    const TwipRect pump = scene_.pumpRect(0);
+    const int top = pump.top + pump.height - 10;
+    scene_.setPuddle(0, TwipRect{pump.left + 120, top, 0, 0});
+    scene_.setPuddle(1, TwipRect{pump.left + pump.width - 120, top, 0, 0});
+
+    scene_.setPointer(Scene::Pointer::Normal);
+}
+
+// ---------------------------------------------------------------------------
+// The computer's move, the hand-over, the end of a game
+
+void Game::runZugRot()
+{
+    board_.currentPlayer = kRed;
+    scene_.setWallEnabled(false);
+
+    const bool chosen = search_.Feld_Suche(board_, state_.moveCount, state_.moveColumn, state_.moveRow);
+    checkAbandoned();
+    // An accepted draw offer has ended the game already.
+    if (!chosen || state_.gameOver != kFalse)
+        return;
+
+    wall().Zeichne_Cursor(15);
+    state_.cursorX = state_.moveColumn;
+    state_.cursorY = state_.moveRow;
+    wall().Zeichne_Cursor(2);
+    runFeldAuswahl(state_.moveColumn, state_.moveRow);
+}
+
+void Game::handOver()
+{
+    if (board_.currentPlayer == kBlue) {
+        showFrame(0, 4);
+        if (settings_.computerPlaysRed != kFalse) {
+            scene_.setComment("Computer's turn");
+            events();
+            runZugRot();
+        } else {
+            board_.currentPlayer = kRed;
+            scene_.setComment(settings_.redName + "'s turn");
+        }
+    } else {
+        showFrame(1, 13);
+        board_.currentPlayer = kBlue;
+        scene_.setComment(settings_.blueName + "'s turn");
+    }
+}
+
+void Game::gameEnd()
+{
+    state_.gameOver = kTrue;
+    state_.gameRunning = false;
+    scene_.setWallEnabled(false);
+    scene_.setMenuEnabled(Scene::MenuItem::Story, true);
+}
+
+} // namespace splot

@@ -1,0 +1,111 @@
+// The human's input on the wall: keys move the cursor and play its cell, a
+// click plays the clicked cell; the hint shows the cell the computer would take.
+#include "Game.h"
+
+#include "../platform/Scene.h"
+#include "../platform/WallDrawing.h"
+
+#include <cmath>
+
+namespace splot {
+
+void Game::runKeyDown(int keyCode)
+{
+    const int N = board_.wallSize;
+    auto& s = state_;
+    wall().Zeichne_Cursor(15);
+    switch (keyCode) {
+    case 36: // Home
+        s.cursorX = 1;
+        s.cursorY = 1;
+        break;
+    case 35: // End
+        s.cursorX = static_cast<i16>(N);
+        s.cursorY = static_cast<i16>(N);
+        break;
+    case 33: // Page Up
+        s.cursorY = 1;
+        break;
+    case 34: // Page Down
+        s.cursorY = static_cast<i16>(N);
+        break;
+    case 37: // Left
+        s.cursorX = static_cast<i16>(Max(s.cursorX - 1, 1));
+        break;
+    case 38: // Up
+        s.cursorY = static_cast<i16>(Max(s.cursorY - 1, 1));
+        break;
+    case 39: // Right
+        s.cursorX = static_cast<i16>(Min(s.cursorX + 1, N));
+        break;
+    case 40: // Down
+        s.cursorY = static_cast<i16>(Min(s.cursorY + 1, N));
+        break;
+    case 13: // Enter
+    case 32: // Space
+        scene_.setWallEnabled(false);
+        runFeldAuswahl(s.cursorX, s.cursorY);
+        break;
+    default:
+        break;
+    }
+    wall().Zeichne_Cursor(2);
+}
+
+void Game::runMouseDown(double x, double y)
+{
+    const int cellSize = wall().cellSize();
+    if (cellSize <= 0)
+        return;
+
+    // The click's place in the wall's cells, in single precision like the
+    // coordinates it comes from; a click within 5 % of a cell's edge is ignored.
+    const double qx = static_cast<float>(x) / static_cast<float>(cellSize);
+    const double qy = static_cast<float>(y) / static_cast<float>(cellSize);
+    const double fx = Frac(qx);
+    const double fy = Frac(qy);
+    if (!(fx >= 0.05 && fx <= 0.95 && fy >= 0.05 && fy <= 0.95))
+        return;
+
+    const int column = static_cast<int>(std::floor(qx)) + 1;
+    const int row = static_cast<int>(std::floor(qy)) + 1;
+    if (!onWall(column, row))
+        return;
+    state_.moveColumn = static_cast<i16>(column);
+    state_.moveRow = static_cast<i16>(row);
+
+    scene_.setWallEnabled(false);
+    wall().Zeichne_Cursor(15);
+    runFeldAuswahl(column, row);
+    wall().Zeichne_Cursor(2);
+}
+
+void Game::runTip()
+{
+    // No board before the first game; after a decided game there is nothing
+    // left to hint at (and no second draw to offer).
+    if (!state_.boardExists || !state_.gameRunning || state_.gameOver != kFalse)
+        return;
+
+    search_.hintMode = true;
+    bool chosen = false;
+    try {
+        chosen = search_.Feld_Suche(board_, state_.moveCount, state_.moveColumn, state_.moveRow);
+    } catch (...) {
+        search_.hintMode = false;
+        throw;
+    }
+    search_.hintMode = false;
+    checkAbandoned();
+
+    // An accepted draw offer has ended the game.
+    if (!chosen || state_.gameOver != kFalse)
+        return;
+
+    wall().Zeichne_Cursor(15);
+    state_.cursorX = state_.moveColumn;
+    state_.cursorY = state_.moveRow;
+    wall().Zeichne_Cursor(2);
+}
+
+} // namespace splot

@@ -1,0 +1,148 @@
+// The execution of one move: the chosen cell, the squirt, the blocked nozzle,
+// the splot, five in a row, the full wall.
+#include "Game.h"
+
+#include "../engine/VictoryText.h"
+#include "../platform/Canvas.h"
+#include "../platform/Random.h"
+#include "../platform/Scene.h"
+#include "../platform/WallDrawing.h"
+
+#include <cmath>
+
+namespace splot {
+
+void Game::runFeldAuswahl(int x, int y)
+{
+    const int cell = board_.index(x, y);
+    board_.currentCell = static_cast<i16>(cell);
+
+    // A splot or a grease spot refuses paint: nothing is played, the turn stays.
+    if (board_.cells(cell) == kEmpty) {
+        const int mover = board_.currentPlayer;
+        board_.cells(cell) = static_cast<i16>(mover);
+
+        state_.cursorX = static_cast<i16>(x);
+        state_.cursorY = static_cast<i16>(y);
+        wall().Zeichne_Cursor(2);
+
+        runSequenz(mover == kRed ? 5 : 6);
+
+        // The blocked nozzle: one squirt in ten fails when the rule is on.
+        bool blocked = false;
+        if (settings_.blockedNozzle != 0) {
+            random_.Randomize();
+            const double r = random_.Rnd();
+            blocked = std::floor(r * 10.0 - 1.0) == -1.0;
+        }
+
+        if (blocked) {
+            scene_.setComment("Nozzle blocked!");
+
+            // The mover's puddle grows by 30 in height around its centre line
+            // and by 120 in width, 80 of them to the left for Red, 40 for Blue.
+            TwipRect puddle = scene_.puddle(mover);
+            puddle.height += 30;
+            puddle.top -= 15;
+            puddle.width += 120;
+            puddle.left -= mover == kRed ? 80 : 40;
+            scene_.setPuddle(mover, puddle);
+
+            wall().Zeichne_Spritzer(x, y);
+            events();
+
+            for (int round = 0; round < 3; ++round) {
+                if (soundOn()) {
+                    playSound("splot2.wav");
+                    playSound("splot1.wav");
+                    pause(0.4);
+                }
+            }
+
+            board_.cells(cell) = kEmpty;
+
+            // White over the cell's inner square takes the splatter away.
+            WallDrawing& w = wall();
+            Canvas& canvas = w.canvas();
+            const double left = w.cellInset() + (x - 1) * w.cellSize();
+            const double top = w.cellInset() + (y - 1) * w.cellSize();
+            canvas.setFillStyle(Canvas::Solid);
+            canvas.setForeColor(15);
+            canvas.box(left, top, left + w.innerSize(), top + w.innerSize(), true);
+
+            wall().Zeichne_Cursor(2);
+        } else {
+            wall().Zeichne_Klecks(x, y);
+            runZugAusfuehren(x, y);
+        }
+
+        if (state_.gameOver == kFalse)
+            handOver();
+    }
+
+    if (state_.gameOver == kFalse)
+        scene_.setWallEnabled(true);
+}
+
+void Game::runZugAusfuehren(int x, int y)
+{
+    const int cell = board_.index(x, y);
+    board_.currentCell = static_cast<i16>(cell);
+    const int mover = board_.currentPlayer;
+    board_.cells(cell) = static_cast<i16>(mover);
+
+    // Five in a row: a line through the cell that held four of the mover's
+    // splots and this empty cell, before the move enters the evaluation. The
+    // first such line in the cell's list wins.
+    const i16 four = mover == kRed ? 64 : -64;
+    int winningLine = 0;
+    for (int j = 0; j < 20; ++j) {
+        const int l = board_.cellLines(j, cell);
+        if (l == 0)
+            break;
+        if (board_.lineValue(l) == four) {
+            winningLine = l;
+            break;
+        }
+    }
+
+    if (winningLine != 0 && mover == kRed) {
+        wall().Zeichne_Klecks(x, y);
+        wall().Zeichne_Siegeslinie(winningLine);
+        gameEnd();
+        if (settings_.computerPlaysRed != kFalse)
+            scene_.setComment("Computer won!  " + SiegText(1, random_));
+        else
+            scene_.setComment(settings_.redName + " won!");
+        playSound("splot3.wav");
+        runSequenz(2);
+        return;
+    }
+    if (winningLine != 0) {
+        wall().Zeichne_Siegeslinie(winningLine);
+        gameEnd();
+        if (settings_.computerPlaysRed != kFalse)
+            scene_.setComment("You won!  " + SiegText(0, random_));
+        else
+            scene_.setComment(settings_.blueName + " won!");
+        playSound("splot3.wav");
+        runSequenz(3);
+        return;
+    }
+
+    board_.cellScore(0, cell) = kOccupied;
+    board_.cellScore(1, cell) = kOccupied;
+    board_.currentCell = static_cast<i16>(cell);
+    board_.Zug_Auswertung();
+    inc(state_.moveCount);
+
+    // Every cell that takes paint is painted: a draw.
+    if (state_.moveCount == board_.playableCells) {
+        wall().Zeichne_Klecks(x, y);
+        gameEnd();
+        scene_.setComment("The game ends in a draw!");
+        runSequenz(4);
+    }
+}
+
+} // namespace splot

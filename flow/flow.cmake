@@ -1,0 +1,13 @@
+# The game flow (target splot_flow): the game controller, the execution of a
+# move, the input on the wall, the painters' sequences. Plain C++20, no Qt.
+add_library(splot_flow STATIC
+    ${CMAKE_CURRENT_LIST_DIR}/Game.h
+    ${CMAKE_CURRENT_LIST_DIR}/Game.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Move.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Input.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Sequences.cpp
+)
+target_include_directories(splot_flow PUBLIC ${PROJECT_SOURCE_DIR})
+target_link_libraries(splot_flow PUBLIC splot_engine splot_platform)
+# The flow is plain C++: no moc, uic or rcc.
+set_target_properties(splot_flow PROPERTIES AUTOMOC OFF AUTOUIC OFF AUTORCC OFF)
