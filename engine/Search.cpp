@@ -25,6 +25,32 @@ inline double opponentWeight(int level, int moveCount, Random& random)
 
 } // namespace
 
+void Search::cellValues(const Board& board, int i, int level, i16 moveCount, double& a, double& b)
+{
+    static constexpr double kPow10[4] = {1.0, 10.0, 100.0, 1000.0};
+    level = level < 0 ? 0 : (level > 3 ? 3 : level);
+    const double R = board.cellScore(0, i);
+    const double B = board.cellScore(1, i);
+    const double bonus = kPow10[level] * board.cellLineCount(i) * 0.04 / 1000.0;
+
+    if (R >= 64) {
+        a = 10000.0;
+    } else {
+        const double w = opponentWeight(level, moveCount, random_);
+        a = R - w * B;
+        a = a + 0.3 * random_.Rnd();
+        a = a + bonus - 0.01;
+    }
+    if (B <= -64) {
+        b = -10000.0;
+    } else {
+        const double w = opponentWeight(level, moveCount, random_);
+        b = B - w * R;
+        b = b + 0.3 * random_.Rnd();
+        b = b - bonus - 0.01;
+    }
+}
+
 bool Search::Feld_Suche(Board& board, i16 moveCount, i16& column, i16& row)
 {
     double bestRed = -10000.0;
@@ -39,8 +65,6 @@ bool Search::Feld_Suche(Board& board, i16 moveCount, i16& column, i16& row)
         level = 0;
     if (level > 3)
         level = 3;
-    static constexpr double kPow10[4] = {1.0, 10.0, 100.0, 1000.0};
-    const double tenToLevel = kPow10[level];
 
     const int N = board.wallSize;
     for (int c = 1; c <= N; ++c) {
@@ -50,28 +74,8 @@ bool Search::Feld_Suche(Board& board, i16 moveCount, i16& column, i16& row)
             if (board.cells(i) != kEmpty)
                 continue;
             anyEmpty = true;
-            const double R = board.cellScore(0, i);
-            const double B = board.cellScore(1, i);
-            const double bonus = tenToLevel * board.cellLineCount(i) * 0.04 / 1000.0;
-
-            double a;
-            if (R >= 64) {
-                a = 10000.0;
-            } else {
-                const double w = opponentWeight(level, moveCount, random_);
-                a = R - w * B;
-                a = a + 0.3 * random_.Rnd();
-                a = a + bonus - 0.01;
-            }
-            double b;
-            if (B <= -64) {
-                b = -10000.0;
-            } else {
-                const double w = opponentWeight(level, moveCount, random_);
-                b = B - w * R;
-                b = b + 0.3 * random_.Rnd();
-                b = b - bonus - 0.01;
-            }
+            double a, b;
+            cellValues(board, i, level, moveCount, a, b);
 
             if (a > bestRed) {
                 bestRed = a;

@@ -32,6 +32,13 @@ public:
     // Overwrites board.currentCell with each cell it scans.
     bool Feld_Suche(Board& board, i16 moveCount, i16& column, i16& row);
 
+    // Red's value a and Blue's value b of the empty cell at index i, searched at
+    // level (0..3): own potential, the opponent's weighed by the level, a chance
+    // term and a bonus per line through the cell. Draws from the generator in the
+    // game's order: Red's weight, Red's chance, Blue's weight, Blue's chance (none
+    // on a side whose own potential reaches 64).
+    void cellValues(const Board& board, int i, int level, i16 moveCount, double& a, double& b);
+
 private:
     Random& random_;
     Questions& questions_;
