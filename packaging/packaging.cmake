@@ -49,6 +49,9 @@ add_custom_target(splot_icons ALL DEPENDS ${_splot_icon_pngs})
 
 # What gets installed.
 if(TARGET splotchery)
+    # The Qt libraries live in the system's library folders: the installed game needs no RPATH
+    # (qt_standard_project_setup would give it $ORIGIN/../lib, which Debian's rules forbid).
+    set_target_properties(splotchery PROPERTIES INSTALL_RPATH "")
     install(TARGETS splotchery RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 else()
     message(STATUS "packaging: no splotchery target yet, the executable is not installed")
@@ -64,8 +67,10 @@ install(FILES ${_splot_pkg_bin}/${SPLOT_APP_ID}.metainfo.xml DESTINATION ${CMAKE
 install(FILES ${_splot_icon_svg}
         DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor/scalable/apps
         RENAME ${SPLOT_APP_ID}.svg)
-install(DIRECTORY ${_splot_icon_dir}/ DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor
-        FILES_MATCHING PATTERN "${SPLOT_APP_ID}.png")
+foreach(_size IN LISTS SPLOT_ICON_SIZES)
+    install(FILES ${_splot_icon_dir}/${_size}x${_size}/apps/${SPLOT_APP_ID}.png
+            DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor/${_size}x${_size}/apps)
+endforeach()
 
 # The Debian package. Its dependencies come from dpkg-shlibdeps (the Qt libraries, the C++ runtime);
 # the xcb platform plugin comes with libqt6gui6; the Wayland plugin is recommended for Wayland desktops.

@@ -136,8 +136,9 @@ else
     cat "$tmp/cpack.log" >&2
     fail "cpack -G DEB"
 fi
-deb=$(ls "$packages"/splotchery_*.deb 2>/dev/null | head -1 || true)
-if [ -n "$deb" ]; then
+debs=("$packages"/splotchery_*.deb)
+deb=${debs[0]}
+if [ -f "$deb" ]; then
     echo "      $deb"
     info=$(dpkg-deb --info "$deb")
     field() { dpkg-deb --field "$deb" "$1"; }
@@ -155,14 +156,20 @@ if [ -n "$deb" ]; then
     wanted=(libqt6widgets6 libqt6svg6)
     # Every library the game links to directly must come from a package the package depends on.
     if [ -f "$bin" ]; then
+        ldd "$bin" >"$tmp/ldd.txt" 2>&1 || true
+        readelf -d "$bin" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p' >"$tmp/needed.txt"
         while read -r lib; do
-            path=$(ldconfig -p | awk -v l="$lib" '$1 == l && /x86-64|x32|64bit|AArch64/ { print $NF; exit }')
-            [ -n "$path" ] || path=$(ldconfig -p | awk -v l="$lib" '$1 == l { print $NF; exit }')
+            path=$(awk -v l="$lib" '$1 == l && $2 == "=>" && !done { print $3; done = 1 }' "$tmp/ldd.txt")
             [ -n "$path" ] || { fail "cannot find $lib"; continue; }
-            owner=$(dpkg -S "$(readlink -f "$path")" 2>/dev/null | head -1 | cut -d: -f1 || true)
-            [ -n "$owner" ] || owner=$(dpkg -S "$path" 2>/dev/null | head -1 | cut -d: -f1 || true)
-            [ -n "$owner" ] && wanted+=("$owner") || fail "no package owns $lib"
-        done < <(readelf -d "$bin" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p')
+            owner=""
+            real=$(readlink -f "$path")
+            # /lib is /usr/lib on Debian 12, but dpkg knows each file under one of the two names.
+            for candidate in "$path" "$real" "${path#/usr}" "/usr${path#/usr}" "${real#/usr}" "/usr${real#/usr}"; do
+                owner=$(dpkg -S "$candidate" 2>/dev/null | awk -F: 'NR == 1 { print $1 }') || true
+                [ -n "$owner" ] && break
+            done
+            [ -n "$owner" ] && wanted+=("$owner") || fail "no package owns $lib ($path)"
+        done <"$tmp/needed.txt"
     fi
     for p in $(printf '%s\n' "${wanted[@]}" | sort -u); do
         has_dep "$p" && pass "depends on $p" || fail "does not depend on $p"
@@ -171,8 +178,8 @@ if [ -n "$deb" ]; then
     for f in "${expected[@]}"; do
         grep -q -E " \./usr/$f\$" <<<"$contents" && pass "package holds /usr/$f" || fail "package lacks /usr/$f"
     done
-    if grep -v -q -E '^[-dl]r[-w]x?r-x?r-x? root/root ' <<<"$contents"; then
-        grep -v -E '^[-dl]r[-w]x?r-x?r-x? root/root ' <<<"$contents" >&2
+    if grep -v -q -E '^(lrwxrwxrwx|[-d]r[-w][-x]r-[-x]r-[-x]) root/root ' <<<"$contents"; then
+        grep -v -E '^(lrwxrwxrwx|[-d]r[-w][-x]r-[-x]r-[-x]) root/root ' <<<"$contents" >&2
         fail "files in the package not owned by root or not world-readable"
     else
         pass "every file is root's and world-readable"
