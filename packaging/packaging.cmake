@@ -57,6 +57,10 @@ else()
     message(STATUS "packaging: no splotchery target yet, the executable is not installed")
 endif()
 
+# The readme may arrive after the build folder was configured: a change in docs/ configures again.
+if(IS_DIRECTORY ${PROJECT_SOURCE_DIR}/docs)
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/docs)
+endif()
 if(EXISTS ${PROJECT_SOURCE_DIR}/docs/readme.txt)
     install(FILES ${PROJECT_SOURCE_DIR}/docs/readme.txt DESTINATION ${SPLOT_INSTALL_DOCDIR})
 endif()
