@@ -23,32 +23,49 @@ inline double opponentWeight(int level, int moveCount, Random& random)
     }
 }
 
-} // namespace
-
-void Search::cellValues(const Board& board, int i, int level, i16 moveCount, double& a, double& b)
+// The values of one empty cell, given the bonus for its lines.
+inline void valuesOf(const Board& board, int i, int level, i16 moveCount, double bonus, Random& random,
+                     double& a, double& b)
 {
-    static constexpr double kPow10[4] = {1.0, 10.0, 100.0, 1000.0};
-    level = level < 0 ? 0 : (level > 3 ? 3 : level);
     const double R = board.cellScore(0, i);
     const double B = board.cellScore(1, i);
-    const double bonus = kPow10[level] * board.cellLineCount(i) * 0.04 / 1000.0;
-
     if (R >= 64) {
         a = 10000.0;
     } else {
-        const double w = opponentWeight(level, moveCount, random_);
+        const double w = opponentWeight(level, moveCount, random);
         a = R - w * B;
-        a = a + 0.3 * random_.Rnd();
+        a = a + 0.3 * random.Rnd();
         a = a + bonus - 0.01;
     }
     if (B <= -64) {
         b = -10000.0;
     } else {
-        const double w = opponentWeight(level, moveCount, random_);
+        const double w = opponentWeight(level, moveCount, random);
         b = B - w * R;
-        b = b + 0.3 * random_.Rnd();
+        b = b + 0.3 * random.Rnd();
         b = b - bonus - 0.01;
     }
+}
+
+// The bonus per line through a cell: 10 to the level, times the lines, times
+// 0.04, divided by 1000, in that order.
+inline double lineBonus(int level, int lines)
+{
+    static constexpr double kPow10[4] = {1.0, 10.0, 100.0, 1000.0};
+    return kPow10[level] * lines * 0.04 / 1000.0;
+}
+
+inline int knownLevel(int level)
+{
+    return level < 0 ? 0 : (level > 3 ? 3 : level);
+}
+
+} // namespace
+
+void Search::cellValues(const Board& board, int i, int level, i16 moveCount, double& a, double& b)
+{
+    level = knownLevel(level);
+    valuesOf(board, i, level, moveCount, lineBonus(level, board.cellLineCount(i)), random_, a, b);
 }
 
 bool Search::Feld_Suche(Board& board, i16 moveCount, i16& column, i16& row)
@@ -60,11 +77,10 @@ bool Search::Feld_Suche(Board& board, i16 moveCount, i16& column, i16& row)
 
     // A level outside the four known ones (a hand-edited settings file) plays
     // at the nearest known level.
-    int level = hintMode ? 3 : gameLevel;
-    if (level < 0)
-        level = 0;
-    if (level > 3)
-        level = 3;
+    const int level = knownLevel(hintMode ? 3 : gameLevel);
+    double bonusByLines[21];
+    for (int k = 0; k <= 20; ++k)
+        bonusByLines[k] = lineBonus(level, k);
 
     const int N = board.wallSize;
     for (int c = 1; c <= N; ++c) {
@@ -75,7 +91,7 @@ bool Search::Feld_Suche(Board& board, i16 moveCount, i16& column, i16& row)
                 continue;
             anyEmpty = true;
             double a, b;
-            cellValues(board, i, level, moveCount, a, b);
+            valuesOf(board, i, level, moveCount, bonusByLines[board.cellLineCount(i)], random_, a, b);
 
             if (a > bestRed) {
                 bestRed = a;
