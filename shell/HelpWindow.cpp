@@ -1,0 +1,239 @@
+#include "HelpWindow.h"
+
+#include <QDirIterator>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSplitter>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace splot {
+
+namespace {
+
+// The help pages in the order of the contents.
+const char* const kPageFiles[] = {
+    "index.html", "rules.html",   "playing.html", "levels.html",  "grease.html",    "nozzle.html",
+    "hints.html", "options.html", "painters.html", "settings.html", "helponhelp.html",
+};
+
+QUrl pageUrl(const QString& file)
+{
+    return QUrl(QStringLiteral("qrc:/help/") + file);
+}
+
+QStringList wordsOf(const QString& text)
+{
+    static const QRegularExpression separators(QStringLiteral("[^\\w'.-]+"));
+    QStringList words = text.toLower().split(separators, Qt::SkipEmptyParts);
+    for (QString& w : words) {
+        // Marks at the ends of a word are not part of it ("grease." is "grease").
+        auto isMark = [](QChar c) { return c == u'\'' || c == u'-' || c == u'.'; };
+        while (!w.isEmpty() && isMark(w.front()))
+            w.remove(0, 1);
+        while (!w.isEmpty() && isMark(w.back()))
+            w.chop(1);
+    }
+    words.removeAll(QString());
+    return words;
+}
+
+} // namespace
+
+QUrl HelpWindow::contentsUrl()
+{
+    return pageUrl(QStringLiteral("index.html"));
+}
+
+QUrl HelpWindow::helpOnHelpUrl()
+{
+    return pageUrl(QStringLiteral("helponhelp.html"));
+}
+
+HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
+{
+    setWindowTitle(QStringLiteral("Splotchery Help"));
+    resize(720, 520);
+
+    // Every page once: its title and its words, for the search.
+    for (const char* file : kPageFiles) {
+        QFile f(QStringLiteral(":/help/") + QLatin1String(file));
+        if (!f.open(QIODevice::ReadOnly))
+            continue;
+        QTextDocument doc;
+        doc.setHtml(QString::fromUtf8(f.readAll()));
+        QString title = doc.metaInformation(QTextDocument::DocumentTitle);
+        if (title.isEmpty())
+            title = QLatin1String(file);
+        pages_.append({title, pageUrl(QLatin1String(file))});
+        texts_.append({(title + QLatin1Char(' ') + doc.toPlainText()).toLower()});
+    }
+
+    // The buttons along the top.
+    auto* contents = new QPushButton(QStringLiteral("&Contents"), this);
+    auto* back = new QPushButton(QStringLiteral("&Back"), this);
+    auto* forward = new QPushButton(QStringLiteral("&Forward"), this);
+    auto* search = new QPushButton(QStringLiteral("&Search"), this);
+    auto* helpOnHelp = new QPushButton(QStringLiteral("Help &on Help"), this);
+    auto* close = new QPushButton(QStringLiteral("C&lose"), this);
+    back->setEnabled(false);
+    forward->setEnabled(false);
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* b : {contents, back, forward, search, helpOnHelp})
+        buttons->addWidget(b);
+    buttons->addStretch(1);
+    buttons->addWidget(close);
+
+    // The search panel at the left: the words, then the topics that hold them.
+    searchPanel_ = new QWidget(this);
+    auto* searchLayout = new QVBoxLayout(searchPanel_);
+    searchLayout->setContentsMargins(0, 0, 0, 0);
+    auto* prompt = new QLabel(QStringLiteral("&Type the words to look for:"), searchPanel_);
+    searchField_ = new QLineEdit(searchPanel_);
+    searchField_->setPlaceholderText(QStringLiteral("for example: grease"));
+    searchField_->setClearButtonEnabled(true);
+    prompt->setBuddy(searchField_);
+    auto* found = new QLabel(QStringLiteral("Topics &found:"), searchPanel_);
+    results_ = new QListWidget(searchPanel_);
+    found->setBuddy(results_);
+    auto* show = new QPushButton(QStringLiteral("&Display"), searchPanel_);
+    searchLayout->addWidget(prompt);
+    searchLayout->addWidget(searchField_);
+    searchLayout->addWidget(found);
+    searchLayout->addWidget(results_, 1);
+    searchLayout->addWidget(show);
+    searchPanel_->hide();
+
+    browser_ = new QTextBrowser(this);
+    browser_->setOpenExternalLinks(true);
+    browser_->setOpenLinks(true);
+
+    auto* splitter = new QSplitter(this);
+    splitter->addWidget(searchPanel_);
+    splitter->addWidget(browser_);
+    splitter->setStretchFactor(0, 0);
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes({220, 500});
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(buttons);
+    layout->addWidget(splitter, 1);
+
+    connect(contents, &QPushButton::clicked, this, [this] { browser_->setSource(contentsUrl()); });
+    connect(back, &QPushButton::clicked, browser_, &QTextBrowser::backward);
+    connect(forward, &QPushButton::clicked, browser_, &QTextBrowser::forward);
+    connect(browser_, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
+    connect(browser_, &QTextBrowser::forwardAvailable, forward, &QPushButton::setEnabled);
+    connect(search, &QPushButton::clicked, this, [this] {
+        searchPanel_->setVisible(!searchPanel_->isVisible());
+        if (searchPanel_->isVisible())
+            searchField_->setFocus();
+    });
+    connect(helpOnHelp, &QPushButton::clicked, this, [this] { browser_->setSource(helpOnHelpUrl()); });
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+
+    connect(searchField_, &QLineEdit::textChanged, this, [this] { runSearch(); });
+    connect(searchField_, &QLineEdit::returnPressed, this, [this] {
+        if (results_->count() > 0)
+            openResult(results_->currentRow() < 0 ? 0 : results_->currentRow());
+    });
+    connect(results_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) { openResult(results_->row(item)); });
+    connect(results_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { openResult(results_->row(item)); });
+    connect(show, &QPushButton::clicked, this, [this] {
+        if (results_->count() > 0)
+            openResult(results_->currentRow() < 0 ? 0 : results_->currentRow());
+    });
+
+    browser_->setSource(contentsUrl());
+}
+
+void HelpWindow::showHelp(int index)
+{
+    if (index == 2) {
+        browser_->setSource(helpOnHelpUrl());
+    } else {
+        browser_->setSource(contentsUrl());
+        searchPanel_->setVisible(index == 1);
+    }
+    show();
+    if (isMinimized())
+        showNormal();
+    raise();
+    activateWindow();
+    if (index == 1) {
+        searchField_->setFocus();
+        searchField_->selectAll();
+    }
+}
+
+QList<HelpWindow::Topic> HelpWindow::findTopics(const QString& words) const
+{
+    const QStringList wanted = wordsOf(words);
+    if (wanted.isEmpty())
+        return {};
+
+    struct Hit {
+        int page;
+        int score;
+    };
+    QList<Hit> hits;
+    for (int i = 0; i < pages_.size(); ++i) {
+        const QString& text = texts_[i].text;
+        const QString title = pages_[i].title.toLower();
+        int score = 0;
+        bool all = true;
+        for (const QString& w : wanted) {
+            const int n = static_cast<int>(text.count(w));
+            if (n == 0) {
+                all = false;
+                break;
+            }
+            score += n + (title.contains(w) ? 20 : 0);
+        }
+        if (all)
+            hits.append({i, score});
+    }
+    std::stable_sort(hits.begin(), hits.end(), [](const Hit& a, const Hit& b) { return a.score > b.score; });
+
+    QList<Topic> topics;
+    for (const Hit& h : hits)
+        topics.append(pages_[h.page]);
+    return topics;
+}
+
+void HelpWindow::runSearch()
+{
+    results_->clear();
+    const QList<Topic> topics = findTopics(searchField_->text());
+    for (const Topic& t : topics) {
+        auto* item = new QListWidgetItem(t.title, results_);
+        item->setData(Qt::UserRole, t.url);
+    }
+    if (results_->count() > 0)
+        results_->setCurrentRow(0);
+}
+
+void HelpWindow::openResult(int row)
+{
+    QListWidgetItem* item = results_->item(row);
+    if (!item)
+        return;
+    browser_->setSource(item->data(Qt::UserRole).toUrl());
+    // Mark the first place where the first word stands.
+    const QStringList wanted = wordsOf(searchField_->text());
+    if (!wanted.isEmpty()) {
+        browser_->moveCursor(QTextCursor::Start);
+        browser_->find(wanted.front());
+    }
+}
+
+} // namespace splot

@@ -1,0 +1,37 @@
+# The settings dialog, the story, the about box and the help window (target splot_dialogs).
+add_library(splot_dialogs STATIC
+    ${CMAKE_CURRENT_LIST_DIR}/OptionsDialog.h
+    ${CMAKE_CURRENT_LIST_DIR}/OptionsDialog.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Story.h
+    ${CMAKE_CURRENT_LIST_DIR}/Story.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/AboutBox.h
+    ${CMAKE_CURRENT_LIST_DIR}/AboutBox.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/HelpWindow.h
+    ${CMAKE_CURRENT_LIST_DIR}/HelpWindow.cpp)
+target_include_directories(splot_dialogs PUBLIC ${PROJECT_SOURCE_DIR})
+target_link_libraries(splot_dialogs PUBLIC Qt6::Widgets)
+foreach(lib splot_settings splot_presentation splot_assets)
+    if(TARGET ${lib})
+        target_link_libraries(splot_dialogs PUBLIC ${lib})
+        string(TOUPPER ${lib} upper)
+        target_compile_definitions(splot_dialogs PRIVATE ${upper}_AVAILABLE=1)
+    endif()
+endforeach()
+
+# The help pages, kept in the program as a resource.
+set(SPLOT_HELP_FILES
+    help/index.html
+    help/rules.html
+    help/playing.html
+    help/levels.html
+    help/grease.html
+    help/nozzle.html
+    help/hints.html
+    help/options.html
+    help/painters.html
+    help/settings.html
+    help/helponhelp.html)
+qt_add_resources(splot_dialogs "splot_help"
+    PREFIX "/"
+    BASE ${CMAKE_CURRENT_LIST_DIR}
+    FILES ${SPLOT_HELP_FILES})
