@@ -1,0 +1,2 @@
+# The game flow, played without a window: every platform service is a double.
+splot_add_test(tst_flow_start SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_start.cpp LIBS splot_flow)
