@@ -124,12 +124,12 @@ QPixmap characterFrame(int frame, qreal devicePixelRatio)
 {
     if (frame < 0 || frame >= characterFrameCount)
         return {};
-    // One SVG strip per painter, its nine poses side by side, 32 units apart.
+    // One SVG strip per painter, its nine poses side by side, characterStride units apart.
     const bool blue = frame >= characterPoseCount;
     const int pose = frame % characterPoseCount;
     const QString path = blue ? QStringLiteral(":/pictures/painter-blue.svg")
                               : QStringLiteral(":/pictures/painter-red.svg");
-    const QRectF box(pose * characterSize.width(), 0, characterSize.width(), characterSize.height());
+    const QRectF box(pose * characterStride, 0, characterSize.width(), characterSize.height());
     return render(path, characterSize, devicePixelRatio, box);
 }
 

@@ -32,6 +32,8 @@ inline constexpr Picture allPictures[] = {
 inline constexpr int characterFrameCount = 18;
 inline constexpr int characterPoseCount = 9;
 inline constexpr QSize characterSize{32, 32};
+// In the painters' SVG strips the poses stand side by side, this many units apart.
+inline constexpr int characterStride = 40;
 
 QSize logicalSize(Picture p);
 

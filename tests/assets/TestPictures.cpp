@@ -109,7 +109,7 @@ private slots:
     void writesContactSheet()
     {
         const int margin = 12;
-        QImage sheet(1700, 1500, QImage::Format_ARGB32_Premultiplied);
+        QImage sheet(1800, 2400, QImage::Format_ARGB32_Premultiplied);
         sheet.fill(QColor(0, 128, 0));
         QPainter painter(&sheet);
         painter.setPen(Qt::white);
@@ -130,7 +130,7 @@ private slots:
             copy.setDevicePixelRatio(1);
             painter.drawPixmap(x, y, copy);
             painter.drawText(x, y + s.height() + 12, label);
-            x += std::max(s.width(), 60) + margin;
+            x += std::max(s.width(), 96) + margin;
             rowHeight = std::max(rowHeight, s.height());
         };
         for (qreal dpr : {1.0, 2.0}) {
