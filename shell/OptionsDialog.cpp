@@ -1,6 +1,8 @@
 #include "OptionsDialog.h"
 
 #include "assets/Pictures.h"
+#include "presentation/Bevel.h"
+#include "shell/SettingsStore.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -41,26 +43,6 @@ QColor paletteColor(int qbIndex)
 {
     const Rgb c = qbColor(qbIndex);
     return {c.r, c.g, c.b};
-}
-
-// The edges of a bevel frame, one pixel line each, just outside the rectangle
-// (x, y, w, h) in pixels: top and left (links_oben), bottom and right (rechts_unten).
-void links_oben(QPainter& p, int x, int w, int y, int h, int colour, int lines)
-{
-    p.setPen(paletteColor(colour));
-    for (int i = 1; i <= lines; ++i) {
-        p.drawLine(x - i, y - i, x + w + i - 1, y - i);
-        p.drawLine(x - i, y - i, x - i, y + h + i - 1);
-    }
-}
-
-void rechts_unten(QPainter& p, int x, int w, int y, int h, int colour, int lines)
-{
-    p.setPen(paletteColor(colour));
-    for (int i = 1; i <= lines; ++i) {
-        p.drawLine(x - i, y + h + i - 1, x + w + i - 1, y + h + i - 1);
-        p.drawLine(x + w + i - 1, y - i, x + w + i - 1, y + h + i - 1);
-    }
 }
 
 // The number at the start of a text, as the size display holds it (" 8 x 8" gives 8).
@@ -108,6 +90,11 @@ OptionsDialog::OptionsDialog(GameSettings& settings, SaveChoices saveChoices, QW
     connectReactions();
     loadChoices();
     changed_ = false;
+}
+
+OptionsDialog::OptionsDialog(GameSettings& settings, SettingsStore& store, QWidget* parent)
+    : OptionsDialog(settings, [&store](const GameSettings& choices) { store.saveChoices(choices); }, parent)
+{
 }
 
 OptionsDialog::~OptionsDialog() = default;
@@ -291,6 +278,7 @@ void OptionsDialog::showEvent(QShowEvent* event)
     // Opening clears the change mark; the reactions run while the dialog is
     // filled at start-up and must not count as the user's changes.
     changed_ = false;
+    showPluminPicture(0); // at the pixel ratio of the screen it opens on
     QDialog::showEvent(event);
 }
 
@@ -306,11 +294,15 @@ void OptionsDialog::paintEvent(QPaintEvent* event)
 {
     QDialog::paintEvent(event);
     // A raised border around both player frames together.
+    // In twips: the left, top and width of Red's frame, the height of both.
     QPainter p(this);
     const QRect r0 = rahmen0_->geometry();
-    const int h = r0.height() + rahmen1_->height();
-    links_oben(p, r0.left(), r0.width(), r0.top(), h, 15, 1);
-    rechts_unten(p, r0.left(), r0.width(), r0.top(), h, 8, 1);
+    const double x = r0.left() * kTwipsPerPixel;
+    const double y = r0.top() * kTwipsPerPixel;
+    const double w = r0.width() * kTwipsPerPixel;
+    const double h = (r0.height() + rahmen1_->height()) * kTwipsPerPixel;
+    links_oben(p, x, w, y, h, 15, 1);
+    rechts_unten(p, x, w, y, h, 8, 1);
 }
 
 // --- The plus/minus control ---------------------------------------------------

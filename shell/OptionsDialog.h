@@ -23,6 +23,8 @@ class QWidget;
 
 namespace splot {
 
+class SettingsStore;
+
 class OptionsDialog : public QDialog {
     Q_OBJECT
 
@@ -34,6 +36,8 @@ public:
     // screen and fills the controls from `settings` (see loadChoices).
     // The dialog keeps a reference to `settings` for the whole run.
     OptionsDialog(GameSettings& settings, SaveChoices saveChoices, QWidget* parent = nullptr);
+    // The same, saving through the settings store's "Save the choices".
+    OptionsDialog(GameSettings& settings, SettingsStore& store, QWidget* parent = nullptr);
     ~OptionsDialog() override;
 
     // Start-up: fills every control from the held GameSettings through the

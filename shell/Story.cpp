@@ -1,5 +1,7 @@
 #include "Story.h"
 
+#include "shell/SettingsStore.h"
+
 #include <QPlainTextEdit>
 
 namespace splot {
@@ -49,6 +51,12 @@ void showStory(QPlainTextEdit& text1, const std::function<void()>& markStoryShow
     // Marked every time it is shown, from the menu as well.
     if (markStoryShown)
         markStoryShown();
+}
+
+void showStory(QPlainTextEdit& text1, SettingsStore& store)
+{
+    // A failed write goes unnoticed: the story then comes again at the next start.
+    showStory(text1, [&store] { store.markStoryShown(); });
 }
 
 } // namespace splot

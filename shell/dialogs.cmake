@@ -10,11 +10,10 @@ add_library(splot_dialogs STATIC
     ${CMAKE_CURRENT_LIST_DIR}/HelpWindow.cpp)
 target_include_directories(splot_dialogs PUBLIC ${PROJECT_SOURCE_DIR})
 target_link_libraries(splot_dialogs PUBLIC Qt6::Widgets)
+# The settings store, the bevel edges and the pictures.
 foreach(lib splot_settings splot_presentation splot_assets)
     if(TARGET ${lib})
         target_link_libraries(splot_dialogs PUBLIC ${lib})
-        string(TOUPPER ${lib} upper)
-        target_compile_definitions(splot_dialogs PRIVATE ${upper}_AVAILABLE=1)
     endif()
 endforeach()
 

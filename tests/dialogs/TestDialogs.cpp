@@ -2,7 +2,9 @@
 #include "shell/AboutBox.h"
 #include "shell/HelpWindow.h"
 #include "shell/OptionsDialog.h"
+#include "shell/SettingsStore.h"
 #include "shell/Story.h"
+#include "platform/IniFile.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -18,6 +20,7 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
@@ -70,6 +73,14 @@ bool sameChoices(const GameSettings& a, const GameSettings& b)
     return a.wallSize == b.wallSize && a.computerPlaysRed == b.computerPlaysRed && a.greaseSpots == b.greaseSpots &&
            a.blockedNozzle == b.blockedNozzle && a.soundOn == b.soundOn && a.hintsOn == b.hintsOn &&
            a.level == b.level && a.redName == b.redName && a.blueName == b.blueName;
+}
+
+QString fileText(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(f.readAll());
 }
 
 QString shotPath(const char* name)
@@ -380,6 +391,37 @@ private slots:
         QCOMPARE(rig.d().levelList()->currentIndex(), 3);
     }
 
+    void okWritesTheNineKeysThroughTheSettingsStore()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("splot.ini"));
+        SettingsStore store(std::make_unique<IniFile>(path.toStdString()));
+        GameSettings settings;
+        OptionsDialog dialog(settings, store);
+        QTimer::singleShot(0, [&] {
+            QTest::mouseClick(dialog.plusMinus(), Qt::LeftButton, {}, kPlus);
+            dialog.humanOption()->click();
+            dialog.redNameBox()->setText(QStringLiteral("Ann"));
+            dialog.levelList()->setCurrentIndex(2);
+            dialog.greaseBox()->click();
+            dialog.okButton()->click();
+        });
+        QVERIFY(dialog.execAndReportChanged());
+        const QString ini = fileText(path);
+        for (const char* line : {"Feld= 9", "Sound= 1", "Fettflecken= 1", "Tips= 0", "Rot=Ann",
+                                 "Blau=Pelko", "Computer= 0"})
+            QVERIFY2(ini.contains(QLatin1String(line)), line);
+        QVERIFY(ini.contains(QStringLiteral("Düse_verstopft= 0")));
+        QVERIFY(ini.contains(QStringLiteral("Spielstärke= 2")));
+        QVERIFY(!ini.contains(QStringLiteral("Text")));
+
+        // What was stored reads back as it was left.
+        GameSettings again;
+        WindowPlacement placement;
+        store.load({}, placement, again);
+        QVERIFY(sameChoices(again, settings));
+    }
+
     void grabTheDialog()
     {
         DialogRig rig;
@@ -421,6 +463,21 @@ private slots:
         QCOMPARE(marks, 1);
         showStory(text1, [&] { ++marks; }); // from the menu: marked again
         QCOMPARE(marks, 2);
+    }
+
+    void theStoryStoresTextZeroInTheSettingsFile()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("splot.ini"));
+        SettingsStore store(std::make_unique<IniFile>(path.toStdString()));
+        QPlainTextEdit text1;
+        showStory(text1, store);
+        QVERIFY(text1.toPlainText().startsWith(QStringLiteral("\nHey!")));
+        QVERIFY(fileText(path).contains(QStringLiteral("Text=0")));
+        GameSettings settings;
+        WindowPlacement placement;
+        store.load({}, placement, settings);
+        QCOMPARE(settings.showStory, kFalse);
     }
 
     // --- The about box ----------------------------------------------------------
@@ -543,7 +600,14 @@ private slots:
         QCOMPARE(help.browser()->source(), HelpWindow::contentsUrl());
         QVERIFY(!help.searchPanel()->isVisible());
         QVERIFY(help.browser()->toPlainText().contains(QStringLiteral("five splots of their colour in a row")));
+        QCoreApplication::sendPostedEvents(); // the layout after the search panel went away
         QVERIFY(help.grab().save(shotPath("help.png")));
+        if (qEnvironmentVariableIsSet("SPLOT_GRAB_HELP_PAGES")) {
+            for (const auto& t : help.topics()) {
+                help.browser()->setSource(t.url);
+                help.grab().save(shotPath("help-") + t.url.fileName() + QStringLiteral(".png"));
+            }
+        }
     }
 };
 
