@@ -255,6 +255,9 @@ void SearchTest::levelsSwitchToRandomWeightsAfterTheOpening_data()
     QTest::newRow("advanced, 12 splots") << 2 << 12 << 4;
     QTest::newRow("expert, 12 splots") << 3 << 12 << 2;
     QTest::newRow("very easy, 12 splots") << 0 << 12 << 4;
+    // A level the settings file made up plays at the nearest known one.
+    QTest::newRow("level 7 as expert") << 7 << 12 << 2;
+    QTest::newRow("level -1 as very easy") << -1 << 0 << 4;
 }
 
 void SearchTest::levelsSwitchToRandomWeightsAfterTheOpening()
