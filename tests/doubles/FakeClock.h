@@ -33,8 +33,9 @@ public:
     {
         ++events;
         note(journal, "clock.events");
-        if (onEvents)
-            onEvents();
+        // A copy: the hook may replace or clear itself while it runs.
+        if (auto hook = onEvents)
+            hook();
     }
 
     // Advances the time by hand (the user thinking, for instance).

@@ -146,8 +146,8 @@ public:
 private:
     void call(const std::string& text)
     {
-        if (onCall)
-            onCall(text);
+        if (auto hook = onCall)
+            hook(text);
         calls.push_back(text);
         note(journal, "wall." + text);
     }

@@ -26,11 +26,11 @@ public:
         if (!answers.empty()) {
             yes = answers.front();
             answers.pop_front();
-        } else if (answerer) {
-            yes = answerer(text);
+        } else if (auto decide = answerer) {
+            yes = decide(text);
         }
-        if (onAsk)
-            onAsk(text);
+        if (auto hook = onAsk)
+            hook(text);
         return yes;
     }
 
