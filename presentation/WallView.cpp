@@ -1,0 +1,248 @@
+#include "WallView.h"
+
+#include <QAccessible>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPen>
+
+#include <algorithm>
+#include <cmath>
+
+namespace splot {
+
+namespace {
+
+constexpr double kTwips = kTwipsPerPixel;
+
+QColor colourOf(int index)
+{
+    const Rgb c = qbColor(index);
+    return QColor(c.r, c.g, c.b);
+}
+
+} // namespace
+
+WallView::WallView(QWidget* parent) : QWidget(parent)
+{
+    setAccessibleName(QStringLiteral("Wall"));
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    resize(sizeHint());
+}
+
+QSize WallView::sizeHint() const
+{
+    // 4300 twips at 15 twips to a pixel.
+    return {287, 287};
+}
+
+void WallView::setForeColor(int qbIndex) { pen_.foreColor = qbIndex; }
+void WallView::setFillColor(int qbIndex) { pen_.fillColor = qbIndex; }
+void WallView::setFillStyle(int style) { pen_.fillStyle = style; }
+void WallView::setDrawWidth(int pixels) { pen_.drawWidth = pixels < 1 ? 1 : pixels; }
+void WallView::setDrawStyle(int style) { pen_.drawStyle = style; }
+
+double WallView::scaleWidth() const
+{
+    return width() * kTwips;
+}
+
+void WallView::cls()
+{
+    ops_.clear();
+    ensureImage();
+    image_.fill(Qt::white);
+    update();
+}
+
+void WallView::line(double x1, double y1, double x2, double y2)
+{
+    record(OpKind::Line, x1, y1, x2, y2);
+}
+
+void WallView::box(double x1, double y1, double x2, double y2, bool filled)
+{
+    record(filled ? OpKind::FilledBox : OpKind::Box, x1, y1, x2, y2);
+}
+
+void WallView::circle(double cx, double cy, double radius)
+{
+    record(OpKind::Circle, cx, cy, radius, 0);
+}
+
+void WallView::record(OpKind kind, double a, double b, double c, double d)
+{
+    ops_.push_back(Op{kind, a, b, c, d, pen_});
+    ensureImage();
+    paintOp(ops_.back());
+    update(dirtyRect(ops_.back()));
+}
+
+QRect WallView::dirtyRect(const Op& op) const
+{
+    QRectF r;
+    if (op.kind == OpKind::Circle)
+        r = QRectF(op.a - op.c, op.b - op.c, 2 * op.c, 2 * op.c);
+    else
+        r = QRectF(QPointF(op.a, op.b), QPointF(op.c, op.d)).normalized();
+    const double margin = op.pen.drawWidth + 2;
+    const QRectF px(r.left() / kTwips - margin, r.top() / kTwips - margin,
+                    r.width() / kTwips + 2 * margin, r.height() / kTwips + 2 * margin);
+    return px.toAlignedRect();
+}
+
+void WallView::paintOp(const Op& op)
+{
+    QPainter painter(&image_);
+    painter.scale(1.0 / kTwips, 1.0 / kTwips);   // twips from here on
+
+    QPen pen(colourOf(op.pen.foreColor));
+    pen.setWidthF(op.pen.drawWidth * kTwips);   // DrawWidth is in pixels
+    if (op.pen.drawStyle == DottedPen) {
+        pen.setCapStyle(Qt::FlatCap);
+        pen.setDashPattern({1.0, 1.0});   // one pixel on, one off
+    }
+
+    switch (op.kind) {
+    case OpKind::Line:
+        painter.setPen(pen);
+        painter.drawLine(QPointF(op.a, op.b), QPointF(op.c, op.d));
+        break;
+    case OpKind::Box:
+    case OpKind::FilledBox:
+        pen.setJoinStyle(Qt::MiterJoin);
+        painter.setPen(pen);
+        painter.setBrush(op.kind == OpKind::FilledBox ? QBrush(colourOf(op.pen.foreColor))
+                                                      : QBrush(Qt::NoBrush));
+        painter.drawRect(QRectF(QPointF(op.a, op.b), QPointF(op.c, op.d)).normalized());
+        break;
+    case OpKind::Circle:
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(pen);
+        painter.setBrush(op.pen.fillStyle == Solid ? QBrush(colourOf(op.pen.fillColor))
+                                                   : QBrush(Qt::NoBrush));
+        painter.drawEllipse(QPointF(op.a, op.b), op.c, op.c);
+        break;
+    }
+}
+
+qreal WallView::pixelRatio() const
+{
+    return ratioOverride_ > 0 ? ratioOverride_ : devicePixelRatioF();
+}
+
+void WallView::setPixelRatioOverride(qreal ratio)
+{
+    ratioOverride_ = ratio;
+    ensureImage();
+    update();
+}
+
+void WallView::ensureImage()
+{
+    const qreal ratio = pixelRatio();
+    const QSize want(static_cast<int>(std::ceil(width() * ratio)),
+                     static_cast<int>(std::ceil(height() * ratio)));
+    if (image_.isNull() || image_.size() != want || image_.devicePixelRatio() != ratio)
+        rebuildImage();
+}
+
+void WallView::rebuildImage()
+{
+    // A new screen ratio or size: draw everything since the last cls() again,
+    // sharp at the new ratio.
+    const qreal ratio = pixelRatio();
+    const QSize size(std::max(1, static_cast<int>(std::ceil(width() * ratio))),
+                     std::max(1, static_cast<int>(std::ceil(height() * ratio))));
+    image_ = QImage(size, QImage::Format_RGB32);
+    image_.setDevicePixelRatio(ratio);
+    image_.fill(Qt::white);
+    for (const Op& op : ops_)
+        paintOp(op);
+}
+
+QImage WallView::image() const
+{
+    const_cast<WallView*>(this)->ensureImage();
+    return image_;
+}
+
+QPoint WallView::imagePixel(double x, double y) const
+{
+    const qreal ratio = pixelRatio();
+    return {static_cast<int>(std::floor(x / kTwips * ratio)),
+            static_cast<int>(std::floor(y / kTwips * ratio))};
+}
+
+void WallView::setCursorDescription(const QString& text)
+{
+    if (text == accessibleDescription())
+        return;
+    setAccessibleDescription(text);
+#if QT_CONFIG(accessibility)
+    QAccessibleEvent event(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&event);
+#endif
+}
+
+int WallView::classicKeyCode(int key)
+{
+    switch (key) {
+    case Qt::Key_Home: return 36;
+    case Qt::Key_End: return 35;
+    case Qt::Key_PageUp: return 33;
+    case Qt::Key_PageDown: return 34;
+    case Qt::Key_Left: return 37;
+    case Qt::Key_Up: return 38;
+    case Qt::Key_Right: return 39;
+    case Qt::Key_Down: return 40;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return 13;
+    case Qt::Key_Space: return 32;
+    case Qt::Key_Escape: return 27;
+    case Qt::Key_Backspace: return 8;
+    case Qt::Key_Tab: return 9;
+    case Qt::Key_Insert: return 45;
+    case Qt::Key_Delete: return 46;
+    default: break;
+    }
+    if ((key >= Qt::Key_0 && key <= Qt::Key_9) || (key >= Qt::Key_A && key <= Qt::Key_Z))
+        return key;   // the same codes
+    if (key >= Qt::Key_F1 && key <= Qt::Key_F12)
+        return 112 + (key - Qt::Key_F1);
+    return 0;
+}
+
+void WallView::paintEvent(QPaintEvent*)
+{
+    ensureImage();
+    QPainter painter(this);
+    painter.drawImage(QPointF(0, 0), image_);
+}
+
+void WallView::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    ensureImage();
+}
+
+void WallView::mousePressEvent(QMouseEvent* event)
+{
+    const QPointF pos = event->position();
+    emit mousePressed(pos.x() * kTwips, pos.y() * kTwips);
+    event->accept();
+}
+
+void WallView::keyPressEvent(QKeyEvent* event)
+{
+    const int code = classicKeyCode(event->key());
+    if (code == 0) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    emit keyPressed(code);
+    event->accept();
+}
+
+} // namespace splot
