@@ -119,11 +119,11 @@ def eyes(style, cx, cy, look=(0.6, 0.0), big=1.0):
     """Two eyes, the near one (right) a little larger: facing right."""
     out = ""
     for i, (ex, sc) in enumerate(((cx - 3.1, 0.92), (cx + 2.6, 1.0))):
-        rx, ry = 2.25 * sc * big, 2.85 * sc * big
+        rx, ry = 2.4 * sc * big, 3.0 * sc * big
         if style in ("open", "wide", "look_up", "determined"):
             out += (f'<ellipse cx="{f(ex)}" cy="{f(cy)}" rx="{f(rx)}" ry="{f(ry)}" fill="#ffffff" '
-                    f'stroke="{INK}" stroke-width="0.7"/>')
-            pr = 1.35 * sc if style != "wide" else 1.0 * sc
+                    f'stroke="{INK}" stroke-width="0.55"/>')
+            pr = 1.5 * sc if style != "wide" else 1.05 * sc
             lx, ly = look
             if style == "look_up":
                 lx, ly = 0.5, -1.0
@@ -305,15 +305,15 @@ def painter_pose(side, pose):
     # Extras.
     for e in p.get("extras", []):
         if e == "zzz":
-            for (x, y, sz) in ((23.5, 5.5, 3.2), (28.2, 1.4, 2.2)):
+            for (x, y, sz) in ((5.0, 5.2, 3.2), (1.2, 0.9, 2.2)):
                 z = zee(x, y, sz)
                 if side == "blue":  # mirrored twice, so it still reads as a "z"
                     z = f'<g transform="translate({f(2 * x + sz)},0) scale(-1,1)">{z}</g>'
                 parts.append(z)
         elif e == "bang":
-            parts.append(f'<path d="M27.6,1.6 L27.0,6.6" stroke="{INK}" stroke-width="2.6" stroke-linecap="round"/>'
-                         f'<path d="M27.6,1.6 L27.0,6.6" stroke="{GOLD}" stroke-width="1.4" stroke-linecap="round"/>'
-                         f'<circle cx="26.8" cy="9.3" r="1.15" fill="{GOLD}" stroke="{INK}" stroke-width="0.6"/>')
+            parts.append(f'<path d="M5.4,1.6 L6.0,6.4" stroke="{INK}" stroke-width="2.6" stroke-linecap="round"/>'
+                         f'<path d="M5.4,1.6 L6.0,6.4" stroke="{GOLD}" stroke-width="1.4" stroke-linecap="round"/>'
+                         f'<circle cx="6.3" cy="9.1" r="1.15" fill="{GOLD}" stroke="{INK}" stroke-width="0.6"/>')
         elif e == "wave":
             parts.append(f'<path d="M29.6,5.6 q1.2,1.6 0.2,3.4" stroke="{INK}" stroke-width="0.8" stroke-linecap="round" fill="none"/>'
                          f'<path d="M24.6,5.2 q-1.2,1.6 -0.3,3.4" stroke="{INK}" stroke-width="0.8" stroke-linecap="round" fill="none"/>')
@@ -533,6 +533,16 @@ def booth():
     out += f'<rect x="0" y="{STAGE_TOP}" width="{W}" height="2" fill="{WOOD_DARK}"/>'
     for y in (309, 322):
         out += f'<rect x="0" y="{y}" width="{W}" height="0.8" fill="{WOOD_DARK}" opacity="0.25"/>'
+    # A pot of each colour at the ends of the stage, well away from the painters.
+    out += f'<ellipse cx="42.5" cy="331" rx="12" ry="2" fill="#000000" opacity="0.18"/>'
+    out += bucket(34, 315, 17, 15, AWNING_RED, "#ff9a86", "#b3231f", 21, label_star=False)
+    out += (f'<path d="M60,329 L76,318" stroke="{INK}" stroke-width="3.4" stroke-linecap="round"/>'
+            f'<path d="M60,329 L76,318" stroke="{WOOD_LIGHT}" stroke-width="1.8" stroke-linecap="round"/>'
+            f'<path d="M58,330.5 l-3,1.2 l1.4,-3.4 Z" fill="{AWNING_RED}" stroke="{INK}" stroke-width="0.8" stroke-linejoin="round"/>')
+    out += f'<ellipse cx="500.5" cy="331" rx="12" ry="2" fill="#000000" opacity="0.18"/>'
+    out += bucket(492, 315, 17, 15, "#3d7ff0", "#9cc4ff", "#1f4eb5", 22, label_star=False)
+    out += (f'<g transform="translate(474,329.5) scale(1,0.38)">'
+            f'{splat(0, 0, 6, "#3d7ff0", 23, INK, 1.2, drops=2, lobes=7, spike=0.25)}</g>')
     # The counter's front: red apron with a golden trim along the stage's edge.
     out += f'<rect x="0" y="335" width="{W}" height="{H - 335}" fill="{AWNING_RED}"/>'
     out += f'<rect x="0" y="333" width="{W}" height="3" fill="{GOLD}" stroke="{INK}" stroke-width="0.8"/>'
@@ -663,7 +673,7 @@ def balloon(cx, cy, r, colour, light):
             f'opacity="0.8" transform="rotate(25 {f(cx - r * 0.38)} {f(cy - r * 0.45)})"/>')
 
 
-def bucket(x, y, w, h, colour, light, dark, seed):
+def bucket(x, y, w, h, colour, light, dark, seed, label_star=True):
     """A paint pot with a wire handle and paint running over the rim; (x, y) its top-left."""
     rim = 4
     out = (f'<path d="M{f(x + 2)},{f(y + 2)} Q{f(x + w / 2)},{f(y - h * 0.75)} {f(x + w - 2)},{f(y + 2)}" fill="none" '
@@ -676,7 +686,8 @@ def bucket(x, y, w, h, colour, light, dark, seed):
     # a label band in the paint's colour
     out += (f'<path d="M{f(x + 1.4)},{f(y + h * 0.4)} L{f(x + w - 1.4)},{f(y + h * 0.4)} L{f(x + w - 2.2)},{f(y + h * 0.72)} '
             f'L{f(x + 2.2)},{f(y + h * 0.72)} Z" fill="{colour}" stroke="{INK}" stroke-width="0.9"/>')
-    out += star(x + w / 2, y + h * 0.56, h * 0.12, GOLD, 0, 0.7)
+    if label_star:
+        out += star(x + w / 2, y + h * 0.56, h * 0.12, GOLD, 0, 0.7)
     # paint over the rim, running down
     rnd = random.Random(seed)
     d = f"M{f(x - 1)},{f(y - 1)} L{f(x + w + 1)},{f(y - 1)} L{f(x + w + 0.5)},{f(y + rim)}"

@@ -39,6 +39,28 @@ void checkPixmap(const QPixmap& pm, QSize logical, qreal dpr, const QString& wha
     QVERIFY2(visible > 0, qPrintable(what + " is fully transparent"));
 }
 
+// The booth as the main window puts it together: the wall (white here) at 133, 7, the pump and the
+// two painters on the stage, the puddles as single red and blue pixels.
+QPixmap composedBooth(qreal dpr, int redPose, int pump)
+{
+    const QPixmap booth = pixmap(Picture::Booth, dpr);
+    QImage image(booth.size(), QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(dpr);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.drawPixmap(0, 0, booth);
+    painter.fillRect(QRectF(133, 7, 287, 287), Qt::white);
+    painter.drawPixmap(256, 300, pixmap(pump == 0 ? Picture::Pump0 : Picture::Pump1, dpr));
+    painter.drawPixmap(238, 300, characterFrame(redPose, dpr));
+    painter.drawPixmap(275, 300, characterFrame(redPose + characterPoseCount, dpr));
+    painter.fillRect(QRectF(265, 332, 1, 1), QColor(255, 0, 0));
+    painter.fillRect(QRectF(275, 332, 1, 1), QColor(0, 0, 255));
+    painter.end();
+    QPixmap result = QPixmap::fromImage(image);
+    result.setDevicePixelRatio(dpr);
+    return result;
+}
+
 } // namespace
 
 class TestPictures : public QObject {
@@ -109,7 +131,7 @@ private slots:
     void writesContactSheet()
     {
         const int margin = 12;
-        QImage sheet(1800, 2400, QImage::Format_ARGB32_Premultiplied);
+        QImage sheet(1800, 3200, QImage::Format_ARGB32_Premultiplied);
         sheet.fill(QColor(0, 128, 0));
         QPainter painter(&sheet);
         painter.setPen(Qt::white);
@@ -138,6 +160,7 @@ private slots:
                 place(pixmap(p, dpr), QStringLiteral("%1 %2x").arg(name(p)).arg(dpr));
             for (int frame = 0; frame < characterFrameCount; ++frame)
                 place(characterFrame(frame, dpr), QStringLiteral("f%1 %2x").arg(frame).arg(dpr));
+            place(composedBooth(dpr, 4, 1), QStringLiteral("booth with wall, pump and painters %1x").arg(dpr));
             x = margin;
             y += rowHeight + margin + 14;
             rowHeight = 0;
