@@ -386,11 +386,13 @@ IniFile::ReadResult IniFile::readAll(std::string& bytes) const
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || static_cast<std::size_t>(st.st_size) > kMaxFileBytes) {
         result = ReadResult::Unusable;
     } else {
-        // Read at most one byte past the limit: a file that grows meanwhile is caught too.
-        bytes.resize(kMaxFileBytes + 1);
+        // Read until the end, but never more than one byte past the limit: a
+        // file that grows meanwhile is caught too.
+        bytes.reserve(static_cast<std::size_t>(st.st_size) + 1);
+        char chunk[16384];
         std::size_t got = 0;
-        while (got < bytes.size()) {
-            const ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
+        while (got <= kMaxFileBytes) {
+            const ssize_t n = ::read(fd, chunk, sizeof chunk);
             if (n < 0 && errno == EINTR)
                 continue;
             if (n < 0) {
@@ -399,9 +401,9 @@ IniFile::ReadResult IniFile::readAll(std::string& bytes) const
             }
             if (n == 0)
                 break;
+            bytes.append(chunk, static_cast<std::size_t>(n));
             got += static_cast<std::size_t>(n);
         }
-        bytes.resize(got);
         if (got > kMaxFileBytes)
             result = ReadResult::Unusable;
     }
