@@ -387,10 +387,9 @@ private slots:
     void theFileLivesInTheUsersConfigFolder()
     {
         QCoreApplication::setApplicationName(QStringLiteral("splotchery"));
-        const QByteArray config = qgetenv("XDG_CONFIG_HOME");
-        QVERIFY(!config.isEmpty());
-        const QString folder = QString::fromLocal8Bit(config) + QStringLiteral("/splotchery");
-        QDir(folder).removeRecursively();
+        const QString config = dir_.filePath(QStringLiteral("config"));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config));
+        const QString folder = config + QStringLiteral("/splotchery");
         QCOMPARE(QString::fromStdString(SettingsStore::defaultFilePath()), folder + QStringLiteral("/splot.ini"));
         QVERIFY(QFileInfo(folder).isDir()); // created when missing
 
