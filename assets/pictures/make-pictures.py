@@ -63,8 +63,8 @@ def splat_path(cx, cy, r, seed, lobes=9, spike=0.28):
     pts = []
     n = lobes * 2
     for i in range(n):
-        a = 2 * math.pi * i / n + rnd.uniform(-0.12, 0.12)
-        rr = r * (1 + spike * rnd.uniform(0.4, 1.0)) if i % 2 == 0 else r * (1 - spike * 0.35 * rnd.uniform(0, 1))
+        a = 2 * math.pi * i / n + rnd.uniform(-0.18, 0.18)
+        rr = r * (1 + spike * rnd.uniform(0.0, 1.5)) if i % 2 == 0 else r * (1 - spike * 0.5 * rnd.uniform(0.2, 1))
         pts.append((cx + rr * math.cos(a), cy + rr * math.sin(a)))
     # Smooth closed curve through midpoints.
     mids = [((pts[i][0] + pts[(i + 1) % n][0]) / 2, (pts[i][1] + pts[(i + 1) % n][1]) / 2) for i in range(n)]
@@ -528,6 +528,14 @@ def booth():
     out += f'<rect x="{wx - 7}" y="{wy - 5}" width="{ww + 14}" height="{wh + 10}" rx="3" fill="#000000" opacity="0.25" transform="translate(3,3)"/>'
     out += f'<rect x="{wx - 7}" y="{wy - 5}" width="{ww + 14}" height="{wh + 10}" rx="3" fill="url(#frame)" stroke="{INK}" stroke-width="1.4"/>'
     out += f'<rect x="{wx - 1}" y="{wy - 1}" width="{ww + 2}" height="{wh + 2}" fill="{CREAM}" stroke="{GOLD_DARK}" stroke-width="1.5"/>'
+    # Until the first game the wall is not up: a faint pencilled grid waits for the paint.
+    grid = ""
+    for k in range(1, 8):
+        gx = wx + 4 + k * (ww - 8) / 8
+        gy = wy + 4 + k * (wh - 8) / 8
+        grid += f"M{f(gx)},{wy + 4} L{f(gx)},{wy + wh - 4} M{wx + 4},{f(gy)} L{wx + ww - 4},{f(gy)} "
+    out += f'<path d="{grid}" stroke="{CREAM_DARK}" stroke-width="1" fill="none"/>'
+    out += f'<rect x="{wx + 4}" y="{wy + 4}" width="{ww - 8}" height="{wh - 8}" fill="none" stroke="{CREAM_DARK}" stroke-width="1"/>'
     # The stage: calm light planks where the painters and the pump stand.
     out += f'<rect x="0" y="{STAGE_TOP}" width="{W}" height="{H - STAGE_TOP}" fill="url(#stage)"/>'
     out += f'<rect x="0" y="{STAGE_TOP}" width="{W}" height="2" fill="{WOOD_DARK}"/>'
