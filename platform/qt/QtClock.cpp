@@ -1,0 +1,54 @@
+#include "QtClock.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
+
+#include <cmath>
+
+namespace splot {
+
+QtClock::QtClock()
+{
+    timer_.start();
+}
+
+double QtClock::now()
+{
+    return static_cast<double>(timer_.nsecsElapsed()) / 1e9;
+}
+
+void QtClock::waitUntil(double deadline)
+{
+    for (;;) {
+        const double remaining = deadline - now();
+        if (remaining <= 0)
+            return;
+        // Without an application there is no loop to sleep in.
+        if (!QCoreApplication::instance())
+            return;
+
+        QEventLoop loop;
+        QTimer timer;
+        timer.setSingleShot(true);
+        timer.setTimerType(Qt::PreciseTimer);
+        bool fired = false;
+        QObject::connect(&timer, &QTimer::timeout, &loop, [&] {
+            fired = true;
+            loop.quit();
+        });
+        timer.start(static_cast<int>(std::ceil(remaining * 1000.0)));
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+        // The application is quitting (every loop was told to end): a new
+        // loop would return at once and spin, so stop waiting.
+        if (!fired)
+            return;
+    }
+}
+
+void QtClock::doEvents()
+{
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+} // namespace splot
