@@ -280,6 +280,7 @@ void OptionsDialog::showEvent(QShowEvent* event)
     changed_ = false;
     showPluminPicture(0); // at the pixel ratio of the screen it opens on
     QDialog::showEvent(event);
+    ok_->setFocus();
 }
 
 void OptionsDialog::hideEvent(QHideEvent* event)
@@ -333,6 +334,11 @@ bool OptionsDialog::eventFilter(QObject* watched, QEvent* event)
             timer1_->stop();
             showPluminPicture(0);
             return true;
+        case QEvent::FocusIn:
+        case QEvent::FocusOut:
+            // The control has no face for the keyboard focus: the size display shows it.
+            zahl_->setFrameStyle(event->type() == QEvent::FocusIn ? (QFrame::Box | QFrame::Plain) : QFrame::NoFrame);
+            break;
         case QEvent::KeyPress: {
             // From the keyboard (Alt+W gets here): one step per key press.
             auto* ke = static_cast<QKeyEvent*>(event);
