@@ -73,20 +73,55 @@ void WallView::circle(double cx, double cy, double radius)
 
 void WallView::record(OpKind kind, double a, double b, double c, double d)
 {
-    ops_.push_back(Op{kind, a, b, c, d, pen_});
+    const Op op{kind, a, b, c, d, pen_};
+    if (kind == OpKind::Box)
+        dropCoveredOutlines(op);
+    ops_.push_back(op);
     ensureImage();
     paintOp(ops_.back());
     update(dirtyRect(ops_.back()));
 }
 
+// The cursor is drawn and erased over and over in the same few places. An
+// outline box paints exactly the pixels of an earlier one with the same corners
+// and pen width and pattern, so the earlier one can be forgotten as long as
+// nothing drawn since touches it; the list then stays short however long the
+// cursor wanders.
+void WallView::dropCoveredOutlines(const Op& box)
+{
+    // Every pixel an operation can touch lies within half its pen width and one
+    // pixel of rounding (or antialiasing) around its shape.
+    auto touched = [this](const Op& op) { return pixelBounds(op, op.pen.drawWidth / 2.0 + 1); };
+    const QRect area = touched(box);
+    constexpr int kLookBack = 64;
+    int looked = 0;
+    for (auto it = ops_.end(); it != ops_.begin() && looked < kLookBack; ++looked) {
+        --it;
+        const bool sameOutline = it->kind == OpKind::Box && it->a == box.a && it->b == box.b
+                                 && it->c == box.c && it->d == box.d
+                                 && it->pen.drawWidth == box.pen.drawWidth
+                                 && it->pen.drawStyle == box.pen.drawStyle;
+        if (sameOutline) {
+            it = ops_.erase(it);
+            continue;
+        }
+        if (touched(*it).intersects(area))
+            return;
+    }
+}
+
 QRect WallView::dirtyRect(const Op& op) const
+{
+    return pixelBounds(op, op.pen.drawWidth + 2);
+}
+
+QRect WallView::pixelBounds(const Op& op, double margin) const
 {
     QRectF r;
     if (op.kind == OpKind::Circle)
         r = QRectF(op.a - op.c, op.b - op.c, 2 * op.c, 2 * op.c);
     else
         r = QRectF(QPointF(op.a, op.b), QPointF(op.c, op.d)).normalized();
-    const double margin = op.pen.drawWidth + 2;
     const QRectF px(r.left() / kTwips - margin, r.top() / kTwips - margin,
                     r.width() / kTwips + 2 * margin, r.height() / kTwips + 2 * margin);
     return px.toAlignedRect();
@@ -106,6 +141,8 @@ void WallView::paintOp(const Op& op)
 
     switch (op.kind) {
     case OpKind::Line:
+        // The grid stays crisp; the thick winning line is smoothed.
+        painter.setRenderHint(QPainter::Antialiasing, op.pen.drawWidth > 1);
         painter.setPen(pen);
         painter.drawLine(QPointF(op.a, op.b), QPointF(op.c, op.d));
         break;

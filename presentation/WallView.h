@@ -84,6 +84,8 @@ private:
     void ensureImage();
     void rebuildImage();
     QRect dirtyRect(const Op& op) const;
+    QRect pixelBounds(const Op& op, double marginPx) const;
+    void dropCoveredOutlines(const Op& box);
 
     PenState pen_;
     std::vector<Op> ops_;

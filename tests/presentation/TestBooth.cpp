@@ -1,9 +1,16 @@
 // The window's arrangement (pure figures and the booth widget), the etched
 // frame, the scene's twip bookkeeping and the picture buttons.
+#include "doubles/FakeClock.h"
+#include "doubles/RecordingSound.h"
+#include "doubles/ScriptedRandom.h"
+#include "engine/Board.h"
+#include "engine/GameSettings.h"
+#include "flow/Game.h"
 #include "presentation/Bevel.h"
 #include "presentation/BoothView.h"
 #include "presentation/Layout.h"
 #include "presentation/PictureButton.h"
+#include "presentation/WallPainter.h"
 #include "presentation/WallView.h"
 
 #include <QLabel>
@@ -154,8 +161,35 @@ private slots:
         QCOMPARE(shot.pixelColor(label.right() + 2, label.center().y()), kGrey);
         QCOMPARE(shot.pixelColor(350, label.top() - 3), QColor(0, 128, 0));
 #ifdef SPLOT_BOOTH_SHOT
-        booth.setComment(QStringLiteral("Tulla's turn"));
-        booth.grab().save(QStringLiteral(SPLOT_BOOTH_SHOT));
+        // A picture to look at: a few splots, a splatter and a winning line.
+        {
+            Board board;
+            GameState state;
+            GameSettings settings;
+            doubles::ScriptedRandom random({}, 5);
+            doubles::RecordingSound sound;
+            doubles::FakeClock clock;
+            WallPainter painter(*booth.wall(), board, state, settings, random, sound, clock);
+            board.newGame(8);
+            state.boardExists = true;
+            state.cursorX = 5;
+            state.cursorY = 6;
+            painter.Zeichne_Raster();
+            for (int i = 1; i <= 5; ++i) {
+                board.cells(board.index(i + 1, i)) = splot::kRed;
+                painter.Zeichne_Klecks(i + 1, i);
+                board.cells(board.index(i, 7 - i)) = splot::kBlue;
+                painter.Zeichne_Klecks(i, 7 - i);
+            }
+            board.cells(board.index(7, 7)) = splot::kBlue;
+            painter.Zeichne_Spritzer(7, 7);
+            painter.Zeichne_Siegeslinie(81);   // the down-right diagonal from (2, 1)
+            booth.setComment(QStringLiteral("Tulla's turn"));
+            booth.grab().save(QStringLiteral(SPLOT_BOOTH_SHOT));
+            booth.wall()->setPixelRatioOverride(2);
+            booth.wall()->image().save(QStringLiteral(SPLOT_BOOTH_SHOT) + QStringLiteral(".wall2x.png"));
+            booth.wall()->setPixelRatioOverride(0);
+        }
 #endif
     }
 

@@ -145,6 +145,29 @@ private slots:
         QCOMPARE(rig.wall.operationCount(), 17);   // 16 grid lines and the cursor
     }
 
+    void aWanderingCursorKeepsTheReplayShortAndExact()
+    {
+        Rig rig(1);
+        rig.splot(2, 2, splot::kRed);
+        rig.splot(3, 2, splot::kBlue);
+        const int start = rig.wall.operationCount();
+        doubles::ScriptedRandom walk({}, 99);
+        for (int step = 0; step < 2000; ++step) {
+            rig.painter.Zeichne_Cursor(15);
+            rig.state.cursorX = static_cast<i16>(1 + int(walk.Rnd() * 8));
+            rig.state.cursorY = static_cast<i16>(1 + int(walk.Rnd() * 3));
+            rig.painter.Zeichne_Cursor(2);
+            if (step == 1000)
+                rig.splot(4, 3, splot::kRed);
+        }
+        QVERIFY2(rig.wall.operationCount() < start + 8 + 2 * 24 + 2,
+                 qPrintable(QString::number(rig.wall.operationCount())));
+        const QImage drawn = rig.wall.image();
+        rig.wall.setPixelRatioOverride(2);
+        rig.wall.setPixelRatioOverride(1);   // replayed from the shortened list
+        QCOMPARE(rig.wall.image(), drawn);
+    }
+
     void whiteBoxOverTheInnerSquareRemovesTheSplatter()
     {
         for (std::uint32_t seed = 1; seed <= 30; ++seed) {
