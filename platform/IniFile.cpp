@@ -5,7 +5,6 @@
 #include <cstdlib>
 #include <string>
 #include <utility>
-#include <vector>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -161,69 +160,69 @@ struct Line {
     std::string_view value;     // for a key: the value, blanks dropped
 };
 
-// The lines of the file, with blank lines, comments and anything else that is
-// neither a section nor a key marked Other. A UTF-8 byte-order mark is skipped.
-std::vector<Line> splitLines(std::string_view bytes, bool utf8)
+// The line that starts at pos (after a UTF-8 byte-order mark at the very
+// start): blank lines, comments and anything else that is neither a section nor
+// a key are marked Other.
+Line lineAt(std::string_view bytes, std::size_t pos, bool utf8)
 {
-    std::vector<Line> lines;
-    std::size_t pos = 0;
-    if (utf8 && bytes.substr(0, 3) == "\xEF\xBB\xBF")
+    if (pos == 0 && utf8 && bytes.substr(0, 3) == "\xEF\xBB\xBF")
         pos = 3;
-    while (pos < bytes.size()) {
-        Line line;
-        line.begin = pos;
-        std::size_t end = pos;
-        while (end < bytes.size() && !isBreak(bytes[end]))
-            ++end;
-        line.end = end;
-        line.next = end;
-        if (end < bytes.size()) {
-            line.next = end + 1;
-            if (bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n')
-                line.next = end + 2;
-        }
-        const std::string_view text = trimmed(bytes.substr(pos, end - pos));
-        const auto textStart = static_cast<std::size_t>(text.data() - bytes.data());
-        if (text.empty() || text.front() == ';') {
-            // blank or comment
-        } else if (text.front() == '[' && text.find(']', 1) != std::string_view::npos) {
-            line.kind = Line::Section;
-            line.name = trimmed(text.substr(1, text.rfind(']') - 1));
-        } else if (const std::size_t eq = text.find('='); eq != std::string_view::npos) {
-            line.kind = Line::Key;
-            line.name = trimmed(text.substr(0, eq));
-            line.valueStart = textStart + eq + 1;
-            line.value = trimmed(text.substr(eq + 1));
-        }
-        lines.push_back(line);
-        pos = line.next;
+    Line line;
+    line.begin = pos;
+    std::size_t end = pos;
+    while (end < bytes.size() && !isBreak(bytes[end]))
+        ++end;
+    line.end = end;
+    line.next = end;
+    if (end < bytes.size()) {
+        line.next = end + 1;
+        if (bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n')
+            line.next = end + 2;
     }
-    return lines;
+    const std::string_view text = trimmed(bytes.substr(pos, end - pos));
+    const auto textStart = static_cast<std::size_t>(text.data() - bytes.data());
+    if (text.empty() || text.front() == ';') {
+        // blank or comment
+    } else if (text.front() == '[' && text.find(']', 1) != std::string_view::npos) {
+        line.kind = Line::Section;
+        line.name = trimmed(text.substr(1, text.rfind(']') - 1));
+    } else if (const std::size_t eq = text.find('='); eq != std::string_view::npos) {
+        line.kind = Line::Key;
+        line.name = trimmed(text.substr(0, eq));
+        line.valueStart = textStart + eq + 1;
+        line.value = trimmed(text.substr(eq + 1));
+    }
+    return line;
 }
 
 struct Found {
-    std::ptrdiff_t section = -1; // index of the section's header line
-    std::ptrdiff_t key = -1;     // index of the key's line
-    std::ptrdiff_t lastLine = -1; // last line of the section that is not blank or a comment
+    bool section = false;
+    bool key = false;
+    Line keyLine;  // the key's line
+    Line lastLine; // the section's last key line, or its header when it has no keys
 };
 
-Found find(const std::vector<Line>& lines, bool utf8, std::string_view section, std::string_view key)
+// One pass over the file, line by line, without keeping the lines.
+Found find(std::string_view bytes, bool utf8, std::string_view section, std::string_view key)
 {
     Found f;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const Line& line = lines[i];
-        if (f.section < 0) {
+    for (std::size_t pos = 0; pos < bytes.size();) {
+        const Line line = lineAt(bytes, pos, utf8);
+        pos = line.next;
+        if (!f.section) {
             if (line.kind == Line::Section && sameName(line.name, utf8, section)) {
-                f.section = f.lastLine = static_cast<std::ptrdiff_t>(i);
+                f.section = true;
+                f.lastLine = line;
             }
             continue;
         }
         if (line.kind == Line::Section)
             break; // only the first section of that name counts
         if (line.kind == Line::Key) {
-            f.lastLine = static_cast<std::ptrdiff_t>(i);
+            f.lastLine = line;
             if (sameName(line.name, utf8, key)) {
-                f.key = static_cast<std::ptrdiff_t>(i);
+                f.key = true;
+                f.keyLine = line;
                 break;
             }
         }
@@ -253,22 +252,21 @@ bool isAscii(std::string_view s)
 std::string edited(std::string bytes, bool utf8, std::string_view section, std::string_view key,
                    std::string_view newSection, std::string_view newKey, std::string_view newValue)
 {
-    const std::vector<Line> lines = splitLines(bytes, utf8);
-    const Found f = find(lines, utf8, section, key);
+    const Found f = find(bytes, utf8, section, key);
 
     // Line breaks of new lines follow the file's first one.
     std::string eol = "\n";
     if (const std::size_t br = bytes.find_first_of("\r\n"); br != std::string::npos)
         eol = bytes.compare(br, 2, "\r\n") == 0 ? "\r\n" : "\n";
 
-    if (f.key >= 0) {
-        const Line& line = lines[static_cast<std::size_t>(f.key)];
+    if (f.key) {
+        const Line& line = f.keyLine;
         bytes.replace(line.valueStart, line.end - line.valueStart, newValue);
         return bytes;
     }
     const std::string keyLine = std::string(newKey) + "=" + std::string(newValue);
-    if (f.section >= 0) {
-        const Line& last = lines[static_cast<std::size_t>(f.lastLine)];
+    if (f.section) {
+        const Line& last = f.lastLine;
         if (last.next > last.end)
             bytes.insert(last.next, keyLine + eol);
         else // the last line of the file, without a line break: it keeps having none
@@ -302,11 +300,10 @@ bool isValidUtf8(std::string_view bytes)
 std::optional<std::string> findValue(std::string_view fileBytes, std::string_view section, std::string_view key)
 {
     const bool utf8 = isValidUtf8(fileBytes);
-    const std::vector<Line> lines = splitLines(fileBytes, utf8);
-    const Found f = find(lines, utf8, section, key);
-    if (f.key < 0)
+    const Found f = find(fileBytes, utf8, section, key);
+    if (!f.key)
         return std::nullopt;
-    const std::string_view value = unquoted(lines[static_cast<std::size_t>(f.key)].value);
+    const std::string_view value = unquoted(f.keyLine.value);
     return utf8 ? std::string(value) : latin1ToUtf8(value);
 }
 

@@ -350,6 +350,17 @@ private slots:
         QCOMPARE(f.getInt("E", "k", 9), 9);
     }
 
+    void millionsOfLinesJustWithinTheLimit()
+    {
+        const std::string tail = "[E]\r\nk=3";
+        IniFile f = fileWith(std::string(IniFile::kMaxFileBytes - tail.size() - 8, '\n') + tail);
+        QCOMPARE(f.getInt("E", "k", 0), 3);
+        QVERIFY(f.writeString("E", "j", "4")); // still fits
+        QCOMPARE(f.getInt("E", "j", 0), 4);
+        QVERIFY(!f.writeString("E", "long", std::string(20, 'x'))); // would pass the limit
+        QCOMPARE(f.getInt("E", "k", 0), 3);
+    }
+
     void binaryGarbageAroundGoodLines()
     {
         std::mt19937 rng(20261206);
