@@ -1,0 +1,536 @@
+#include "MainWindow.h"
+
+#include "AboutBox.h"
+#include "HelpWindow.h"
+#include "OptionsDialog.h"
+#include "SettingsStore.h"
+#include "Story.h"
+
+#include "flow/Game.h"
+#include "platform/Sound.h"
+#include "presentation/BoothView.h"
+#include "presentation/WallPainter.h"
+#include "presentation/WallView.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QResizeEvent>
+#include <QScreen>
+
+#include <cmath>
+
+namespace splot {
+
+namespace {
+
+int pixelsOf(int twips)
+{
+    return static_cast<int>(std::lrint(static_cast<double>(twips) / kTwipsPerPixel));
+}
+
+TwipRect twipsOf(const QRect& r)
+{
+    return {r.left() * kTwipsPerPixel, r.top() * kTwipsPerPixel, r.width() * kTwipsPerPixel,
+            r.height() * kTwipsPerPixel};
+}
+
+// What the settings store needs to know of the screens, in twips.
+ScreenInfo screenInfo()
+{
+    ScreenInfo info;
+    if (const QScreen* primary = QGuiApplication::primaryScreen()) {
+        info.width = primary->geometry().width() * kTwipsPerPixel;
+        info.height = primary->geometry().height() * kTwipsPerPixel;
+    }
+    for (const QScreen* screen : QGuiApplication::screens())
+        info.available.push_back(twipsOf(screen->availableGeometry()));
+    return info;
+}
+
+} // namespace
+
+MainWindow::MainWindow(GameSettings& settings, SettingsStore& store, Sound& sound, QWidget* parent)
+    : QMainWindow(parent), settings_(settings), store_(store), sound_(sound)
+{
+    setObjectName(QStringLiteral("splot"));
+    setWindowTitle(QStringLiteral("Splotchery"));
+    setAccessibleName(QStringLiteral("Splotchery"));
+
+    QPalette green = palette();
+    green.setColor(QPalette::Window, QColor(0, 128, 0));
+    setPalette(green);
+    setAutoFillBackground(true);
+
+    booth_ = new BoothView(this);
+    setCentralWidget(booth_);
+    connect(booth_, &BoothView::pictureButtonCommand, this, &MainWindow::PicBut_Command);
+
+    buildMenus();
+}
+
+MainWindow::~MainWindow()
+{
+    if (hourglass_)
+        QGuiApplication::restoreOverrideCursor();
+}
+
+void MainWindow::buildMenus()
+{
+    auto add = [](QMenu* menu, const char* name, const QString& caption, const QKeySequence& keys = {}) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(QLatin1String(name));
+        if (!keys.isEmpty())
+            action->setShortcut(keys);
+        return action;
+    };
+    auto separator = [](QMenu* menu, const char* name) {
+        menu->addSeparator()->setObjectName(QLatin1String(name));
+    };
+
+    gameMenu_ = menuBar()->addMenu(QStringLiteral("&Game"));
+    gameMenu_->setObjectName(QStringLiteral("spiel"));
+    gameMenu_->setAccessibleName(QStringLiteral("Game"));
+    start_ = add(gameMenu_, "start", QStringLiteral("&Start"), QKeySequence(Qt::CTRL | Qt::Key_S));
+    ende_ = add(gameMenu_, "ende", QStringLiteral("&End"), QKeySequence(Qt::CTRL | Qt::Key_E));
+    tip_ = add(gameMenu_, "tip", QStringLiteral("Hin&t"), QKeySequence(Qt::CTRL | Qt::Key_T));
+    separator(gameMenu_, "sep0");
+    opt_ = add(gameMenu_, "opt", QStringLiteral("&Options..."));
+    separator(gameMenu_, "sep2");
+    story_ = add(gameMenu_, "story_zeigen", QStringLiteral("Sto&ry..."));
+
+    helpMenu_ = menuBar()->addMenu(QStringLiteral("&Help"));
+    helpMenu_->setObjectName(QStringLiteral("hilf"));
+    helpMenu_->setAccessibleName(QStringLiteral("Help"));
+    hilfe_[0] = add(helpMenu_, "hilfe0", QStringLiteral("&Help"), QKeySequence(Qt::Key_F1));
+    hilfe_[1] = add(helpMenu_, "hilfe1", QStringLiteral("&Search"), QKeySequence(Qt::SHIFT | Qt::Key_F1));
+    hilfe_[2] = add(helpMenu_, "hilfe2", QStringLiteral("Help &on Help"));
+    separator(helpMenu_, "sep1");
+    about_ = add(helpMenu_, "about", QStringLiteral("&About.."));
+
+    connect(start_, &QAction::triggered, this, [this] { Start_click(); });
+    connect(ende_, &QAction::triggered, this, [this] { Ende_click(); });
+    connect(tip_, &QAction::triggered, this, [this] { Tip_click(); });
+    connect(opt_, &QAction::triggered, this, [this] { opt_Click(); });
+    connect(story_, &QAction::triggered, this, [this] { story_zeigen_Click(); });
+    for (int i = 0; i < 3; ++i)
+        connect(hilfe_[i], &QAction::triggered, this, [this, i] { hilfe_Click(i); });
+    connect(about_, &QAction::triggered, this, [this] { about_Click(); });
+}
+
+void MainWindow::attach(Game& game, WallPainter& painter)
+{
+    game_ = &game;
+    painter_ = &painter;
+    wireInput();
+}
+
+void MainWindow::wireInput()
+{
+    WallView* wall = booth_->wall();
+    // The wall delivers its input only while it is enabled: never during a
+    // move, before the first game or after a decided one.
+    connect(wall, &WallView::mousePressed, this, [this](double x, double y) {
+        if (game_ && wallEnabled())
+            game_->Bild_MouseDown(x, y);
+    });
+    connect(wall, &WallView::keyPressed, this, [this](int keyCode) {
+        if (game_ && wallEnabled())
+            game_->Bild_KeyDown(keyCode);
+    });
+    // Screen readers hear where the cursor is and what the cell holds.
+    painter_->setCursorListener([wall](const std::string& text) {
+        wall->setCursorDescription(QString::fromStdString(text));
+    });
+}
+
+// ---- Start-up -------------------------------------------------------------------
+
+void MainWindow::Form_Load()
+{
+    if (started_)
+        return;
+    started_ = true;
+
+    // 1. The about box, for two and a half seconds; it sets the title.
+    showAboutBox();
+
+    // 2. Centred at the design size.
+    centreAtDesignSize();
+
+    // 3, 4. No wall until the first game; the painters at rest.
+    setWallVisible(false);
+    setCharacterFrame(0, 0);
+    setCharacterFrame(1, 9);
+
+    // 5. The booth's inner layout needs no correction for large fonts: the
+    // window lays out in logical pixels, and Qt maps them to device pixels at
+    // the screen's scale, so the booth is always 543 logical pixels wide.
+
+    // 6, 7. The placement and the choices; the choices fill the hidden options
+    // dialog, which shows or hides the hint button.
+    WindowPlacement placement = currentPlacement();
+    placement.windowState = 0;
+    store_.load(screenInfo(), placement, settings_);
+    applyPlacement(placement);
+    createOptionsDialog();
+    booth_->setHintButtonVisible(settings_.hintsOn == 1);
+
+    // 8. The story on the first start.
+    if (settings_.showStory != 0)
+        Story();
+
+    // 9. Shown, in the stored state.
+    switch (placement.windowState) {
+    case 1:
+        showMinimized();
+        break;
+    case 2:
+        showMaximized();
+        break;
+    default:
+        showNormal();
+        break;
+    }
+
+    // 10. Drawn. Now that the frame is known, the outer size is made what was stored.
+    QCoreApplication::processEvents();
+    if (placement.windowState == 0 && (frameExtraWidth() > 0 || frameExtraHeight() > 0))
+        applyPlacement(placement);
+
+    // 11. The start-up sound.
+    if (settings_.soundOn == 1)
+        sound_.play("splot0.wav");
+}
+
+void MainWindow::showAboutBox()
+{
+    AboutBox::showModal(this, aboutIntervalMs_);
+}
+
+void MainWindow::createOptionsDialog()
+{
+    options_ = new OptionsDialog(
+        settings_, [this](const GameSettings& s) { store_.saveChoices(s); }, this);
+    connect(options_, &OptionsDialog::hintsToggled, booth_, &BoothView::setHintButtonVisible);
+    options_->loadChoices();
+}
+
+void MainWindow::Story()
+{
+    booth_->showStory(QString());   // the box at its full height again, in front
+    showStory(*booth_->storyBox(), [this] { store_.markStoryShown(); });
+}
+
+void MainWindow::centreAtDesignSize()
+{
+    const int menuHeight = menuBar()->sizeHint().height();
+    resize(pixelsOf(kDesignWidthTwips), pixelsOf(kDesignHeightTwips) + menuHeight);
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect s = screen->geometry();
+    const int outerW = (width() + frameExtraWidth()) * kTwipsPerPixel;
+    const int outerH = (height() + frameExtraHeight()) * kTwipsPerPixel;
+    const int left = (s.width() * kTwipsPerPixel - outerW) / 2;
+    const int top = (s.height() * kTwipsPerPixel - outerH) / 2;
+    move(s.left() + pixelsOf(left), s.top() + pixelsOf(top));
+}
+
+void MainWindow::applyPlacement(const WindowPlacement& p)
+{
+    // The stored lengths are the outer frame's; the window's own size is the
+    // client area under it.
+    move(pixelsOf(p.windowLeft), pixelsOf(p.windowTop));
+    resize(std::max(1, pixelsOf(p.windowWidth) - frameExtraWidth()),
+           std::max(1, pixelsOf(p.windowHeight) - frameExtraHeight()));
+    Qt::WindowStates state = windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized);
+    if (p.windowState == 1)
+        state |= Qt::WindowMinimized;
+    else if (p.windowState == 2)
+        state |= Qt::WindowMaximized;
+    setWindowState(state);
+}
+
+int MainWindow::frameExtraWidth() const
+{
+    return std::max(0, frameGeometry().width() - geometry().width());
+}
+
+int MainWindow::frameExtraHeight() const
+{
+    return std::max(0, frameGeometry().height() - geometry().height());
+}
+
+int MainWindow::windowStateCode() const
+{
+    if (isMinimized())
+        return 1;
+    if (isMaximized() || isFullScreen())
+        return 2;
+    return 0;
+}
+
+WindowPlacement MainWindow::currentPlacement() const
+{
+    WindowPlacement p;
+    const TwipRect r = twipsOf(frameGeometry());
+    p.windowState = windowStateCode();
+    p.windowLeft = r.left;
+    p.windowTop = r.top;
+    p.windowWidth = r.width;
+    p.windowHeight = r.height;
+    return p;
+}
+
+// ---- Resize and close -------------------------------------------------------------
+
+void MainWindow::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    Form_Resize();
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        Form_Resize();
+}
+
+void MainWindow::Form_Resize()
+{
+    if (isMinimized())
+        return;
+    // Never narrower than the booth and the button column: the outer width
+    // is at least booth + button + 800 twips.
+    const int minimumOuter = (booth_->minimumOuterWidthTwips() + kTwipsPerPixel - 1) / kTwipsPerPixel;
+    const int minimumClient = std::max(1, minimumOuter - frameExtraWidth());
+    if (minimumWidth() != minimumClient)
+        setMinimumWidth(minimumClient);
+    booth_->positionieren(booth_->outerWidth());
+    if (isVisible() && !closed_)
+        store_.saveWindowState(windowStateCode());
+}
+
+void MainWindow::savePlacementOnce()
+{
+    if (closed_)
+        return;
+    closed_ = true;
+    store_.savePlacement(currentPlacement());
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    // Closing never asks (the End command has asked already). The placement
+    // is kept, and a move still running is abandoned at its next wait.
+    savePlacementOnce();
+    if (game_)
+        game_->abandon();
+    if (help_)
+        help_->close();
+    if (hourglass_) {
+        QGuiApplication::restoreOverrideCursor();
+        hourglass_ = false;
+    }
+    event->accept();
+    if (onClosed_)
+        onClosed_();
+}
+
+// ---- Commands ---------------------------------------------------------------------
+
+void MainWindow::Start_click()
+{
+    if (game_)
+        game_->Start_click();
+}
+
+void MainWindow::Ende_click()
+{
+    if (game_ && !closed_ && game_->Ende_click())
+        close();
+}
+
+void MainWindow::Tip_click()
+{
+    if (game_)
+        game_->Tip_click();
+}
+
+void MainWindow::opt_Click()
+{
+    if (!game_ || !options_)
+        return;
+    game_->command("opt_Click", [this] {
+        // A changed setting abandons the game in progress without a question.
+        if (options_->execAndReportChanged() && !closed_)
+            game_->restartWithoutAsking();
+    });
+}
+
+void MainWindow::story_zeigen_Click()
+{
+    if (!game_)
+        return;
+    game_->command("story_zeigen_Click", [this] { Story(); });
+}
+
+void MainWindow::hilfe_Click(int index)
+{
+    if (index < 0 || index > 2)
+        return;
+    if (!help_)
+        help_ = new HelpWindow(this);
+    help_->showHelp(index);
+}
+
+void MainWindow::about_Click()
+{
+    if (!game_)
+        return;
+    game_->command("about_Click", [this] { showAboutBox(); });
+}
+
+void MainWindow::PicBut_Command(int index)
+{
+    switch (index) {
+    case 0:
+        Start_click();
+        break;
+    case 2:
+        Ende_click();
+        break;
+    case 4:
+        if (game_ && game_->state().gameRunning)
+            Tip_click();
+        break;
+    default:
+        break;
+    }
+}
+
+// ---- Scene ------------------------------------------------------------------------
+
+void MainWindow::setCharacterFrame(int who, int frame)
+{
+    booth_->setCharacterFrame(who, frame);
+}
+
+int MainWindow::characterFrame(int who) const
+{
+    return booth_->characterFrame(who);
+}
+
+void MainWindow::moveCharacter(int who, int dxTwips, int dyTwips)
+{
+    booth_->moveCharacter(who, dxTwips, dyTwips);
+}
+
+void MainWindow::setPumpVisible(int which, bool visible)
+{
+    booth_->setPumpVisible(which, visible);
+}
+
+bool MainWindow::pumpVisible(int which) const
+{
+    return booth_->pumpVisible(which);
+}
+
+TwipRect MainWindow::pumpRect(int which) const
+{
+    return booth_->pumpRect(which);
+}
+
+TwipRect MainWindow::puddle(int who) const
+{
+    return booth_->puddle(who);
+}
+
+void MainWindow::setPuddle(int who, const TwipRect& rect)
+{
+    booth_->setPuddle(who, rect);
+}
+
+void MainWindow::setComment(const std::string& text)
+{
+    booth_->setComment(QString::fromStdString(text));
+}
+
+std::string MainWindow::comment() const
+{
+    return booth_->comment().toStdString();
+}
+
+void MainWindow::setWallVisible(bool visible)
+{
+    booth_->setWallVisible(visible);
+}
+
+bool MainWindow::wallVisible() const
+{
+    return booth_->wallVisible();
+}
+
+void MainWindow::setWallEnabled(bool enabled)
+{
+    booth_->setWallEnabled(enabled);
+}
+
+bool MainWindow::wallEnabled() const
+{
+    return booth_->wallEnabled();
+}
+
+void MainWindow::focusWall()
+{
+    booth_->focusWall();
+}
+
+void MainWindow::repaintWall()
+{
+    booth_->repaintWall();
+}
+
+void MainWindow::setMenuEnabled(MenuItem item, bool enabled)
+{
+    (item == MenuItem::Tip ? tip_ : story_)->setEnabled(enabled);
+}
+
+void MainWindow::setPointer(Pointer pointer)
+{
+    const bool wait = pointer == Pointer::Hourglass;
+    if (wait == hourglass_)
+        return;
+    hourglass_ = wait;
+    if (wait)
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QGuiApplication::restoreOverrideCursor();
+}
+
+bool MainWindow::storyVisible() const
+{
+    return booth_->storyVisible();
+}
+
+int MainWindow::storyHeight() const
+{
+    return booth_->storyHeight();
+}
+
+void MainWindow::setStoryHeight(int twips)
+{
+    booth_->setStoryHeight(twips);
+}
+
+void MainWindow::hideStory()
+{
+    booth_->hideStory();
+}
+
+} // namespace splot

@@ -1,0 +1,156 @@
+// The main window `splot`: the booth scene on green, the menu bar, the
+// start-up and close of the program. It is the Scene the game flow changes,
+// and it hands the wall's keys and clicks, the menu commands and the picture
+// buttons to the game.
+#pragma once
+
+#include "engine/GameSettings.h"
+#include "platform/Scene.h"
+
+#include <QMainWindow>
+
+#include <functional>
+
+class QAction;
+class QMenu;
+
+namespace splot {
+
+class BoothView;
+class Game;
+class HelpWindow;
+class OptionsDialog;
+class SettingsStore;
+class Sound;
+class WallPainter;
+
+class MainWindow final : public QMainWindow, public Scene {
+    Q_OBJECT
+public:
+    // The design client area: 9390 x 6345 twips.
+    static constexpr int kDesignWidthTwips = 9390;
+    static constexpr int kDesignHeightTwips = 6345;
+
+    MainWindow(GameSettings& settings, SettingsStore& store, Sound& sound, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // The game is made with this window as its scene, then attached together
+    // with the wall's drawing procedures.
+    void attach(Game& game, WallPainter& painter);
+
+    // Form_Load: the start-up sequence, once. Ends with the window shown.
+    void Form_Load();
+
+    // How long the about box stays (tests shorten it; 0 closes it at the next event).
+    void setAboutBoxInterval(int milliseconds) { aboutIntervalMs_ = milliseconds; }
+
+    // Runs when the window has closed, after the placement was saved
+    // (the program quits there).
+    void setOnClosed(std::function<void()> onClosed) { onClosed_ = std::move(onClosed); }
+
+    // The menu commands.
+    void Start_click();
+    void Ende_click();
+    void Tip_click();
+    void opt_Click();
+    void story_zeigen_Click();
+    void hilfe_Click(int index);
+    void about_Click();
+
+    // The picture buttons: 0 start, 2 end, 4 hint (only while a game runs).
+    void PicBut_Command(int index);
+
+    // The window's state as the settings file keeps it: 0 normal, 1 minimized, 2 maximized.
+    int windowStateCode() const;
+    // The outer placement in twips, with the state.
+    WindowPlacement currentPlacement() const;
+
+    BoothView* booth() const { return booth_; }
+    OptionsDialog* optionsDialog() const { return options_; }
+    HelpWindow* helpWindow() const { return help_; }
+    QMenu* gameMenu() const { return gameMenu_; }
+    QMenu* helpMenu() const { return helpMenu_; }
+    QAction* startAction() const { return start_; }
+    QAction* endAction() const { return ende_; }
+    QAction* tipAction() const { return tip_; }
+    QAction* optionsAction() const { return opt_; }
+    QAction* storyAction() const { return story_; }
+    QAction* helpAction(int index) const { return hilfe_[index]; }
+    QAction* aboutAction() const { return about_; }
+    bool closed() const { return closed_; }
+
+    // Scene
+    void setCharacterFrame(int who, int frame) override;
+    int characterFrame(int who) const override;
+    void moveCharacter(int who, int dxTwips, int dyTwips) override;
+    void setPumpVisible(int which, bool visible) override;
+    bool pumpVisible(int which) const override;
+    TwipRect pumpRect(int which) const override;
+    TwipRect puddle(int who) const override;
+    void setPuddle(int who, const TwipRect& rect) override;
+    void setComment(const std::string& text) override;
+    std::string comment() const override;
+    void setWallVisible(bool visible) override;
+    bool wallVisible() const override;
+    void setWallEnabled(bool enabled) override;
+    bool wallEnabled() const override;
+    void focusWall() override;
+    void repaintWall() override;
+    void setMenuEnabled(MenuItem item, bool enabled) override;
+    void setPointer(Pointer pointer) override;
+    bool storyVisible() const override;
+    int storyHeight() const override;
+    void setStoryHeight(int twips) override;
+    void hideStory() override;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenus();
+    void wireInput();
+    // Start-up steps that come from the dialogs: the about box, the hidden
+    // options dialog filled with the choices, the story.
+    void showAboutBox();
+    void createOptionsDialog();
+    void Story();
+    void centreAtDesignSize();
+    void applyPlacement(const WindowPlacement& placement);
+    void Form_Resize();
+    int frameExtraWidth() const;
+    int frameExtraHeight() const;
+    void savePlacementOnce();
+
+    GameSettings& settings_;
+    SettingsStore& store_;
+    Sound& sound_;
+    Game* game_ = nullptr;
+    WallPainter* painter_ = nullptr;
+
+    BoothView* booth_ = nullptr;
+    OptionsDialog* options_ = nullptr;
+    HelpWindow* help_ = nullptr;
+
+    QMenu* gameMenu_ = nullptr;
+    QMenu* helpMenu_ = nullptr;
+    QAction* start_ = nullptr;
+    QAction* ende_ = nullptr;
+    QAction* tip_ = nullptr;
+    QAction* opt_ = nullptr;
+    QAction* story_ = nullptr;
+    QAction* hilfe_[3] = {};
+    QAction* about_ = nullptr;
+
+    // The placement loaded at start-up, applied again once the frame is known.
+    WindowPlacement loaded_;
+    bool loadedApplied_ = false;
+    bool started_ = false;
+    bool closed_ = false;
+    bool hourglass_ = false;
+    int aboutIntervalMs_ = 2500;
+    std::function<void()> onClosed_;
+};
+
+} // namespace splot

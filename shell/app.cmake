@@ -1,0 +1,14 @@
+# The main window, the program put together, and main() (target splotchery).
+add_library(splot_mainwindow STATIC
+    ${CMAKE_CURRENT_LIST_DIR}/MainWindow.h
+    ${CMAKE_CURRENT_LIST_DIR}/MainWindow.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MainProgram.h
+    ${CMAKE_CURRENT_LIST_DIR}/MainProgram.cpp)
+target_include_directories(splot_mainwindow PUBLIC ${PROJECT_SOURCE_DIR})
+target_link_libraries(splot_mainwindow PUBLIC
+    splot_dialogs splot_settings splot_presentation splot_flow splot_assets Qt6::Widgets)
+
+if(TARGET splot_platform_qt)
+    add_executable(splotchery ${CMAKE_CURRENT_LIST_DIR}/main.cpp)
+    target_link_libraries(splotchery PRIVATE splot_mainwindow splot_platform_qt)
+endif()

@@ -1,0 +1,7 @@
+# The main window headless: start-up, menus, a whole game, picture buttons,
+# placement, closing in the middle of a move; and a seeded soak test.
+if(TARGET splot_mainwindow)
+    splot_add_test(test_gui_window
+        SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestMainWindow.cpp ${CMAKE_CURRENT_LIST_DIR}/WindowRig.h
+        LIBS splot_mainwindow)
+endif()
