@@ -343,6 +343,9 @@ void Game::runStart()
             return;
         checkAbandoned();
     }
+    // The old game is given up from here: should this start fail half-way, no
+    // half-built game counts as running.
+    state_.gameRunning = false;
 
     // 2. The story box folds up in steps of 150 twips and disappears.
     if (scene_.storyVisible()) {

@@ -183,6 +183,27 @@ private slots:
         QVERIFY(rig2.game.state().gameRunning);
     }
 
+    void aStartThatFailsHalfWayLeavesNoGameRunning()
+    {
+        ScriptedRandom rng({0.9f});
+        GameRig rig(rng, quietHumans());
+        rig.game.Start_click();
+        rig.game.Feld_Auswahl(2, 2);
+        rig.questions.defaultAnswer = true;
+        rig.wall.onCall = [&](const std::string& call) {
+            if (call.rfind("Zeichne_Cursor 15", 0) == 0)  // inside the new-game setup
+                throw std::runtime_error("no cursor");
+        };
+        rig.game.Start_click();
+        QCOMPARE(rig.questions.errors.size(), std::size_t(1));
+        QVERIFY(startsWith(rig.questions.errors[0].text, "Error 1: \nno cursor\n"));
+        QVERIFY(!rig.game.state().gameRunning);
+        QVERIFY(!rig.scene.wallInput);
+        rig.wall.onCall = nullptr;
+        rig.game.Feld_Auswahl(3, 3);
+        QVERIFY(rig.wall.splots.empty());
+    }
+
     void keysMoveTheCursorAndStopAtTheEdges()
     {
         ScriptedRandom rng({0.9f});
