@@ -137,7 +137,9 @@ inline bool centreMatchesCode(const QColor& c, int code)
     switch (code) {
     case kRed: return sameRgb(c, 255, 0, 0);
     case kBlue: return sameRgb(c, 0, 0, 255);
-    case kGrease: return sameRgb(c, 255, 255, 0);
+    // A grease spot's drops scatter around the centre and need not cover it
+    // (yellow, white, or the smoothed edge of a drop between them).
+    case kGrease: return c.red() == 255 && c.green() == 255;
     default: return sameRgb(c, 255, 255, 255);
     }
 }

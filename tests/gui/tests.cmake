@@ -5,3 +5,8 @@ if(TARGET splot_mainwindow)
         SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestMainWindow.cpp ${CMAKE_CURRENT_LIST_DIR}/WindowRig.h
         LIBS splot_mainwindow)
 endif()
+if(TARGET splot_mainwindow)
+    splot_add_test(test_gui_soak
+        SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestSoak.cpp ${CMAKE_CURRENT_LIST_DIR}/WindowRig.h
+        LIBS splot_mainwindow)
+endif()
