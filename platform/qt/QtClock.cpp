@@ -4,7 +4,9 @@
 #include <QEventLoop>
 #include <QTimer>
 
+#include <chrono>
 #include <cmath>
+#include <thread>
 
 namespace splot {
 
@@ -24,9 +26,11 @@ void QtClock::waitUntil(double deadline)
         const double remaining = deadline - now();
         if (remaining <= 0)
             return;
-        // Without an application there is no loop to sleep in.
-        if (!QCoreApplication::instance())
-            return;
+        // Without an application there is no loop to sleep in: the thread sleeps.
+        if (!QCoreApplication::instance()) {
+            std::this_thread::sleep_for(std::chrono::duration<double>(remaining));
+            continue;
+        }
 
         QEventLoop loop;
         QTimer timer;

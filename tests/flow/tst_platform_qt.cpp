@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFile>
 #include <QMessageBox>
 #include <QTimer>
 #include <QtTest>
@@ -76,6 +77,9 @@ private slots:
     void soundNeverBlocksAndMapsNamesToResources()
     {
         QCOMPARE(QtSound::resourcePath("splot1.wav"), std::string(":/sounds/splot1.wav"));
+        // The sounds travel with the program's resources.
+        for (int i = 0; i < 9; ++i)
+            QVERIFY(QFile::exists(QString::fromStdString(QtSound::resourcePath("splot" + std::to_string(i) + ".wav"))));
         QtSound sound;
         QElapsedTimer t;
         t.start();
