@@ -341,6 +341,39 @@ private slots:
         QCOMPARE(rig.journal.size(), entries);
     }
 
+    void drawAcceptedDuringAHintEndsTheGame()
+    {
+        // Two humans fill a 6 x 6 wall with the pattern that has no five; hints
+        // past half the wall find no potential left and offer the draw.
+        ScriptedRandom rng({0.1f});  // Red begins
+        GameRig rig(rng, quietHumans(6));
+        rig.game.Start_click();
+        rig.questions.answerer = [](const std::string& text) { return text == "What do you think about a draw?"; };
+        std::vector<std::pair<int, int>> red, blue;
+        for (int r = 1; r <= 6; ++r)
+            for (int c = 1; c <= 6; ++c)
+                ((c + 2 * r) % 4 < 2 ? red : blue).emplace_back(c, r);
+        for (std::size_t i = 0; i < 18 && rig.game.state().gameRunning; ++i) {
+            rig.game.Feld_Auswahl(red[i].first, red[i].second);
+            rig.game.Tip_click();
+            if (rig.game.state().gameRunning)
+                rig.game.Feld_Auswahl(blue[i].first, blue[i].second);
+        }
+        QCOMPARE(rig.questions.count("What do you think about a draw?"), 1);
+        QCOMPARE(rig.scene.commentText, std::string("The game ends in a draw!"));
+        QVERIFY(rig.game.state().gameOver);
+        QVERIFY(!rig.game.state().gameRunning);
+        QVERIFY(rig.game.state().moveCount < 36);
+        QCOMPARE(rig.scene.frames[0], 5);
+        QCOMPARE(rig.scene.frames[1], 14);
+        QVERIFY(!rig.scene.wallInput);
+        QVERIFY(rig.scene.menuEnabled[Scene::MenuItem::Story]);
+        QVERIFY(!rig.game.search().hintMode);
+        QCOMPARE(rig.game.search().gameLevel, rig.settings.level);
+        // The cursor did not move to a hinted cell after the accepted draw.
+        QCOMPARE(rig.journal.findLast("wall.Zeichne_Cursor") < rig.journal.findLast("question "), true);
+    }
+
     void endAsksFirst()
     {
         ScriptedRandom rng;
