@@ -91,6 +91,7 @@ void MainWindow::buildMenus()
         menu->addSeparator()->setObjectName(QLatin1String(name));
     };
 
+    menuBar()->setAccessibleName(QStringLiteral("Menu bar"));
     gameMenu_ = menuBar()->addMenu(QStringLiteral("&Game"));
     gameMenu_->setObjectName(QStringLiteral("spiel"));
     gameMenu_->setAccessibleName(QStringLiteral("Game"));

@@ -7,7 +7,9 @@
 #include "shell/HelpWindow.h"
 #include "shell/OptionsDialog.h"
 
+#include <QAccessible>
 #include <QAction>
+#include <QLabel>
 #include <QApplication>
 #include <QCheckBox>
 #include <QMenu>
@@ -545,6 +547,37 @@ private slots:
         const QString text = readSettings();
         QVERIFY(text.contains(QStringLiteral("Status= 2")));
         QVERIFY(text.contains(QStringLiteral("Width= 9600")));
+    }
+
+    // ---- Screen readers -----------------------------------------------------------
+
+    void controlsAreNamedAndTheWallDescribesItsCursor()
+    {
+        writeSettings(QString::fromLatin1(kQuietSettings));
+        WindowRig rig;
+        rig.start();
+        MainWindow& w = rig.window();
+        w.Start_click();
+        for (QWidget* child : w.findChildren<QWidget*>()) {
+            if (!child->isVisible() || child->parentWidget() == nullptr)
+                continue;
+            const bool control = child->inherits("splot::PictureWidget") || child->inherits("splot::PictureButton")
+                || child->inherits("splot::WallView") || child->inherits("QLabel")
+                || child->inherits("QPlainTextEdit") || child->inherits("QMenuBar");
+            if (!control)
+                continue;
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(child);
+            QVERIFY(a);
+            QVERIFY2(!a->text(QAccessible::Name).isEmpty(), child->metaObject()->className());
+        }
+        // The label's name is what it says; the wall tells the cursor cell.
+        QCOMPARE(rig.booth().commentLabel()->accessibleName(), QString::fromStdString(w.comment()));
+        pressKey(rig, Qt::Key_Home);
+        QVERIFY2(rig.wall().accessibleDescription().contains(QStringLiteral("1")),
+                 qPrintable(rig.wall().accessibleDescription()));
+        const QString before = rig.wall().accessibleDescription();
+        pressKey(rig, Qt::Key_End);
+        QVERIFY(rig.wall().accessibleDescription() != before);
     }
 
     // ---- Closing in the middle of a move -------------------------------------------

@@ -35,7 +35,7 @@ private slots:
     {
         const int actions = qEnvironmentVariableIntValue("SPLOT_SOAK_ACTIONS") > 0
             ? qEnvironmentVariableIntValue("SPLOT_SOAK_ACTIONS")
-            : 3000;
+            : 5000;
         writeSettings(QString::fromLatin1(kQuietSettings));
         WindowRig rig(20261206);
         rig.start();
