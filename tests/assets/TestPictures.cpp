@@ -40,6 +40,51 @@ void checkPixmap(const QPixmap& pm, QSize logical, qreal dpr, const QString& wha
     QVERIFY2(visible > 0, qPrintable(what + " is fully transparent"));
 }
 
+// Mean of red minus blue over the clearly coloured pixels: positive for reddish pictures.
+double redOverBlue(const QImage& image)
+{
+    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+    double sum = 0;
+    int n = 0;
+    for (int y = 0; y < argb.height(); ++y) {
+        for (int x = 0; x < argb.width(); ++x) {
+            const QColor c = QColor::fromRgba(argb.pixel(x, y));
+            if (c.alpha() < 200 || c.hsvSaturation() < 120)
+                continue;
+            sum += c.red() - c.blue();
+            ++n;
+        }
+    }
+    return n ? sum / n : 0;
+}
+
+// Opaque pixels in a rectangle.
+int opaqueIn(const QImage& image, const QRect& r)
+{
+    int n = 0;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            n += qAlpha(image.pixel(x, y)) > 128 ? 1 : 0;
+    return n;
+}
+
+// Mean lightness over the pixels of the 20 x 20 picture with x + y < 19 (upper-left triangle)
+// or x + y > 19 (lower-right).
+double lightness(const QImage& image, bool upperLeft)
+{
+    double sum = 0;
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (upperLeft ? x + y >= image.width() - 1 : x + y <= image.width() - 1)
+                continue;
+            sum += QColor(image.pixel(x, y)).lightness();
+            ++n;
+        }
+    }
+    return sum / n;
+}
+
 // The booth as the main window puts it together: the wall (white here) at 133, 7, the pump and the
 // two painters on the stage, the puddles as single red and blue pixels.
 QPixmap composedBooth(qreal dpr, int redPose, int pump)
@@ -113,6 +158,72 @@ private slots:
                 checkPixmap(characterFrame(frame, dpr), characterSize, dpr,
                             QStringLiteral("character frame %1 at %2x").arg(frame).arg(dpr));
             }
+        }
+    }
+
+    // The frames come from strips of nine poses; a wrong offset shows one pose twice or the gap
+    // between two poses.
+    void everyFrameIsItsOwnPose()
+    {
+        QList<QImage> frames;
+        for (int frame = 0; frame < characterFrameCount; ++frame)
+            frames << characterFrame(frame, 1).toImage();
+        for (int a = 0; a < characterFrameCount; ++a) {
+            for (int b = a + 1; b < characterFrameCount; ++b)
+                QVERIFY2(frames[a] != frames[b], qPrintable(QStringLiteral("frames %1 and %2").arg(a).arg(b)));
+        }
+    }
+
+    void redsPainterIsRedAndBluesIsBlue()
+    {
+        for (int pose = 0; pose < characterPoseCount; ++pose) {
+            QVERIFY2(redOverBlue(characterFrame(pose, 2).toImage()) > 40, qPrintable(QString::number(pose)));
+            QVERIFY2(redOverBlue(characterFrame(pose + characterPoseCount, 2).toImage()) < -40,
+                     qPrintable(QString::number(pose)));
+        }
+    }
+
+    // Picture 1 is shown while Red (left) is to squirt: its hose runs out to the left edge.
+    void pumpHoseTowardsTheSideToSquirt()
+    {
+        const QImage pump1 = pixmap(Picture::Pump1, 1).toImage();
+        const QImage pump0 = pixmap(Picture::Pump0, 1).toImage();
+        const QRect leftEdge(0, 16, 4, 16);
+        const QRect rightEdge(28, 16, 4, 16);
+        QVERIFY(opaqueIn(pump1, leftEdge) > 0);
+        QCOMPARE(opaqueIn(pump1, rightEdge), 0);
+        QVERIFY(opaqueIn(pump0, rightEdge) > 0);
+        QCOMPARE(opaqueIn(pump0, leftEdge), 0);
+    }
+
+    // Plus is pressed in the upper-left triangle, minus in the lower-right: the pressed half is
+    // the darker one, the other half looks as in the neutral picture.
+    void pluminPressedHalfSinks()
+    {
+        const QImage neutral = pixmap(Picture::PluminNeutral, 2).toImage();
+        const QImage plus = pixmap(Picture::PluminPlus, 2).toImage();
+        const QImage minus = pixmap(Picture::PluminMinus, 2).toImage();
+        QVERIFY(lightness(plus, true) < lightness(neutral, true) - 10);
+        QVERIFY(qAbs(lightness(plus, false) - lightness(neutral, false)) < 3);
+        QVERIFY(lightness(minus, false) < lightness(neutral, false) - 10);
+        QVERIFY(qAbs(lightness(minus, true) - lightness(neutral, true)) < 3);
+    }
+
+    void pressedButtonsDifferFromTheirNormalFaces()
+    {
+        const std::pair<Picture, Picture> pairs[] = {{Picture::StartButton, Picture::StartButtonPressed},
+                                                     {Picture::EndButton, Picture::EndButtonPressed},
+                                                     {Picture::HintButton, Picture::HintButtonPressed}};
+        for (const auto& [normal, pressed] : pairs)
+            QVERIFY(pixmap(normal, 1).toImage() != pixmap(pressed, 1).toImage());
+    }
+
+    // The booth is the backdrop of the whole scene: no hole may let the window show through.
+    void boothCoversItsWholeRectangle()
+    {
+        for (qreal dpr : {1.0, 2.0}) {
+            const QImage booth = pixmap(Picture::Booth, dpr).toImage();
+            QCOMPARE(opaqueIn(booth, booth.rect()), booth.width() * booth.height());
         }
     }
 
