@@ -1,4 +1,6 @@
 # Our own pictures (SVG, rendered at the screen's pixel ratio) and sounds (WAV) in a Qt resource.
+# Both are made by scripts beside them (pictures/make-pictures.py, sounds/make-sounds.py; Python 3
+# standard library only); the build uses the committed files and needs neither script.
 add_library(splot_assets STATIC
     ${CMAKE_CURRENT_SOURCE_DIR}/Pictures.h
     ${CMAKE_CURRENT_SOURCE_DIR}/Pictures.cpp)

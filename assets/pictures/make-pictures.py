@@ -691,10 +691,10 @@ def bucket(x, y, w, h, colour, light, dark, seed, label_star=True):
     out += (f'<path d="M{f(x)},{f(y)} L{f(x + 3)},{f(y + h)} Q{f(x + w / 2)},{f(y + h + 3)} {f(x + w - 3)},{f(y + h)} L{f(x + w)},{f(y)} Z" '
             f'fill="#dfe6ea" stroke="{INK}" stroke-width="1.3" stroke-linejoin="round"/>')
     out += f'<path d="M{f(x + 5)},{f(y + 4)} L{f(x + 7)},{f(y + h - 2)}" stroke="#ffffff" stroke-width="2.2" stroke-linecap="round" opacity="0.8"/>'
-    # a label band in the paint's colour
-    out += (f'<path d="M{f(x + 1.4)},{f(y + h * 0.4)} L{f(x + w - 1.4)},{f(y + h * 0.4)} L{f(x + w - 2.2)},{f(y + h * 0.72)} '
-            f'L{f(x + 2.2)},{f(y + h * 0.72)} Z" fill="{colour}" stroke="{INK}" stroke-width="0.9"/>')
+    # a label band in the paint's colour, on the big pots with a star
     if label_star:
+        out += (f'<path d="M{f(x + 1.4)},{f(y + h * 0.4)} L{f(x + w - 1.4)},{f(y + h * 0.4)} L{f(x + w - 2.2)},{f(y + h * 0.72)} '
+                f'L{f(x + 2.2)},{f(y + h * 0.72)} Z" fill="{colour}" stroke="{INK}" stroke-width="0.9"/>')
         out += star(x + w / 2, y + h * 0.56, h * 0.12, GOLD, 0, 0.7)
     # paint over the rim, running down
     rnd = random.Random(seed)
