@@ -615,6 +615,34 @@ private slots:
         QCOMPARE(rig.wall().operationCount(), ops);
         Q_UNUSED(opsBefore);
     }
+
+    void endInTheMiddleOfAMoveAsksAndEnds()
+    {
+        writeSettings(QString::fromLatin1(kQuietSettings));
+        WindowRig rig;
+        rig.start();
+        rig.window().Start_click();
+        rig.window().Tip_click();
+        bool asked = false;
+        int eventsAfter = 0;
+        rig.clock.onEvents = [&] {
+            if (asked) {
+                ++eventsAfter;
+                return;
+            }
+            asked = true;
+            rig.questions.answers = {true};
+            rig.window().endAction()->trigger();   // the question comes at once
+        };
+        pressKey(rig, Qt::Key_Space);
+        QVERIFY(asked);
+        QCOMPARE(rig.questions.count("Really end the game?"), 1);
+        QCOMPARE(rig.closedCount, 1);
+        QVERIFY(rig.game().abandoned());
+        QCOMPARE(eventsAfter, 0);
+        QVERIFY(rig.questions.errors.empty());
+        QVERIFY(readSettings().contains(QStringLiteral("Status= 0")));
+    }
 };
 
 QTEST_MAIN(TestMainWindow)
