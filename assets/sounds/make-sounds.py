@@ -170,6 +170,31 @@ def cymbal(seconds, seed):
     return [hp(src[i]) * math.exp(-i / RATE * 3.5) * min(1.0, i / 30) for i in range(n)]
 
 
+def room(buf, mix=0.18, size=1.0):
+    """A small, warm room: four feedback combs into two all-passes (a Schroeder reverb)."""
+    n = len(buf)
+    wet = [0.0] * n
+    for delay_ms, feedback in ((29.7, 0.72), (37.1, 0.7), (41.1, 0.68), (43.7, 0.66)):
+        d = int(delay_ms * size * RATE / 1000)
+        line = [0.0] * n
+        damp = 0.0
+        for i in range(n):
+            back = line[i - d] if i >= d else 0.0
+            damp = 0.6 * back + 0.4 * damp  # darker echoes
+            line[i] = buf[i] + feedback * damp
+            wet[i] += line[i] * 0.25
+    for delay_ms in (5.0, 1.7):
+        d = int(delay_ms * RATE / 1000)
+        g = 0.6
+        out = [0.0] * n
+        for i in range(n):
+            x_d = wet[i - d] if i >= d else 0.0
+            y_d = out[i - d] if i >= d else 0.0
+            out[i] = -g * wet[i] + x_d + g * y_d
+        wet = out
+    return [(1 - mix) * a + mix * b for a, b in zip(buf, wet)]
+
+
 # ---------------------------------------------------------------------------------------------
 # The cues
 
@@ -343,7 +368,7 @@ def chatters():
 
 # ---------------------------------------------------------------------------------------------
 
-def finish(buf, peak=0.89):
+def finish(buf, fade_out=0.006, peak=0.89):
     """Remove any offset, fade the ends, normalise to the peak (no clipping), as 16-bit samples."""
     if not buf:
         return b""
@@ -351,27 +376,28 @@ def finish(buf, peak=0.89):
     buf = [v - mean for v in buf]
     fade = min(len(buf) // 4, int(0.006 * RATE))
     for i in range(fade):
-        g = i / fade
-        buf[i] *= g
-        buf[-1 - i] *= g
+        buf[i] *= i / fade
+    fade = min(len(buf) // 4, int(fade_out * RATE))
+    for i in range(fade):
+        buf[-1 - i] *= (i / fade) ** 2
     top = max(abs(v) for v in buf) or 1.0
     scale = peak * 32767 / top
     return b"".join(struct.pack("<h", int(round(v * scale))) for v in buf)
 
 
-def write(name, buf):
+def write(name, buf, fade_out=0.006):
     with wave.open(os.path.join(HERE, name), "wb") as w:
         w.setnchannels(1)
         w.setsampwidth(2)
         w.setframerate(RATE)
-        w.writeframes(finish(buf))
+        w.writeframes(finish(buf, fade_out))
 
 
 def main():
-    write("splot0.wav", jingle())
-    write("splot1.wav", splat())
+    write("splot0.wav", room(jingle(), 0.2), 0.15)
+    write("splot1.wav", room(splat(), 0.12, 0.6), 0.05)
     write("splot2.wav", squirt())
-    write("splot3.wav", fanfare())
+    write("splot3.wav", room(fanfare(), 0.2), 0.15)
     for k, buf in enumerate(chatters(), start=4):
         write(f"splot{k}.wav", buf)
 
