@@ -21,6 +21,7 @@
 #include <QResizeEvent>
 #include <QScreen>
 
+#include <algorithm>
 #include <cmath>
 
 namespace splot {
@@ -244,10 +245,24 @@ void MainWindow::centreAtDesignSize()
 void MainWindow::applyPlacement(const WindowPlacement& p)
 {
     // The stored lengths are the outer frame's; the window's own size is the
-    // client area under it.
-    move(pixelsOf(p.windowLeft), pixelsOf(p.windowTop));
-    resize(std::max(1, pixelsOf(p.windowWidth) - frameExtraWidth()),
-           std::max(1, pixelsOf(p.windowHeight) - frameExtraHeight()));
+    // client area under it. A window stored on a larger or less scaled screen
+    // is made to fit the screen it comes back on, so the label stays in sight.
+    QRect outer(pixelsOf(p.windowLeft), pixelsOf(p.windowTop), pixelsOf(p.windowWidth),
+                pixelsOf(p.windowHeight));
+    const QScreen* screen = QGuiApplication::screenAt(outer.center());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (screen) {
+        const QRect area = screen->availableGeometry();
+        outer.setWidth(std::min(outer.width(), area.width()));
+        outer.setHeight(std::min(outer.height(), area.height()));
+        if (outer.right() > area.right())
+            outer.moveRight(area.right());
+        if (outer.bottom() > area.bottom())
+            outer.moveBottom(area.bottom());
+    }
+    move(outer.topLeft());
+    resize(std::max(1, outer.width() - frameExtraWidth()), std::max(1, outer.height() - frameExtraHeight()));
     Qt::WindowStates state = windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized);
     if (p.windowState == 1)
         state |= Qt::WindowMinimized;

@@ -158,6 +158,21 @@ private slots:
         QVERIFY(rig.booth().hintButtonVisible());    // Tips= 1
     }
 
+    void aWindowStoredLargerThanTheScreenIsMadeToFit()
+    {
+        writeSettings(QStringLiteral("[Einstellungen]\r\nSound= 0\r\nText=0\r\n[Window]\r\nStatus= 0\r\n"
+                                     "Left= 1500\r\nTop= 1500\r\nWidth= 30000\r\nHeight= 30000\r\n"));
+        WindowRig rig;
+        rig.start();
+        const QRect area = rig.window().screen()->availableGeometry();
+        QVERIFY2(area.contains(rig.window().frameGeometry()),
+                 qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                .arg(rig.window().frameGeometry().x())
+                                .arg(rig.window().frameGeometry().y())
+                                .arg(rig.window().frameGeometry().width())
+                                .arg(rig.window().frameGeometry().height())));
+    }
+
     // ---- Menus -----------------------------------------------------------------
 
     void menusHaveTheirCaptionsAndShortcuts()
