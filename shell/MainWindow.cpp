@@ -344,6 +344,10 @@ void MainWindow::closeEvent(QCloseEvent* event)
 {
     // Closing never asks (the End command has asked already). The placement
     // is kept, and a move still running is abandoned at its next wait.
+    if (closed_) {
+        event->accept();
+        return;
+    }
     savePlacementOnce();
     if (game_)
         game_->abandon();
