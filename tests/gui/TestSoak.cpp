@@ -36,15 +36,19 @@ private slots:
         const int actions = qEnvironmentVariableIntValue("SPLOT_SOAK_ACTIONS") > 0
             ? qEnvironmentVariableIntValue("SPLOT_SOAK_ACTIONS")
             : 5000;
+        // Another seed can be tried by hand: SPLOT_SOAK_SEED=n.
+        const unsigned seed = qEnvironmentVariableIntValue("SPLOT_SOAK_SEED") > 0
+            ? static_cast<unsigned>(qEnvironmentVariableIntValue("SPLOT_SOAK_SEED"))
+            : 4711u;
         writeSettings(QString::fromLatin1(kQuietSettings));
-        WindowRig rig(20261206);
+        WindowRig rig(20261206 + seed);
         rig.start();
         MainWindow& w = rig.window();
         // Both optional rules, so that grease spots and blocked nozzles come up.
         rig.settings().greaseSpots = kTrue;
         rig.settings().blockedNozzle = kTrue;
 
-        std::mt19937 rng(4711);
+        std::mt19937 rng(seed);
         auto chance = [&](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
 
         // Questions: never end the program; the rest at random.
@@ -130,8 +134,8 @@ private slots:
             }
         };
 
-        int games = 0;
-        bool wasRunning = false;
+        int games = 0, decided = 0;
+        bool wasRunning = false, wasOver = false;
         for (int i = 0; i < actions; ++i) {
             act();
             QVERIFY2(!rig.game().busy(), "work left running");
@@ -148,11 +152,15 @@ private slots:
             if (rig.state().gameRunning && !wasRunning)
                 ++games;
             wasRunning = rig.state().gameRunning;
+            const bool over = rig.state().gameOver != kFalse;
+            decided += over && !wasOver;
+            wasOver = over;
         }
-        qInfo("%d actions, %d of them in the middle of a move, %d games started, %d options dialogs",
-              actions, midMove, games, dialogsAnswered);
+        qInfo("%d actions, %d of them in the middle of a move, %d games started, %d decided, %d options dialogs",
+              actions, midMove, games, decided, dialogsAnswered);
         QVERIFY(midMove > actions / 20);
         QVERIFY(games > 5);
+        QVERIFY(decided > 2);
     }
 };
 
