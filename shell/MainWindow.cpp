@@ -71,6 +71,9 @@ MainWindow::MainWindow(GameSettings& settings, SettingsStore& store, Sound& soun
     connect(booth_, &BoothView::pictureButtonCommand, this, &MainWindow::PicBut_Command);
 
     buildMenus();
+    // The narrowest the window may be, known before it is first shown (the
+    // frame, once known, is taken off at the first resize).
+    setMinimumWidth(minimumClientWidth());
 }
 
 MainWindow::~MainWindow()
@@ -323,13 +326,18 @@ void MainWindow::Form_Resize()
         return;
     // Never narrower than the booth and the button column: the outer width
     // is at least booth + button + 800 twips.
-    const int minimumOuter = (booth_->minimumOuterWidthTwips() + kTwipsPerPixel - 1) / kTwipsPerPixel;
-    const int minimumClient = std::max(1, minimumOuter - frameExtraWidth());
+    const int minimumClient = minimumClientWidth();
     if (minimumWidth() != minimumClient)
         setMinimumWidth(minimumClient);
     booth_->positionieren(booth_->outerWidth());
     if (isVisible() && !closed_)
         store_.saveWindowState(windowStateCode());
+}
+
+int MainWindow::minimumClientWidth() const
+{
+    const int minimumOuter = (booth_->minimumOuterWidthTwips() + kTwipsPerPixel - 1) / kTwipsPerPixel;
+    return std::max(1, minimumOuter - frameExtraWidth());
 }
 
 void MainWindow::savePlacementOnce()

@@ -121,6 +121,7 @@ private:
     void Form_Resize();
     int frameExtraWidth() const;
     int frameExtraHeight() const;
+    int minimumClientWidth() const;
     void savePlacementOnce();
 
     GameSettings& settings_;

@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -139,6 +140,15 @@ private slots:
         QVERIFY(!rig.booth().hintButtonVisible());   // hints are off by default
         QVERIFY(readSettings().contains(QStringLiteral("Text=0")));
         QVERIFY(!rig.state().gameRunning);
+
+        // Restored, it would stand centred at its design size (booth area 9390 x 6345
+        // twips), widened to the narrowest the booth and the buttons allow.
+        const QRect normal = w.normalGeometry();
+        const QRect screen = w.screen()->geometry();
+        QCOMPARE(normal.height(), 423 + w.menuBar()->sizeHint().height());
+        QVERIFY(normal.width() >= w.minimumWidth() && normal.width() <= 633);
+        QVERIFY(std::abs(normal.center().x() - screen.center().x()) <= 3);
+        QVERIFY(std::abs(normal.center().y() - screen.center().y()) <= 3);
     }
 
     void secondStartComesBackQuietlyWhereItWas()
