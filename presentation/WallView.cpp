@@ -271,6 +271,13 @@ void WallView::mousePressEvent(QMouseEvent* event)
     event->accept();
 }
 
+// The second press of a double-click is not a second squirt: only the first
+// press of the pair plays.
+void WallView::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    event->accept();
+}
+
 void WallView::keyPressEvent(QKeyEvent* event)
 {
     const int code = classicKeyCode(event->key());
