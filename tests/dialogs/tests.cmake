@@ -1,5 +1,2 @@
 # The settings dialog, the story, the about box and the help window.
-splot_add_test(test_dialogs
-    SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestDialogs.cpp
-    LIBS splot_dialogs)
-target_compile_definitions(test_dialogs PRIVATE SPLOT_DIALOG_SHOTS="${CMAKE_BINARY_DIR}")
+splot_add_test(test_dialogs SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestDialogs.cpp LIBS splot_dialogs)
