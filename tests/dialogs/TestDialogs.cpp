@@ -64,6 +64,7 @@ private slots:
         rig.d.show();
         QCOMPARE(rig.d.repeatTimer()->interval(), 200);
         rig.press(kPlus); // 9 at the press
+        QVERIFY(rig.d.repeatTimer()->isActive());
         for (int tick = 1; tick <= 5; ++tick) // then at 200, 400, 600, 800 and 1000 ms of 1.1 s
             rig.d.plumin_Tick();
         rig.release(kPlus);
