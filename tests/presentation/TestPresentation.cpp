@@ -106,19 +106,13 @@ private slots:
         }
     }
 
-    // At 1x and 2x: erasing the cursor leaves no trace; the picture survives
-    // showing, hiding, resizing and a change of pixel ratio.
+    // At 1x and 2x: the picture survives showing, hiding, resizing and a change of
+    // pixel ratio; erasing the cursor leaves no trace; a new grid starts a clean picture.
     void backingImage()
     {
         for (qreal ratio : {1.0, 2.0}) {
             Rig<WallView> rig;
             rig.wall.setPixelRatioOverride(ratio);
-            const QImage before = rig.wall.image();
-            rig.state.cursorX = 5;
-            rig.painter.Zeichne_Cursor(2);
-            QVERIFY(rig.wall.image() != before);
-            rig.painter.Zeichne_Cursor(15);
-            QCOMPARE(rig.wall.image(), before);
             rig.paint(3, 2, kRed);
             rig.painter.Zeichne_Siegeslinie(1);   // column 1, rows 1 to 5
             const QImage drawn = rig.wall.image();
@@ -133,6 +127,14 @@ private slots:
             rig.wall.setPixelRatioOverride(3 - ratio);
             rig.wall.setPixelRatioOverride(ratio);   // redrawn from the remembered operations
             QCOMPARE(rig.wall.image(), drawn);
+            rig.state.cursorX = 5;
+            rig.painter.Zeichne_Cursor(2);
+            QVERIFY(rig.wall.image() != drawn);
+            rig.painter.Zeichne_Cursor(15);
+            QCOMPARE(rig.wall.image(), drawn);
+            rig.painter.Zeichne_Raster();
+            rig.wall.setPixelRatioOverride(3 - ratio);
+            QCOMPARE(rig.wall.image().pixelColor(rig.wall.imagePixel(2.5 * 538, 1.5 * 538)), QColor(Qt::white));
         }
     }
 
@@ -201,14 +203,13 @@ private slots:
         bool upWhenRun = false;
         connect(&booth, &BoothView::pictureButtonCommand, this, [&] { upWhenRun = isUp(0); });
         // Press, drag off and back (the bottom-right edge is inside), release: down, up, down, run.
-        PictureButton* start = booth.pictureButton(0);
-        QTest::mousePress(start, Qt::LeftButton, {}, QPoint(10, 10));
+        QTest::mousePress(booth.pictureButton(0), Qt::LeftButton, {}, QPoint(10, 10));
         QVERIFY(isDown(0));
-        QTest::mouseMove(start, QPoint(50, 10));
+        QTest::mouseMove(booth.pictureButton(0), QPoint(50, 10));
         QVERIFY(isUp(0));
-        QTest::mouseMove(start, QPoint(36, 36));
+        QTest::mouseMove(booth.pictureButton(0), QPoint(36, 36));
         QVERIFY(isDown(0));
-        QTest::mouseRelease(start, Qt::LeftButton, {}, QPoint(36, 36));
+        QTest::mouseRelease(booth.pictureButton(0), Qt::LeftButton, {}, QPoint(36, 36));
         QVERIFY(commands.size() == 1 && commands[0][0].toInt() == 0 && upWhenRun);
         // Released outside after leaving: nothing runs and the button is up.
         QTest::mousePress(booth.pictureButton(1), Qt::LeftButton, {}, QPoint(5, 5));
