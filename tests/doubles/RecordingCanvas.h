@@ -2,7 +2,6 @@
 // was drawn with.
 #pragma once
 
-#include "Journal.h"
 #include "platform/Canvas.h"
 
 #include <vector>
@@ -27,59 +26,28 @@ public:
     void setDrawStyle(int style) override { drawStyle = style; }
     double scaleWidth() const override { return width_; }
 
-    void cls() override
-    {
-        ops.push_back(make(Op::Cls));
-        firstOfPicture = static_cast<int>(ops.size());
-        note(journal, "canvas.cls");
-    }
-    void line(double x1, double y1, double x2, double y2) override
-    {
-        Op op = make(Op::Line);
-        op.x1 = x1, op.y1 = y1, op.x2 = x2, op.y2 = y2;
-        ops.push_back(op);
-    }
+    void cls() override { add(Op::Cls, 0, 0, 0, 0); }
+    void line(double x1, double y1, double x2, double y2) override { add(Op::Line, x1, y1, x2, y2); }
     void box(double x1, double y1, double x2, double y2, bool filled) override
     {
-        Op op = make(Op::Box);
-        op.x1 = x1, op.y1 = y1, op.x2 = x2, op.y2 = y2, op.filled = filled;
-        ops.push_back(op);
-        note(journal, filled ? "canvas.filledbox" : "canvas.box");
+        add(Op::Box, x1, y1, x2, y2).filled = filled;
     }
-    void circle(double cx, double cy, double radius) override
-    {
-        Op op = make(Op::Circle);
-        op.x1 = cx, op.y1 = cy, op.radius = radius;
-        ops.push_back(op);
-    }
+    void circle(double cx, double cy, double radius) override { add(Op::Circle, cx, cy, 0, 0).radius = radius; }
 
     // The operations since the last cls(): what the surface shows now.
     std::vector<Op> picture() const { return {ops.begin() + firstOfPicture, ops.end()}; }
-    std::vector<Op> filledBoxes() const
-    {
-        std::vector<Op> out;
-        for (const Op& op : picture())
-            if (op.kind == Op::Box && op.filled)
-                out.push_back(op);
-        return out;
-    }
 
     int foreColor = 0, fillColor = 0, fillStyle = Transparent, drawWidth = 1, drawStyle = SolidPen;
     std::vector<Op> ops;
     int firstOfPicture = 0;
-    Journal* journal = nullptr;
 
 private:
-    Op make(Op::Kind kind) const
+    Op& add(Op::Kind kind, double x1, double y1, double x2, double y2)
     {
-        Op op;
-        op.kind = kind;
-        op.foreColor = foreColor;
-        op.fillColor = fillColor;
-        op.fillStyle = fillStyle;
-        op.drawWidth = drawWidth;
-        op.drawStyle = drawStyle;
-        return op;
+        ops.push_back({kind, x1, y1, x2, y2, 0, false, foreColor, fillColor, fillStyle, drawWidth, drawStyle});
+        if (kind == Op::Cls)
+            firstOfPicture = static_cast<int>(ops.size());
+        return ops.back();
     }
     double width_;
 };

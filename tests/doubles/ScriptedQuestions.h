@@ -1,10 +1,10 @@
-// Answers questions from a queue (or a function of the text) and keeps every
-// question and failure report shown.
+// Answers questions from a queue (or a function of the text; No by default)
+// and keeps every question and failure report shown.
 #pragma once
 
-#include "Journal.h"
 #include "platform/Questions.h"
 
+#include <algorithm>
 #include <deque>
 #include <functional>
 #include <string>
@@ -21,48 +21,34 @@ public:
     bool askYesNo(const std::string& text, const std::string& title) override
     {
         asked.push_back({text, title});
-        note(journal, "question " + text);
-        bool yes = defaultAnswer;
-        if (!answers.empty()) {
-            yes = answers.front();
-            answers.pop_front();
-        } else if (auto decide = answerer) {
-            yes = decide(text);
-        }
-        if (auto hook = onAsk)
-            hook(text);
-        return yes;
+        return answers.empty() ? answerer && answerer(text) : next(answers);
     }
 
     ErrorChoice reportError(const std::string& title, const std::string& text) override
     {
         errors.push_back({text, title});
-        note(journal, "error " + text);
-        if (errorAnswers.empty())
-            return defaultErrorChoice;
-        const ErrorChoice c = errorAnswers.front();
-        errorAnswers.pop_front();
-        return c;
+        return errorAnswers.empty() ? ErrorChoice::Abort : next(errorAnswers);
     }
 
     int count(const std::string& text) const
     {
-        int n = 0;
-        for (const auto& q : asked)
-            n += q.text == text;
-        return n;
+        return static_cast<int>(std::count_if(asked.begin(), asked.end(), [&](auto& q) { return q.text == text; }));
     }
 
-    std::deque<bool> answers;                    // Yes/No answers in order
-    bool defaultAnswer = false;                  // when the queue is empty and no answerer is set
+    std::deque<bool> answers;  // Yes/No answers in order
     std::function<bool(const std::string&)> answerer;
-    std::function<void(const std::string&)> onAsk;  // runs after each question
-    std::deque<ErrorChoice> errorAnswers;
-    ErrorChoice defaultErrorChoice = ErrorChoice::Abort;
-
+    std::deque<ErrorChoice> errorAnswers;  // Abort when empty
     std::vector<Shown> asked;
     std::vector<Shown> errors;
-    Journal* journal = nullptr;
+
+private:
+    template <class T>
+    static T next(std::deque<T>& queue)
+    {
+        const T v = queue.front();
+        queue.pop_front();
+        return v;
+    }
 };
 
 } // namespace splot::doubles

@@ -1,5 +1,5 @@
-// Random doubles: the scripted one hands out given values first, then goes on
-// with a seeded generator; both count their draws and re-seeds.
+// Hands out given values first, then goes on with a seeded generator (whose
+// sequence is kept, so that whole games replay); counts its draws and re-seeds.
 #pragma once
 
 #include "platform/Random.h"
@@ -26,10 +26,7 @@ public:
         return v;
     }
     void Randomize() override { ++randomizes; }
-
-    void push(float v) { values_.push_back(v); }
     void push(std::initializer_list<float> vs) { values_.insert(values_.end(), vs); }
-    std::size_t left() const { return values_.size(); }
 
     long draws = 0;
     int randomizes = 0;
@@ -37,27 +34,6 @@ public:
 private:
     std::deque<float> values_;
     StdRandom fallback_;
-};
-
-// A StdRandom with a fixed seed (kept on Randomize) that counts.
-class SeededRandom final : public Random {
-public:
-    explicit SeededRandom(std::uint32_t seed) : inner_(seed) {}
-    float Rnd() override
-    {
-        ++draws;
-        return inner_.Rnd();
-    }
-    void Randomize() override
-    {
-        ++randomizes;
-        inner_.Randomize();
-    }
-    long draws = 0;
-    int randomizes = 0;
-
-private:
-    StdRandom inner_;
 };
 
 } // namespace splot::doubles
