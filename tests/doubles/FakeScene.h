@@ -33,7 +33,7 @@ public:
     bool wallEnabled() const override { return wallInput; }
     void focusWall() override {}
     void repaintWall() override {}
-    void setMenuEnabled(MenuItem item, bool enabled) override { menuEnabled[static_cast<int>(item)] = enabled; }
+    void setMenuEnabled(MenuItem item, bool enabled) override { menuEnabled[int(item)] = enabled; }
     void setPointer(Pointer p) override { log.push_back(p == Pointer::Hourglass ? "hourglass" : "pointer"); }
     bool storyVisible() const override { return false; }
     int storyHeight() const override { return 0; }

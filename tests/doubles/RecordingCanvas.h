@@ -32,7 +32,7 @@ public:
     {
         add(Op::Box, x1, y1, x2, y2).filled = filled;
     }
-    void circle(double cx, double cy, double radius) override { add(Op::Circle, cx, cy, 0, 0).radius = radius; }
+    void circle(double x, double y, double r) override { add(Op::Circle, x, y, 0, 0).radius = r; }
 
     // The operations since the last cls(): what the surface shows now.
     std::vector<Op> picture() const { return {ops.begin() + firstOfPicture, ops.end()}; }
@@ -44,7 +44,8 @@ public:
 private:
     Op& add(Op::Kind kind, double x1, double y1, double x2, double y2)
     {
-        ops.push_back({kind, x1, y1, x2, y2, 0, false, foreColor, fillColor, fillStyle, drawWidth, drawStyle});
+        ops.push_back({kind, x1, y1, x2, y2, 0, false, foreColor, fillColor, fillStyle, drawWidth,
+                       drawStyle});
         if (kind == Op::Cls)
             firstOfPicture = static_cast<int>(ops.size());
         return ops.back();

@@ -32,7 +32,7 @@ public:
     int cellInset() const override { return 43; }
     int innerSize() const override { return 457; }
     Canvas& canvas() override { return paper; }
-    int splotsAt(int c, int r) const { return int(std::count(splots.begin(), splots.end(), std::pair(c, r))); }
+    int splotsAt(int c, int r) const { return int(std::ranges::count(splots, std::pair(c, r))); }
 
     std::vector<std::pair<int, int>> splots, splatters;
     std::vector<int> lines;

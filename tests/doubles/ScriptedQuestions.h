@@ -32,7 +32,7 @@ public:
 
     int count(const std::string& text) const
     {
-        return static_cast<int>(std::count_if(asked.begin(), asked.end(), [&](auto& q) { return q.text == text; }));
+        return static_cast<int>(std::ranges::count(asked, text, &Shown::text));
     }
 
     std::deque<bool> answers;  // Yes/No answers in order

@@ -101,13 +101,15 @@ Outcome outcome(const Rig& rig)
     const Board& b = rig.game.board();
     const std::string& text = rig.scene.commentText;
     const auto [c, r] = rig.wall.splots.back();
-    if (s.gameRunning || !s.gameOver || rig.scene.wallInput || !rig.scene.menuEnabled[int(Scene::MenuItem::Story)])
+    if (s.gameRunning || !s.gameOver || rig.scene.wallInput
+        || !rig.scene.menuEnabled[int(Scene::MenuItem::Story)])
         return Outcome::Wrong;
     if (text == "The game ends in a draw!" && rig.wall.lines.empty())  // a full wall's last splot drawn twice
         return s.moveCount < b.playableCells ? Outcome::DrawAccepted
                : rig.wall.splotsAt(c, r) == 2 ? Outcome::FullWall : Outcome::Wrong;
     // One line, of five of the winner's splots; Red's winning splot is drawn twice.
-    const int winner = text.rfind("Computer won!  ", 0) == 0 ? kRed : text.rfind("You won!  ", 0) == 0 ? kBlue : -1;
+    const bool computer = text.rfind("Computer won!  ", 0) == 0, human = text.rfind("You won!  ", 0) == 0;
+    const int winner = computer ? kRed : human ? kBlue : -1;
     bool five = winner >= 0 && rig.wall.lines.size() == 1 && rig.wall.splotsAt(c, r) == 2 - winner;
     for (int k = 1; five && k <= 5; ++k)
         five = b.cells(b.lineCells(k, rig.wall.lines[0])) == winner;
@@ -125,14 +127,13 @@ private slots:
         Rig rig(setup(), {0.9f, 0.9f});  // Blue begins both games
         // Turned to the wall, the introduction, the new-game setup, Blue's first turn.
         QCOMPARE(rig.scene.log.front(), std::string("frame 0 1"));
-        QVERIFY(inOrder(rig.scene.log, {"frame 1 10", "move 0 -130 -60", "move 1 140 -60", "hourglass", "pointer",
-                                        "frame 1 12", "frame 1 13", "comment Pelko begins"}));
+        QVERIFY(inOrder(rig.scene.log, {"frame 1 10", "move 0 -130 -60", "move 1 140 -60", "hourglass",
+                                        "pointer", "frame 1 12", "frame 1 13", "comment Pelko begins"}));
         QCOMPARE(rig.clock.time, 1000 + 0.9 + 1.2);  // the introduction and the new game, without sound
-        QVERIFY(rig.scene.wallShown && rig.scene.wallInput && rig.game.state().gameRunning);
         rig.settings.redName = "Anna", rig.settings.blueName = "Ben";
         rig.play({{2, 2}, {3, 2}, {3, 2}});  // the last at a splot: nothing happens, the turn stays
         QVERIFY(inOrder(rig.scene.log, {"comment Anna's turn", "comment Ben's turn"}));
-        QVERIFY(rig.side() == kBlue && rig.game.state().moveCount == 2 && rig.scene.wallInput);
+        QVERIFY(rig.scene.wallShown && rig.side() == kBlue && rig.game.state().moveCount == 2);
         // A later start goes straight to the setup.
         rig.scene.log.clear();
         rig.game.restartWithoutAsking();
@@ -155,7 +156,7 @@ private slots:
         // The move ran to its end, splot and hand-over, before the question; No left everything.
         QCOMPARE(rig.questions.asked.at(0).text, std::string("Really start a new game?"));
         QCOMPARE(rig.picture(), atQuestion);
-        QVERIFY(rig.wall.splotsAt(6, 2) == 1 && rig.side() == kRed && rig.scene.commentText == "Tulla's turn");
+        QVERIFY(rig.wall.splotsAt(6, 2) == 1 && rig.scene.commentText == "Tulla's turn");
         // Yes starts a new game on a clean wall.
         rig.questions.answers = {true};
         rig.game.Start_click();
@@ -189,7 +190,7 @@ private slots:
             const bool on = setting == 1;
             const auto& w = rig.wall;
             QVERIFY(rig.game.state().gameOver && !w.splatters.empty());
-            QCOMPARE(std::size_t(rig.sound.count("splot1.wav")), on ? w.splots.size() + 3 * w.splatters.size() : 0);
+            QVERIFY(rig.sound.count("splot1.wav") == int(on ? w.splots.size() + 3 * w.splatters.size() : 0));
             QCOMPARE(rig.sound.count("splot3.wav"), on ? 1 : 0);
             QCOMPARE(rig.sound.played.empty(), !on);
         }
@@ -254,9 +255,10 @@ private slots:
             std::pair<int, int> from, to;  // the ends of the line drawn
         };
         const Case cases[] = {
-            {{{1, 1}, {1, 7}, {2, 1}, {3, 7}, {3, 1}, {5, 7}, {5, 1}, {7, 7}, {6, 1}, {2, 5}, {4, 1}}, {1, 1}, {5, 1}},
-            {{{4, 2}, {1, 7}, {4, 3}, {3, 7}, {4, 4}, {5, 7}, {4, 5}, {7, 7}, {1, 1}, {1, 8}, {2, 1}, {3, 8}, {3, 1},
-              {5, 8}, {5, 1}, {7, 8}, {4, 1}},
+            {{{1, 1}, {1, 7}, {2, 1}, {3, 7}, {3, 1}, {5, 7}, {5, 1}, {7, 7}, {6, 1}, {2, 5}, {4, 1}},
+             {1, 1}, {5, 1}},
+            {{{4, 2}, {1, 7}, {4, 3}, {3, 7}, {4, 4}, {5, 7}, {4, 5}, {7, 7}, {1, 1}, {1, 8}, {2, 1}, {3, 8},
+              {3, 1}, {5, 8}, {5, 1}, {7, 8}, {4, 1}},
              {4, 1}, {4, 5}}};
         for (const auto& [moves, from, to] : cases) {
             Rig rig(setup(), {0.1f});  // Red begins
@@ -264,7 +266,7 @@ private slots:
             const Board& b = rig.game.board();
             const int line = rig.wall.lines.at(0);
             QCOMPARE(rig.scene.commentText, std::string("Tulla won!"));
-            QVERIFY(rig.wall.lines.size() == 1 && rig.wall.splotsAt(4, 1) == 2);  // the splot drawn again with it
+            QVERIFY(rig.wall.lines.size() == 1 && rig.wall.splotsAt(4, 1) == 2);  // splot drawn again
             QVERIFY(b.lineCells(1, line) == b.index(from.first, from.second)
                     && b.lineCells(5, line) == b.index(to.first, to.second));
             QCOMPARE(std::size_t(rig.game.state().moveCount), moves.size() - 1);  // the winner is not counted
@@ -274,23 +276,23 @@ private slots:
     void aBlockedNozzleLosesTheTurn()
     {
         Rig rig(setup(), {0.9f});  // Blue begins
-        rig.settings.blockedNozzle = kTrue;
-        rig.settings.soundOn = 1;  // after the start: its chatter would take the scripted draws
-        const TwipRect blue = rig.scene.puddles[1], red = rig.scene.puddles[0];
+        // Sound on after the start, whose chatter would take the scripted draws.
+        rig.settings.blockedNozzle = kTrue, rig.settings.soundOn = 1;
+        const TwipRect p = rig.scene.puddles[1], red = rig.scene.puddles[0];
         rig.random.push({0.0999f});
         rig.game.Feld_Auswahl(3, 4);
         QVERIFY(inOrder(rig.scene.log, {"comment Nozzle blocked!", "comment Tulla's turn"}));
         QVERIFY(rig.side() == kRed && rig.game.state().moveCount == 0);
         QVERIFY(rig.cell(3, 4) == kEmpty && rig.wall.splots.empty() && rig.wall.splatters.size() == 1);
         // Blue's puddle: 120 wider, 40 of them to the left, 30 higher around its middle.
-        QCOMPARE(rig.scene.puddles[1], (TwipRect{blue.left - 40, blue.top - 15, blue.width + 120, blue.height + 30}));
+        QCOMPARE(rig.scene.puddles[1], (TwipRect{p.left - 40, p.top - 15, p.width + 120, p.height + 30}));
         // The squirt, then three rounds of squirt and splot.
-        QCOMPARE(rig.sound.played, (std::vector<std::string>{"splot2.wav", "splot2.wav", "splot1.wav", "splot2.wav",
-                                                              "splot1.wav", "splot2.wav", "splot1.wav"}));
-        // A white box over the cell's inner square: 538-unit cells, inset 43, side 457.
+        const std::string squirt = "splot2.wav", splot = "splot1.wav";
+        QCOMPARE(rig.sound.played, (std::vector{squirt, squirt, splot, squirt, splot, squirt, splot}));
+        // A white box over the inner square of cell (3, 4): 538-unit cells, inset 43, side 457.
         const auto& box = rig.wall.paper.ops.back();
         QVERIFY(box.kind == RecordingCanvas::Op::Box && box.filled && box.foreColor == 15);
-        QCOMPARE(QRectF(QPointF(box.x1, box.y1), QPointF(box.x2, box.y2)), QRectF(43 + 2 * 538, 43 + 3 * 538, 457, 457));
+        QCOMPARE(QRectF(box.x1, box.y1, box.x2 - box.x1, box.y2 - box.y1), QRectF(1119, 1657, 457, 457));
         // Red's puddle grows 80 to the left; a draw of 0.1 lands.
         rig.random.push({0.0f, 0.1f});
         rig.play({{3, 4}, {3, 4}});
@@ -318,7 +320,7 @@ private slots:
 
     void aFailureIsReportedRetryRunsAgainAbortLeaves()
     {
-        Rig rig(setup(), {0.9f, 0.9f, 0.9f});  // Blue begins
+        Rig rig(setup(), {0.9f, 0.9f, 0.9f, 0.9f});  // Blue begins
         int failures = 1;
         rig.clock.onEvents = [&] {
             if (failures-- > 0)
@@ -328,16 +330,18 @@ private slots:
         rig.game.restartWithoutAsking();
         QCOMPARE(rig.questions.errors.at(0).text,
                  std::string("Error 9: \nout of paint\n\t\toccurred at line 0\nin Splotchery: Start_click"));
-        QVERIFY(rig.game.state().gameRunning);  // the start ran again, to its end
-
-        // Abort leaves the move; the game goes on with the wall's input on again.
+        QVERIFY(failures < 0 && rig.game.state().gameRunning);  // the start ran again, to its end
+        // Abort leaves a move that failed half-way; the game goes on, the wall's input on again.
         failures = 1;
         rig.game.Feld_Auswahl(2, 2);
-        QCOMPARE(rig.questions.errors.size(), std::size_t(2));
-        QVERIFY(rig.questions.errors[1].text.find("in Splotchery: Feld_Auswahl") != std::string::npos);
-        QVERIFY(failures == 0 && rig.scene.wallInput && !rig.game.busy());
+        QVERIFY(rig.questions.errors.at(1).text.find("in Splotchery: Feld_Auswahl") != std::string::npos);
+        QVERIFY(rig.scene.wallInput && !rig.game.busy());
         rig.game.Feld_Auswahl(3, 3);
         QCOMPARE(rig.wall.splotsAt(3, 3), 1);
+        // Abort leaves a failed start for good.
+        failures = 1;
+        rig.game.restartWithoutAsking();
+        QVERIFY(failures == 0 && !rig.game.state().gameRunning);
     }
 };
 
