@@ -12,8 +12,8 @@ SUDO=""
 if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
 
 # Debian packages: what building and playing needs, and what the checks need.
-run_pkgs=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev qt6-multimedia-dev
-          qt6-qpa-plugins libqt6svg6 libqt6multimedia6 qt6-image-formats-plugins)
+# qt6-wayland lets the game run as a native Wayland client; X11 needs nothing more.
+run_pkgs=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt6-wayland)
 test_pkgs=(clang libclang-rt-14-dev libbenchmark-dev desktop-file-utils appstream
            dpkg-dev file xvfb xauth)
 
@@ -64,7 +64,7 @@ test)
     tail -2 build/fuzz/fuzz.log
 
     echo "== engine benchmark (one short run)"
-    build/release/bench/engine_bench --benchmark_min_time=0.05
+    build/release/bench/engine_bench --benchmark_min_time=0.05 --benchmark_color=false
 
     if [ -x tools/check-install.sh ]; then
         echo "== desktop files, install and package"
