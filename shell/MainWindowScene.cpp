@@ -1,0 +1,129 @@
+// The main window as the game flow's scene: every picture, the label and the
+// wall are the booth's; the menu items and the mouse pointer are the window's.
+#include "MainWindow.h"
+
+#include "presentation/BoothView.h"
+
+#include <QAction>
+#include <QGuiApplication>
+
+namespace splot {
+
+void MainWindow::setCharacterFrame(int who, int frame)
+{
+    booth_->setCharacterFrame(who, frame);
+}
+
+int MainWindow::characterFrame(int who) const
+{
+    return booth_->characterFrame(who);
+}
+
+void MainWindow::moveCharacter(int who, int dxTwips, int dyTwips)
+{
+    booth_->moveCharacter(who, dxTwips, dyTwips);
+}
+
+void MainWindow::setPumpVisible(int which, bool visible)
+{
+    booth_->setPumpVisible(which, visible);
+}
+
+bool MainWindow::pumpVisible(int which) const
+{
+    return booth_->pumpVisible(which);
+}
+
+TwipRect MainWindow::pumpRect(int which) const
+{
+    return booth_->pumpRect(which);
+}
+
+TwipRect MainWindow::puddle(int who) const
+{
+    return booth_->puddle(who);
+}
+
+void MainWindow::setPuddle(int who, const TwipRect& rect)
+{
+    booth_->setPuddle(who, rect);
+}
+
+void MainWindow::setComment(const std::string& text)
+{
+    booth_->setComment(QString::fromStdString(text));
+}
+
+std::string MainWindow::comment() const
+{
+    return booth_->comment().toStdString();
+}
+
+void MainWindow::setWallVisible(bool visible)
+{
+    booth_->setWallVisible(visible);
+}
+
+bool MainWindow::wallVisible() const
+{
+    return booth_->wallVisible();
+}
+
+void MainWindow::setWallEnabled(bool enabled)
+{
+    booth_->setWallEnabled(enabled);
+}
+
+bool MainWindow::wallEnabled() const
+{
+    return booth_->wallEnabled();
+}
+
+void MainWindow::focusWall()
+{
+    booth_->focusWall();
+}
+
+void MainWindow::repaintWall()
+{
+    booth_->repaintWall();
+}
+
+void MainWindow::setMenuEnabled(MenuItem item, bool enabled)
+{
+    (item == MenuItem::Tip ? tip_ : story_)->setEnabled(enabled);
+}
+
+void MainWindow::setPointer(Pointer pointer)
+{
+    const bool wait = pointer == Pointer::Hourglass;
+    if (wait == hourglass_)
+        return;
+    hourglass_ = wait;
+    if (wait)
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QGuiApplication::restoreOverrideCursor();
+}
+
+bool MainWindow::storyVisible() const
+{
+    return booth_->storyVisible();
+}
+
+int MainWindow::storyHeight() const
+{
+    return booth_->storyHeight();
+}
+
+void MainWindow::setStoryHeight(int twips)
+{
+    booth_->setStoryHeight(twips);
+}
+
+void MainWindow::hideStory()
+{
+    booth_->hideStory();
+}
+
+} // namespace splot
