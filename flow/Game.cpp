@@ -212,6 +212,14 @@ void Game::showFrame(int who, int frame)
     scene_.setCharacterFrame(who, frame);
 }
 
+void Game::moveCursor(int column, int row)
+{
+    wall().Zeichne_Cursor(15);
+    state_.cursorX = static_cast<i16>(column);
+    state_.cursorY = static_cast<i16>(row);
+    wall().Zeichne_Cursor(2);
+}
+
 bool Game::onWall(int x, int y) const
 {
     const int N = board_.wallSize;
@@ -430,10 +438,7 @@ void Game::Init_Neues_Spiel()
     state_.moveCount = 0;
 
     // The cursor to the middle of the wall.
-    wall().Zeichne_Cursor(15);
-    state_.cursorX = static_cast<i16>(N / 2 + 1);
-    state_.cursorY = static_cast<i16>(N / 2 + 1);
-    wall().Zeichne_Cursor(2);
+    moveCursor(N / 2 + 1, N / 2 + 1);
 
     if (settings_.greaseSpots != 0)
         board_.Fettflecken(random_, wall().canvas(), wall().cellSize(), wall().innerSize());
@@ -462,10 +467,7 @@ void Game::runZugRot()
     if (!chosen || state_.gameOver != kFalse)
         return;
 
-    wall().Zeichne_Cursor(15);
-    state_.cursorX = state_.moveColumn;
-    state_.cursorY = state_.moveRow;
-    wall().Zeichne_Cursor(2);
+    moveCursor(state_.moveColumn, state_.moveRow);
     runFeldAuswahl(state_.moveColumn, state_.moveRow);
 }
 

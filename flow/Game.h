@@ -141,6 +141,8 @@ private:
     void playSound(const std::string& fileName);
     void showFrame(int who, int frame);
     bool onWall(int x, int y) const;
+    // Erases the cursor, moves it to (column, row) and draws it again.
+    void moveCursor(int column, int row);
 
     GameSettings& settings_;
     Clock& clock_;

@@ -102,10 +102,7 @@ void Game::runTip()
     if (!chosen || state_.gameOver != kFalse)
         return;
 
-    wall().Zeichne_Cursor(15);
-    state_.cursorX = state_.moveColumn;
-    state_.cursorY = state_.moveRow;
-    wall().Zeichne_Cursor(2);
+    moveCursor(state_.moveColumn, state_.moveRow);
 }
 
 } // namespace splot
