@@ -164,6 +164,13 @@ void HelpWindow::showHelp(int index)
         browser_->setSource(contentsUrl());
         searchPanel_->setVisible(index == 1);
     }
+    // The first time, open beside the game rather than wherever the window
+    // manager puts new windows.
+    if (!isVisible() && !placed_ && parentWidget()) {
+        const QRect owner = parentWidget()->window()->frameGeometry();
+        move(owner.center() - QPoint(width() / 2, height() / 2));
+        placed_ = true;
+    }
     show();
     if (isMinimized())
         showNormal();

@@ -56,6 +56,7 @@ private:
     QWidget* searchPanel_ = nullptr;
     QLineEdit* searchField_ = nullptr;
     QListWidget* results_ = nullptr;
+    bool placed_ = false;
 };
 
 } // namespace splot
