@@ -29,7 +29,8 @@ set(SPLOT_HELP_FILES
     help/options.html
     help/painters.html
     help/settings.html
-    help/helponhelp.html)
+    help/helponhelp.html
+    help/help.css)
 qt_add_resources(splot_dialogs "splot_help"
     PREFIX "/"
     BASE ${CMAKE_CURRENT_LIST_DIR}
