@@ -14,8 +14,9 @@ if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
 # Debian packages: what building and playing needs, and what the checks need.
 # qt6-wayland lets the game run as a native Wayland client; X11 needs nothing more.
 run_pkgs=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt6-wayland)
-test_pkgs=(clang libclang-rt-14-dev libbenchmark-dev desktop-file-utils appstream
-           dpkg-dev file xvfb xauth)
+# The tests run offscreen; the checks need clang's libFuzzer, Google Benchmark and
+# the desktop-file, AppStream and packaging tools.
+test_pkgs=(clang libclang-rt-14-dev libbenchmark-dev desktop-file-utils appstream dpkg-dev file)
 
 install_missing() {
     local missing=()
