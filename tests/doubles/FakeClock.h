@@ -15,14 +15,12 @@ public:
     void waitUntil(double deadline) override { time = deadline > time ? deadline : time; }
     void doEvents() override
     {
-        ++events;
         // A copy: the hook may replace or clear itself while it runs.
         if (auto hook = onEvents)
             hook();
     }
 
     double time = 1000.0;
-    int events = 0;
     std::function<void()> onEvents;  // runs inside every doEvents()
 };
 

@@ -22,7 +22,7 @@ public:
     }
     void setPumpVisible(int which, bool visible) override { pumpsShown[which] = visible; }
     bool pumpVisible(int which) const override { return pumpsShown[which]; }
-    TwipRect pumpRect(int) const override { return pump; }
+    TwipRect pumpRect(int) const override { return {3600, 3900, 960, 480}; }
     TwipRect puddle(int who) const override { return puddles[who]; }
     void setPuddle(int who, const TwipRect& rect) override { puddles[who] = rect; }
     void setComment(const std::string& text) override { log.push_back("comment " + (commentText = text)); }
@@ -42,11 +42,9 @@ public:
 
     int frames[2] = {0, 9};  // at rest, as the program starts
     bool pumpsShown[2] = {true, false};
-    TwipRect pump{3600, 3900, 960, 480};
     TwipRect puddles[2] = {};
     std::string commentText;
-    bool wallShown = false;  // hidden until the first game
-    bool wallInput = true;
+    bool wallShown = false, wallInput = true;  // the wall hidden until the first game
     bool menuEnabled[2] = {true, true};  // by MenuItem
     std::vector<std::string> log;
 };

@@ -17,14 +17,12 @@ public:
         int foreColor = 0, fillColor = 0, fillStyle = Transparent, drawWidth = 1, drawStyle = SolidPen;
     };
 
-    explicit RecordingCanvas(double width = 4300) : width_(width) {}
-
     void setForeColor(int qbIndex) override { foreColor = qbIndex; }
     void setFillColor(int qbIndex) override { fillColor = qbIndex; }
     void setFillStyle(int style) override { fillStyle = style; }
     void setDrawWidth(int pixels) override { drawWidth = pixels; }
     void setDrawStyle(int style) override { drawStyle = style; }
-    double scaleWidth() const override { return width_; }
+    double scaleWidth() const override { return 4300; }
 
     void cls() override { add(Op::Cls, 0, 0, 0, 0); }
     void line(double x1, double y1, double x2, double y2) override { add(Op::Line, x1, y1, x2, y2); }
@@ -34,23 +32,15 @@ public:
     }
     void circle(double x, double y, double r) override { add(Op::Circle, x, y, 0, 0).radius = r; }
 
-    // The operations since the last cls(): what the surface shows now.
-    std::vector<Op> picture() const { return {ops.begin() + firstOfPicture, ops.end()}; }
-
     int foreColor = 0, fillColor = 0, fillStyle = Transparent, drawWidth = 1, drawStyle = SolidPen;
     std::vector<Op> ops;
-    int firstOfPicture = 0;
 
 private:
     Op& add(Op::Kind kind, double x1, double y1, double x2, double y2)
     {
-        ops.push_back({kind, x1, y1, x2, y2, 0, false, foreColor, fillColor, fillStyle, drawWidth,
-                       drawStyle});
-        if (kind == Op::Cls)
-            firstOfPicture = static_cast<int>(ops.size());
-        return ops.back();
+        return ops.emplace_back(Op{kind, x1, y1, x2, y2, 0, false, foreColor, fillColor, fillStyle, drawWidth,
+                                   drawStyle});
     }
-    double width_;
 };
 
 } // namespace splot::doubles

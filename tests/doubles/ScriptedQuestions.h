@@ -1,5 +1,6 @@
-// Answers questions from a queue (or a function of the text; No by default)
-// and keeps every question and failure report shown.
+// Answers questions from a queue (or a function of the text; No by default),
+// failure reports with Retry a given number of times, then Abort, and keeps
+// every question and failure report shown.
 #pragma once
 
 #include "platform/Questions.h"
@@ -14,20 +15,22 @@ namespace splot::doubles {
 
 class ScriptedQuestions final : public Questions {
 public:
-    struct Shown {
-        std::string text, title;
-    };
+    struct Shown { std::string text, title; };
 
     bool askYesNo(const std::string& text, const std::string& title) override
     {
         asked.push_back({text, title});
-        return answers.empty() ? answerer && answerer(text) : next(answers);
+        if (answers.empty())
+            return answerer && answerer(text);
+        const bool yes = answers.front();
+        answers.pop_front();
+        return yes;
     }
 
     ErrorChoice reportError(const std::string& title, const std::string& text) override
     {
         errors.push_back({text, title});
-        return errorAnswers.empty() ? ErrorChoice::Abort : next(errorAnswers);
+        return retries-- > 0 ? ErrorChoice::Retry : ErrorChoice::Abort;
     }
 
     int count(const std::string& text) const
@@ -37,18 +40,8 @@ public:
 
     std::deque<bool> answers;  // Yes/No answers in order
     std::function<bool(const std::string&)> answerer;
-    std::deque<ErrorChoice> errorAnswers;  // Abort when empty
-    std::vector<Shown> asked;
-    std::vector<Shown> errors;
-
-private:
-    template <class T>
-    static T next(std::deque<T>& queue)
-    {
-        const T v = queue.front();
-        queue.pop_front();
-        return v;
-    }
+    int retries = 0;  // failure reports answered Retry before the first Abort
+    std::vector<Shown> asked, errors;
 };
 
 } // namespace splot::doubles
