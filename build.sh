@@ -65,7 +65,7 @@ test)
     tail -2 build/fuzz/fuzz.log
 
     echo "== engine benchmark (one short run)"
-    build/release/bench/engine_bench --benchmark_min_time=0.05 --benchmark_color=false
+    build/release/bench/engine_bench --benchmark_min_time=0.05
 
     if [ -x tools/check-install.sh ]; then
         echo "== desktop files, install and package"
