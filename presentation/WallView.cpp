@@ -45,6 +45,13 @@ void WallView::setDrawStyle(int style) { pen_.drawStyle = style; }
 
 double WallView::scaleWidth() const
 {
+    // At its design size the wall is 4300 twips across. In whole pixels it is
+    // 287 wide, which would read as 4305 and give the 6, 7, 12 and 14 cell
+    // walls cells one unit too big; drawing and clicks use the same twips, so
+    // the design width holds exactly.
+    constexpr int kDesignTwips = 4300;
+    if (width() == static_cast<int>(std::lrint(kDesignTwips / kTwips)))
+        return kDesignTwips;
     return width() * kTwips;
 }
 

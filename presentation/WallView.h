@@ -24,7 +24,7 @@ public:
     void setFillStyle(int style) override;
     void setDrawWidth(int pixels) override;
     void setDrawStyle(int style) override;
-    double scaleWidth() const override;   // logical width x 15
+    double scaleWidth() const override;   // logical width x 15; 4300 at the design width
     void cls() override;
     void line(double x1, double y1, double x2, double y2) override;
     void box(double x1, double y1, double x2, double y2, bool filled) override;

@@ -113,6 +113,7 @@ private slots:
         for (qreal ratio : {1.0, 2.0}) {
             Rig<WallView> rig;
             rig.wall.setPixelRatioOverride(ratio);
+            QCOMPARE(rig.wall.scaleWidth(), 4300.0);   // not 287 x 15: 6 x 6 cells are 717, not 718
             rig.paint(3, 2, kRed);
             rig.painter.Zeichne_Siegeslinie(1);   // column 1, rows 1 to 5
             const QImage drawn = rig.wall.image();
