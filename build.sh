@@ -13,10 +13,13 @@ if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
 
 # Debian packages: what building and playing needs, and what the checks need.
 # qt6-wayland lets the game run as a native Wayland client; X11 needs nothing more.
-run_pkgs=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt6-wayland)
+run_pkgs=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt6-wayland
+          qt6-l10n-tools qt6-translations-l10n)
 # The tests run offscreen; the checks need clang's libFuzzer, Google Benchmark and
-# the desktop-file, AppStream and packaging tools.
-test_pkgs=(clang libclang-rt-14-dev libbenchmark-dev desktop-file-utils appstream dpkg-dev file)
+# the desktop-file, AppStream and packaging tools, and a real X server with a
+# small window manager, xdotool and imagemagick for the end-to-end test.
+test_pkgs=(clang libclang-rt-14-dev libbenchmark-dev desktop-file-utils appstream dpkg-dev file lintian
+           xvfb xauth openbox xdotool x11-utils imagemagick python3)
 
 install_missing() {
     local missing=()

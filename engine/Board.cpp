@@ -1,7 +1,7 @@
-#include "Board.h"
+#include "engine/Board.h"
 
-#include "../platform/Canvas.h"
-#include "../platform/Random.h"
+#include "platform/Canvas.h"
+#include "platform/Random.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,7 +3,7 @@
 // evaluation (a value per line, two potentials per cell).
 #pragma once
 
-#include "../platform/Types.h"
+#include "platform/Types.h"
 
 #include <array>
 #include <vector>

@@ -3,7 +3,7 @@
 // part reads the choices from here, never from the file.
 #pragma once
 
-#include "../platform/Types.h"
+#include "platform/Types.h"
 
 #include <string>
 

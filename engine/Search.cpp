@@ -1,7 +1,7 @@
-#include "Search.h"
+#include "engine/Search.h"
 
-#include "../platform/Questions.h"
-#include "../platform/Random.h"
+#include "platform/Questions.h"
+#include "platform/Random.h"
 
 namespace splot {
 

@@ -1,7 +1,7 @@
 // The computer's one-move-ahead search, also used for hints, with its draw offer.
 #pragma once
 
-#include "Board.h"
+#include "engine/Board.h"
 
 namespace splot {
 

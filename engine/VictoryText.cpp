@@ -1,7 +1,7 @@
-#include "VictoryText.h"
+#include "engine/VictoryText.h"
 
-#include "../platform/Random.h"
-#include "Board.h"
+#include "platform/Random.h"
+#include "engine/Board.h"
 
 namespace splot {
 

@@ -1,10 +1,10 @@
 // The doors of the game: a command that arrives while other work runs is held
 // and run after it, every command runs inside the failure report, and a game
 // whose window is closing is abandoned at its next wait.
-#include "Game.h"
+#include "flow/Game.h"
 
-#include "../platform/Questions.h"
-#include "../platform/Scene.h"
+#include "platform/Questions.h"
+#include "platform/Scene.h"
 
 #include <cmath>
 #include <new>

@@ -1,13 +1,13 @@
 // The game controller: starting a game, the computer's move, the hand-over of
 // the turn, the end of a game, and the doors through which every command comes in.
-#include "Game.h"
+#include "flow/Game.h"
 
-#include "../platform/Clock.h"
-#include "../platform/Questions.h"
-#include "../platform/Random.h"
-#include "../platform/Scene.h"
-#include "../platform/Sound.h"
-#include "../platform/WallDrawing.h"
+#include "platform/Clock.h"
+#include "platform/Questions.h"
+#include "platform/Random.h"
+#include "platform/Scene.h"
+#include "platform/Sound.h"
+#include "platform/WallDrawing.h"
 
 #include <algorithm>
 #include <stdexcept>

@@ -3,9 +3,9 @@
 // outside goes through the platform interfaces, so a whole game runs in a test.
 #pragma once
 
-#include "../engine/Board.h"
-#include "../engine/GameSettings.h"
-#include "../engine/Search.h"
+#include "engine/Board.h"
+#include "engine/GameSettings.h"
+#include "engine/Search.h"
 
 #include <deque>
 #include <functional>

@@ -1,9 +1,9 @@
 // The human's input on the wall: keys move the cursor and play its cell, a
 // click plays the clicked cell; the hint shows the cell the computer would take.
-#include "Game.h"
+#include "flow/Game.h"
 
-#include "../platform/Scene.h"
-#include "../platform/WallDrawing.h"
+#include "platform/Scene.h"
+#include "platform/WallDrawing.h"
 
 #include <cmath>
 

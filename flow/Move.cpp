@@ -1,12 +1,12 @@
 // The execution of one move: the chosen cell, the squirt, the blocked nozzle,
 // the splot, five in a row, the full wall.
-#include "Game.h"
+#include "flow/Game.h"
 
-#include "../engine/VictoryText.h"
-#include "../platform/Canvas.h"
-#include "../platform/Random.h"
-#include "../platform/Scene.h"
-#include "../platform/WallDrawing.h"
+#include "engine/VictoryText.h"
+#include "platform/Canvas.h"
+#include "platform/Random.h"
+#include "platform/Scene.h"
+#include "platform/WallDrawing.h"
 
 #include <cmath>
 

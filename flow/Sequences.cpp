@@ -1,8 +1,8 @@
 // The painters' picture sequences and their chatter.
-#include "Game.h"
+#include "flow/Game.h"
 
-#include "../platform/Random.h"
-#include "../platform/Scene.h"
+#include "platform/Random.h"
+#include "platform/Scene.h"
 
 namespace splot {
 

@@ -1,4 +1,4 @@
-#include "IniFile.h"
+#include "platform/IniFile.h"
 
 #include <cerrno>
 #include <climits>

@@ -2,7 +2,7 @@
 // written one key at a time, the way the classic private-profile functions do.
 #pragma once
 
-#include "ProfileFile.h"
+#include "platform/ProfileFile.h"
 
 #include <cstddef>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "StdRandom.h"
+#include "platform/StdRandom.h"
 
 #include <chrono>
 

@@ -1,6 +1,6 @@
-#include "Bevel.h"
+#include "presentation/Bevel.h"
 
-#include "../platform/Types.h"
+#include "platform/Types.h"
 
 #include <QColor>
 #include <QPainter>

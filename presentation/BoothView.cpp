@@ -1,8 +1,8 @@
-#include "BoothView.h"
+#include "presentation/BoothView.h"
 
-#include "Bevel.h"
-#include "PictureButton.h"
-#include "WallView.h"
+#include "presentation/Bevel.h"
+#include "presentation/PictureButton.h"
+#include "presentation/WallView.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

@@ -5,8 +5,8 @@
 // game flow changes are kept in twips relative to the booth (15 to a pixel).
 #pragma once
 
-#include "Layout.h"
-#include "../platform/Types.h"
+#include "presentation/Layout.h"
+#include "platform/Types.h"
 
 #include <QString>
 #include <QWidget>

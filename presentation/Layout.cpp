@@ -1,4 +1,4 @@
-#include "Layout.h"
+#include "presentation/Layout.h"
 
 #include <cmath>
 

@@ -8,7 +8,7 @@
 // booth's inner layout never needs to be rescaled (no grosse_Schrift step).
 #pragma once
 
-#include "../platform/Types.h"
+#include "platform/Types.h"
 
 namespace splot {
 

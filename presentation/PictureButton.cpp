@@ -1,4 +1,4 @@
-#include "PictureButton.h"
+#include "presentation/PictureButton.h"
 
 #include <QMouseEvent>
 #include <QPainter>

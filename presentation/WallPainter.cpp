@@ -1,11 +1,11 @@
-#include "WallPainter.h"
+#include "presentation/WallPainter.h"
 
-#include "../engine/Board.h"
-#include "../engine/GameSettings.h"
-#include "../flow/Game.h"
-#include "../platform/Clock.h"
-#include "../platform/Random.h"
-#include "../platform/Sound.h"
+#include "engine/Board.h"
+#include "engine/GameSettings.h"
+#include "flow/Game.h"
+#include "platform/Clock.h"
+#include "platform/Random.h"
+#include "platform/Sound.h"
 
 #include <cmath>
 

@@ -3,7 +3,7 @@
 // units (twips: an interior 4300 units wide at the design size). Plain C++.
 #pragma once
 
-#include "../platform/WallDrawing.h"
+#include "platform/WallDrawing.h"
 
 #include <functional>
 #include <string>

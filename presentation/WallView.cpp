@@ -1,4 +1,4 @@
-#include "WallView.h"
+#include "presentation/WallView.h"
 
 #include <QAccessible>
 #include <QKeyEvent>

@@ -4,7 +4,7 @@
 // redrawn sharply when the screen's pixel ratio or the widget's size changes.
 #pragma once
 
-#include "../platform/Canvas.h"
+#include "platform/Canvas.h"
 
 #include <QImage>
 #include <QWidget>

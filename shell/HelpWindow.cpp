@@ -1,4 +1,4 @@
-#include "HelpWindow.h"
+#include "shell/HelpWindow.h"
 
 #include <QDirIterator>
 #include <QFile>

@@ -1,7 +1,7 @@
-#include "MainProgram.h"
+#include "shell/MainProgram.h"
 
-#include "MainWindow.h"
-#include "SettingsStore.h"
+#include "shell/MainWindow.h"
+#include "shell/SettingsStore.h"
 
 #include "flow/Game.h"
 #include "presentation/BoothView.h"

@@ -1,10 +1,10 @@
-#include "MainWindow.h"
+#include "shell/MainWindow.h"
 
-#include "AboutBox.h"
-#include "HelpWindow.h"
-#include "OptionsDialog.h"
-#include "SettingsStore.h"
-#include "Story.h"
+#include "shell/AboutBox.h"
+#include "shell/HelpWindow.h"
+#include "shell/OptionsDialog.h"
+#include "shell/SettingsStore.h"
+#include "shell/Story.h"
 
 #include "flow/Game.h"
 #include "platform/Sound.h"

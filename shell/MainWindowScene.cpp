@@ -1,6 +1,6 @@
 // The main window as the game flow's scene: every picture, the label and the
 // wall are the booth's; the menu items and the mouse pointer are the window's.
-#include "MainWindow.h"
+#include "shell/MainWindow.h"
 
 #include "presentation/BoothView.h"
 

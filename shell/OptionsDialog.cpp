@@ -1,4 +1,4 @@
-#include "OptionsDialog.h"
+#include "shell/OptionsDialog.h"
 
 #include "assets/Pictures.h"
 #include "presentation/Bevel.h"

@@ -6,7 +6,7 @@
 // the dialog; the dialog is created once, hidden, at start-up and reused.
 #pragma once
 
-#include "../engine/GameSettings.h"
+#include "engine/GameSettings.h"
 
 #include <QDialog>
 

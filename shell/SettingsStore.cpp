@@ -1,4 +1,4 @@
-#include "SettingsStore.h"
+#include "shell/SettingsStore.h"
 
 #include "platform/IniFile.h"
 

@@ -1,4 +1,4 @@
-#include "Story.h"
+#include "shell/Story.h"
 
 #include "shell/SettingsStore.h"
 

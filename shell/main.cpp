@@ -1,8 +1,8 @@
 // Splotchery: the program starts here. The main window is the start-up
 // object; closing it ends the program.
-#include "MainProgram.h"
-#include "MainWindow.h"
-#include "SettingsStore.h"
+#include "shell/MainProgram.h"
+#include "shell/MainWindow.h"
+#include "shell/SettingsStore.h"
 
 #include "assets/Pictures.h"
 #include "platform/StdRandom.h"

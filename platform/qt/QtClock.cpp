@@ -1,4 +1,4 @@
-#include "QtClock.h"
+#include "platform/qt/QtClock.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>

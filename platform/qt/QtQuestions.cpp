@@ -1,4 +1,4 @@
-#include "QtQuestions.h"
+#include "platform/qt/QtQuestions.h"
 
 #include <QMessageBox>
 

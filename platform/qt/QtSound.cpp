@@ -1,4 +1,4 @@
-#include "QtSound.h"
+#include "platform/qt/QtSound.h"
 
 #ifdef SPLOT_HAVE_ASSETS_API
 #include "assets/Pictures.h"

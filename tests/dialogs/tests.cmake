@@ -1,2 +1,2 @@
 # The settings dialog, the story, the about box and the help window.
-splot_add_test(test_dialogs SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestDialogs.cpp LIBS splot_dialogs)
+splot_add_test(test_dialogs SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_dialogs.cpp LIBS splot_dialogs)

@@ -3,7 +3,7 @@
 // count of every call. Unlike the real wall, a splot here makes no sound.
 #pragma once
 
-#include "RecordingCanvas.h"
+#include "tests/doubles/RecordingCanvas.h"
 #include "platform/WallDrawing.h"
 
 #include <algorithm>

@@ -1,3 +1,3 @@
 # The game flow, played without a window: every platform service is a double; the Qt clock.
-splot_add_test(tst_flow SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_flow.cpp LIBS splot_flow)
-splot_add_test(tst_platform_qt SOURCES ${CMAKE_CURRENT_LIST_DIR}/tst_platform_qt.cpp LIBS splot_platform_qt)
+splot_add_test(test_flow SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_flow.cpp LIBS splot_flow)
+splot_add_test(test_platform_qt SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_platform_qt.cpp LIBS splot_platform_qt)

@@ -1,1 +1,1 @@
-splot_add_test(test_gui_window SOURCES ${CMAKE_CURRENT_LIST_DIR}/TestMainWindow.cpp LIBS splot_mainwindow)
+splot_add_test(test_main_window SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_main_window.cpp LIBS splot_mainwindow)

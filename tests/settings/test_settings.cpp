@@ -267,4 +267,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(TestSettings)
-#include "tst_settings.moc"
+#include "test_settings.moc"

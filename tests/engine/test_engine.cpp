@@ -1,8 +1,8 @@
 // The engine: board tables, line evaluation, the computer's search, grease
 // spots and victory texts.
-#include "doubles/RecordingCanvas.h"
-#include "doubles/ScriptedQuestions.h"
-#include "doubles/ScriptedRandom.h"
+#include "tests/doubles/RecordingCanvas.h"
+#include "tests/doubles/ScriptedQuestions.h"
+#include "tests/doubles/ScriptedRandom.h"
 #include "engine/Board.h"
 #include "engine/Search.h"
 #include "engine/VictoryText.h"
@@ -81,7 +81,7 @@ struct Rig final : DrawOfferSink {
 
 } // namespace
 
-class EngineTest : public QObject {
+class TestEngine : public QObject {
     Q_OBJECT
 
 private slots:
@@ -291,5 +291,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(EngineTest)
-#include "tst_engine.moc"
+QTEST_APPLESS_MAIN(TestEngine)
+#include "test_engine.moc"

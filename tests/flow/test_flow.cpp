@@ -1,12 +1,12 @@
 // The game flow without a window, on platform doubles: starting a game, whole
 // games, five in a row, the blocked nozzle, the sounds, commands in the middle of
 // a move, closing mid-move and the failure report.
-#include "doubles/FakeClock.h"
-#include "doubles/FakeScene.h"
-#include "doubles/RecordingSound.h"
-#include "doubles/RecordingWall.h"
-#include "doubles/ScriptedQuestions.h"
-#include "doubles/ScriptedRandom.h"
+#include "tests/doubles/FakeClock.h"
+#include "tests/doubles/FakeScene.h"
+#include "tests/doubles/RecordingSound.h"
+#include "tests/doubles/RecordingWall.h"
+#include "tests/doubles/ScriptedQuestions.h"
+#include "tests/doubles/ScriptedRandom.h"
 #include "flow/Game.h"
 
 #include <QtTest>
@@ -290,4 +290,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(TestFlow)
-#include "tst_flow.moc"
+#include "test_flow.moc"

@@ -24,4 +24,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(TestPlatformQt)
-#include "tst_platform_qt.moc"
+#include "test_platform_qt.moc"

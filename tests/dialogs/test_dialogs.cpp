@@ -180,4 +180,4 @@ private slots:
 };
 
 QTEST_MAIN(TestDialogs)
-#include "TestDialogs.moc"
+#include "test_dialogs.moc"

@@ -64,4 +64,4 @@ private slots:
 };
 
 QTEST_MAIN(TestPictures)
-#include "TestPictures.moc"
+#include "test_pictures.moc"

@@ -1,10 +1,10 @@
 // The wall's drawing against a recording canvas and in the wall widget's
 // backing image; the window's arrangement, the etched frame around the label,
 // the story box and the picture buttons.
-#include "doubles/FakeClock.h"
-#include "doubles/RecordingCanvas.h"
-#include "doubles/RecordingSound.h"
-#include "doubles/ScriptedRandom.h"
+#include "tests/doubles/FakeClock.h"
+#include "tests/doubles/RecordingCanvas.h"
+#include "tests/doubles/RecordingSound.h"
+#include "tests/doubles/ScriptedRandom.h"
 #include "engine/Board.h"
 #include "engine/GameSettings.h"
 #include "flow/Game.h"
@@ -226,4 +226,4 @@ private slots:
 };
 
 QTEST_MAIN(TestPresentation)
-#include "TestPresentation.moc"
+#include "test_presentation.moc"

@@ -61,4 +61,4 @@ private slots:
 };
 
 QTEST_MAIN(TestSounds)
-#include "TestSounds.moc"
+#include "test_sounds.moc"

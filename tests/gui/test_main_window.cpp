@@ -3,9 +3,9 @@
 // the test's own folder: the first and a later start, a whole game with mouse
 // and keys against the computer, the board input, menus, picture buttons, the
 // placement kept, closing in mid-move, and a seeded soak of random input.
-#include "doubles/FakeClock.h"
-#include "doubles/RecordingSound.h"
-#include "doubles/ScriptedQuestions.h"
+#include "tests/doubles/FakeClock.h"
+#include "tests/doubles/RecordingSound.h"
+#include "tests/doubles/ScriptedQuestions.h"
 #include "flow/Game.h"
 #include "platform/StdRandom.h"
 #include "presentation/BoothView.h"
@@ -369,4 +369,4 @@ private slots:
 };
 
 QTEST_MAIN(TestMainWindow)
-#include "TestMainWindow.moc"
+#include "test_main_window.moc"
