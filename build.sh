@@ -56,6 +56,9 @@ test)
     configure_build build/release
     ctest --test-dir build/release -j "$jobs"
 
+    echo "== the player's road: the built game on a real X server (Xvfb + openbox + xdotool)"
+    tests/e2e/run.sh build/release
+
     echo "== AddressSanitizer + UndefinedBehaviorSanitizer build and tests"
     configure_build build/asan -DSPLOT_SANITIZE=ON -DSPLOT_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
     ctest --test-dir build/asan -j "$jobs"

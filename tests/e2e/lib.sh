@@ -1,0 +1,101 @@
+# Helpers for the end-to-end scenarios: a scenario is a bash file in scenarios/
+# that calls these; any failing helper or `fail` ends it with a message.
+# Every scenario has its own settings folder ($E2E_DIR/config) and a fresh game.
+set -euo pipefail
+
+export HOME="$E2E_DIR"
+export XDG_CONFIG_HOME="$E2E_DIR/config"
+export XDG_RUNTIME_DIR="$E2E_DIR/runtime"
+export QT_QPA_PLATFORM=xcb
+export QT_LOGGING_RULES="qt.multimedia*=false"
+INI="$XDG_CONFIG_HOME/splotchery/splot.ini"
+GAME_PID=""
+GAME_WIN=""
+shot_no=0
+
+fail() { echo "FAILED: $*"; shot "failure" || true; exit 1; }
+log() { echo "-- $*"; }
+
+# Writes the settings file from standard input (CR LF line ends, as the game writes).
+write_ini() { sed 's/$/\r/' >"$INI"; }
+# ini_get SECTION KEY: the value as written (blanks trimmed).
+ini_get() {
+    tr -d '\r' <"$INI" | awk -v s="[$1]" -v k="$2" '
+        /^\[/ { insec = (tolower($0) == tolower(s)) ; next }
+        insec && index($0, "=") { n = substr($0, 1, index($0, "=") - 1); v = substr($0, index($0, "=") + 1)
+            gsub(/^[ \t]+|[ \t]+$/, "", n); gsub(/^[ \t]+|[ \t]+$/, "", v)
+            if (tolower(n) == tolower(k)) { print v; exit } }'
+}
+
+# wait_for TIMEOUT_S COMMAND...: polls until the command succeeds.
+wait_for() {
+    local limit=$1; shift
+    local end=$(( $(date +%s%N) / 1000000 + limit * 1000 ))
+    until "$@" >/dev/null 2>&1; do
+        [ $(( $(date +%s%N) / 1000000 )) -lt $end ] || return 1
+        sleep 0.1
+    done
+}
+
+# Starts the game and waits for its main window ("Splotchery" in the title,
+# the about box gone). Extra environment may be given as VAR=value arguments.
+start_game() {
+    env "$@" "$SPLOT_BIN" >>"$E2E_DIR/game.log" 2>&1 &
+    GAME_PID=$!
+    wait_for 20 main_window_shown || fail "the main window did not appear"
+    GAME_WIN=$(main_window_id)
+    # The about box closes by itself after 2.5 s.
+    wait_for 10 about_box_gone || fail "the about box did not close"
+    log "game $GAME_PID, window $GAME_WIN"
+}
+game_windows() { xdotool search --onlyvisible --pid "$GAME_PID" 2>/dev/null; }
+main_window_id() {
+    local w
+    for w in $(game_windows); do
+        case "$(xdotool getwindowname "$w" 2>/dev/null)" in
+        Splotchery*) echo "$w"; return 0 ;;
+        esac
+    done
+    return 1
+}
+main_window_shown() { main_window_id >/dev/null; }
+about_box_gone() { ! window_titled "About Splotchery" >/dev/null; }
+# window_titled TITLE: the id of the game's visible window with exactly that title.
+window_titled() {
+    local w
+    for w in $(game_windows); do
+        [ "$(xdotool getwindowname "$w" 2>/dev/null)" = "$1" ] && { echo "$w"; return 0; }
+    done
+    return 1
+}
+# The window that has the keyboard focus and its title.
+active_title() { xdotool getwindowfocus getwindowname 2>/dev/null; }
+
+# Keys go to whatever has the focus, as a player's keys do.
+key() { xdotool key --delay 60 "$@"; }
+type_text() { xdotool type --delay 40 "$1"; }
+# click_at X Y [BUTTON]: a click at window-relative pixel coordinates of the main window.
+click_at() { xdotool mousemove --window "$GAME_WIN" "$1" "$2" click "${3:-1}"; }
+# The main window's geometry: sets WIN_X WIN_Y WIN_W WIN_H (client area on screen).
+window_geometry() {
+    eval "$(xdotool getwindowgeometry --shell "$GAME_WIN" | sed 's/^/WIN_/')"
+}
+
+# shot NAME: a screenshot of the whole screen into the scenario's folder.
+shot() {
+    shot_no=$((shot_no + 1))
+    import -window root "$E2E_DIR/$(printf '%02d' $shot_no)-$1.png" 2>/dev/null
+}
+
+# Closes the game as the window frame would (no question) and waits for it to end.
+close_game() {
+    [ -n "$GAME_PID" ] || return 0
+    wmctrl -i -c "$GAME_WIN" 2>/dev/null || xdotool windowclose "$GAME_WIN" 2>/dev/null || true
+    wait_for 10 game_ended || { kill "$GAME_PID" 2>/dev/null; fail "the game did not end on close"; }
+    GAME_PID=""
+}
+game_ended() { ! kill -0 "$GAME_PID" 2>/dev/null; }
+
+# Runs after every scenario: a game still running is a fault of the scenario's
+# own making only if it hangs on close.
+e2e_end() { if [ -n "$GAME_PID" ] && kill -0 "$GAME_PID" 2>/dev/null; then close_game; fi; }
