@@ -217,8 +217,9 @@ void Game::runStart()
         checkAbandoned();
     }
     // The old game is given up from here: should this start fail half-way, no
-    // half-built game counts as running.
+    // half-built game counts as running. Choices kept waiting take effect now.
     state_.gameRunning = false;
+    takeWaitingRules();
 
     // 2. The story box folds up in steps of 150 twips and disappears.
     if (scene_.storyVisible()) {

@@ -9,6 +9,7 @@
 
 #include <deque>
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace splot {
@@ -81,6 +82,15 @@ public:
     void Start_click();
     // The restart after changed settings: a new game without the question.
     void restartWithoutAsking();
+    // Around the options dialog. While a game goes on with the rules it began
+    // with, the dialog and the settings file hold the player's newer choices:
+    // beginSettingsChange puts them into the settings, endSettingsChange takes
+    // the running game's rules back unless a new game starts. A changed choice
+    // starts a new game; one in which a splot has landed is given up only after
+    // Yes to "Really start a new game?" (No: it goes on as it is, and the new
+    // choices wait for the next start).
+    void beginSettingsChange();
+    void endSettingsChange(bool changed);
     void Zug_Rot();
     // Move execution. Feld_Auswahl plays the cell for the side to move as a
     // click on it would (wall input off, cursor moved, reply, input on again);
@@ -159,6 +169,16 @@ private:
     bool draining_ = false;
     bool abandoned_ = false;
     std::deque<std::pair<const char*, std::function<void()>>> pending_;
+
+    // The choices that shape a game (sound, hints and names act at once).
+    struct Rules {
+        i16 wallSize, computerPlaysRed, level, greaseSpots, blockedNozzle;
+    };
+    static Rules rulesOf(const GameSettings& s);
+    static void setRules(GameSettings& s, const Rules& r);
+    void takeWaitingRules();
+    Rules rulesAtOpening_{};
+    std::optional<Rules> waitingRules_; // the player's choices for the next start
 };
 
 } // namespace splot

@@ -254,10 +254,14 @@ std::string edited(std::string bytes, bool utf8, std::string_view section, std::
 {
     const Found f = find(bytes, utf8, section, key);
 
-    // Line breaks of new lines follow the file's first one.
+    // Line breaks of new lines follow the file's first one: CR LF, CR alone or LF.
     std::string eol = "\n";
-    if (const std::size_t br = bytes.find_first_of("\r\n"); br != std::string::npos)
-        eol = bytes.compare(br, 2, "\r\n") == 0 ? "\r\n" : "\n";
+    if (const std::size_t br = bytes.find_first_of("\r\n"); br != std::string::npos) {
+        if (bytes[br] == '\n')
+            eol = "\n";
+        else
+            eol = br + 1 < bytes.size() && bytes[br + 1] == '\n' ? "\r\n" : "\r";
+    }
 
     if (f.key) {
         const Line& line = f.keyLine;
@@ -471,6 +475,16 @@ bool replaceFile(const std::string& target, const std::string& bytes)
     return ok;
 }
 
+// Whether the existing file itself may be written: the caller's permission,
+// and at least one write bit (which the superuser's permission ignores).
+bool mayBeWritten(const std::string& target)
+{
+    struct stat st {};
+    if (::stat(target.c_str(), &st) != 0)
+        return false;
+    return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0 && ::access(target.c_str(), W_OK) == 0;
+}
+
 } // namespace
 
 bool IniFile::writeString(const std::string& section, const std::string& key, const std::string& value)
@@ -494,6 +508,11 @@ bool IniFile::writeString(const std::string& section, const std::string& key, co
             std::free(real);
         }
     }
+    // A file the user has made read-only stays as it is (the rename would
+    // replace it all the same). Not even the superuser overrides that: a file
+    // without any write permission is meant to be left alone.
+    if (read == ReadResult::Ok && !mayBeWritten(target))
+        return false;
     return replaceFile(target, *updated);
 }
 

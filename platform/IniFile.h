@@ -29,8 +29,10 @@ std::optional<std::string> findValue(std::string_view fileBytes, std::string_vie
 
 // The file's bytes with section/key set to value. An existing key gets its text
 // after '=' replaced; a new key goes after the last line of its section; a new
-// section goes at the end of the file. Every other byte stays as it was. New
-// text is written in the file's own encoding: UTF-8, or Latin-1 for a Latin-1
+// section goes at the end of the file. New lines end with the file's first
+// line break (CR LF, CR or LF; LF in a file without one). Every other byte
+// stays as it was. New text is written in the file's own encoding: UTF-8, or
+// Latin-1 for a Latin-1
 // file; a Latin-1 file that must take a character Latin-1 lacks is converted to
 // UTF-8 as a whole first. No result for names or values that cannot be stored
 // so that they read back (line breaks, '=' in a key, surrounding blanks in a
@@ -58,6 +60,10 @@ std::string firstChars(std::string_view utf8, int maxChars);
 // writing to it is refused (false) rather than replacing what is there: a
 // settings file of that size is not ours, and rewriting it from the little we
 // would read would destroy it.
+//
+// A file that may not be written (read-only, as a user makes it to freeze the
+// settings) is never replaced either: the write is refused and the file keeps
+// every byte.
 class IniFile final : public ProfileFile {
 public:
     static constexpr std::size_t kMaxFileBytes = 4u << 20; // 4 MiB

@@ -1,6 +1,7 @@
 #include "shell/AboutBox.h"
 
 #include "assets/Pictures.h"
+#include "shell/FixedDialog.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -25,10 +26,13 @@ QString AboutBox::mainWindowTitle()
     return QStringLiteral("Splotchery  1.24");
 }
 
-AboutBox::AboutBox(QWidget* mainWindow, int intervalMs) : QDialog(mainWindow)
+AboutBox::AboutBox(QWidget* mainWindow, int intervalMs) : QDialog(nullptr)
 {
+    // Owned by no window: at start-up it runs before the main window is first
+    // shown, and a window that owns a dialog then has its native window made
+    // early, after which it can no longer start minimized.
     setWindowTitle(QStringLiteral("About Splotchery"));
-    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    setWindowFlags(kFixedDialogFlags | Qt::FramelessWindowHint);
     setModal(true);
     setFixedSize(px(5340), px(4935));
 

@@ -13,7 +13,8 @@ public:
     static constexpr int kShowMilliseconds = 2500;
 
     // Loading (Form_Load): centres the box on the screen, sets the main
-    // window's title to "Splotchery  1.24" and starts the closing timer.
+    // window's title to "Splotchery  1.24" and starts the closing timer. The
+    // box is a window of its own (the main window does not own it).
     explicit AboutBox(QWidget* mainWindow, int intervalMs = kShowMilliseconds);
 
     // Shows a new box modally until its timer closes it, then destroys it.

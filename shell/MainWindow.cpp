@@ -9,6 +9,7 @@
 #include "flow/Game.h"
 #include "platform/Sound.h"
 #include "presentation/BoothView.h"
+#include "presentation/PictureButton.h"
 #include "presentation/WallPainter.h"
 #include "presentation/WallView.h"
 
@@ -20,6 +21,7 @@
 #include <QPlainTextEdit>
 #include <QResizeEvent>
 #include <QScreen>
+#include <QTimer>
 
 #include <algorithm>
 #include <cmath>
@@ -180,6 +182,7 @@ void MainWindow::Form_Load()
     WindowPlacement placement = currentPlacement();
     placement.windowState = 0;
     store_.load(screenInfo(), placement, settings_);
+    loaded_ = placement;
     applyPlacement(placement);
     createOptionsDialog();
     booth_->setHintButtonVisible(settings_.hintsOn == 1);
@@ -201,10 +204,11 @@ void MainWindow::Form_Load()
         break;
     }
 
-    // 10. Drawn. Now that the frame is known, the outer size is made what was stored.
+    // 10. Drawn. Once the frame is known (now, or when a window that starts
+    // minimized or maximized is first restored), the outer size is made what
+    // was stored.
     QCoreApplication::processEvents();
-    if (placement.windowState == 0 && (frameExtraWidth() > 0 || frameExtraHeight() > 0))
-        applyPlacement(placement);
+    fitToFrameOnce();
 
     // 11. The start-up sound.
     if (settings_.soundOn == 1)
@@ -252,6 +256,7 @@ void MainWindow::applyPlacement(const WindowPlacement& p)
     // is made to fit the screen it comes back on, so the label stays in sight.
     QRect outer(pixelsOf(p.windowLeft), pixelsOf(p.windowTop), pixelsOf(p.windowWidth),
                 pixelsOf(p.windowHeight));
+    const QRect asStored = outer;
     const QScreen* screen = QGuiApplication::screenAt(outer.center());
     if (!screen)
         screen = QGuiApplication::primaryScreen();
@@ -264,14 +269,31 @@ void MainWindow::applyPlacement(const WindowPlacement& p)
         if (outer.bottom() > area.bottom())
             outer.moveBottom(area.bottom());
     }
+    // Made to fit, it is no longer where the file put it.
+    loadedOuter_ = outer == asStored ? outer : QRect();
+    placedClientSize_ = QSize(std::max(1, outer.width() - frameExtraWidth()),
+                              std::max(1, outer.height() - frameExtraHeight()));
     move(outer.topLeft());
-    resize(std::max(1, outer.width() - frameExtraWidth()), std::max(1, outer.height() - frameExtraHeight()));
+    resize(placedClientSize_);
     Qt::WindowStates state = windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized);
     if (p.windowState == 1)
         state |= Qt::WindowMinimized;
     else if (p.windowState == 2)
         state |= Qt::WindowMaximized;
     setWindowState(state);
+}
+
+void MainWindow::fitToFrameOnce()
+{
+    // Only in the normal state, once the frame is known, and only while the
+    // window still stands as it was placed (the user has not moved or resized it).
+    if (frameFitted_ || windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen) ||
+        (frameExtraWidth() == 0 && frameExtraHeight() == 0))
+        return;
+    frameFitted_ = true;
+    if (frameGeometry().topLeft() == loadedOuter_.topLeft() && geometry().size() == placedClientSize_)
+        applyPlacement(WindowPlacement{0, loaded_.windowLeft, loaded_.windowTop, loaded_.windowWidth,
+                                       loaded_.windowHeight});
 }
 
 int MainWindow::frameExtraWidth() const
@@ -296,13 +318,29 @@ int MainWindow::windowStateCode() const
 WindowPlacement MainWindow::currentPlacement() const
 {
     WindowPlacement p;
-    const TwipRect r = twipsOf(frameGeometry());
     p.windowState = windowStateCode();
+    if (started_ && frameGeometry() == loadedOuter_) {
+        // Where the file put it, to the pixel: the file's own lengths stay.
+        p.windowLeft = loaded_.windowLeft;
+        p.windowTop = loaded_.windowTop;
+        p.windowWidth = loaded_.windowWidth;
+        p.windowHeight = loaded_.windowHeight;
+        return p;
+    }
+    const TwipRect r = twipsOf(frameGeometry());
     p.windowLeft = r.left;
     p.windowTop = r.top;
     p.windowWidth = r.width;
     p.windowHeight = r.height;
     return p;
+}
+
+QList<QRect> MainWindow::questionClearAreas() const
+{
+    const auto onScreen = [](const QWidget* w) {
+        return w && w->isVisible() ? QRect(w->mapToGlobal(QPoint(0, 0)), w->size()) : QRect();
+    };
+    return {onScreen(booth_->booth()), onScreen(booth_->wall())};
 }
 
 // ---- Resize and close -------------------------------------------------------------
@@ -316,8 +354,12 @@ void MainWindow::resizeEvent(QResizeEvent* event)
 void MainWindow::changeEvent(QEvent* event)
 {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange)
+    if (event->type() == QEvent::WindowStateChange) {
         Form_Resize();
+        // A window that started minimized or maximized learns its frame when restored.
+        if (started_ && !frameFitted_)
+            QTimer::singleShot(0, this, [this] { fitToFrameOnce(); });
+    }
 }
 
 void MainWindow::Form_Resize()
@@ -395,9 +437,12 @@ void MainWindow::opt_Click()
     if (!game_ || !options_)
         return;
     game_->command("opt_Click", [this] {
-        // A changed setting abandons the game in progress without a question.
-        if (options_->execAndReportChanged() && !closed_)
-            game_->restartWithoutAsking();
+        // A changed setting starts a new game; one with a splot on the wall is
+        // given up only when the player says so.
+        game_->beginSettingsChange();
+        const bool changed = options_->execAndReportChanged();
+        if (!closed_)
+            game_->endSettingsChange(changed);
     });
 }
 

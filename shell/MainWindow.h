@@ -62,8 +62,11 @@ public:
 
     // The window's state as the settings file keeps it: 0 normal, 1 minimized, 2 maximized.
     int windowStateCode() const;
-    // The outer placement in twips, with the state.
+    // The outer placement in twips, with the state. A window that stands where
+    // the settings file put it gives the file's own lengths back.
     WindowPlacement currentPlacement() const;
+    // What a question box must leave in sight, on screen: the booth, then the wall.
+    QList<QRect> questionClearAreas() const;
 
     BoothView* booth() const { return booth_; }
     OptionsDialog* optionsDialog() const { return options_; }
@@ -118,6 +121,8 @@ private:
     void Story();
     void centreAtDesignSize();
     void applyPlacement(const WindowPlacement& placement);
+    // Applies the loaded placement again when the frame is first known.
+    void fitToFrameOnce();
     void Form_Resize();
     int frameExtraWidth() const;
     int frameExtraHeight() const;
@@ -144,9 +149,12 @@ private:
     QAction* hilfe_[3] = {};
     QAction* about_ = nullptr;
 
-    // The placement loaded at start-up, applied again once the frame is known.
+    // The placement loaded at start-up, applied again once the frame is known;
+    // the outer rectangle in pixels it gave and the client size set for it.
     WindowPlacement loaded_;
-    bool loadedApplied_ = false;
+    QRect loadedOuter_;
+    QSize placedClientSize_;
+    bool frameFitted_ = false;
     bool started_ = false;
     bool closed_ = false;
     bool hourglass_ = false;

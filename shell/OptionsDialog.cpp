@@ -2,6 +2,7 @@
 
 #include "assets/Pictures.h"
 #include "presentation/Bevel.h"
+#include "shell/FixedDialog.h"
 #include "shell/SettingsStore.h"
 
 #include <QCheckBox>
@@ -103,7 +104,7 @@ void OptionsDialog::buildControls()
 {
     setWindowTitle(QStringLiteral("Options"));
     setModal(true);
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(kFixedDialogFlags);
     setFixedSize(px(4305), px(3330));
 
     QPalette pal = palette();
@@ -252,8 +253,11 @@ void OptionsDialog::loadChoices()
 
     staerke_->setCurrentIndex(std::clamp<int>(settings_.level, 0, 3));
 
+    // A long name shows its beginning, as typed from the left.
     name0_->setText(QString::fromStdString(settings_.redName));
     name1_->setText(QString::fromStdString(settings_.blueName));
+    name0_->setCursorPosition(0);
+    name1_->setCursorPosition(0);
 
     // Run every reaction once, so that the choices follow the controls even
     // where a control already held the value, and the main window learns

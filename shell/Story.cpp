@@ -42,8 +42,12 @@ void showStory(QPlainTextEdit& text1, const std::function<void()>& markStoryShow
     text1.setPalette(pal);
     text1.setReadOnly(true);
 
+    // The two empty lines after the last paragraph show nothing: the box
+    // fits the text without them (and without a scroll bar for them).
     QString shown = storyText();
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    while (shown.endsWith(u'\n'))
+        shown.chop(1);
     text1.setPlainText(shown);
     text1.moveCursor(QTextCursor::Start);
     text1.show();

@@ -30,6 +30,8 @@ int main(int argc, char* argv[])
 
     splot::MainProgram program(clock, random, sound, questions, std::make_unique<splot::SettingsStore>());
     questions.setParent(&program.window());
+    // The computer's draw offer must not hide the wall it is about.
+    questions.setKeepClear([&program] { return program.window().questionClearAreas(); });
     // Closing the window ends the program at once, also in the middle of a move.
     program.window().setOnClosed([] { QCoreApplication::quit(); });
     program.start();

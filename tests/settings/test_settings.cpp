@@ -135,6 +135,57 @@ private slots:
         QCOMPARE(folder(), QStringList{QStringLiteral("splot.ini")});
     }
 
+    // New lines end as the file's lines end: CR LF, old-Mac CR alone, or LF.
+    void newLinesTakeTheFilesLineBreak_data()
+    {
+        QTest::addColumn<QByteArray>("eol");
+        QTest::newRow("CR LF") << QByteArray("\r\n");
+        QTest::newRow("CR") << QByteArray("\r");
+        QTest::newRow("LF") << QByteArray("\n");
+    }
+    void newLinesTakeTheFilesLineBreak()
+    {
+        QFETCH(QByteArray, eol);
+        const std::string e = eol.toStdString();
+        put("[Einstellungen]" + e + "Feld=11" + e);
+        QVERIFY(store().markStoryShown());   // a new key in the section
+        QVERIFY(store().saveWindowState(1)); // a new section
+        QCOMPARE(bytes(), "[Einstellungen]" + e + "Feld=11" + e + "Text=0" + e + "[Window]" + e + "Status= 1" + e);
+        QCOMPARE(load().settings.wallSize, 11);
+        QCOMPARE(load().placement.windowState, 1);
+    }
+
+    // A file the user made read-only (0444 in a writable folder) keeps every
+    // byte and its mode; every write says it failed. Writable again, it takes them.
+    void aReadOnlyFileIsLeftAsItIs()
+    {
+        const std::string frozen = "[Einstellungen]\r\nFeld= 11\r\n[Window]\r\nStatus= 0\r\nLeft= 1500\r\n";
+        put(frozen);
+        const auto readOnly = QFile::ReadOwner | QFile::ReadUser | QFile::ReadGroup | QFile::ReadOther;
+        QVERIFY(QFile::setPermissions(path_, readOnly));
+        GameSettings other;
+        other.wallSize = 9;
+        QVERIFY(!store().saveChoices(other));
+        QVERIFY(!store().markStoryShown());
+        QVERIFY(!store().saveWindowState(2));
+        QVERIFY(!store().savePlacement(WindowPlacement{0, 3000, 900, 10500, 7500}));
+        QCOMPARE(bytes(), frozen);
+        struct stat st {};
+        QVERIFY(::stat(file_.c_str(), &st) == 0);
+        QCOMPARE(st.st_mode & 07777, 0444u);
+        QCOMPARE(folder(), QStringList{QStringLiteral("splot.ini")});
+        QCOMPARE(load().settings.wallSize, 11);
+        // Also through a symbolic link to it.
+        const QString link = dir_.filePath(QStringLiteral("link.ini"));
+        QVERIFY(QFile::link(path_, link));
+        QVERIFY(!IniFile(QFile::encodeName(link).toStdString()).writeString("Einstellungen", "Feld", " 9"));
+        QCOMPARE(bytes(), frozen);
+
+        QVERIFY(QFile::setPermissions(path_, readOnly | QFile::WriteOwner | QFile::WriteUser));
+        QVERIFY(store().saveChoices(other));
+        QCOMPARE(load().settings.wallSize, 9);
+    }
+
     void latin1FilesStayLatin1UntilTheyCannot()
     {
         put("[Einstellungen]\nD\xFCse_verstopft=1\nRot=J\xFCrgen\n");
