@@ -19,6 +19,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QMoveEvent>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QTimer>
@@ -349,6 +350,21 @@ void MainWindow::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
     Form_Resize();
+    fitToFrameSoon();
+}
+
+void MainWindow::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    fitToFrameSoon();
+}
+
+void MainWindow::fitToFrameSoon()
+{
+    // The frame becomes known when the window manager has framed the window,
+    // which it reports with a move or a resize.
+    if (started_ && !frameFitted_)
+        QTimer::singleShot(0, this, [this] { fitToFrameOnce(); });
 }
 
 void MainWindow::changeEvent(QEvent* event)
@@ -357,8 +373,7 @@ void MainWindow::changeEvent(QEvent* event)
     if (event->type() == QEvent::WindowStateChange) {
         Form_Resize();
         // A window that started minimized or maximized learns its frame when restored.
-        if (started_ && !frameFitted_)
-            QTimer::singleShot(0, this, [this] { fitToFrameOnce(); });
+        fitToFrameSoon();
     }
 }
 

@@ -108,6 +108,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -123,6 +124,7 @@ private:
     void applyPlacement(const WindowPlacement& placement);
     // Applies the loaded placement again when the frame is first known.
     void fitToFrameOnce();
+    void fitToFrameSoon();
     void Form_Resize();
     int frameExtraWidth() const;
     int frameExtraHeight() const;

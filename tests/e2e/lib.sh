@@ -99,3 +99,40 @@ game_ended() { ! kill -0 "$GAME_PID" 2>/dev/null; }
 # Runs after every scenario: a game still running is a fault of the scenario's
 # own making only if it hangs on close.
 e2e_end() { if [ -n "$GAME_PID" ] && kill -0 "$GAME_PID" 2>/dev/null; then close_game; fi; }
+
+# Starts the game without waiting for a visible window (it may start minimized):
+# waits until the about box has come and gone and the main window exists.
+start_game_any_state() {
+    env "$@" "$SPLOT_BIN" >>"$E2E_DIR/game.log" 2>&1 &
+    GAME_PID=$!
+    wait_for 20 window_titled "About Splotchery" || fail "the about box did not appear"
+    wait_for 10 about_box_gone || fail "the about box did not close"
+    wait_for 10 any_main_window || fail "no main window"
+    GAME_WIN=$(any_main_window)
+    log "game $GAME_PID, window $GAME_WIN"
+}
+# The main window's id, shown or not.
+any_main_window() {
+    local w
+    for w in $(xdotool search --pid "$GAME_PID" --name '^Splotchery' 2>/dev/null); do
+        xprop -id "$w" WM_STATE 2>/dev/null | grep -q 'window state' && { echo "$w"; return 0; }
+    done
+    return 1
+}
+# The WM_STATE of the main window: Normal or Iconic.
+window_wm_state() { xprop -id "$GAME_WIN" WM_STATE | sed -n 's/.*window state: *//p'; }
+# outer_geometry: "X Y W H" of the main window with its frame (xwininfo's client
+# position, as xdotool's is off by the frame here, and _NET_FRAME_EXTENTS).
+outer_geometry() {
+    local info
+    info=$(xwininfo -id "$GAME_WIN")
+    WIN_X=$(sed -n 's/.*Absolute upper-left X: *//p' <<<"$info")
+    WIN_Y=$(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$info")
+    WIN_WIDTH=$(sed -n 's/^ *Width: *//p' <<<"$info")
+    WIN_HEIGHT=$(sed -n 's/^ *Height: *//p' <<<"$info")
+    local e
+    e=$(xprop -id "$GAME_WIN" _NET_FRAME_EXTENTS | sed -n 's/.*= *//p' | tr -d ' ')
+    local l r t b
+    IFS=, read -r l r t b <<<"${e:-0,0,0,0}"
+    echo "$((WIN_X - l)) $((WIN_Y - t)) $((WIN_WIDTH + l + r)) $((WIN_HEIGHT + t + b))"
+}
