@@ -130,6 +130,24 @@ private slots:
         QVERIFY(!changedAtOpening);
     }
 
+    // Long names show their beginning; the fixed dialogs offer no minimize or maximize.
+    void longNamesShowTheirBeginningAndDialogsAreFixed()
+    {
+        GameSettings settings;
+        settings.redName = settings.blueName = "ABCDEFGHIJKLMNOPQRSTUVWX";
+        OptionsDialog d(settings, [](const GameSettings&) {});
+        QCOMPARE(d.redNameBox()->cursorPosition(), 0);
+        QCOMPARE(d.blueNameBox()->cursorPosition(), 0);
+        AboutBox about(nullptr, 0);
+        for (const QWidget* w : {static_cast<QWidget*>(&d), static_cast<QWidget*>(&about)}) {
+            const Qt::WindowFlags f = w->windowFlags();
+            QVERIFY(f.testFlag(Qt::CustomizeWindowHint) && f.testFlag(Qt::MSWindowsFixedSizeDialogHint));
+            QVERIFY(!f.testFlag(Qt::WindowMinimizeButtonHint) && !f.testFlag(Qt::WindowMaximizeButtonHint));
+            QCOMPARE(w->windowType(), Qt::Dialog);
+        }
+        QCOMPARE(about.parentWidget(), nullptr);
+    }
+
     void theStoryBeginsWithHeyAndStoresTextZero()
     {
         QTemporaryDir dir;
@@ -138,6 +156,11 @@ private slots:
         QPlainTextEdit text1;
         showStory(text1, store);
         QVERIFY(!text1.isHidden());
+        // The text's pieces exactly, without the empty lines at its end.
+        QString expected = storyText().replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        QVERIFY(expected.endsWith(QStringLiteral(".\n\n")));
+        expected.chop(2);
+        QCOMPARE(text1.toPlainText(), expected);
         QVERIFY(text1.toPlainText().startsWith(QStringLiteral("\nHey!\n")));
         QFile ini(path);
         QVERIFY(ini.open(QIODevice::ReadOnly));

@@ -204,6 +204,43 @@ private slots:
         QVERIFY(rig.state().gameRunning && rig.questions.count("Really start a new game?") == 1);
     }
 
+    // Changed options give up a game with a splot on the wall only after Yes;
+    // on No it goes on with its rules, and the new ones come with the next start.
+    void changedOptionsAskBeforeGivingUpAGame()
+    {
+        WindowRig rig;
+        MainWindow& w = rig.window();
+        OptionsDialog& d = *w.optionsDialog();
+        const auto changeWallSizeAndClose = [&] {
+            QTimer::singleShot(0, [&] {
+                QTest::keyClick(d.plusMinus(), Qt::Key_Plus);
+                QTest::keyClick(&d, Qt::Key_Escape);
+            });
+            w.optionsAction()->trigger();
+        };
+        changeWallSizeAndClose();  // no game yet: a new game on 9 x 9 at once, no question
+        QVERIFY(rig.state().gameRunning && rig.game().board().wallSize == 9 && rig.questions.asked.empty());
+
+        rig.questions.answerer = [](const std::string&) { return false; };
+        while (rig.state().moveCount == 0 && rig.state().gameRunning)
+            rig.game().Feld_Auswahl(rig.state().cursorX, rig.state().cursorY);
+        QVERIFY(rig.state().gameRunning);
+        const int splots = rig.state().moveCount;
+        changeWallSizeAndClose();  // No: the game goes on, on its wall and rules
+        QCOMPARE(rig.questions.count("Really start a new game?"), 1);
+        QCOMPARE(rig.questions.asked.back().title, std::string("Start"));
+        QVERIFY(rig.state().gameRunning && rig.state().moveCount == splots);
+        QCOMPARE(rig.game().board().wallSize, 9);
+        QCOMPARE(rig.program->settings().wallSize, i16(9));
+        QVERIFY(settingsHave("Feld= 10"));
+        // The dialog shows the choice, and the next start takes it.
+        rig.questions.answerer = nullptr;
+        rig.questions.answers = {true};
+        w.startAction()->trigger();
+        QCOMPARE(rig.game().board().wallSize, 10);
+        QCOMPARE(d.sizeDisplay()->text(), QStringLiteral(" 10 x 10"));
+    }
+
     void aWholeGameWithMouseAndKeys()
     {
         for (auto [seed, result] : {std::pair{9u, "You won!  "}, {11u, "Computer won!  "}}) {
