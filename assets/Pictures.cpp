@@ -60,13 +60,15 @@ QPixmap render(const QString& path, QSize size, qreal dpr, const QRectF& viewBox
 {
     if (!(dpr > 0))
         dpr = 1;
-    const QString key = QStringLiteral("splot:%1:%2,%3,%4,%5:%6")
+    const QString key = QStringLiteral("splot:%1:%2,%3,%4,%5:%6:%7x%8")
                             .arg(path)
                             .arg(viewBox.x())
                             .arg(viewBox.y())
                             .arg(viewBox.width())
                             .arg(viewBox.height())
-                            .arg(dpr);
+                            .arg(dpr)
+                            .arg(size.width())
+                            .arg(size.height());
     QPixmap cached;
     if (QPixmapCache::find(key, &cached))
         return cached;
@@ -114,13 +116,23 @@ QString name(Picture p)
 
 QPixmap pixmap(Picture p, qreal devicePixelRatio)
 {
+    return pixmap(p, logicalSize(p), devicePixelRatio);
+}
+
+QPixmap pixmap(Picture p, QSize size, qreal devicePixelRatio)
+{
     const Entry* e = find(p);
-    if (!e)
+    if (!e || size.isEmpty())
         return {};
-    return render(QString::fromLatin1(e->path), e->size, devicePixelRatio);
+    return render(QString::fromLatin1(e->path), size, devicePixelRatio);
 }
 
 QPixmap characterFrame(int frame, qreal devicePixelRatio)
+{
+    return characterFrame(frame, characterSize, devicePixelRatio);
+}
+
+QPixmap characterFrame(int frame, QSize size, qreal devicePixelRatio)
 {
     if (frame < 0 || frame >= characterFrameCount)
         return {};
@@ -130,7 +142,7 @@ QPixmap characterFrame(int frame, qreal devicePixelRatio)
     const QString path = blue ? QStringLiteral(":/pictures/painter-blue.svg")
                               : QStringLiteral(":/pictures/painter-red.svg");
     const QRectF box(pose * characterStride, 0, characterSize.width(), characterSize.height());
-    return render(path, characterSize, devicePixelRatio, box);
+    return render(path, size, devicePixelRatio, box);
 }
 
 QIcon appIcon()

@@ -45,10 +45,13 @@ QString name(Picture p);
 
 // Rendered from the SVG source at logicalSize * dpr, with devicePixelRatio set to dpr.
 QPixmap pixmap(Picture p, qreal devicePixelRatio);
+// The same at another logical size (a zoomed scene): sharp at size * dpr.
+QPixmap pixmap(Picture p, QSize size, qreal devicePixelRatio);
 
 // The painters: frames 0..8 are Red's character in poses 0..8, 9..17 Blue's in the same poses; 32 x 32.
 // A frame outside 0..17 gives a null pixmap.
 QPixmap characterFrame(int frame, qreal devicePixelRatio);
+QPixmap characterFrame(int frame, QSize size, qreal devicePixelRatio);
 
 QIcon appIcon();
 

@@ -70,6 +70,9 @@ BoothView::BoothView(QWidget* parent) : QWidget(parent)
     title_ = new PictureWidget(pictures::Picture::Title, this);
     title_->setAccessibleName(QStringLiteral("Splotchery"));
     title_->hide();
+    // A light picture under the booth: in a low window the booth and its wall
+    // cover the title and take the clicks there.
+    title_->stackUnder(booth_);
     side_ = new PictureWidget(pictures::Picture::Side, this);
     side_->setAccessibleName(QStringLiteral("Side picture"));
     side_->hide();
@@ -120,6 +123,7 @@ BoothView::BoothView(QWidget* parent) : QWidget(parent)
     storyRect_ = kStoryRect;
     place(story_, storyRect_);
     story_->hide();
+    storyPointSize_ = story_->font().pointSizeF();
 
     const pictures::Picture faces[3][2] = {
         {pictures::Picture::StartButton, pictures::Picture::StartButtonPressed},
@@ -155,9 +159,44 @@ BoothView::BoothView(QWidget* parent) : QWidget(parent)
     resize(626, 423);   // the design client area, 9390 x 6345 twips
 }
 
-void BoothView::place(QWidget* widget, const TwipRect& r)
+QRect BoothView::pixelRect(const TwipRect& r) const
 {
-    widget->setGeometry(px(r.left), px(r.top), std::max(0, px(r.width)), std::max(0, px(r.height)));
+    // Whole design pixels first, so that at z = 2 every rectangle is exactly twice its design one.
+    auto zoomed = [this](int twips) { return static_cast<int>(std::lrint(px(twips) * zoom_)); };
+    return QRect(zoomed(r.left), zoomed(r.top), std::max(0, zoomed(r.width)), std::max(0, zoomed(r.height)));
+}
+
+void BoothView::place(QWidget* widget, const TwipRect& r) const
+{
+    widget->setGeometry(pixelRect(r));
+}
+
+void BoothView::placeScene()
+{
+    wall_->setZoom(zoom_);
+    place(wall_, kWallRect);
+    for (int i = 0; i < 2; ++i) {
+        place(pumps_[i], pumpRects_[i]);
+        place(characters_[i], characterRects_[i]);
+        setPuddle(i, puddleRects_[i]);
+    }
+    place(story_, storyRect_);
+    if (storyPointSize_ > 0) {
+        QFont font = story_->font();
+        font.setPointSizeF(storyPointSize_ * zoom_);
+        story_->setFont(font);
+    }
+    const int side = static_cast<int>(std::lrint(pictures::logicalSize(pictures::Picture::StartButton).width() * zoom_));
+    for (int k = 0; k < 3; ++k)
+        buttons_[k]->resize(side, side);
+}
+
+void BoothView::setZoomWithWindow(bool on)
+{
+    if (on == zoomWithWindow_)
+        return;
+    zoomWithWindow_ = on;
+    positionieren(outerWidth());
 }
 
 // ---- Layout -------------------------------------------------------------------
@@ -177,10 +216,17 @@ int BoothView::minimumOuterWidthTwips() const
 
 void BoothView::positionieren(int outerWidthPx)
 {
-    placement_ = splot::positionieren(outerWidthPx * kTwipsPerPixel, width() * kTwipsPerPixel,
-                                      height() * kTwipsPerPixel);
+    const int clientWidth = width() * kTwipsPerPixel;
+    const int clientHeight = height() * kTwipsPerPixel;
+    const double zoom = zoomWithWindow_ ? zoomFor(clientWidth, clientHeight) : 1.0;
+    if (zoom != zoom_) {
+        zoom_ = zoom;
+        placeScene();
+    }
+    placement_ = positionierenZoomed(outerWidthPx * kTwipsPerPixel, clientWidth, clientHeight, zoom_);
     place(booth_, placement_.booth);
-    place(comment_, placement_.label);
+    comment_->setGeometry(px(placement_.label.left), px(placement_.label.top), std::max(0, px(placement_.label.width)),
+                          px(placement_.label.height));   // the label keeps its size
     place(title_, placement_.title);
     if (placement_.sideVisible) {
         place(side_, placement_.side);
@@ -189,7 +235,7 @@ void BoothView::positionieren(int outerWidthPx)
         side_->hide();
     }
     for (int k = 0; k < 3; ++k)
-        buttons_[k]->move(px(placement_.buttonsLeft), px(kButtonTops[k]));
+        buttons_[k]->move(pixelRect({placement_.buttonsLeft, kButtonTops[k], 0, 0}).topLeft());
     update();   // clears the old frame and draws it around the label again
     if (booth_->isHidden())
         booth_->show();
@@ -251,8 +297,9 @@ void BoothView::setPuddle(int who, const TwipRect& rect)
 {
     puddleRects_[who] = rect;
     // A puddle of no size still shows as a point, one pixel.
-    puddles_[who]->setGeometry(px(rect.left), px(rect.top), std::max(1, px(rect.width)),
-                               std::max(1, px(rect.height)));
+    QRect r = pixelRect(rect);
+    r.setSize(r.size().expandedTo(QSize(1, 1)));
+    puddles_[who]->setGeometry(r);
 }
 
 void BoothView::setComment(const QString& text)

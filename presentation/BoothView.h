@@ -35,8 +35,19 @@ public:
     int outerWidth() const;
     // Twips: the narrowest outer width the window may have (9485).
     int minimumOuterWidthTwips() const;
-    // The last arrangement, in twips of this widget.
+    // The last arrangement: in the scene's units (twips at zoom 1), the label
+    // in twips of this widget.
     const LayoutPlacement& placement() const { return placement_; }
+
+    // --- Zoom with the window -------------------------------------------------
+    // Off: nothing is scaled. On: above the design size the whole scene (booth,
+    // title, side picture, buttons) grows by zoom(); the label keeps its size.
+    void setZoomWithWindow(bool on);
+    bool zoomWithWindow() const { return zoomWithWindow_; }
+    // The factor the scene's units are enlarged by: 1 while the choice is off.
+    double zoom() const { return zoom_; }
+    // A rectangle of the scene (twips at zoom 1) in logical pixels at the zoom.
+    QRect pixelRect(const TwipRect& rect) const;
 
     // --- The parts ----------------------------------------------------------
     WallView* wall() const { return wall_; }
@@ -97,7 +108,9 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    static void place(QWidget* widget, const TwipRect& rect);
+    void place(QWidget* widget, const TwipRect& rect) const;
+    // Everything inside the booth and the buttons, at the current zoom.
+    void placeScene();
 
     WallView* wall_ = nullptr;
     QPlainTextEdit* story_ = nullptr;
@@ -115,6 +128,9 @@ private:
     TwipRect puddleRects_[2];
     TwipRect storyRect_;
     LayoutPlacement placement_;
+    bool zoomWithWindow_ = false;
+    double zoom_ = 1;
+    double storyPointSize_ = 0;   // the story's font at zoom 1
 };
 
 } // namespace splot

@@ -1,5 +1,6 @@
 #include "presentation/Layout.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace splot {
@@ -52,6 +53,25 @@ LayoutPlacement positionieren(int outerWidth, int clientWidth, int clientHeight,
 
     // The button column right of the booth.
     p.buttonsLeft = p.booth.width + halve(W - p.booth.left - p.booth.width - 800) + p.booth.left + 98;
+    return p;
+}
+
+double zoomFor(int clientWidth, int clientHeight)
+{
+    const double z = std::min(static_cast<double>(clientWidth) / kDesignClientWidth,
+                              static_cast<double>(clientHeight) / kDesignClientHeight);
+    return std::max(1.0, z);
+}
+
+LayoutPlacement positionierenZoomed(int outerWidth, int clientWidth, int clientHeight, double zoom,
+                                    const LayoutSizes& s)
+{
+    if (zoom == 1.0)
+        return positionieren(outerWidth, clientWidth, clientHeight, s);
+    const int SW = static_cast<int>(std::lrint(clientWidth / zoom));
+    const int SH = static_cast<int>(std::lrint(clientHeight / zoom));
+    LayoutPlacement p = positionieren(outerWidth - clientWidth + SW, SW, SH, s);
+    p.label = positionieren(outerWidth, clientWidth, clientHeight, s).label;
     return p;
 }
 

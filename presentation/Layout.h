@@ -38,6 +38,23 @@ int halve(double a);
 LayoutPlacement positionieren(int outerWidth, int clientWidth, int clientHeight,
                               const LayoutSizes& sizes = {});
 
+// The design client area, twips (626 x 423 pixels).
+inline constexpr int kDesignClientWidth = 9390;
+inline constexpr int kDesignClientHeight = 6345;
+
+// Zoom with the window: the factor the scene's units are enlarged by for a
+// client area of SW x SH twips. 1 at the design size and below it; above it
+// the largest factor at which the design client area, enlarged, still fits.
+double zoomFor(int clientWidth, int clientHeight);
+
+// The arrangement at zoom z: the layout runs on the client area measured in
+// units z times larger than twips (the frame's width, W - SW, is kept as it
+// is in units), so it centres in the whole window as at the design size.
+// Everything is in those units except the label, which keeps its normal size
+// and is placed in twips of the window. At z = 1 the same as positionieren.
+LayoutPlacement positionierenZoomed(int outerWidth, int clientWidth, int clientHeight, double zoom,
+                                    const LayoutSizes& sizes = {});
+
 // The narrowest outer width the window may have: booth + button + 800 twips.
 int minimumOuterWidth(const LayoutSizes& sizes = {});
 

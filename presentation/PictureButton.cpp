@@ -34,11 +34,21 @@ void PictureWidget::setCharacterFrame(int frame)
     update();
 }
 
+const QPixmap& RenderedPicture::get(pictures::Picture picture, int frame, QSize size, qreal ratio)
+{
+    if (pixmap_.isNull() || picture != picture_ || frame != frame_ || size != size_ || ratio != ratio_) {
+        pixmap_ = frame >= 0 ? pictures::characterFrame(frame, size, ratio) : pictures::pixmap(picture, size, ratio);
+        picture_ = picture;
+        frame_ = frame;
+        size_ = size;
+        ratio_ = ratio;
+    }
+    return pixmap_;
+}
+
 void PictureWidget::paintEvent(QPaintEvent*)
 {
-    const qreal ratio = devicePixelRatioF();
-    const QPixmap pixmap = frame_ >= 0 ? pictures::characterFrame(frame_, ratio)
-                                       : pictures::pixmap(picture_, ratio);
+    const QPixmap& pixmap = rendered_.get(picture_, frame_, size(), devicePixelRatioF());
     if (pixmap.isNull())
         return;
     QPainter painter(this);
@@ -73,7 +83,7 @@ void PictureButton::resizeEvent(QResizeEvent* event)
 
 void PictureButton::paintEvent(QPaintEvent*)
 {
-    const QPixmap pixmap = pictures::pixmap(normal_, devicePixelRatioF());
+    const QPixmap& pixmap = rendered_.get(normal_, -1, size(), devicePixelRatioF());
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawPixmap(rect(), pixmap);

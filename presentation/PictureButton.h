@@ -6,12 +6,29 @@
 #include "assets/Pictures.h"
 
 #include <QAbstractButton>
+#include <QPixmap>
 #include <QWidget>
 
 namespace splot {
 
+// The last rendering of a picture, kept while its size and pixel ratio stay:
+// a zoomed booth is larger than the shared pixmap cache likes to hold.
+class RenderedPicture {
+public:
+    // The picture (or character frame, when frame >= 0) at `size` and `ratio`.
+    const QPixmap& get(pictures::Picture picture, int frame, QSize size, qreal ratio);
+
+private:
+    QPixmap pixmap_;
+    pictures::Picture picture_ = pictures::Picture::Booth;
+    int frame_ = -2;
+    QSize size_;
+    qreal ratio_ = 0;
+};
+
 // A picture drawn at the widget's size and the screen's pixel ratio: one of
-// the picture store's pictures, or a character frame (0..17).
+// the picture store's pictures, or a character frame (0..17). It is rendered
+// from its SVG at that size, so it stays sharp when the scene is zoomed.
 class PictureWidget : public QWidget {
     Q_OBJECT
 public:
@@ -29,7 +46,9 @@ protected:
 private:
     pictures::Picture picture_ = pictures::Picture::Booth;
     int frame_ = -1;
+    RenderedPicture rendered_;
 };
+
 
 // A push button made of two faces. Any mouse button presses it; dragging off
 // releases the look, dragging back presses it again; releasing over it (in the
@@ -58,6 +77,7 @@ private:
     void setFlag(bool pressed);
 
     pictures::Picture normal_;
+    RenderedPicture rendered_;
     PictureWidget* pressedFace_;
     bool flag_ = false;
 };

@@ -1,5 +1,7 @@
 #include "presentation/WallView.h"
 
+#include "presentation/WallStroke.h"
+
 #include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -45,14 +47,28 @@ void WallView::setDrawStyle(int style) { pen_.drawStyle = style; }
 
 double WallView::scaleWidth() const
 {
-    // At its design size the wall is 4300 twips across. In whole pixels it is
-    // 287 wide, which would read as 4305 and give the 6, 7, 12 and 14 cell
-    // walls cells one unit too big; drawing and clicks use the same twips, so
-    // the design width holds exactly.
-    constexpr int kDesignTwips = 4300;
-    if (width() == static_cast<int>(std::lrint(kDesignTwips / kTwips)))
-        return kDesignTwips;
-    return width() * kTwips;
+    // At its design size the wall is 4300 units across. In whole pixels it is
+    // 287 wide (287 x z when zoomed), which would read as 4305 and give the 6,
+    // 7, 12 and 14 cell walls cells one unit too big; drawing and clicks use
+    // the same units, so the design width holds exactly.
+    constexpr int kDesignUnits = 4300;
+    const long designPixels = std::lrint(kDesignUnits / kTwips);
+    if (width() == std::lrint(designPixels * zoom_))
+        return kDesignUnits;
+    return width() * kTwips / zoom_;
+}
+
+void WallView::setZoom(double zoom)
+{
+    if (!(zoom > 0) || zoom == zoom_)
+        return;
+    zoom_ = zoom;
+    update();   // drawn again at the new scale when next shown or read
+}
+
+QPointF WallView::toUnits(const QPointF& pixel) const
+{
+    return pixel * (kTwips / zoom_);
 }
 
 void WallView::cls()
@@ -78,14 +94,37 @@ void WallView::circle(double cx, double cy, double radius)
     record(OpKind::Circle, cx, cy, radius, 0);
 }
 
+namespace {
+
+// The area of an operation's shape in units, before any pen width.
+QRectF unitBounds(double a, double b, double c, double d, bool circle)
+{
+    if (circle)
+        return QRectF(a - c, b - c, 2 * c, 2 * c);
+    return QRectF(QPointF(a, b), QPointF(c, d)).normalized();
+}
+
+QRectF grown(const QRectF& r, double margin)
+{
+    return r.adjusted(-margin, -margin, margin, margin);
+}
+
+} // namespace
+
 void WallView::record(OpKind kind, double a, double b, double c, double d)
 {
     const Op op{kind, a, b, c, d, pen_};
     if (kind == OpKind::Box)
         dropCoveredOutlines(op);
     ops_.push_back(op);
-    ensureImage();
-    paintOp(ops_.back());
+    // A picture drawn again holds the new operation already.
+    if (!ensureImage()) {
+        image_.setDevicePixelRatio(1);   // painted in device pixels
+        QPainter painter(&image_);
+        paintOp(painter, ops_.back());
+        painter.end();
+        image_.setDevicePixelRatio(pixelRatio());
+    }
     update(dirtyRect(ops_.back()));
 }
 
@@ -96,10 +135,13 @@ void WallView::record(OpKind kind, double a, double b, double c, double d)
 // cursor wanders.
 void WallView::dropCoveredOutlines(const Op& box)
 {
-    // Every pixel an operation can touch lies within half its pen width and one
-    // pixel of rounding (or antialiasing) around its shape.
-    auto touched = [this](const Op& op) { return pixelBounds(op, op.pen.drawWidth / 2.0 + 1); };
-    const QRect area = touched(box);
+    // Every pixel an operation can touch, at any zoom and pixel ratio, lies
+    // within half its pen width and one design pixel around its shape (in units).
+    auto touched = [](const Op& op) {
+        return grown(unitBounds(op.a, op.b, op.c, op.d, op.kind == OpKind::Circle),
+                     (op.pen.drawWidth / 2.0 + 1) * kTwips);
+    };
+    const QRectF area = touched(box);
     constexpr int kLookBack = 64;
     int looked = 0;
     for (auto it = ops_.end(); it != ops_.begin() && looked < kLookBack; ++looked) {
@@ -119,56 +161,51 @@ void WallView::dropCoveredOutlines(const Op& box)
 
 QRect WallView::dirtyRect(const Op& op) const
 {
-    return pixelBounds(op, op.pen.drawWidth + 2);
+    const QRectF units = unitBounds(op.a, op.b, op.c, op.d, op.kind == OpKind::Circle);
+    const double perUnit = zoom_ / kTwips;
+    const QRectF px(units.topLeft() * perUnit, units.bottomRight() * perUnit);
+    return grown(px, op.pen.drawWidth * zoom_ + 2).toAlignedRect();
 }
 
-QRect WallView::pixelBounds(const Op& op, double margin) const
+// Paints one operation onto the backing image, in device pixels.
+void WallView::paintOp(QPainter& painter, const Op& op) const
 {
-    QRectF r;
-    if (op.kind == OpKind::Circle)
-        r = QRectF(op.a - op.c, op.b - op.c, 2 * op.c, 2 * op.c);
-    else
-        r = QRectF(QPointF(op.a, op.b), QPointF(op.c, op.d)).normalized();
-    const QRectF px(r.left() / kTwips - margin, r.top() / kTwips - margin,
-                    r.width() / kTwips + 2 * margin, r.height() / kTwips + 2 * margin);
-    return px.toAlignedRect();
-}
+    const double devicePerLogical = zoom_ * pixelRatio();
+    const double scale = devicePerLogical / kTwips;   // device pixels to a unit
+    const QColor fore = colourOf(op.pen.foreColor);
+    const bool dotted = op.pen.drawStyle == DottedPen;
 
-void WallView::paintOp(const Op& op)
-{
-    QPainter painter(&image_);
-    painter.scale(1.0 / kTwips, 1.0 / kTwips);   // twips from here on
+    // Boxes and thin grid lines on whole device pixels, even at every scale.
+    const bool thinStraightLine = op.kind == OpKind::Line && op.pen.drawWidth == 1 && (op.a == op.c || op.b == op.d);
+    if (thinStraightLine || op.kind == OpKind::Box || op.kind == OpKind::FilledBox) {
+        const int width = stroke::widthOf(op.pen.drawWidth, devicePerLogical);
+        const QRect outer = stroke::outerRect(op.a, op.b, op.c, op.d, scale, width);
+        if (op.kind == OpKind::FilledBox)
+            painter.fillRect(outer, fore);
+        else
+            stroke::fillOutline(painter, outer, width, fore, dotted);
+        return;
+    }
 
-    QPen pen(colourOf(op.pen.foreColor));
-    pen.setWidthF(op.pen.drawWidth * kTwips);   // DrawWidth is in pixels
-    if (op.pen.drawStyle == DottedPen) {
+    // Splots and the winning line smoothed, in units from here on.
+    painter.setTransform(QTransform::fromScale(scale, scale));
+    QPen pen(fore);
+    pen.setWidthF(op.pen.drawWidth * kTwips);   // DrawWidth is in (design) pixels
+    if (dotted) {
         pen.setCapStyle(Qt::FlatCap);
         pen.setDashPattern({1.0, 1.0});   // one pixel on, one off
     }
-
-    switch (op.kind) {
-    case OpKind::Line:
-        // The grid stays crisp; the thick winning line is smoothed.
+    painter.setPen(pen);
+    if (op.kind == OpKind::Line) {
         painter.setRenderHint(QPainter::Antialiasing, op.pen.drawWidth > 1);
-        painter.setPen(pen);
+        painter.setBrush(Qt::NoBrush);
         painter.drawLine(QPointF(op.a, op.b), QPointF(op.c, op.d));
-        break;
-    case OpKind::Box:
-    case OpKind::FilledBox:
-        pen.setJoinStyle(Qt::MiterJoin);
-        painter.setPen(pen);
-        painter.setBrush(op.kind == OpKind::FilledBox ? QBrush(colourOf(op.pen.foreColor))
-                                                      : QBrush(Qt::NoBrush));
-        painter.drawRect(QRectF(QPointF(op.a, op.b), QPointF(op.c, op.d)).normalized());
-        break;
-    case OpKind::Circle:
+    } else {
         painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(pen);
-        painter.setBrush(op.pen.fillStyle == Solid ? QBrush(colourOf(op.pen.fillColor))
-                                                   : QBrush(Qt::NoBrush));
+        painter.setBrush(op.pen.fillStyle == Solid ? QBrush(colourOf(op.pen.fillColor)) : QBrush(Qt::NoBrush));
         painter.drawEllipse(QPointF(op.a, op.b), op.c, op.c);
-        break;
     }
+    painter.resetTransform();
 }
 
 qreal WallView::pixelRatio() const
@@ -183,27 +220,33 @@ void WallView::setPixelRatioOverride(qreal ratio)
     update();
 }
 
-void WallView::ensureImage()
+bool WallView::ensureImage()
 {
     const qreal ratio = pixelRatio();
     const QSize want(static_cast<int>(std::ceil(width() * ratio)),
                      static_cast<int>(std::ceil(height() * ratio)));
-    if (image_.isNull() || image_.size() != want || image_.devicePixelRatio() != ratio)
-        rebuildImage();
+    if (!image_.isNull() && image_.size() == want && image_.devicePixelRatio() == ratio && imageZoom_ == zoom_)
+        return false;
+    rebuildImage();
+    return true;
 }
 
 void WallView::rebuildImage()
 {
-    // A new screen ratio or size: draw everything since the last cls() again,
-    // sharp at the new ratio.
+    // A new zoom, screen ratio or size: draw everything since the last cls()
+    // again, sharp at the new scale, with one painter.
     const qreal ratio = pixelRatio();
     const QSize size(std::max(1, static_cast<int>(std::ceil(width() * ratio))),
                      std::max(1, static_cast<int>(std::ceil(height() * ratio))));
     image_ = QImage(size, QImage::Format_RGB32);
-    image_.setDevicePixelRatio(ratio);
     image_.fill(Qt::white);
-    for (const Op& op : ops_)
-        paintOp(op);
+    {
+        QPainter painter(&image_);
+        for (const Op& op : ops_)
+            paintOp(painter, op);
+    }
+    image_.setDevicePixelRatio(ratio);
+    imageZoom_ = zoom_;
 }
 
 QImage WallView::image() const
@@ -214,9 +257,8 @@ QImage WallView::image() const
 
 QPoint WallView::imagePixel(double x, double y) const
 {
-    const qreal ratio = pixelRatio();
-    return {static_cast<int>(std::floor(x / kTwips * ratio)),
-            static_cast<int>(std::floor(y / kTwips * ratio))};
+    const double scale = zoom_ * pixelRatio() / kTwips;
+    return {static_cast<int>(std::floor(x * scale)), static_cast<int>(std::floor(y * scale))};
 }
 
 void WallView::setCursorDescription(const QString& text)
@@ -273,8 +315,8 @@ void WallView::resizeEvent(QResizeEvent* event)
 
 void WallView::mousePressEvent(QMouseEvent* event)
 {
-    const QPointF pos = event->position();
-    emit mousePressed(pos.x() * kTwips, pos.y() * kTwips);
+    const QPointF at = toUnits(event->position());
+    emit mousePressed(at.x(), at.y());
     event->accept();
 }
 

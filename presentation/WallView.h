@@ -1,15 +1,20 @@
 // The wall `Bild`: a persistent drawing surface in twips (15 to a logical
-// pixel) kept in a backing image at the screen's device pixel ratio. Every
-// drawing operation since the last cls() is remembered, so the picture is
-// redrawn sharply when the screen's pixel ratio or the widget's size changes.
+// pixel, or 15 / z when the scene is zoomed by z) kept in a backing image at
+// the screen's device pixel ratio. Every drawing operation since the last
+// cls() is remembered, so the picture is redrawn sharply when the zoom, the
+// screen's pixel ratio or the widget's size changes. Thin lines and the dotted
+// cursor are snapped to whole device pixels, so they are even at any scale.
 #pragma once
 
 #include "platform/Canvas.h"
 
 #include <QImage>
+#include <QPointF>
 #include <QWidget>
 
 #include <vector>
+
+class QPainter;
 
 namespace splot {
 
@@ -29,6 +34,13 @@ public:
     void line(double x1, double y1, double x2, double y2) override;
     void box(double x1, double y1, double x2, double y2, bool filled) override;
     void circle(double cx, double cy, double radius) override;
+
+    // The scene's zoom: one twip of the wall is z / 15 logical pixels. The
+    // picture is drawn again at the new scale; the wall's units stay the same.
+    void setZoom(double zoom);
+    double zoom() const { return zoom_; }
+    // A point on the widget (logical pixels) in the wall's units.
+    QPointF toUnits(const QPointF& pixel) const;
 
     // The backing image (device pixels; its devicePixelRatio is set).
     QImage image() const;
@@ -81,16 +93,17 @@ private:
     };
 
     void record(OpKind kind, double a, double b, double c, double d);
-    void paintOp(const Op& op);
-    void ensureImage();
+    void paintOp(QPainter& painter, const Op& op) const;
+    bool ensureImage();   // true when the picture was drawn again
     void rebuildImage();
     QRect dirtyRect(const Op& op) const;
-    QRect pixelBounds(const Op& op, double marginPx) const;
     void dropCoveredOutlines(const Op& box);
 
     PenState pen_;
     std::vector<Op> ops_;
     QImage image_;
+    double imageZoom_ = 1;   // the zoom image_ was drawn at
+    double zoom_ = 1;
     qreal ratioOverride_ = 0;
 };
 

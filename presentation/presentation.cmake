@@ -6,6 +6,8 @@ add_library(splot_presentation STATIC
     ${CMAKE_CURRENT_LIST_DIR}/Layout.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Bevel.h
     ${CMAKE_CURRENT_LIST_DIR}/Bevel.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/WallStroke.h
+    ${CMAKE_CURRENT_LIST_DIR}/WallStroke.cpp
     ${CMAKE_CURRENT_LIST_DIR}/WallView.h
     ${CMAKE_CURRENT_LIST_DIR}/WallView.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PictureButton.h

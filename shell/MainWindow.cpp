@@ -107,6 +107,8 @@ void MainWindow::buildMenus()
     tip_ = add(gameMenu_, "tip", QStringLiteral("Hin&t"), QKeySequence(Qt::CTRL | Qt::Key_T));
     separator(gameMenu_, "sep0");
     opt_ = add(gameMenu_, "opt", QStringLiteral("&Options..."));
+    zoom_ = add(gameMenu_, "zoom", QStringLiteral("&Zoom with window"));
+    zoom_->setCheckable(true);
     separator(gameMenu_, "sep2");
     story_ = add(gameMenu_, "story_zeigen", QStringLiteral("Sto&ry..."));
 
@@ -124,6 +126,11 @@ void MainWindow::buildMenus()
     connect(tip_, &QAction::triggered, this, [this] { Tip_click(); });
     connect(opt_, &QAction::triggered, this, [this] { opt_Click(); });
     connect(story_, &QAction::triggered, this, [this] { story_zeigen_Click(); });
+    // A matter of the view alone: it takes effect at once, also in the middle of a move.
+    connect(zoom_, &QAction::triggered, this, [this](bool on) {
+        booth_->setZoomWithWindow(on);
+        store_.saveZoomWithWindow(on);
+    });
     for (int i = 0; i < 3; ++i)
         connect(hilfe_[i], &QAction::triggered, this, [this, i] { hilfe_Click(i); });
     connect(about_, &QAction::triggered, this, [this] { about_Click(); });
@@ -184,6 +191,8 @@ void MainWindow::Form_Load()
     placement.windowState = 0;
     store_.load(screenInfo(), placement, settings_);
     loaded_ = placement;
+    zoom_->setChecked(store_.zoomWithWindow());
+    booth_->setZoomWithWindow(zoom_->isChecked());
     applyPlacement(placement);
     createOptionsDialog();
     booth_->setHintButtonVisible(settings_.hintsOn == 1);

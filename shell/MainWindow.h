@@ -6,6 +6,7 @@
 
 #include "engine/GameSettings.h"
 #include "platform/Scene.h"
+#include "presentation/Layout.h"
 
 #include <QMainWindow>
 
@@ -28,8 +29,8 @@ class MainWindow final : public QMainWindow, public Scene {
     Q_OBJECT
 public:
     // The design client area: 9390 x 6345 twips.
-    static constexpr int kDesignWidthTwips = 9390;
-    static constexpr int kDesignHeightTwips = 6345;
+    static constexpr int kDesignWidthTwips = kDesignClientWidth;
+    static constexpr int kDesignHeightTwips = kDesignClientHeight;
 
     MainWindow(GameSettings& settings, SettingsStore& store, Sound& sound, QWidget* parent = nullptr);
     ~MainWindow() override;
@@ -77,6 +78,7 @@ public:
     QAction* endAction() const { return ende_; }
     QAction* tipAction() const { return tip_; }
     QAction* optionsAction() const { return opt_; }
+    QAction* zoomAction() const { return zoom_; }
     QAction* storyAction() const { return story_; }
     QAction* helpAction(int index) const { return hilfe_[index]; }
     QAction* aboutAction() const { return about_; }
@@ -147,6 +149,7 @@ private:
     QAction* ende_ = nullptr;
     QAction* tip_ = nullptr;
     QAction* opt_ = nullptr;
+    QAction* zoom_ = nullptr;   // checkable: the scene grows with the window
     QAction* story_ = nullptr;
     QAction* hilfe_[3] = {};
     QAction* about_ = nullptr;

@@ -15,6 +15,7 @@ namespace {
 
 const std::string kChoices = "Einstellungen";
 const std::string kWindow = "Window";
+const std::string kView = "Ansicht";
 
 constexpr int kDefaultWidth = 9600;
 constexpr int kDefaultHeight = 6900;
@@ -138,6 +139,10 @@ bool SettingsStore::savePlacement(const WindowPlacement& p)
     ok = f.writeString(kWindow, "Status", numberText(0)) && ok;
     return ok;
 }
+
+bool SettingsStore::zoomWithWindow() { return file_->getInt(kView, "Zoom", 0) == 1; }
+
+bool SettingsStore::saveZoomWithWindow(bool on) { return file_->writeString(kView, "Zoom", numberText(on ? 1 : 0)); }
 
 std::string SettingsStore::numberText(int value)
 {

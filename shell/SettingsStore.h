@@ -1,5 +1,6 @@
 // The settings store: the player's choices and the main window's placement,
-// kept between runs in "splot.ini" (sections "Einstellungen" and "Window").
+// kept between runs in "splot.ini" (sections "Einstellungen", "Window" and,
+// for the view, "Ansicht").
 #pragma once
 
 #include "engine/GameSettings.h"
@@ -56,6 +57,11 @@ public:
     // The main window closes: only "Status" when minimized or maximized, else
     // Left, Top, Width, Height and then "Status" = 0.
     bool savePlacement(const WindowPlacement& placement);
+
+    // Zoom with window ("Zoom" of "Ansicht"): on only for exactly 1; a file
+    // without it reads as off.
+    bool zoomWithWindow();
+    bool saveZoomWithWindow(bool on);
 
     // The number-to-text form of the file: " 8", " 0", "-1".
     static std::string numberText(int value);

@@ -1,0 +1,53 @@
+#include "presentation/WallStroke.h"
+
+#include <QColor>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace splot::stroke {
+
+int pixelAt(double units, double scale)
+{
+    return static_cast<int>(std::floor(units * scale + 0.5));
+}
+
+int widthOf(int drawWidth, double devicePerLogical)
+{
+    // A hair's breadth of tolerance, so that 2 x 1.0 is 2 and not 1.
+    return std::max(1, static_cast<int>(std::floor(drawWidth * devicePerLogical + 1e-6)));
+}
+
+QRect outerRect(double x1, double y1, double x2, double y2, double scale, int width)
+{
+    const int half = width / 2;
+    const int left = pixelAt(std::min(x1, x2), scale) - half;
+    const int top = pixelAt(std::min(y1, y2), scale) - half;
+    const int right = pixelAt(std::max(x1, x2), scale) - half + width;    // exclusive
+    const int bottom = pixelAt(std::max(y1, y2), scale) - half + width;   // exclusive
+    return QRect(left, top, right - left, bottom - top);
+}
+
+void fillOutline(QPainter& painter, const QRect& r, int width, const QColor& colour, bool dotted)
+{
+    const int right = r.left() + r.width() - width;     // the right edge's first column
+    const int bottom = r.top() + r.height() - width;    // the bottom edge's first row
+    if (!dotted) {
+        painter.fillRect(QRect(r.left(), r.top(), r.width(), width), colour);
+        painter.fillRect(QRect(r.left(), bottom, r.width(), width), colour);
+        painter.fillRect(QRect(r.left(), r.top(), width, r.height()), colour);
+        painter.fillRect(QRect(right, r.top(), width, r.height()), colour);
+        return;
+    }
+    for (int x = r.left(); x <= right; x += 2 * width) {
+        painter.fillRect(QRect(x, r.top(), width, width), colour);
+        painter.fillRect(QRect(x, bottom, width, width), colour);
+    }
+    for (int y = r.top(); y <= bottom; y += 2 * width) {
+        painter.fillRect(QRect(r.left(), y, width, width), colour);
+        painter.fillRect(QRect(right, y, width, width), colour);
+    }
+}
+
+} // namespace splot::stroke
