@@ -136,3 +136,14 @@ outer_geometry() {
     IFS=, read -r l r t b <<<"${e:-0,0,0,0}"
     echo "$((WIN_X - l)) $((WIN_Y - t)) $((WIN_WIDTH + l + r)) $((WIN_HEIGHT + t + b))"
 }
+# screen_pixel X Y: the colour of one screen pixel as "R,G,B" (0..255).
+screen_pixel() {
+    import -window root -crop "1x1+$1+$2" -depth 8 txt:- 2>/dev/null |
+        sed -n 's/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\)).*/\1,\2,\3/p' | head -1
+}
+# frame_extents: sets FRAME_L FRAME_R FRAME_T FRAME_B, the window manager's frame around the main window.
+frame_extents() {
+    local e
+    e=$(xprop -id "$GAME_WIN" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= *//p' | tr -d ' ')
+    IFS=, read -r FRAME_L FRAME_R FRAME_T FRAME_B <<<"${e:-0,0,0,0}"
+}
