@@ -25,7 +25,8 @@ int widthOf(int drawWidth, double devicePerLogical);
 QRect outerRect(double x1, double y1, double x2, double y2, double scale, int width);
 
 // The outline of `outer`, `width` pixels wide, solid or dotted (dots and gaps
-// `width` pixels long, starting at each corner).
+// `width` pixels long, a dot in every corner; a dotted outline's right and
+// bottom edges move in by less than two dots to the last whole one).
 void fillOutline(QPainter& painter, const QRect& outer, int width, const QColor& colour, bool dotted);
 
 } // namespace splot::stroke

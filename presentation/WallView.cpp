@@ -178,6 +178,7 @@ void WallView::paintOp(QPainter& painter, const Op& op) const
     // Boxes and thin grid lines on whole device pixels, even at every scale.
     const bool thinStraightLine = op.kind == OpKind::Line && op.pen.drawWidth == 1 && (op.a == op.c || op.b == op.d);
     if (thinStraightLine || op.kind == OpKind::Box || op.kind == OpKind::FilledBox) {
+        painter.setRenderHint(QPainter::Antialiasing, false);
         const int width = stroke::widthOf(op.pen.drawWidth, devicePerLogical);
         const QRect outer = stroke::outerRect(op.a, op.b, op.c, op.d, scale, width);
         if (op.kind == OpKind::FilledBox)

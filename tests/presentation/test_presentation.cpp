@@ -1,13 +1,8 @@
 // The wall's drawing against a recording canvas and in the wall widget's
 // backing image; the window's arrangement, the etched frame around the label,
 // the story box and the picture buttons.
-#include "tests/doubles/FakeClock.h"
 #include "tests/doubles/RecordingCanvas.h"
-#include "tests/doubles/RecordingSound.h"
-#include "tests/doubles/ScriptedRandom.h"
-#include "engine/Board.h"
-#include "engine/GameSettings.h"
-#include "flow/Game.h"
+#include "tests/presentation/WallRig.h"
 #include "presentation/BoothView.h"
 #include "presentation/PictureButton.h"
 #include "presentation/WallPainter.h"
@@ -19,30 +14,6 @@
 
 using namespace splot;
 using Op = doubles::RecordingCanvas::Op;
-
-// An 8 x 8 wall with a new board and the grid drawn, the cursor on column 3, row 1.
-template <class Surface>
-struct Rig {
-    explicit Rig(std::uint32_t seed = 1) : random({}, seed), painter(wall, board, state, settings, random, sound, clock)
-    {
-        board.newGame(8);
-        state.cursorX = 3;
-        painter.Zeichne_Raster();
-    }
-    void paint(int column, int row, i16 code, bool splatter = false)
-    {
-        board.cells(board.index(column, row)) = code;
-        splatter ? painter.Zeichne_Spritzer(column, row) : painter.Zeichne_Klecks(column, row);
-    }
-    Surface wall;
-    Board board;
-    GameState state;
-    GameSettings settings;
-    doubles::ScriptedRandom random;
-    doubles::RecordingSound sound;
-    doubles::FakeClock clock;
-    WallPainter painter;
-};
 
 class TestPresentation : public QObject {
     Q_OBJECT

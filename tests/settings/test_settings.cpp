@@ -276,6 +276,28 @@ private slots:
                                                        "Stufe 3 Rot 'Tulla' Blau 'Pelko' Text -1"));
     }
 
+    // Zoom with window: off without its section; on only for exactly 1; written in a section of
+    // its own at the end, every other byte kept, and turned off again in place.
+    void zoomWithWindowInItsOwnSection()
+    {
+        const std::string before = "; mine\r\n[Einstellungen]\r\nFeld= 9\r\n[Window]\r\nStatus= 0";
+        put(before);
+        QVERIFY(!store().zoomWithWindow());
+        QVERIFY(store().saveZoomWithWindow(true));
+        QCOMPARE(bytes(), before + "\r\n[Ansicht]\r\nZoom= 1");
+        QVERIFY(store().zoomWithWindow());
+        QVERIFY(store().saveZoomWithWindow(false));
+        QCOMPARE(bytes(), before + "\r\n[Ansicht]\r\nZoom= 0");
+        QCOMPARE(text(load().settings), QStringLiteral("Feld 9 Computer -1 Fett 0 Duese 0 Sound 1 Tips 0 "
+                                                       "Stufe 1 Rot 'Tulla' Blau 'Pelko' Text -1"));
+        QList<bool> read;
+        for (const char* value : {"1", " 1 ", "'1'", "2", "-1", "yes", ""}) {
+            put(std::string("[ansicht]\nzoom=") + value + "\n");
+            read.append(store().zoomWithWindow());
+        }
+        QCOMPARE(read, (QList<bool>{true, true, true, false, false, false, false}));
+    }
+
     // ---- the window ------------------------------------------------------
 
     void windowPlacementRules_data()
