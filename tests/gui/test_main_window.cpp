@@ -61,10 +61,11 @@ struct WindowRig {
     QPoint cursor() { return {state().cursorX, state().cursorY}; }
     int code(int c, int r) { return game().board().cells(game().board().index(c, r)); }
 
-    // A press and release of `button` on the wall at a point in twips.
+    // A press and release of `button` on the wall at a point in twips (of the wall at the scene's zoom).
     void press(double x, double y, Qt::MouseButton button = Qt::LeftButton)
     {
-        const QPointF p(x / kTwipsPerPixel, y / kTwipsPerPixel), g = wall().mapToGlobal(p);
+        const double perUnit = wall().zoom() / kTwipsPerPixel;
+        const QPointF p(x * perUnit, y * perUnit), g = wall().mapToGlobal(p);
         QMouseEvent down(QEvent::MouseButtonPress, p, g, button, button, Qt::NoModifier);
         QMouseEvent up(QEvent::MouseButtonRelease, p, g, button, Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(&wall(), &down);
@@ -302,6 +303,48 @@ private slots:
         rig.press(60 * k, 100 * k);  // an occupied cell: nothing, the turn stays
         QVERIFY(rig.state().moveCount == 2 && rig.game().board().currentPlayer == player);
         QCOMPARE(disagreement(rig), QString());
+    }
+
+    // Zoom with window: off at first; turned on from the Game menu it is kept and grows the scene
+    // with the window; clicks within 5 % of a cell's edge are ignored at every zoom.
+    void zoomWithWindowAndClicksAtTheCellMargins()
+    {
+        WindowRig first;
+        MainWindow& w = first.window();
+        const QList<QAction*> items = w.gameMenu()->actions();
+        QVERIFY(items.indexOf(w.zoomAction()) == items.indexOf(w.optionsAction()) + 1);
+        QVERIFY(w.zoomAction()->isCheckable() && !w.zoomAction()->isChecked());
+        QCOMPARE(w.zoomAction()->text(), QStringLiteral("&Zoom with window"));
+        const int menuHeight = w.height() - w.booth()->height();
+        w.resize(1252, 846 + menuHeight);
+        QCOMPARE(w.booth()->zoom(), 1.0);  // off: nothing grows
+        w.zoomAction()->trigger();
+        QVERIFY(settingsHave("[Ansicht]") && settingsHave("Zoom= 1") && w.booth()->zoom() == 2.0);
+        first.window().close();
+
+        WindowRig rig;  // kept for the next start
+        QVERIFY(rig.window().zoomAction()->isChecked() && rig.window().booth()->zoomWithWindow());
+        rig.program->settings().computerPlaysRed = kFalse;
+        rig.window().Start_click();
+        for (double zoom : {1.5, 2.0}) {
+            rig.window().resize(int(std::ceil(626 * zoom)), int(std::ceil(423 * zoom)) + menuHeight);
+            QCOMPARE(rig.wall().zoom(), zoom);
+            QCOMPARE(rig.wall().size(), QSize(int(std::lrint(287 * zoom)), int(std::lrint(287 * zoom))));
+            const int moves = rig.state().moveCount;
+            const double k = 538.0 / 40.0;
+            const int row = zoom == 2.0 ? 4 : 0;  // column 2 of rows 1 to 3, or of 5 to 7
+            rig.press(41 * k, (41 + 40 * row) * k);   // 2.5 % into cell (2, 2)
+            rig.press(79 * k, (10 + 40 * row) * k);   // 97.5 % across cell (2, 1)
+            QCOMPARE(rig.state().moveCount, moves);
+            rig.press(43 * k, (43 + 40 * row) * k);   // 7.5 % into cell (2, 2)
+            rig.press(77 * k, (10 + 40 * row) * k);   // 92.5 % across cell (2, 1)
+            QVERIFY(rig.state().moveCount == moves + 2 && rig.code(2, 2 + row) != kEmpty && rig.code(2, 1 + row) != kEmpty);
+            QCOMPARE(disagreement(rig), QString());
+        }
+        rig.window().resize(626, 423 + menuHeight);
+        QVERIFY(rig.wall().zoom() == 1.0 && disagreement(rig).isEmpty());
+        rig.window().zoomAction()->trigger();
+        QVERIFY(settingsHave("Zoom= 0") && !rig.window().booth()->zoomWithWindow());
     }
 
     void pictureButtonsRunTheirCommands()
