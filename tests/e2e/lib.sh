@@ -147,3 +147,52 @@ frame_extents() {
     e=$(xprop -id "$GAME_WIN" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= *//p' | tr -d ' ')
     IFS=, read -r FRAME_L FRAME_R FRAME_T FRAME_B <<<"${e:-0,0,0,0}"
 }
+
+# ---- The wall on screen (an 8 x 8 wall) ----
+# grey_runs row|col INDEX: the first pixel and length of each grey run along a
+# screen row or column, one "first length" pair a line.
+grey_runs() {
+    local crop
+    if [ "$1" = row ]; then crop="1280x1+0+$2"; else crop="1x800+$2+0"; fi
+    import -window root -crop "$crop" -depth 8 txt:- 2>/dev/null | awk -v axis="$1" '
+        /^[0-9]/ { split($1, p, "[,:]"); at = axis == "row" ? p[1] : p[2]
+                   grey = index($0, "(192,192,192)") > 0
+                   if (grey && !(at - 1 in seen)) start[++n] = at
+                   if (grey) { seen[at] = 1; len[n]++ } }
+        END { for (i = 1; i <= n; i++) print start[i], len[i] }'
+}
+# The wall as it shows on screen, found by its grey grid lines (an 8 x 8 wall
+# has 8 of them each way, at its left or top edge and between the cells) along
+# a row and a column through the middle of the window: sets WALL_X WALL_Y CELL
+# (pixels) and ZOOM (the cell against its 538 / 15 pixels at the design size).
+measure_wall() {
+    window_geometry
+    frame_extents
+    local mid_x=$((WIN_X - FRAME_L + WIN_WIDTH / 2)) mid_y=$((WIN_Y - FRAME_T + WIN_HEIGHT / 2))
+    eval "$( { grey_runs row "$mid_y" | cut -d' ' -f1 | tr '\n' ' '; echo; grey_runs col "$mid_x" | cut -d' ' -f1 | tr '\n' ' '; echo; } | awk '
+        NR == 1 { nx = split($0, xs, " ") } NR == 2 { ny = split($0, ys, " ") }
+        END { if (nx < 8 || ny < 8) { print "WALL_X=; CELL="; exit }
+              cx = (xs[8] - xs[1]) / 7; cy = (ys[8] - ys[1]) / 7
+              printf "WALL_X=%d WALL_Y=%d CELL=%.2f CELL_Y_SIZE=%.2f ZOOM=%.3f\n", xs[1], ys[1], cx, cy, cx * 15 / 538 }')"
+    MID_X=$mid_x MID_Y=$mid_y
+    [ -n "$WALL_X" ] || fail "no 8 x 8 grid in the middle of the window"
+    awk -v a="$CELL" -v b="$CELL_Y_SIZE" 'BEGIN { exit !(a - b < 1 && b - a < 1) }' || fail "cells of $CELL x $CELL_Y_SIZE"
+}
+# cell_centre C R: sets CELL_X CELL_Y, the screen pixel at the centre of cell (C, R).
+cell_centre() {
+    measure_wall
+    CELL_X=$(awk -v x="$WALL_X" -v c="$1" -v s="$CELL" 'BEGIN { printf "%d", x + (c - 0.5) * s }')
+    CELL_Y=$(awk -v y="$WALL_Y" -v r="$2" -v s="$CELL" 'BEGIN { printf "%d", y + (r - 0.5) * s }')
+}
+cell_colour() { cell_centre "$1" "$2"; screen_pixel "$CELL_X" "$CELL_Y"; }
+# cell_is C R COLOUR: the cell's centre, or a point 3 pixels beside it, shows the colour.
+cell_is() {
+    cell_centre "$1" "$2"
+    local d
+    for d in "0 0" "-3 0" "3 0" "0 -3" "0 3"; do
+        set -- $d "$3"
+        [ "$(screen_pixel $((CELL_X + $1)) $((CELL_Y + $2)))" = "$3" ] && return 0
+    done
+    return 1
+}
+ini_is() { [ "$(ini_get "$1" "$2")" = "$3" ]; }
