@@ -196,3 +196,32 @@ cell_is() {
     return 1
 }
 ini_is() { [ "$(ini_get "$1" "$2")" = "$3" ]; }
+# A later start's settings file: no story, no sound, a normal window at 100, 100
+# pixels of 640 x 460.
+write_quiet_ini() {
+    write_ini <<'INI'
+[Einstellungen]
+Text=0
+Sound= 0
+[Window]
+Status= 0
+Left= 1500
+Top= 1500
+Width= 9600
+Height= 6900
+INI
+}
+# set_maximized on|off: maximizes or restores the main window as its frame
+# button would, and waits until the game has stored the new state.
+set_maximized() {
+    if [ "$1" = on ]; then
+        wmctrl -i -r "$GAME_WIN" -b add,maximized_vert,maximized_horz
+        wait_for 5 ini_is Window Status 2 || fail "not maximized"
+    else
+        wmctrl -i -r "$GAME_WIN" -b remove,maximized_vert,maximized_horz
+        wait_for 5 ini_is Window Status 0 || fail "not restored"
+    fi
+    sleep 1
+}
+# is_above A B: the number A is larger than B.
+is_above() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a > b) }'; }

@@ -1,16 +1,6 @@
 # A read-only settings file stays byte for byte as it was while the game
 # opens and closes the options dialog (which stores the choices) and closes.
-write_ini <<'INI'
-[Einstellungen]
-Text=0
-Sound= 0
-[Window]
-Status= 0
-Left= 1500
-Top= 1500
-Width= 9600
-Height= 6900
-INI
+write_quiet_ini
 chmod 0444 "$INI"
 cp "$INI" "$E2E_DIR/before.ini"
 start_game

@@ -1,15 +1,6 @@
 # Starts the game on a settings file without the story, starts a game with
 # Ctrl+S, ends the program with Ctrl+E and Yes, and finds the placement saved.
-write_ini <<'INI'
-[Einstellungen]
-Text=0
-[Window]
-Status= 0
-Left= 1500
-Top= 1500
-Width= 9600
-Height= 6900
-INI
+write_quiet_ini
 start_game
 shot started
 key ctrl+s

@@ -1,17 +1,7 @@
 # At a fractional scale (QT_SCALE_FACTOR 1.5) every grid line of the wall is
 # equally wide on screen: one device pixel at the design size, and evenly
 # wider on the zoomed wall of a maximized window.
-write_ini <<'INI'
-[Einstellungen]
-Text=0
-Sound= 0
-[Window]
-Status= 0
-Left= 1500
-Top= 1500
-Width= 9600
-Height= 6900
-INI
+write_quiet_ini
 
 # The widths of the 8 grid lines across the middle of the wall (after measure_wall).
 grid_widths() { grey_runs row "$MID_Y" | head -8 | cut -d' ' -f2 | tr '\n' ' '; }
@@ -28,14 +18,12 @@ log "at the design size: grid lines $widths"
 xdotool windowactivate --sync "$GAME_WIN" 2>/dev/null || xdotool windowfocus --sync "$GAME_WIN"
 key alt+g z
 wait_for 5 ini_is Ansicht Zoom 1 || fail "the choice was not turned on"
-wmctrl -i -r "$GAME_WIN" -b add,maximized_vert,maximized_horz
-wait_for 5 ini_is Window Status 2 || fail "not maximized"
-sleep 1.5
+set_maximized on
 shot scale-1.5-zoomed
 measure_wall
 widths=$(grid_widths)
 log "zoomed $ZOOM (screen pixels to a design pixel): grid lines $widths"
 first=${widths%% *}
 [ "$widths" = "$(printf "$first %.0s" 1 2 3 4 5 6 7 8)" ] || fail "uneven grid when zoomed: $widths"
-awk -v z="$ZOOM" 'BEGIN { exit !(z > 1.5) }' || fail "the zoom is only $ZOOM"
+is_above "$ZOOM" 1.5 || fail "the zoom is only $ZOOM"
 close_game

@@ -2,18 +2,7 @@
 # maximized during a game the whole scene grows, a click on a cell of the
 # enlarged wall plays there; restored, the scene is back at its design size;
 # the next start finds the choice on.
-write_ini <<'INI'
-[Einstellungen]
-Text=0
-Sound= 0
-[Window]
-Status= 0
-Left= 1500
-Top= 1500
-Width= 9600
-Height= 6900
-INI
-
+write_quiet_ini
 
 start_game
 [ -z "$(ini_get Ansicht Zoom)" ] || fail "a fresh file has no [Ansicht]"
@@ -27,13 +16,11 @@ grep -q "^Zoom= 1" "$INI" || fail "Zoom is not written in the file's number form
 
 key ctrl+s
 sleep 1
-wmctrl -i -r "$GAME_WIN" -b add,maximized_vert,maximized_horz
-wait_for 5 ini_is Window Status 2 || fail "not maximized"
-sleep 1
+set_maximized on
 shot maximized
 cell_centre 4 4
 log "maximized: zoom $ZOOM, cell (4, 4) at $CELL_X, $CELL_Y"
-awk -v z="$ZOOM" 'BEGIN { exit !(z > 1.5) }' || fail "the zoom is only $ZOOM"
+is_above "$ZOOM" 1.5 || fail "the zoom is only $ZOOM"
 [ "$(cell_colour 4 4)" = "255,255,255" ] || fail "cell (4, 4) is not an empty white cell: $(cell_colour 4 4)"
 # Blue's move by a click in the middle of the enlarged cell (the computer plays Red).
 xdotool mousemove "$CELL_X" "$CELL_Y" click 1
@@ -41,14 +28,12 @@ wait_for 10 cell_is 4 4 "0,0,255" || fail "the click did not play: $(cell_colour
 sleep 2
 shot move-played
 
-wmctrl -i -r "$GAME_WIN" -b remove,maximized_vert,maximized_horz
-wait_for 5 ini_is Window Status 0 || fail "not restored"
-sleep 1
+set_maximized off
 shot restored
 cell_centre 4 4
 log "restored: zoom $ZOOM"
 # The stored window is a little larger than the design size, so barely zoomed.
-awk -v z="$ZOOM" 'BEGIN { exit !(z < 1.1) }' || fail "restored at zoom $ZOOM"
+is_above 1.1 "$ZOOM" || fail "restored at zoom $ZOOM"
 cell_is 4 4 "0,0,255" || fail "the splot is gone after the restore: $(cell_colour 4 4)"
 
 close_game
@@ -56,11 +41,10 @@ close_game
 start_game
 key ctrl+s
 sleep 1
-wmctrl -i -r "$GAME_WIN" -b add,maximized_vert,maximized_horz
-sleep 1.5
+set_maximized on
 shot restarted-maximized
 cell_centre 1 1
 log "after the restart: zoom $ZOOM"
-awk -v z="$ZOOM" 'BEGIN { exit !(z > 1.5) }' || fail "the zoom is only $ZOOM"
+is_above "$ZOOM" 1.5 || fail "the zoom is only $ZOOM"
 cell_is 1 1 "255,255,255" || fail "no enlarged wall after the restart"
 close_game
