@@ -2,6 +2,7 @@
 
 #include "presentation/Bevel.h"
 #include "presentation/PictureButton.h"
+#include "presentation/Puddle.h"
 #include "presentation/WallView.h"
 
 #include <QAccessible>
@@ -100,12 +101,8 @@ BoothView::BoothView(QWidget* parent) : QWidget(parent)
     }
 
     for (int i = 0; i < 2; ++i) {
-        puddles_[i] = new QWidget(booth_);
-        puddles_[i]->setAutoFillBackground(true);
-        QPalette palette = puddles_[i]->palette();
         const Rgb c = qbColor(i == 0 ? 12 : 9);
-        palette.setColor(QPalette::Window, QColor(c.r, c.g, c.b));
-        puddles_[i]->setPalette(palette);
+        puddles_[i] = new Puddle(QColor(c.r, c.g, c.b), booth_);
         puddles_[i]->setAccessibleName(i == 0 ? QStringLiteral("Red's puddle")
                                               : QStringLiteral("Blue's puddle"));
         setPuddle(i, kPuddleRects[i]);

@@ -12,6 +12,8 @@ add_library(splot_presentation STATIC
     ${CMAKE_CURRENT_LIST_DIR}/WallView.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PictureButton.h
     ${CMAKE_CURRENT_LIST_DIR}/PictureButton.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Puddle.h
+    ${CMAKE_CURRENT_LIST_DIR}/Puddle.cpp
     ${CMAKE_CURRENT_LIST_DIR}/BoothView.h
     ${CMAKE_CURRENT_LIST_DIR}/BoothView.cpp)
 target_include_directories(splot_presentation PUBLIC ${PROJECT_SOURCE_DIR})

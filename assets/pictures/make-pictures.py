@@ -524,18 +524,6 @@ def booth():
     out += shelf(30, 122, 178) + shelf(421, 513, 178)
     out += star(48, 166, 11, GOLD, 0) + ball(82, 178, 8, PINK, GOLD_LIGHT) + star(110, 166, 9, "#f39a2b", 10)
     out += star(436, 166, 9, "#f39a2b", -10) + bear(468, 178, 0.62) + star(498, 166, 11, GOLD, 0)
-    # The frame the wall hangs in: a golden moulding, plain cream board inside.
-    out += f'<rect x="{wx - 7}" y="{wy - 5}" width="{ww + 14}" height="{wh + 10}" rx="3" fill="#000000" opacity="0.25" transform="translate(3,3)"/>'
-    out += f'<rect x="{wx - 7}" y="{wy - 5}" width="{ww + 14}" height="{wh + 10}" rx="3" fill="url(#frame)" stroke="{INK}" stroke-width="1.4"/>'
-    out += f'<rect x="{wx - 1}" y="{wy - 1}" width="{ww + 2}" height="{wh + 2}" fill="{CREAM}" stroke="{GOLD_DARK}" stroke-width="1.5"/>'
-    # Until the first game the wall is not up: a faint pencilled grid waits for the paint.
-    grid = ""
-    for k in range(1, 8):
-        gx = wx + 4 + k * (ww - 8) / 8
-        gy = wy + 4 + k * (wh - 8) / 8
-        grid += f"M{f(gx)},{wy + 4} L{f(gx)},{wy + wh - 4} M{wx + 4},{f(gy)} L{wx + ww - 4},{f(gy)} "
-    out += f'<path d="{grid}" stroke="{CREAM_DARK}" stroke-width="1" fill="none"/>'
-    out += f'<rect x="{wx + 4}" y="{wy + 4}" width="{ww - 8}" height="{wh - 8}" fill="none" stroke="{CREAM_DARK}" stroke-width="1"/>'
     # The stage: calm light planks where the painters and the pump stand.
     out += f'<rect x="0" y="{STAGE_TOP}" width="{W}" height="{H - STAGE_TOP}" fill="url(#stage)"/>'
     out += f'<rect x="0" y="{STAGE_TOP}" width="{W}" height="2" fill="{WOOD_DARK}"/>'
@@ -556,28 +544,50 @@ def booth():
     out += f'<rect x="0" y="333" width="{W}" height="3" fill="{GOLD}" stroke="{INK}" stroke-width="0.8"/>'
     for x in range(8, W, 22):
         out += f'<circle cx="{x + 3}" cy="340.5" r="2.1" fill="{GOLD_LIGHT}" stroke="{INK}" stroke-width="0.6"/>'
-    # The awning over the whole booth: red and cream stripes with scalloped edges.
-    sw = 543 / 23  # stripe width
+    # The wall's golden frame is the booth's opening: the awning covers the two wings only, red and
+    # cream stripes with scalloped edges, each wing running a little way in behind the frame's
+    # moulding, so that nothing crosses the rectangle where the white wall hangs.
+    frame_left, frame_right = wx - 7, wx + ww + 7
+    tuck = 3
     top, drop = 0, 30
-    for i in range(23):
-        x = i * sw
-        col = AWNING_RED if i % 2 == 0 else CREAM
-        d = (f"M{f(x)},{top} L{f(x + sw)},{top} L{f(x + sw)},{drop} "
-             f"A{f(sw / 2)},{f(sw / 2.2)} 0 0 1 {f(x)},{drop} Z")
-        out += f'<path d="{d}" fill="{col}" stroke="{INK}" stroke-width="1.1" stroke-linejoin="round"/>'
-    out += f'<rect x="0" y="0" width="{W}" height="{drop}" fill="url(#awn-shade)"/>'
+    wings = ((0, frame_left + tuck), (frame_right - tuck, W))
+    stripes = 5
+    bulbs = []
+    for n, (x0, x1) in enumerate(wings):
+        sw = (x1 - x0) / stripes
+        for i in range(stripes):
+            x = x0 + i * sw
+            # the stripes next to the frame are red on both sides
+            red = (i % 2 == 0) if n == 1 else ((stripes - 1 - i) % 2 == 0)
+            d = (f"M{f(x)},{top} L{f(x + sw)},{top} L{f(x + sw)},{drop} "
+                 f"A{f(sw / 2)},{f(sw / 2.2)} 0 0 1 {f(x)},{drop} Z")
+            out += f'<path d="{d}" fill="{AWNING_RED if red else CREAM}" stroke="{INK}" stroke-width="1.1" stroke-linejoin="round"/>'
+            if 0 < i:
+                bulbs.append(x)
+        out += f'<rect x="{f(x0)}" y="0" width="{f(x1 - x0)}" height="{drop}" fill="url(#awn-shade)"/>'
+    # The rail the awning and the frame hang from, across the whole top.
     out += f'<rect x="0" y="0" width="{W}" height="4" fill="{AWNING_RED_DARK}" stroke="{INK}" stroke-width="1"/>'
-    # Bunting strung across both wings, below the awning.
-    out += bunting(22, 50, 122, 50, 14, 6, 0) + bunting(421, 50, 521, 50, 14, 6, 3)
+    # Light bulbs between the scallops, clear of the posts and the frame.
+    for cx in bulbs:
+        if 23 < cx < frame_left - 8 or frame_right + 8 < cx < W - 23:
+            out += bulb(cx, drop + 5)
+    # Bunting strung in each wing from the post to the frame, its ends tied behind the moulding.
+    out += bunting(20, 50, frame_left + tuck, 50, 14, 6, 0) + bunting(frame_right - tuck, 50, W - 20, 50, 14, 6, 3)
+    # The frame the wall hangs in: a golden moulding standing on the stage, plain cream board inside.
+    out += f'<rect x="{wx - 7}" y="{wy - 5}" width="{ww + 14}" height="{wh + 10}" rx="3" fill="#000000" opacity="0.25" transform="translate(3,3)"/>'
+    out += f'<rect x="{wx - 7}" y="{wy - 5}" width="{ww + 14}" height="{wh + 10}" rx="3" fill="url(#frame)" stroke="{INK}" stroke-width="1.4"/>'
+    out += f'<rect x="{wx - 1}" y="{wy - 1}" width="{ww + 2}" height="{wh + 2}" fill="{CREAM}" stroke="{GOLD_DARK}" stroke-width="1.5"/>'
+    # Until the first game the wall is not up: a faint pencilled grid waits for the paint.
+    grid = ""
+    for k in range(1, 8):
+        gx = wx + 4 + k * (ww - 8) / 8
+        gy = wy + 4 + k * (wh - 8) / 8
+        grid += f"M{f(gx)},{wy + 4} L{f(gx)},{wy + wh - 4} M{wx + 4},{f(gy)} L{wx + ww - 4},{f(gy)} "
+    out += f'<path d="{grid}" stroke="{CREAM_DARK}" stroke-width="1" fill="none"/>'
+    out += f'<rect x="{wx + 4}" y="{wy + 4}" width="{ww - 8}" height="{wh - 8}" fill="none" stroke="{CREAM_DARK}" stroke-width="1"/>'
     # Posts at both sides, over the awning's edge, down to the stage.
     out += candy_post(6, 4, STAGE_TOP + 8) + candy_post(W - 20, 4, STAGE_TOP + 8)
     out += knob(13, 6, 7) + knob(W - 13, 6, 7)
-    # Light bulbs under the scallops, in the wings where the wall leaves them visible.
-    for i in range(23):
-        cx = i * sw + sw
-        if cx < wx - 12 or cx > wx + ww + 12:
-            if 24 < cx < W - 24:
-                out += bulb(cx, drop + 5)
     return svg(W, H, out)
 
 
@@ -620,20 +630,24 @@ def pump(hose_left):
 
 
 # ---------------------------------------------------------------------------------------------
-# The title, 466 x 56: "Splotchery" in dripping paint, each letter its own colour.
+# The title, 466 x 56: "Splotchery" in dripping paint, each letter its own colour. The lettering
+# keeps clear of the picture's top rows: at the default window size the title reaches a few pixels
+# above the window's client area, under the menu bar, and the letters' tops must not be cut there.
+TITLE_TOP_MARGIN = 5      # transparent rows above the lettering
+TITLE_SCALE = 0.86        # the letters as drawn below (about 60 units tall with the shadow) to fit
 
 # Each letter: (advance width, centre-line strokes, drips as (x, from y, to y)).
 LETTERS = {
     "S": (44, ["M37,12 C33,4 11,3 9,12 C7,20 37,18 37,29 C37,40 12,42 6,33"], [(10, 36, 47)]),
-    "p": (42, ["M7,17 L7,49", "M7,23 C11,15 36,14 36,27 C36,40 13,41 7,34"], []),
-    "l": (21, ["M9,6 L9,33 Q9,38 15,38"], [(9, 38, 48)]),
-    "o": (42, ["M6,27 C6,14 36,14 36,27 C36,40 6,40 6,27 Z"], [(21, 38, 50)]),
+    "p": (42, ["M7,17 L7,47", "M7,23 C11,15 36,14 36,27 C36,40 13,41 7,34"], []),
+    "l": (21, ["M9,6 L9,33 Q9,38 15,38"], [(9, 38, 47)]),
+    "o": (42, ["M6,27 C6,14 36,14 36,27 C36,40 6,40 6,27 Z"], [(21, 38, 48)]),
     "t": (31, ["M13,8 L13,32 Q13,38 22,38", "M5,18 L25,18"], []),
     "c": (38, ["M33,20 C27,13 6,14 6,27 C6,40 27,41 33,34"], [(14, 38, 46)]),
-    "h": (42, ["M7,6 L7,38", "M7,26 C9,15 35,14 35,25 L35,38"], [(35, 38, 49)]),
+    "h": (42, ["M7,6 L7,38", "M7,26 C9,15 35,14 35,25 L35,38"], [(35, 38, 47)]),
     "e": (42, ["M7,28 L35,27 C36,14 9,12 6,27 C5,40 26,42 34,35"], [(20, 39, 45)]),
-    "r": (32, ["M7,17 L7,38", "M7,28 C9,19 17,15 27,17"], [(7, 38, 50)]),
-    "y": (42, ["M6,17 L19,37", "M35,17 L17,47 Q14,51 7,49"], []),
+    "r": (32, ["M7,17 L7,38", "M7,28 C9,19 17,15 27,17"], [(7, 38, 48)]),
+    "y": (42, ["M6,17 L19,37", "M35,17 L18,45 Q15,49 8,47"], []),
 }
 
 
@@ -668,7 +682,13 @@ def title():
         shine += (f'<g transform="{tf}"><path d="{d}" fill="none" stroke="#ffffff" stroke-width="1.6" opacity="0.45" '
                   f'stroke-linecap="round" stroke-linejoin="round" transform="translate(-1.2,-1.4)"/></g>')
         x += w + gap
-    return svg(466, 56, shadow + ink + paint + shine)
+    # The letters are drawn from y = -1.5 (the tops of S, l and h with their ink) to about y = 57
+    # (the drips' blobs with the shadow); scaled about the word's centre, below the top margin.
+    top = -1.5
+    tx = 466 / 2 * (1 - TITLE_SCALE)
+    ty = TITLE_TOP_MARGIN - top * TITLE_SCALE
+    body = shadow + ink + paint + shine
+    return svg(466, 56, f'<g transform="translate({f(tx)},{f(ty)}) scale({TITLE_SCALE})">{body}</g>')
 
 
 # ---------------------------------------------------------------------------------------------

@@ -61,6 +61,23 @@ private slots:
         sheet = sheet.copy(0, 0, sheet.width(), at.y() + rowHeight + 24);
         QVERIFY(sheet.save(QStringLiteral(SPLOT_CONTACT_SHEET)));
     }
+
+    // At the default window size the title reaches 3 pixels above the window's client area, under the
+    // menu bar. Its top 4 rows stay clear, so no letter is cut flat there, and the lettering begins
+    // just below them (no wasted band).
+    void titleKeepsItsTopRowsClear()
+    {
+        for (int dpr : {1, 2}) {
+            const QImage title = pixmap(Picture::Title, dpr).toImage().convertToFormat(QImage::Format_ARGB32);
+            int firstRow = -1;
+            for (int y = 0; y < title.height() && firstRow < 0; ++y)
+                for (int x = 0; x < title.width() && firstRow < 0; ++x)
+                    if (qAlpha(title.pixel(x, y)) != 0)
+                        firstRow = y;
+            QVERIFY2(firstRow >= 4 * dpr && firstRow <= 8 * dpr,
+                     qPrintable(QStringLiteral("%1x: the lettering begins in row %2").arg(dpr).arg(firstRow)));
+        }
+    }
 };
 
 QTEST_MAIN(TestPictures)
