@@ -3,6 +3,12 @@
 #   cmake --install <build> --prefix <prefix>    the game with its launcher, icon, metadata and manual
 #   cpack -G DEB  (in the build folder)          splotchery_<version>-1_<arch>.deb for Debian 12
 #
+# Three install components: the files every installation has (Unspecified), those of an installation
+# under a prefix only (prefix: the program in bin/, the licence text) and those of the Debian package
+# only (debian: the program in /usr/games as Debian's games are, its launcher naming that path, the
+# Debian changelog; the package's copyright file points to /usr/share/common-licenses/GPL-3 instead
+# of a copy of the licence). `cmake --install` installs the first two, CPack the first and the last.
+#
 # One reverse-DNS application id names the desktop entry, the AppStream metadata and the icon; the
 # program passes the same id to QGuiApplication::setDesktopFileName so that its window finds its launcher.
 set(SPLOT_APP_ID "io.github.splotchery.Splotchery")
@@ -22,6 +28,46 @@ set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
 configure_file(${_splot_pkg_src}/${SPLOT_APP_ID}.metainfo.xml.in
                ${_splot_pkg_bin}/${SPLOT_APP_ID}.metainfo.xml @ONLY)
 configure_file(${_splot_pkg_src}/splotchery.6.in ${_splot_pkg_bin}/splotchery.6 @ONLY)
+
+# The Debian changelog's one entry: this release, dated at its release date (RFC 5322, at noon UTC).
+string(REGEX MATCH "^([0-9]+)-([0-9]+)-([0-9]+)$" _splot_date "${SPLOT_RELEASE_DATE}")
+set(_y ${CMAKE_MATCH_1})
+math(EXPR _m "${CMAKE_MATCH_2} + 0")
+math(EXPR _d "${CMAKE_MATCH_3} + 0")
+# The day of the week (Sakamoto's method).
+set(_offsets 0 3 2 5 0 3 5 1 4 6 2 4)
+math(EXPR _i "${_m} - 1")
+list(GET _offsets ${_i} _offset)
+if(_m LESS 3)
+    math(EXPR _y "${_y} - 1")
+endif()
+math(EXPR _wd "(${_y} + ${_y} / 4 - ${_y} / 100 + ${_y} / 400 + ${_offset} + ${_d}) % 7")
+set(_days Sun Mon Tue Wed Thu Fri Sat)
+set(_months Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
+list(GET _days ${_wd} _day)
+list(GET _months ${_i} _month)
+string(SUBSTRING "${SPLOT_RELEASE_DATE}" 0 4 _year)
+string(SUBSTRING "${SPLOT_RELEASE_DATE}" 8 2 _dd)
+set(SPLOT_CHANGELOG_DATE "${_day}, ${_dd} ${_month} ${_year} 12:00:00 +0000")
+configure_file(${_splot_pkg_src}/changelog.Debian.in ${_splot_pkg_bin}/changelog.Debian @ONLY)
+
+# The package's launcher names the program's place in /usr/games; an installation under a prefix
+# keeps the plain name, found on the PATH.
+file(READ ${_splot_pkg_src}/${SPLOT_APP_ID}.desktop _splot_desktop)
+string(REPLACE "Exec=splotchery\n" "Exec=/usr/games/splotchery\n" _splot_desktop "${_splot_desktop}")  # TryExec too
+file(WRITE ${_splot_pkg_bin}/debian/${SPLOT_APP_ID}.desktop "${_splot_desktop}")
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${_splot_pkg_src}/${SPLOT_APP_ID}.desktop)
+
+# The manual and the changelog go compressed at the highest level, without a timestamp (reproducible).
+find_program(SPLOT_GZIP gzip REQUIRED)
+add_custom_command(
+    OUTPUT ${_splot_pkg_bin}/splotchery.6.gz ${_splot_pkg_bin}/changelog.Debian.gz
+    COMMAND ${SPLOT_GZIP} -9nf -k ${_splot_pkg_bin}/splotchery.6 ${_splot_pkg_bin}/changelog.Debian
+    DEPENDS ${_splot_pkg_bin}/splotchery.6 ${_splot_pkg_bin}/changelog.Debian
+    COMMENT "Compressing the manual page and the Debian changelog"
+    VERBATIM)
+add_custom_target(splot_compressed_docs ALL
+    DEPENDS ${_splot_pkg_bin}/splotchery.6.gz ${_splot_pkg_bin}/changelog.Debian.gz)
 
 # The icon: the scalable picture as it is, and PNG renderings of it for the fixed sizes, made at build
 # time by our own small Qt tool, so the build needs nothing beyond Qt SVG.
@@ -55,7 +101,10 @@ if(TARGET splotchery)
     # The Qt libraries live in the system's library folders: the installed game needs no RPATH
     # (qt_standard_project_setup would give it $ORIGIN/../lib, which Debian's rules forbid).
     set_target_properties(splotchery PROPERTIES INSTALL_RPATH "")
-    install(TARGETS splotchery RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+    # Bind every symbol at start-up, so the relocations can all be read-only (as Debian builds).
+    target_link_options(splotchery PRIVATE LINKER:-z,relro LINKER:-z,now)
+    install(TARGETS splotchery RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT prefix)
+    install(TARGETS splotchery RUNTIME DESTINATION games COMPONENT debian EXCLUDE_FROM_ALL)
 else()
     message(STATUS "packaging: no splotchery target yet, the executable is not installed")
 endif()
@@ -67,9 +116,17 @@ endif()
 if(EXISTS ${PROJECT_SOURCE_DIR}/docs/readme.txt)
     install(FILES ${PROJECT_SOURCE_DIR}/docs/readme.txt DESTINATION ${SPLOT_INSTALL_DOCDIR})
 endif()
-install(FILES ${PROJECT_SOURCE_DIR}/LICENSE ${_splot_pkg_src}/copyright DESTINATION ${SPLOT_INSTALL_DOCDIR})
-install(FILES ${_splot_pkg_bin}/splotchery.6 DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
-install(FILES ${_splot_pkg_src}/${SPLOT_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/applications)
+install(FILES ${_splot_pkg_src}/copyright DESTINATION ${SPLOT_INSTALL_DOCDIR})
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${SPLOT_INSTALL_DOCDIR} COMPONENT prefix)
+install(FILES ${_splot_pkg_bin}/changelog.Debian.gz DESTINATION ${SPLOT_INSTALL_DOCDIR}
+        COMPONENT debian EXCLUDE_FROM_ALL)
+install(FILES ${_splot_pkg_src}/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/lintian/overrides
+        RENAME splotchery COMPONENT debian EXCLUDE_FROM_ALL)
+install(FILES ${_splot_pkg_bin}/splotchery.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(FILES ${_splot_pkg_src}/${SPLOT_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/applications
+        COMPONENT prefix)
+install(FILES ${_splot_pkg_bin}/debian/${SPLOT_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/applications
+        COMPONENT debian EXCLUDE_FROM_ALL)
 install(FILES ${_splot_pkg_bin}/${SPLOT_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/metainfo)
 install(FILES ${_splot_icon_svg}
         DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor/scalable/apps
@@ -105,4 +162,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+# The package holds the common files and the Debian ones (see the components above).
+set(CPACK_INSTALL_CMAKE_PROJECTS
+    "${PROJECT_BINARY_DIR};${PROJECT_NAME};Unspecified;/"
+    "${PROJECT_BINARY_DIR};${PROJECT_NAME};debian;/")
 include(CPack)

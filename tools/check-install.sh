@@ -6,8 +6,10 @@
 # 1. builds what installing needs (the game and the rendered icons), if it is not built yet;
 # 2. installs into a temporary prefix and checks that every file is there and sound;
 # 3. validates the installed desktop entry and AppStream metadata (errors and warnings fail);
-# 4. builds the Debian package with CPack and checks its fields, dependencies and contents.
-# Needs desktop-file-utils, appstream, dpkg-dev and file. Exits non-zero on any failure.
+# 4. builds the Debian package with CPack and checks its fields, dependencies and contents
+#    (the program in /usr/games, the Debian changelog, no copy of the licence text), and that lintian
+#    finds no error and no warning in it.
+# Needs desktop-file-utils, appstream, dpkg-dev, file and lintian. Exits non-zero on any failure.
 set -euo pipefail
 
 if [ $# -ne 1 ] || [ ! -f "$1/CMakeCache.txt" ]; then
@@ -28,6 +30,7 @@ need dpkg-deb dpkg
 need dpkg-shlibdeps dpkg-dev
 need file file
 need readelf binutils
+need lintian lintian
 
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
@@ -37,21 +40,24 @@ version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 source_dir=$(sed -n 's/^CMAKE_HOME_DIRECTORY:INTERNAL=//p' "$build/CMakeCache.txt")
 
 echo "-- building the game and its icons"
-cmake --build "$build" --target splotchery splot_icons >"$tmp/build.log" 2>&1 \
+cmake --build "$build" --target splotchery splot_icons splot_compressed_docs >"$tmp/build.log" 2>&1 \
     || { tail -30 "$tmp/build.log" >&2; echo "check-install: the build failed" >&2; exit 1; }
 
-# The files of an installation, relative to its prefix.
-expected=(
-    bin/splotchery
+# The files of every installation, relative to its prefix; then those of an installation under a
+# prefix (the program in bin/, the licence text) and those of the Debian package (the program in
+# /usr/games, the Debian changelog; the copyright file names Debian's copy of the licence).
+common=(
     share/doc/splotchery/readme.txt
-    share/doc/splotchery/LICENSE
     share/doc/splotchery/copyright
-    share/man/man6/splotchery.6
+    share/man/man6/splotchery.6.gz
     "share/applications/$app_id.desktop"
     "share/metainfo/$app_id.metainfo.xml"
     "share/icons/hicolor/scalable/apps/$app_id.svg"
 )
-for s in "${icon_sizes[@]}"; do expected+=("share/icons/hicolor/${s}x${s}/apps/$app_id.png"); done
+for s in "${icon_sizes[@]}"; do common+=("share/icons/hicolor/${s}x${s}/apps/$app_id.png"); done
+expected=("${common[@]}" bin/splotchery share/doc/splotchery/LICENSE)
+packaged=("${common[@]}" games/splotchery share/doc/splotchery/changelog.Debian.gz share/lintian/overrides/splotchery)
+not_packaged=(bin/splotchery share/doc/splotchery/LICENSE)
 
 echo "-- installing into a temporary prefix"
 root="$tmp/root"
@@ -64,6 +70,9 @@ else
 fi
 for f in "${expected[@]}"; do
     if [ -s "$prefix/$f" ]; then pass "installed $f"; else fail "not installed (or empty): $f"; fi
+done
+for f in games/splotchery share/doc/splotchery/changelog.Debian.gz share/lintian/overrides/splotchery; do
+    [ -e "$prefix/$f" ] && fail "a Debian package's file installed under a prefix: $f" || pass "no $f under a prefix"
 done
 if [ ! -f "$source_dir/docs/readme.txt" ]; then
     echo "      (docs/readme.txt does not exist in the source tree yet)" >&2
@@ -88,12 +97,13 @@ if [ -f "$svg" ]; then
     file -b "$svg" | grep -q 'SVG' && pass "scalable icon is SVG" || fail "scalable icon: $(file -b "$svg")"
 fi
 
-man="$prefix/share/man/man6/splotchery.6"
+man="$prefix/share/man/man6/splotchery.6.gz"
 if [ -f "$man" ]; then
-    if grep -q "^\.TH SPLOTCHERY 6 .*$version" "$man"; then pass "man page heading names section 6 and $version"
-    else fail "man page heading: $(grep -m1 '^\.TH' "$man" || echo none)"; fi
+    gzip -dc "$man" >"$tmp/splotchery.6"
+    if grep -q "^\.TH SPLOTCHERY 6 .*$version" "$tmp/splotchery.6"; then pass "man page heading names section 6 and $version"
+    else fail "man page heading: $(grep -m1 '^\.TH' "$tmp/splotchery.6" || echo none)"; fi
     if command -v groff >/dev/null; then
-        msgs=$(LC_ALL=C.UTF-8 groff -man -Tutf8 -ww -z "$man" 2>&1 || true)
+        msgs=$(LC_ALL=C.UTF-8 groff -man -Tutf8 -ww -z "$tmp/splotchery.6" 2>&1 || true)
         [ -z "$msgs" ] && pass "man page formats without warnings" || fail "man page: $msgs"
     fi
 fi
@@ -175,8 +185,11 @@ if [ -f "$deb" ]; then
         has_dep "$p" && pass "depends on $p" || fail "does not depend on $p"
     done
     contents=$(dpkg-deb --contents "$deb")
-    for f in "${expected[@]}"; do
+    for f in "${packaged[@]}"; do
         grep -q -E " \./usr/$f\$" <<<"$contents" && pass "package holds /usr/$f" || fail "package lacks /usr/$f"
+    done
+    for f in "${not_packaged[@]}"; do
+        grep -q -E " \./usr/$f\$" <<<"$contents" && fail "package holds /usr/$f" || pass "package has no /usr/$f"
     done
     if grep -v -q -E '^(lrwxrwxrwx|[-d]r[-w][-x]r-[-x]r-[-x]) root/root ' <<<"$contents"; then
         grep -v -E '^(lrwxrwxrwx|[-d]r[-w][-x]r-[-x]r-[-x]) root/root ' <<<"$contents" >&2
@@ -184,8 +197,29 @@ if [ -f "$deb" ]; then
     else
         pass "every file is root's and world-readable"
     fi
-    grep -q -E '^-rwxr-xr-x root/root .* \./usr/bin/splotchery$' <<<"$contents" \
-        && pass "/usr/bin/splotchery is executable" || fail "/usr/bin/splotchery is not -rwxr-xr-x"
+    grep -q -E '^-rwxr-xr-x root/root .* \./usr/games/splotchery$' <<<"$contents" \
+        && pass "/usr/games/splotchery is executable" || fail "/usr/games/splotchery is not -rwxr-xr-x"
+    # The launcher and the copyright file as packaged.
+    dpkg-deb -x "$deb" "$tmp/deb"
+    for kv in "Exec=/usr/games/splotchery" "TryExec=/usr/games/splotchery"; do
+        grep -qx "$kv" "$tmp/deb/usr/share/applications/$app_id.desktop" \
+            && pass "packaged desktop entry has $kv" || fail "packaged desktop entry lacks $kv"
+    done
+    grep -q '/usr/share/common-licenses/GPL-3' "$tmp/deb/usr/share/doc/splotchery/copyright" \
+        && pass "copyright points to /usr/share/common-licenses/GPL-3" || fail "copyright does not point to GPL-3"
+    if gzip -dc "$tmp/deb/usr/share/doc/splotchery/changelog.Debian.gz" 2>/dev/null \
+            | head -1 | grep -q "^splotchery ($version-1) "; then
+        pass "changelog.Debian.gz starts with $version-1"
+    else
+        fail "changelog.Debian.gz does not start with splotchery ($version-1)"
+    fi
+    # lintian, Debian's package checker: no error and no warning (its notes are shown, not counted).
+    # lintian warns when run as root; that line is not about the package.
+    out=$(lintian --fail-on error,warning --display-info "$deb" 2>&1) && rc=0 || rc=$?
+    out=$(grep -v '^running with root privileges is not recommended!$' <<<"$out" || true)
+    [ -n "$out" ] && echo "$out"
+    if [ $rc -eq 0 ] && ! grep -q -E '^(E|W): ' <<<"$out"; then pass "lintian: no errors, no warnings"
+    else fail "lintian reports errors or warnings"; fi
 else
     fail "no splotchery_*.deb in $packages"
 fi
