@@ -15,8 +15,8 @@ void Puddle::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     const QRectF r = rect();
-    // A fresh puddle of a pixel or two is a drop: no room for a shape.
-    if (r.width() < 4 || r.height() < 3) {
+    // A fresh puddle of a pixel is a drop: no room for a shape.
+    if (r.width() < 3 || r.height() < 2) {
         painter.fillRect(rect(), colour_);
         return;
     }
@@ -26,6 +26,11 @@ void Puddle::paintEvent(QPaintEvent*)
     // A flat blot with round ends, touching every edge of the rectangle.
     const qreal h = r.height();
     QPainterPath blot;
+    if (h < 4) {   // a thin film: rounded corners only, too low for a rim and a gloss
+        blot.addRoundedRect(r, 1, 1);
+        painter.fillPath(blot, colour_);
+        return;
+    }
     blot.addRoundedRect(r, std::min(r.width() / 2, h * 0.9), h / 2);
 
     // The paint lies thicker at its rim: a darker band along the bottom edge.
