@@ -106,6 +106,7 @@ void OptionsDialog::buildControls()
     setModal(true);
     setWindowFlags(kFixedDialogFlags);
     setFixedSize(px(4305), px(3330));
+    keepShownWhileOwnerShown(*this);
 
     QPalette pal = palette();
     pal.setColor(QPalette::Window, paletteColor(7));

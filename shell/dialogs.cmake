@@ -1,6 +1,7 @@
 # The settings dialog, the story, the about box and the help window (target splot_dialogs).
 add_library(splot_dialogs STATIC
     ${CMAKE_CURRENT_LIST_DIR}/FixedDialog.h
+    ${CMAKE_CURRENT_LIST_DIR}/FixedDialog.cpp
     ${CMAKE_CURRENT_LIST_DIR}/OptionsDialog.h
     ${CMAKE_CURRENT_LIST_DIR}/OptionsDialog.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Story.h

@@ -148,6 +148,28 @@ private slots:
         QCOMPARE(about.parentWidget(), nullptr);
     }
 
+    // Minimized alone, the options dialog comes back: its blocked owner is
+    // never left without it. Minimized with its owner, it stays with it.
+    void theOptionsDialogIsNotMinimizedWithoutItsOwner()
+    {
+        QWidget owner;
+        owner.show();
+        GameSettings settings;
+        OptionsDialog d(settings, [](const GameSettings&) {}, &owner);
+        d.show();
+        const auto states = [&] { return QList<bool>{owner.isMinimized(), d.isMinimized()}; };
+
+        d.setWindowState(Qt::WindowMinimized);
+        QCoreApplication::processEvents();
+        QCOMPARE(states(), (QList<bool>{false, false}));
+
+        owner.setWindowState(Qt::WindowMinimized);
+        d.setWindowState(Qt::WindowMinimized);
+        QCoreApplication::processEvents();
+        QCOMPARE(states(), (QList<bool>{true, true}));
+        QVERIFY(d.isVisible());
+    }
+
     void theStoryBeginsWithHeyAndStoresTextZero()
     {
         QTemporaryDir dir;
