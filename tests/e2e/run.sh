@@ -21,15 +21,34 @@ xvfb_pid=$!
 read -r -t 20 display_no <&3 || { echo "Xvfb did not start" >&2; cat "$E2E_OUT/xvfb.log" >&2; exit 2; }
 exec 3<&-
 export DISPLAY=":$display_no"
-openbox --sm-disable >"$E2E_OUT/openbox.log" 2>&1 &
-wm_pid=$!
-cleanup() { kill "$wm_pid" "$xvfb_pid" 2>/dev/null; wait 2>/dev/null; }
+wm_pid=""
+cleanup() { kill $wm_pid "$xvfb_pid" 2>/dev/null; wait 2>/dev/null; }
 trap cleanup EXIT
-# The window manager is up when it owns the screen's selection.
-for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    sleep 0.1
-done
+# The server answers before anything else talks to it.
+for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+# The window manager is up when it owns the screen's selection. On a loaded
+# machine openbox now and then gives up at start; it gets three tries.
+wm_up() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+start_wm() {
+    local try
+    for try in 1 2 3; do
+        openbox --sm-disable >>"$E2E_OUT/openbox.log" 2>&1 &
+        wm_pid=$!
+        for _ in $(seq 100); do
+            wm_up && return 0
+            kill -0 "$wm_pid" 2>/dev/null || break
+            sleep 0.1
+        done
+        wm_up && return 0
+        kill "$wm_pid" 2>/dev/null
+        echo "openbox did not start (try $try)" >&2
+        sleep 1
+    done
+    echo "no window manager" >&2
+    cat "$E2E_OUT/openbox.log" >&2
+    exit 2
+}
+start_wm
 
 if [ $# -gt 0 ]; then
     scenarios=()
@@ -45,6 +64,8 @@ for s in "${scenarios[@]}"; do
     export E2E_DIR="$E2E_OUT/$name"
     mkdir -p "$E2E_DIR/config/splotchery" "$E2E_DIR/runtime"
     chmod 700 "$E2E_DIR/runtime"
+    # A window manager that went away under load is started again.
+    wm_up || start_wm
     start=$(date +%s)
     if timeout 300 bash -c 'source "$1"; source "$2"; e2e_end' _ "$here/lib.sh" "$s" >"$E2E_DIR/log" 2>&1; then
         passed=$((passed + 1)); echo "PASS  $name ($(( $(date +%s) - start )) s)"
