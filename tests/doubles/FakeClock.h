@@ -1,20 +1,31 @@
 // Virtual time: a wait jumps the clock to its deadline at once, and doEvents()
 // runs an optional hook, through which a test lets commands arrive in the
-// middle of a move.
+// middle of a move. With a journal, every wait ("wait 400", in milliseconds
+// slept) and every doEvents ("events") is written to it in order.
 #pragma once
 
 #include "platform/Clock.h"
 
+#include <cmath>
 #include <functional>
+#include <string>
+#include <vector>
 
 namespace splot::doubles {
 
 class FakeClock final : public Clock {
 public:
     double now() override { return time; }
-    void waitUntil(double deadline) override { time = deadline > time ? deadline : time; }
+    void waitUntil(double deadline) override
+    {
+        if (journal)
+            journal->push_back("wait " + std::to_string(std::lround(1000 * (deadline > time ? deadline - time : 0))));
+        time = deadline > time ? deadline : time;
+    }
     void doEvents() override
     {
+        if (journal)
+            journal->push_back("events");
         // A copy: the hook may replace or clear itself while it runs.
         if (auto hook = onEvents)
             hook();
@@ -22,6 +33,7 @@ public:
 
     double time = 1000.0;
     std::function<void()> onEvents;  // runs inside every doEvents()
+    std::vector<std::string>* journal = nullptr;
 };
 
 } // namespace splot::doubles

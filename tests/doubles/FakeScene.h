@@ -1,5 +1,7 @@
 // The main window as the game flow sees it, kept as plain state, with a log of
 // the painters' frames and steps, the comments and the pointer in their order.
+// With a journal, those and the pump pictures, the puddles and the wall's input
+// are written to it as well, in one order with the other doubles' entries.
 #pragma once
 
 #include "platform/Scene.h"
@@ -13,28 +15,41 @@ class FakeScene final : public Scene {
 public:
     void setCharacterFrame(int who, int frame) override
     {
-        log.push_back("frame " + std::to_string(who) + " " + std::to_string(frames[who] = frame));
+        record("frame " + std::to_string(who) + " " + std::to_string(frames[who] = frame));
     }
     int characterFrame(int who) const override { return frames[who]; }
     void moveCharacter(int who, int dx, int dy) override
     {
-        log.push_back("move " + std::to_string(who) + " " + std::to_string(dx) + " " + std::to_string(dy));
+        record("move " + std::to_string(who) + " " + std::to_string(dx) + " " + std::to_string(dy));
     }
-    void setPumpVisible(int which, bool visible) override { pumpsShown[which] = visible; }
+    void setPumpVisible(int which, bool visible) override
+    {
+        pumpsShown[which] = visible;
+        note("pump " + std::to_string(which) + (visible ? " on" : " off"));
+    }
     bool pumpVisible(int which) const override { return pumpsShown[which]; }
     TwipRect pumpRect(int) const override { return {3600, 3900, 960, 480}; }
     TwipRect puddle(int who) const override { return puddles[who]; }
-    void setPuddle(int who, const TwipRect& rect) override { puddles[who] = rect; }
-    void setComment(const std::string& text) override { log.push_back("comment " + (commentText = text)); }
+    void setPuddle(int who, const TwipRect& rect) override
+    {
+        puddles[who] = rect;
+        note("puddle " + std::to_string(who) + " " + std::to_string(rect.left) + " " + std::to_string(rect.top)
+             + " " + std::to_string(rect.width) + " " + std::to_string(rect.height));
+    }
+    void setComment(const std::string& text) override { record("comment " + (commentText = text)); }
     std::string comment() const override { return commentText; }
     void setWallVisible(bool visible) override { wallShown = visible; }
     bool wallVisible() const override { return wallShown; }
-    void setWallEnabled(bool enabled) override { wallInput = enabled; }
+    void setWallEnabled(bool enabled) override
+    {
+        wallInput = enabled;
+        note(enabled ? "input on" : "input off");
+    }
     bool wallEnabled() const override { return wallInput; }
     void focusWall() override {}
     void repaintWall() override {}
     void setMenuEnabled(MenuItem item, bool enabled) override { menuEnabled[int(item)] = enabled; }
-    void setPointer(Pointer p) override { log.push_back(p == Pointer::Hourglass ? "hourglass" : "pointer"); }
+    void setPointer(Pointer p) override { record(p == Pointer::Hourglass ? "hourglass" : "pointer"); }
     bool storyVisible() const override { return false; }
     int storyHeight() const override { return 0; }
     void setStoryHeight(int) override {}
@@ -47,6 +62,19 @@ public:
     bool wallShown = false, wallInput = true;  // the wall hidden until the first game
     bool menuEnabled[2] = {true, true};  // by MenuItem
     std::vector<std::string> log;
+    std::vector<std::string>* journal = nullptr;
+
+private:
+    void note(const std::string& entry)
+    {
+        if (journal)
+            journal->push_back(entry);
+    }
+    void record(const std::string& entry)
+    {
+        log.push_back(entry);
+        note(entry);
+    }
 };
 
 } // namespace splot::doubles

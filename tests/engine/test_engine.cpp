@@ -92,23 +92,31 @@ private slots:
         for (int n = 6; n <= 15; ++n) {
             b.newGame(n);
             // Every run of five wall cells down, right or down a diagonal is one line,
-            // listed from its top (top-left, top-right) or left end: (first cell, step).
-            std::set<Cell> expected, actual;
-            for (int c = 1; c <= n; ++c)
-                for (int r = 1; r <= n; ++r)
-                    for (auto [dc, dr] : {Cell(0, 1), Cell(1, 0), Cell(1, 1), Cell(-1, 1)})
+            // listed from its top (top-left, top-right) or left end: (first cell, step);
+            // numbered down, across, down-right, down-left, each family by column, then row.
+            std::vector<Cell> expected, actual;
+            for (auto [dc, dr] : {Cell(0, 1), Cell(1, 0), Cell(1, 1), Cell(-1, 1)})
+                for (int c = 1; c <= n; ++c)
+                    for (int r = 1; r <= n; ++r)
                         if (c + 4 * dc >= 1 && c + 4 * dc <= n && r + 4 * dr <= n)
-                            expected.insert({b.index(c, r), dc + dr * (n + 8)});
+                            expected.emplace_back(b.index(c, r), dc + dr * (n + 8));
             std::vector<std::vector<int>> linesOf(std::size_t(b.lastCell) + 1);
             for (int l = 1; l <= b.lineCount; ++l) {
                 const int first = b.lineCells(1, l), step = b.lineCells(2, l) - first;
-                actual.insert({first, step});
+                actual.emplace_back(first, step);
                 for (int k = 1; k <= 5; ++k) {
                     QCOMPARE(int(b.lineCells(k, l)), first + (k - 1) * step);
                     linesOf[std::size_t(first + (k - 1) * step)].push_back(l);
                 }
             }
             QVERIFY(actual == expected && int(expected.size()) == b.lineCount);
+            // The 32 cells around one: distance 1 to 4 on the rays down-right, up-left,
+            // up-right, down-left, right, left, down, up.
+            const int stride = n + 8;
+            for (int k = 1; k <= 32; ++k) {
+                const int ray[8] = {stride + 1, -stride - 1, 1 - stride, stride - 1, 1, -1, stride, -stride};
+                QCOMPARE(int(b.neighbourOffset(k)), ray[(k - 1) % 8] * ((k + 7) / 8));
+            }
             // Every cell lists its lines in increasing order, then 0s.
             for (int i = 0; i <= b.lastCell; ++i) {
                 const std::vector<int>& lines = linesOf[std::size_t(i)];
@@ -264,8 +272,45 @@ private slots:
         searches(3, 32); // the third asks; a No still gives a cell
         searches(7, 40);
         QCOMPARE(rig.questions.count("What do you think about a draw?"), 1);
+        QCOMPARE(rig.questions.asked.at(0).title, std::string()); // the question has no title
         QCOMPARE(rig.pick(b, kRed, 40), kNone); // the eighth after the No asks again: Yes gives no cell
         QCOMPARE(rig.accepted, 1);
+    }
+
+    // Grease spots on a 6 x 6 wall: Rnd * 36/30 + 2 rounded is 2, so three
+    // attempts; column and row Rnd * 6 + 1 rounded halves to even; the third attempt
+    // hits the first spot again. Each spot is five yellow drops around the cell's
+    // centre, offset by a signed Rnd * cellSize / 3.5 rounded, column first.
+    void greaseSpotsAreFiveDropsAroundTheCellCentre()
+    {
+        std::vector<float> drops;
+        for (int d = 0; d < 5; ++d) // sign, size, sign, size of the offsets; the radius
+            drops.insert(drops.end(), {d % 2 ? 0.7f : 0.2f, 0.1033f + 0.17f * float(d), d % 3 ? 0.8f : 0.3f,
+                                       0.9027f - 0.15f * float(d), 0.2f * float(d)});
+        ScriptedRandom random({0.0f, 0.45f, 0.3f});
+        for (float r : drops)
+            random.push({r});
+        random.push({0.25f, 0.75f});
+        for (float r : drops)
+            random.push({r});
+        random.push({0.45f, 0.3f});
+        RecordingCanvas canvas;
+        Board b = wall(6);
+        b.Fettflecken(random, canvas, 700, 600);
+        QCOMPARE(random.draws, 57L);
+        QCOMPARE(int(b.playableCells), 34);
+        QVERIFY(b.cells(b.index(4, 3)) == kGrease && b.cells(b.index(2, 6)) == kGrease);
+        const double expected[10][3] = {{2429, 1569, 60}, {2505, 1901, 78},  {2361, 1871, 96}, {2573, 1659, 114},
+                                        {2293, 1811, 132}, {1029, 3669, 60}, {1105, 4001, 78}, {961, 3971, 96},
+                                        {1173, 3759, 114}, {893, 3911, 132}};
+        QCOMPARE(canvas.ops.size(), std::size_t(10));
+        for (int k = 0; k < 10; ++k) {
+            const RecordingCanvas::Op& op = canvas.ops[std::size_t(k)];
+            QCOMPARE((QList<double>{double(op.kind), op.x1, op.y1, std::round(op.radius * 1000) / 1000,
+                                    double(op.foreColor), double(op.fillColor), double(op.fillStyle)}),
+                     (QList<double>{RecordingCanvas::Op::Circle, expected[k][0], expected[k][1], expected[k][2], 14,
+                                    14, Canvas::Solid}));
+        }
     }
 
     // Rnd * 9 rounded picks one of a side's ten texts: 0 and 9 come up half as often.

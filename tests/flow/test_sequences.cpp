@@ -1,0 +1,256 @@
+// What the player sees and hears, in its order: the painters' sequences and
+// chatter, a move handed over to the computer, a win, a blocked nozzle and a
+// new game, each compared as one whole ordered log of frames, pump pictures,
+// puddles, sounds, waits, event processing, comments, splots and lines.
+#include "tests/doubles/FakeClock.h"
+#include "tests/doubles/FakeScene.h"
+#include "tests/doubles/RecordingSound.h"
+#include "tests/doubles/RecordingWall.h"
+#include "tests/doubles/ScriptedQuestions.h"
+#include "tests/doubles/ScriptedRandom.h"
+#include "flow/Game.h"
+
+#include <QtTest>
+
+using namespace splot;
+using namespace splot::doubles;
+
+namespace {
+
+// A game on doubles that all write to one journal; two humans, sound off while
+// the game starts (no chatter draws), the given draws first.
+struct Rig {
+    explicit Rig(std::initializer_list<float> draws = {}, int wallSize = 8)
+        : random(draws, 3), game(settings, clock, random, sound, questions, scene)
+    {
+        settings.wallSize = i16(wallSize);
+        settings.computerPlaysRed = kFalse;
+        settings.soundOn = 0;
+        clock.journal = &journal, scene.journal = &journal, sound.journal = &journal, wall.journal = &journal;
+        game.attachWall(wall);
+    }
+    // The journal since the last call, without the cursor and the wall's input
+    // (drawn and switched around every move), as "entry, entry, ...".
+    QString seen()
+    {
+        QStringList entries;
+        for (const std::string& e : journal)
+            if (!e.starts_with("cursor") && !e.starts_with("input"))
+                entries << QString::fromStdString(e);
+        journal.clear();
+        return entries.join(", ");
+    }
+    // Clicks on cells given as column and row digits: "23 45".
+    void play(std::string_view cells)
+    {
+        for (std::size_t i = 0; i + 1 < cells.size(); i += 3)
+            game.Feld_Auswahl(cells[i] - '0', cells[i + 1] - '0');
+    }
+    // (column, row) of the first and the fifth cell of a line.
+    QList<int> ends(int line) const
+    {
+        const Board& b = game.board();
+        int c1 = 0, r1 = 0, c5 = 0, r5 = 0;
+        b.columnRow(b.lineCells(1, line), c1, r1);
+        b.columnRow(b.lineCells(5, line), c5, r5);
+        return {c1, r1, c5, r5};
+    }
+
+    GameSettings settings;
+    ScriptedRandom random;
+    FakeClock clock;
+    RecordingSound sound;
+    ScriptedQuestions questions;
+    FakeScene scene;
+    Game game;
+    RecordingWall wall;
+    std::vector<std::string> journal;
+};
+
+// The squirts, as the log shows them with sound on.
+const QString kRedSquirt = "wait 300, frame 0 3, pump 0 on, pump 1 off, events, wait 300, sound splot2.wav, frame 0 8";
+const QString kBlueSquirt =
+    "wait 300, frame 1 12, pump 1 on, pump 0 off, events, wait 300, sound splot2.wav, frame 1 17";
+
+} // namespace
+
+class TestSequences : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Chatter: k = 7r + 4 rounded, splot4..splot8.wav and 0.4 s; above 8 nothing.
+    void everySequenceInOrder_data()
+    {
+        QTest::addColumn<int>("n");
+        QTest::addColumn<int>("sound");
+        QTest::addColumn<QList<float>>("draws");
+        QTest::addColumn<QString>("log");
+        QTest::newRow("introduction") << 1 << 1 << QList<float>{0.3f, 0.99f, 0.45f, 0.64f, 0.65f}
+                                      << "wait 400, frame 0 2, events, move 0 -130 -60, frame 0 3, sound splot6.wav, "
+                                         "wait 400, frame 1 11, events, wait 100, frame 0 4, move 1 140 -60, "
+                                         "frame 1 12, events, sound splot7.wav, wait 400, frame 1 13, frame 0 8, "
+                                         "events, sound splot8.wav, wait 400, frame 1 17, events";
+        QTest::newRow("Red has won") << 2 << 1 << QList<float>{}
+                                     << "frame 0 6, events, wait 400, frame 0 7, events, wait 400, frame 0 5";
+        QTest::newRow("Blue has won") << 3 << 1 << QList<float>{}
+                                      << "frame 1 15, events, wait 400, frame 1 16, events, wait 400, frame 1 14";
+        QTest::newRow("draw") << 4 << 1 << QList<float>{} << "frame 0 5, frame 1 14";
+        QTest::newRow("Red squirts") << 5 << 1 << QList<float>{} << kRedSquirt;
+        QTest::newRow("Blue squirts") << 6 << 1 << QList<float>{} << kBlueSquirt;
+        QTest::newRow("Blue squirts silently") << 6 << 0 << QList<float>{}
+                                               << "wait 300, frame 1 12, pump 1 on, pump 0 off, events, wait 300, "
+                                                  "frame 1 17";
+        QTest::newRow("new game") << 7 << 1 << QList<float>{0.0f, 0.7f, 0.15f, 0.6f}
+                                  << "sound splot4.wav, wait 400, wait 400, frame 1 12, frame 0 3, events, "
+                                     "wait 400, frame 1 13, sound splot5.wav, wait 400, wait 400, "
+                                     "sound splot8.wav, wait 400";
+        QTest::newRow("new game silently") << 7 << 0 << QList<float>{}
+                                           << "wait 400, frame 1 12, frame 0 3, events, wait 400, frame 1 13, "
+                                              "wait 400";
+    }
+    void everySequenceInOrder()
+    {
+        QFETCH(int, n);
+        QFETCH(int, sound);
+        QFETCH(QList<float>, draws);
+        QFETCH(QString, log);
+        Rig rig;
+        rig.settings.soundOn = i16(sound);
+        for (float r : draws)
+            rig.random.push({r});
+        rig.game.Sequenz(n);
+        QCOMPARE(rig.seen(), log);
+        QCOMPARE(rig.random.draws, long(draws.size())); // a silent painter draws nothing
+    }
+
+    void chatterPicksItsSoundByTheDraw()
+    {
+        Rig rig({0.0f, 0.15f, 0.3f, 0.45f, 0.6f, 0.64f, 0.65f, 0.99f});
+        rig.settings.soundOn = 1;
+        QStringList heard;
+        for (int n = 0; n < 8; ++n)
+            rig.game.Geschwaetz(), heard << rig.seen();
+        QCOMPARE(heard, (QStringList{"sound splot4.wav, wait 400", "sound splot5.wav, wait 400",
+                                     "sound splot6.wav, wait 400", "sound splot7.wav, wait 400",
+                                     "sound splot8.wav, wait 400", "sound splot8.wav, wait 400", "", ""}));
+    }
+
+    // A second game: the grid, the puddles at the foot of the pump, the new-game
+    // sequence, the first turn with its painter and pump.
+    void aNewGameSetsUpAndHandsOutTheFirstTurn()
+    {
+        for (auto [r, turn] : {std::pair(0.1f, "frame 0 4, pump 1 on, pump 0 off, comment Tulla begins"),
+                               std::pair(0.9f, "frame 1 13, pump 0 on, pump 1 off, comment Pelko begins")}) {
+            Rig rig({0.9f, r});
+            rig.game.Start_click();
+            rig.seen();
+            rig.questions.answers = {true};
+            rig.game.Start_click();
+            QCOMPARE(rig.seen(), "grid, hourglass, puddle 0 3720 4370 0 0, puddle 1 4440 4370 0 0, pointer, "
+                                 "wait 400, frame 1 12, frame 0 3, events, wait 400, frame 1 13, wait 400, "
+                                     + QString(turn));
+            QCOMPARE((QList<int>{rig.game.state().cursorX, rig.game.state().cursorY}), (QList<int>{5, 5}));
+        }
+    }
+
+    // Blue's squirt and splot, the computer's turn with the events before its
+    // search, its squirt and splot, and Blue's turn again.
+    void theComputerRepliesAfterItsTurnIsShown()
+    {
+        Rig rig({0.9f}); // Blue begins
+        rig.settings.computerPlaysRed = kTrue;
+        rig.game.Start_click();
+        rig.settings.soundOn = 1;
+        rig.seen();
+        rig.game.Feld_Auswahl(4, 4);
+        const GameState& s = rig.game.state();
+        QCOMPARE(rig.seen(), kBlueSquirt + ", splot 4 4, frame 0 4, comment Computer's turn, events, " + kRedSquirt
+                                 + QString(", splot %1 %2, frame 1 13, comment Pelko's turn")
+                                       .arg(s.moveColumn)
+                                       .arg(s.moveRow));
+    }
+
+    // The winning splot (Red's drawn twice), the line, the text with its two
+    // blanks, the fanfare and the winner's sequence; the text draw is scripted.
+    void aWinShowsItsLineTextAndSequence_data()
+    {
+        QTest::addColumn<float>("whoBegins");
+        QTest::addColumn<QString>("moves");
+        QTest::addColumn<int>("computer");
+        QTest::addColumn<QString>("log");
+        const QString redWins = "18 11 28 21 38 31 48 41 88 51";
+        const QString blueWins = "11 18 21 28 31 38 41 48 83 58";
+        const QString red = kRedSquirt + ", splot 5 1, splot 5 1, line 33, comment %1, sound splot3.wav, "
+                                         "frame 0 6, events, wait 400, frame 0 7, events, wait 400, frame 0 5";
+        const QString blue = kBlueSquirt + ", splot 5 8, line 40, comment %1, sound splot3.wav, "
+                                           "frame 1 15, events, wait 400, frame 1 16, events, wait 400, frame 1 14";
+        QTest::newRow("computer") << 0.9f << redWins << 1 << red.arg("Computer won!  Aaaaargh!");
+        QTest::newRow("Red") << 0.9f << redWins << 0 << red.arg("Tulla won!");
+        QTest::newRow("human") << 0.1f << blueWins << 1 << blue.arg("You won!  Wow!");
+        QTest::newRow("Blue") << 0.1f << blueWins << 0 << blue.arg("Pelko won!");
+    }
+    void aWinShowsItsLineTextAndSequence()
+    {
+        QFETCH(float, whoBegins);
+        QFETCH(QString, moves);
+        QFETCH(int, computer);
+        QFETCH(QString, log);
+        Rig rig({whoBegins});
+        rig.game.Start_click();
+        const std::string cells = moves.toStdString();
+        rig.play(std::string_view(cells).substr(0, cells.size() - 3));
+        rig.settings.computerPlaysRed = i16(computer ? kTrue : kFalse);
+        rig.settings.soundOn = 1;
+        rig.seen();
+        rig.random.push({0.5f}); // the fifth of the side's ten texts
+        rig.play(std::string_view(cells).substr(cells.size() - 2));
+        QCOMPARE(rig.seen(), log);
+    }
+
+    // One splot that completes several lines draws the first in its list: the
+    // families in the order down, across, down-right, down-left, each by column.
+    void oneSplotCompletingTwoLinesDrawsTheFirst()
+    {
+        const QList<int> antidiagonal{9, 1, 8, 2, 7, 3, 6, 4, 4, 6, 3, 7, 2, 8, 1, 9};
+        for (bool withDownRight : {false, true}) {
+            Rig rig({0.9f}, 10);
+            rig.game.Start_click();
+            QList<int> red = antidiagonal;
+            if (withDownRight)
+                red << 1 << 1 << 2 << 2 << 3 << 3 << 4 << 4;
+            rig.game.board().currentPlayer = kRed;
+            for (int k = 0; k < red.size(); k += 2)
+                rig.game.Zug_Ausfuehren(red[k], red[k + 1]);
+            QVERIFY(rig.wall.lines.empty());
+            rig.game.Zug_Ausfuehren(5, 5);
+            QCOMPARE(rig.wall.lines.size(), std::size_t(1));
+            QCOMPARE(rig.ends(rig.wall.lines[0]), withDownRight ? (QList<int>{1, 1, 5, 5}) : (QList<int>{5, 5, 1, 9}));
+        }
+    }
+
+    // A blocked nozzle: the squirt, the comment, Blue's puddle grown, the splatter,
+    // three rounds of sounds, white over the cell, and Red's turn.
+    void aBlockedNozzleShowsItsWholeStory()
+    {
+        Rig rig({0.9f}); // Blue begins
+        rig.settings.blockedNozzle = kTrue;
+        rig.game.Start_click();
+        rig.settings.soundOn = 1;
+        rig.seen();
+        rig.wall.paper.ops.clear();
+        rig.random.push({0.05f}); // below 0.1: blocked
+        rig.game.Feld_Auswahl(3, 3);
+        QCOMPARE(rig.seen(), kBlueSquirt + ", comment Nozzle blocked!, puddle 1 4400 4355 120 30, splatter 3 3, events"
+                                 + QString(", sound splot2.wav, sound splot1.wav, wait 400").repeated(3)
+                                 + ", frame 0 4, comment Tulla's turn");
+        QCOMPARE(rig.wall.paper.ops.size(), std::size_t(1));
+        const RecordingCanvas::Op& box = rig.wall.paper.ops[0];
+        QCOMPARE((QList<double>{box.x1, box.y1, box.x2, box.y2, double(box.filled), double(box.foreColor),
+                                double(box.fillStyle)}),
+                 (QList<double>{1119, 1119, 1576, 1576, 1, 15, Canvas::Solid}));
+        QCOMPARE(rig.game.board().cells(rig.game.board().index(3, 3)), i16(kEmpty));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestSequences)
+#include "test_sequences.moc"
