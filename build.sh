@@ -2,6 +2,8 @@
 # Splotchery's one build script.
 #   ./build.sh run    install what is missing, build, start the game
 #   ./build.sh test   install what is missing, build, run every test and check
+#   ./build.sh mutate install what is missing, then plant faults one at a time (tools/mutate)
+#                     and report which the tests notice; slow, so not part of test
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -79,8 +81,13 @@ test)
     fi
     echo "== all tests and checks passed"
     ;;
+mutate)
+    install_missing "${run_pkgs[@]}" python3
+    shift
+    exec python3 tools/mutate "$@"
+    ;;
 *)
-    echo "usage: $0 run|test" >&2
+    echo "usage: $0 run|test|mutate" >&2
     exit 2
     ;;
 esac
