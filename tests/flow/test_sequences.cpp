@@ -136,20 +136,25 @@ private slots:
     }
 
     // A second game: the grid, the puddles at the foot of the pump, the new-game
-    // sequence, the first turn with its painter and pump.
+    // sequence, the first turn with its painter and pump; the cursor in the middle,
+    // no splots and no refused draw offers carried over.
     void aNewGameSetsUpAndHandsOutTheFirstTurn()
     {
         for (auto [r, turn] : {std::pair(0.1f, "frame 0 4, pump 1 on, pump 0 off, comment Tulla begins"),
                                std::pair(0.9f, "frame 1 13, pump 0 on, pump 1 off, comment Pelko begins")}) {
             Rig rig({0.9f, r});
             rig.game.Start_click();
+            rig.play("33 44");
+            rig.game.search().drawOfferCounter = 2; // two searches of the old game found nothing to build on
             rig.seen();
             rig.questions.answers = {true};
             rig.game.Start_click();
             QCOMPARE(rig.seen(), "grid, hourglass, puddle 0 3720 4370 0 0, puddle 1 4440 4370 0 0, pointer, "
                                  "wait 400, frame 1 12, frame 0 3, events, wait 400, frame 1 13, wait 400, "
                                      + QString(turn));
-            QCOMPARE((QList<int>{rig.game.state().cursorX, rig.game.state().cursorY}), (QList<int>{5, 5}));
+            const GameState& s = rig.game.state();
+            QCOMPARE((QList<int>{s.cursorX, s.cursorY, s.moveCount, rig.game.search().drawOfferCounter}),
+                     (QList<int>{5, 5, 0, 0}));
         }
     }
 
