@@ -131,6 +131,9 @@ private slots:
         QCOMPARE(minimumOuterWidth(), 9485);
         const LayoutPlacement narrow = positionieren(9485, 9385, 6345);
         QCOMPARE(narrow.buttonsLeft - (narrow.booth.left + narrow.booth.width), 58);
+        // The label along the bottom, 30 twips in from the sides and the bottom.
+        QCOMPARE((QList<int>{narrow.label.left, narrow.label.top, narrow.label.width, narrow.label.height}),
+                 (QList<int>{30, 6345 - 255 - 30, 9385 - 60, 255}));
         // The side picture only while the margin left of the booth is wider than it (1200).
         QVERIFY(!positionieren(10646, 10600, 6345).sideVisible);
         const LayoutPlacement wide = positionieren(10647, 10600, 6345);

@@ -103,6 +103,8 @@ private slots:
         QTest::newRow("double quotes") << QByteArray("Feld=\"12\"") << 12 << "12";
         QTest::newRow("blanks, case, single quotes") << QByteArray(" \tfELD \t=  ' -4'  ") << -4 << " -4";
         QTest::newRow("too large") << QByteArray("Feld=99999999999") << INT_MAX << "99999999999";
+        QTest::newRow("smallest") << QByteArray("Feld=-2147483648") << INT_MIN << "-2147483648";
+        QTest::newRow("one quote") << QByteArray("Feld=\"12") << 0 << "\"12";
     }
     void readingRules()
     {
@@ -114,10 +116,17 @@ private slots:
         QCOMPARE(QString::fromStdString(IniFile(file_).getString("Einstellungen", "Feld", "dflt", 25)), name);
     }
 
+    // Names match without case, Latin-1 letters included; the signs between them are no letters.
+    void namesIgnoreCaseButTimesIsNotDivide()
+    {
+        QCOMPARE(ini::findValue("[s]\nx\xC3\xA4=1\n", "S", "X\xC3\x84").value_or("none"), "1");
+        QCOMPARE(ini::findValue("[s]\nx\xC3\x97=1\n", "S", "X\xC3\xB7").value_or("none"), "none");
+    }
+
     void editsKeepAnOddFileByteForByte()
     {
         const std::string odd = "; written by hand\r\n\r\n[Other]\r\nFeld=99\r\n"
-                                "[einstellungen]\r\n  FELD = 12   \r\nSPIELSTÄRKE=3\r\n\r\n"
+                                "[einstellungen]\r\n  FELD = 12   \r\nSPIELSTÄRKE=3\r\n; Tips=1\r\n\r\n"
                                 "[Window]\r\nStatus=\t2"; // no final line break
         put(odd);
         IniFile f(file_);
@@ -125,9 +134,10 @@ private slots:
         std::string expected = odd;
         expected.replace(expected.find("  FELD = 12   "), 14, "  FELD = 7");
         QCOMPARE(bytes(), expected);
-        // A new key goes after the last key of its section, with the file's line breaks...
+        // A new key goes after the last key of its section (comments are no keys), with the
+        // file's line breaks...
         QVERIFY(f.writeString("Einstellungen", "Tips", " 0"));
-        expected.insert(expected.find("\r\n\r\n[Window]") + 2, "Tips= 0\r\n");
+        expected.insert(expected.find("; Tips=1"), "Tips= 0\r\n");
         QCOMPARE(bytes(), expected);
         // ...and a new section at the end.
         QVERIFY(f.writeString("Neu", "a", "b"));
