@@ -1,5 +1,5 @@
 # The game flow, played without a window: every platform service is a double; the Qt clock.
 splot_add_test(test_flow SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_flow.cpp LIBS splot_flow)
 splot_add_test(test_platform_qt SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_platform_qt.cpp LIBS splot_platform_qt)
-# The painters' sequences, a move, a win, a blocked nozzle and a new game as one ordered log.
+# The painters' sequences, a move, a win and a new game as one ordered log.
 splot_add_test(test_sequences SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_sequences.cpp LIBS splot_flow)
