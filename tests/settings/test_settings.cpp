@@ -121,6 +121,8 @@ private slots:
     {
         QCOMPARE(ini::findValue("[s]\nx\xC3\xA4=1\n", "S", "X\xC3\x84").value_or("none"), "1");
         QCOMPARE(ini::findValue("[s]\nx\xC3\x97=1\n", "S", "X\xC3\xB7").value_or("none"), "none");
+        // A character cut by the end of the bytes is no UTF-8, whatever lies beyond them.
+        QVERIFY(!ini::isValidUtf8(std::string_view("a\xC3\xA4", 2)));
     }
 
     void editsKeepAnOddFileByteForByte()
