@@ -1,14 +1,13 @@
 // The doors of the game: a command that arrives while other work runs is held
-// and run after it, every command runs inside the failure report, and a game
-// whose window is closing is abandoned at its next wait.
+// and run after it, wall input that arrives meanwhile is dropped, every command
+// runs inside the failure report, and a game whose window is closing is
+// abandoned at its next wait.
 #include "flow/Game.h"
 
 #include "platform/Questions.h"
 #include "platform/Scene.h"
 
 #include <cmath>
-#include <new>
-#include <stdexcept>
 
 namespace splot {
 
@@ -32,7 +31,7 @@ void Game::command(const char* procedure, std::function<void()> action)
         pending_.emplace_back(procedure, std::move(action));
         return;
     }
-    guarded(procedure, action);
+    runWork(procedure, action);
     runHeldCommands();
 }
 
@@ -50,83 +49,52 @@ void Game::runHeldCommands()
     while (!busy() && !abandoned_ && !pending_.empty()) {
         auto held = std::move(pending_.front());
         pending_.pop_front();
-        guarded(held.first, held.second);
+        runWork(held.first, held.second);
     }
 }
 
 void Game::wallInput(const char* procedure, std::function<void()> action)
 {
-    // A disabled wall takes no input: during a move, after a decided game and
-    // before the first one. Input that slips through anyway is dropped, never held.
+    // Wall input off: during a move, after a decided game and before the
+    // first one. Input that comes anyway is dropped, never held.
     if (abandoned_ || busy() || !state_.boardExists || !scene_.wallEnabled())
         return;
-    guarded(procedure, action);
+    runWork(procedure, action);
     runHeldCommands();
 }
 
-void Game::guarded(const char* procedure, const std::function<void()>& action)
+void Game::runWork(const char* procedure, const std::function<void()>& action)
 {
-    ++guardDepth_;
-    struct Leave {
-        int& depth;
-        ~Leave() { --depth; }
-    } leave{guardDepth_};
-
-    for (;;) {
-        // C++ has no statement numbers: the report names the procedure and
-        // gives line 0. The number follows the classic run-time error codes
-        // where one fits (7 out of memory, 9 subscript out of range,
-        // 6 overflow, 5 invalid argument), 1 for every other failure.
-        int number = 1;
-        std::string description;
-        try {
-            action();
-            return;
-        } catch (const GameAbandoned&) {
-            // Unwinds the whole stack of work; the outermost guard swallows it.
-            if (guardDepth_ > 1)
-                throw;
-            return;
-        } catch (const std::bad_alloc&) {
-            number = 7;
-            description = "Out of memory";
-        } catch (const std::out_of_range& e) {
-            number = 9;
-            description = e.what();
-        } catch (const std::overflow_error& e) {
-            number = 6;
-            description = e.what();
-        } catch (const std::invalid_argument& e) {
-            number = 5;
-            description = e.what();
-        } catch (const std::exception& e) {
-            description = e.what();
-        } catch (...) {
-            description = "Unknown failure";
-        }
-
-        if (abandoned_) {
-            if (guardDepth_ > 1)
-                throw GameAbandoned{};
-            return;
-        }
-        search_.hintMode = false;
-        scene_.setPointer(Scene::Pointer::Normal);
-        const auto choice = questions_.reportError(std::string(kProgramTitle) + " Error",
-                                                   failureReportText(number, description, 0, procedure));
-        if (choice != Questions::ErrorChoice::Retry) {
-            recoverAfterFailure();
-            return;
-        }
-    }
+    guarded(procedure, action);
+    dropHeldBackInput(procedure);
+    // Whatever happened, the wall takes input exactly while a game runs.
+    if (!abandoned_ && !busy() && state_.boardExists)
+        scene_.setWallEnabled(state_.gameRunning && state_.gameOver == kFalse);
 }
 
-void Game::recoverAfterFailure()
+void Game::dropHeldBackInput(const char* procedure)
 {
-    // A move that failed half-way left the wall's input off; a game still
-    // running must not stay locked until the next start.
-    if (!busy() && state_.boardExists && state_.gameRunning && state_.gameOver == kFalse)
-        scene_.setWallEnabled(true);
+    // The waits keep the user's input queued. It runs now, while the game
+    // still counts as busy: a click or key on the wall made during the work
+    // is dropped, a menu command or picture button is held and runs next.
+    if (abandoned_)
+        return;
+    guarded(procedure, [this] {
+        Busy busy(*this);
+        events();
+    });
+}
+
+void Game::guarded(const char* name, const std::function<void()>& action)
+{
+    const bool outermost = procedures_.empty();
+    try {
+        procedure(name, false, [&] { step(action); });
+    } catch (const GameAbandoned&) {
+        // Unwinds the whole stack of work; the outermost door swallows it.
+        if (!outermost)
+            throw;
+    }
 }
 
 void Game::abandon()

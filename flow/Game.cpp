@@ -14,16 +14,6 @@
 
 namespace splot {
 
-// Marks work in progress (a start, a move, a sequence) for as long as it runs,
-// also when it unwinds through an exception.
-struct Game::Busy {
-    explicit Busy(Game& game) : game_(game) { ++game_.busyDepth_; }
-    ~Busy() { --game_.busyDepth_; }
-    Busy(const Busy&) = delete;
-    Busy& operator=(const Busy&) = delete;
-    Game& game_;
-};
-
 Game::Game(GameSettings& settings, Clock& clock, Random& random, Sound& sound,
            Questions& questions, Scene& scene)
     : settings_(settings), clock_(clock), random_(random), sound_(sound), questions_(questions),
@@ -49,7 +39,7 @@ double Game::mark()
 void Game::waitUntil(double deadline)
 {
     checkAbandoned();
-    clock_.waitUntil(deadline);
+    step([&] { clock_.waitUntil(deadline); });
     checkAbandoned();
 }
 
@@ -61,7 +51,7 @@ void Game::pause(double seconds)
 void Game::events()
 {
     checkAbandoned();
-    clock_.doEvents();
+    step([&] { clock_.doEvents(); });
     checkAbandoned();
 }
 
@@ -69,20 +59,30 @@ void Game::playSound(const std::string& fileName)
 {
     // The setting is read at the moment of the sound.
     if (soundOn())
-        sound_.play(fileName);
+        step([&] { sound_.play(fileName); });
 }
 
 void Game::showFrame(int who, int frame)
 {
-    scene_.setCharacterFrame(who, frame);
+    step([&] { scene_.setCharacterFrame(who, frame); });
 }
 
 void Game::moveCursor(int column, int row)
 {
-    wall().Zeichne_Cursor(15);
+    drawCursor(15);
     state_.cursorX = static_cast<i16>(column);
     state_.cursorY = static_cast<i16>(row);
-    wall().Zeichne_Cursor(2);
+    drawCursor(2);
+}
+
+void Game::drawCursor(int colour)
+{
+    draw("Zeichne_Cursor", false, [colour](WallDrawing& w) { w.Zeichne_Cursor(colour); });
+}
+
+void Game::draw(const char* name, bool needed, const std::function<void(WallDrawing&)>& drawing)
+{
+    call(name, needed, [&] { drawing(wall()); });
 }
 
 bool Game::onWall(int x, int y) const
@@ -119,8 +119,6 @@ void Game::Zug_Rot()
         if (!state_.boardExists || !state_.gameRunning || state_.gameOver != kFalse)
             return;
         runZugRot();
-        if (state_.gameOver == kFalse)
-            scene_.setWallEnabled(true);
     });
 }
 
@@ -132,9 +130,9 @@ void Game::Feld_Auswahl(int x, int y)
             return;
         // What the wall's input does before and after handing a cell over.
         scene_.setWallEnabled(false);
-        wall().Zeichne_Cursor(15);
+        drawCursor(15);
         runFeldAuswahl(x, y);
-        wall().Zeichne_Cursor(2);
+        drawCursor(2);
     });
 }
 
@@ -144,7 +142,7 @@ void Game::Zug_Ausfuehren(int x, int y)
         Busy busy(*this);
         if (!state_.boardExists || !state_.gameRunning || state_.gameOver != kFalse || !onWall(x, y))
             return;
-        runZugAusfuehren(x, y);
+        allOrNothing([&] { runZugAusfuehren(x, y); });
     });
 }
 
@@ -216,7 +214,13 @@ void Game::runStart()
             return;
         checkAbandoned();
     }
-    // The old game is given up from here: should this start fail half-way, no
+    // A start that a failure spoiled leaves the game as it was before.
+    allOrNothing([this] { procedure("Start_click", true, [this] { startSteps(); }); });
+}
+
+void Game::startSteps()
+{
+    // The old game is given up from here: should this start stop half-way, no
     // half-built game counts as running. Choices kept waiting take effect now.
     state_.gameRunning = false;
     takeWaitingRules();
@@ -231,7 +235,7 @@ void Game::runStart()
 
     // 3, 4.
     scene_.setMenuEnabled(Scene::MenuItem::Story, false);
-    wall().Zeichne_Raster();
+    draw("Zeichne_Raster", true, [](WallDrawing& w) { w.Zeichne_Raster(); });
 
     // 5. The painters turn to the wall before the first game.
     if (!state_.firstGameStarted) {
@@ -256,7 +260,7 @@ void Game::runStart()
     state_.redBegins = static_cast<i16>(roundHalfEven(2.0 * static_cast<double>(r)));
 
     // 10 .. 12.
-    Init_Neues_Spiel();
+    procedure("Init_Neues_Spiel", true, [this] { Init_Neues_Spiel(); });
     scene_.repaintWall();
     runSequenz(7);
 
@@ -296,7 +300,8 @@ void Game::Init_Neues_Spiel()
     // Sizes, player signs, fresh tables, every cell empty (a bad wall size
     // throws here and reaches the failure report).
     const int N = settings_.wallSize;
-    board_.newGame(N);
+    if (!step([&] { board_.newGame(N); }, true))
+        return;
     state_.boardExists = true;
 
     state_.redBegins = state_.redBegins == 0 ? kTrue : kFalse;
@@ -306,8 +311,14 @@ void Game::Init_Neues_Spiel()
     // The cursor to the middle of the wall.
     moveCursor(N / 2 + 1, N / 2 + 1);
 
-    if (settings_.greaseSpots != 0)
-        board_.Fettflecken(random_, wall().canvas(), wall().cellSize(), wall().innerSize());
+    if (settings_.greaseSpots != 0) {
+        // A retry starts from the board and the picture without spots.
+        const Board clean = board_;
+        const std::shared_ptr<const Canvas::Saved> picture = wall().savePicture();
+        call("Fettflecken", true,
+             [this] { board_.Fettflecken(random_, wall().canvas(), wall().cellSize(), wall().innerSize()); },
+             [&] { board_ = clean, wall().restorePicture(*picture); });
+    }
 
     // The puddles start as points at the bottom of the pump, Red's near its
     // left end, Blue's near its right end.
@@ -322,19 +333,29 @@ void Game::Init_Neues_Spiel()
 // ---------------------------------------------------------------------------
 // The computer's move, the hand-over, the end of a game
 
-void Game::runZugRot()
+bool Game::runZugRot()
 {
-    board_.currentPlayer = kRed;
-    scene_.setWallEnabled(false);
+    return allOrNothing([this] {
+        procedure("Zug_Rot", true, [this] {
+            board_.currentPlayer = kRed;
+            scene_.setWallEnabled(false);
 
-    const bool chosen = search_.Feld_Suche(board_, state_.moveCount, state_.moveColumn, state_.moveRow);
-    checkAbandoned();
-    // An accepted draw offer has ended the game already.
-    if (!chosen || state_.gameOver != kFalse)
-        return;
+            bool chosen = false;
+            const Board before = board_;
+            call("Feld_Suche", true,
+                 [this, &chosen] {
+                     chosen = search_.Feld_Suche(board_, state_.moveCount, state_.moveColumn, state_.moveRow);
+                 },
+                 [&] { board_ = before; });
+            checkAbandoned();
+            // An accepted draw offer has ended the game already.
+            if (!chosen || state_.gameOver != kFalse)
+                return;
 
-    moveCursor(state_.moveColumn, state_.moveRow);
-    runFeldAuswahl(state_.moveColumn, state_.moveRow);
+            moveCursor(state_.moveColumn, state_.moveRow);
+            runFeldAuswahl(state_.moveColumn, state_.moveRow);
+        });
+    });
 }
 
 void Game::handOver()

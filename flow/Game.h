@@ -6,11 +6,14 @@
 #include "engine/Board.h"
 #include "engine/GameSettings.h"
 #include "engine/Search.h"
+#include "platform/Canvas.h"
 
 #include <deque>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace splot {
 
@@ -30,6 +33,19 @@ struct GameState {
     bool gameRunning = false;       // program-wide: a game is started and not decided
     bool firstGameStarted = false;  // program-wide: never reset
     bool boardExists = false;       // a new game has built the board
+};
+
+// Everything a move changes in the game, on the wall and in the booth: taken
+// before a move and put back when the move cannot be completed.
+struct GameSnapshot {
+    Board board;
+    GameState state;
+    i16 drawOfferCounter = 0;
+    std::shared_ptr<const Canvas::Saved> wall;
+    std::string comment;
+    int frames[2] = {};
+    bool pumps[2] = {};
+    TwipRect puddles[2] = {};
 };
 
 // Thrown out of a wait or doEvents() when the main window has closed in the
@@ -115,28 +131,82 @@ public:
     // DrawOfferSink: the human accepted the computer's draw offer.
     void drawAccepted() override;
 
-private:
-    struct Busy;
+    // The game, the wall's picture and the booth as they stand, and putting
+    // them back; the wall's input then follows whether a game runs.
+    GameSnapshot snapshot();
+    void restore(const GameSnapshot& before);
 
-    // The failure guard: runs the action; an unexpected exception is reported
-    // (Abort, Retry, Ignore); Retry runs the action again.
+    // Tests: called with the procedure's name before (done false) and after
+    // (done true) every step a failure report can name; a throw fails the step.
+    void setStepProbe(std::function<void(const char* procedure, bool done)> probe)
+    {
+        stepProbe_ = std::move(probe);
+    }
+
+private:
+    // Marks work in progress (a start, a move, a sequence) for as long as it
+    // runs, also when it unwinds through an exception.
+    struct Busy {
+        explicit Busy(Game& game) : game_(game) { ++game_.busyDepth_; }
+        ~Busy() { --game_.busyDepth_; }
+        Busy(const Busy&) = delete;
+        Busy& operator=(const Busy&) = delete;
+        Game& game_;
+    };
+    struct ProcedureFrame {
+        const char* name = "";
+        bool keepsGame = false;
+    };
+    // Abort in a step of the procedure at this depth of the stack: leave it.
+    struct LeaveProcedure {
+        std::size_t depth;
+    };
+
+    // The failure guard of a door: the action is one step of the procedure
+    // `procedure`; a window closing in the middle of it ends here.
     void guarded(const char* procedure, const std::function<void()>& action);
+    // A door's work, then the input the waits held back meanwhile: wall input
+    // in it is dropped, commands in it are held; then the held commands.
+    void runWork(const char* procedure, const std::function<void()>& action);
+    void dropHeldBackInput(const char* procedure);
     void runHeldCommands();
     void wallInput(const char* procedure, std::function<void()> action);
-    void recoverAfterFailure();
+
+    // Per-procedure failure handling. `procedure` runs body as the procedure
+    // `name`: a failure in one of its steps is reported under that name, and
+    // Abort leaves the procedure (its caller goes on). keepsGame: leaving the
+    // procedure early spoils the move it belongs to.
+    void procedure(const char* name, bool keepsGame, const std::function<void()>& body);
+    // One step of the innermost procedure: Retry runs it again (after
+    // beforeRetry), Ignore goes on after it, Abort leaves the procedure. A step
+    // the move needs, lost by Ignore or Abort, spoils the move. True when done.
+    bool step(const std::function<void()>& action, bool needed = false,
+              const std::function<void()>& beforeRetry = {});
+    // A procedure of one step: a call into the engine or the wall's drawing.
+    bool call(const char* name, bool needed, const std::function<void()>& action,
+              const std::function<void()>& beforeRetry = {});
+    // Runs a move, or a start, whole or not at all: spoiled by a failure, or
+    // left by an exception, everything is put back as before it. Nested calls
+    // belong to the outermost one. False when it was put back.
+    bool allOrNothing(const std::function<void()>& work);
 
     // The procedures themselves (the public ones above are their guarded doors).
     void runStart();
+    void startSteps();
     void Init_Neues_Spiel();
-    void runZugRot();
+    bool runZugRot();
     void runFeldAuswahl(int x, int y);
+    void feldAuswahlSteps(int x, int y);
     void runZugAusfuehren(int x, int y);
+    void zugAusfuehrenSteps(int x, int y);
+    std::string victoryText(int who);
     void handOver();
     void gameEnd();
     void runKeyDown(int keyCode);
     void runMouseDown(double x, double y);
     void runTip();
     void runSequenz(int n);
+    void sequenzSteps(int n);
     void runGeschwaetz();
     void chatter();
 
@@ -153,6 +223,10 @@ private:
     bool onWall(int x, int y) const;
     // Erases the cursor, moves it to (column, row) and draws it again.
     void moveCursor(int column, int row);
+    // The wall's drawing procedures, each guarded under its own name; needed
+    // drawings spoil the move when lost.
+    void drawCursor(int colour);
+    void draw(const char* name, bool needed, const std::function<void(WallDrawing&)>& drawing);
 
     GameSettings& settings_;
     Clock& clock_;
@@ -165,7 +239,13 @@ private:
     GameState state_;
     Search search_;
     int busyDepth_ = 0;
-    int guardDepth_ = 0;
+    std::vector<ProcedureFrame> procedures_;
+    int spoiled_ = 0;        // failures that lost a step a move needed
+    bool inWhole_ = false;   // inside allOrNothing
+    int spoiledAtStart_ = 0; // spoiled_ when the outermost allOrNothing began
+    // A move that will be taken back hands no turn over.
+    bool spoiled() const { return inWhole_ && spoiled_ != spoiledAtStart_; }
+    std::function<void(const char*, bool)> stepProbe_;
     bool draining_ = false;
     bool abandoned_ = false;
     std::deque<std::pair<const char*, std::function<void()>>> pending_;

@@ -13,7 +13,7 @@ void Game::runKeyDown(int keyCode)
 {
     const int N = board_.wallSize;
     auto& s = state_;
-    wall().Zeichne_Cursor(15);
+    drawCursor(15);
     switch (keyCode) {
     case 36: // Home
         s.cursorX = 1;
@@ -49,7 +49,7 @@ void Game::runKeyDown(int keyCode)
     default:
         break;
     }
-    wall().Zeichne_Cursor(2);
+    drawCursor(2);
 }
 
 void Game::runMouseDown(double x, double y)
@@ -75,9 +75,9 @@ void Game::runMouseDown(double x, double y)
     state_.moveRow = static_cast<i16>(row);
 
     scene_.setWallEnabled(false);
-    wall().Zeichne_Cursor(15);
+    drawCursor(15);
     runFeldAuswahl(column, row);
-    wall().Zeichne_Cursor(2);
+    drawCursor(2);
 }
 
 void Game::runTip()
@@ -88,13 +88,15 @@ void Game::runTip()
         return;
 
     search_.hintMode = true;
+    struct Reset {
+        Search& search;
+        ~Reset() { search.hintMode = false; }
+    } reset{search_};
     bool chosen = false;
-    try {
-        chosen = search_.Feld_Suche(board_, state_.moveCount, state_.moveColumn, state_.moveRow);
-    } catch (...) {
-        search_.hintMode = false;
-        throw;
-    }
+    const Board before = board_;
+    call("Feld_Suche", false,
+         [this, &chosen] { chosen = search_.Feld_Suche(board_, state_.moveCount, state_.moveColumn, state_.moveRow); },
+         [&] { board_ = before; });
     search_.hintMode = false;
     checkAbandoned();
 

@@ -14,6 +14,12 @@ namespace splot {
 
 void Game::runFeldAuswahl(int x, int y)
 {
+    // A move that a failure spoiled is taken back whole.
+    allOrNothing([=, this] { procedure("Feld_Auswahl", true, [=, this] { feldAuswahlSteps(x, y); }); });
+}
+
+void Game::feldAuswahlSteps(int x, int y)
+{
     const int cell = board_.index(x, y);
     board_.currentCell = static_cast<i16>(cell);
 
@@ -24,16 +30,18 @@ void Game::runFeldAuswahl(int x, int y)
 
         state_.cursorX = static_cast<i16>(x);
         state_.cursorY = static_cast<i16>(y);
-        wall().Zeichne_Cursor(2);
+        drawCursor(2);
 
         runSequenz(mover == kRed ? 5 : 6);
 
         // The blocked nozzle: one squirt in ten fails when the rule is on.
         bool blocked = false;
         if (settings_.blockedNozzle != 0) {
-            random_.Randomize();
-            const double r = random_.Rnd();
-            blocked = std::floor(r * 10.0 - 1.0) == -1.0;
+            step([&] {
+                random_.Randomize();
+                const double r = random_.Rnd();
+                blocked = std::floor(r * 10.0 - 1.0) == -1.0;
+            });
         }
 
         if (blocked) {
@@ -48,7 +56,7 @@ void Game::runFeldAuswahl(int x, int y)
             puddle.left -= mover == kRed ? 80 : 40;
             scene_.setPuddle(mover, puddle);
 
-            wall().Zeichne_Spritzer(x, y);
+            draw("Zeichne_Spritzer", false, [=](WallDrawing& w) { w.Zeichne_Spritzer(x, y); });
             events();
 
             for (int round = 0; round < 3; ++round) {
@@ -62,21 +70,25 @@ void Game::runFeldAuswahl(int x, int y)
             board_.cells(cell) = kEmpty;
 
             // White over the cell's inner square takes the splatter away.
-            WallDrawing& w = wall();
-            Canvas& canvas = w.canvas();
-            const double left = w.cellInset() + (x - 1) * w.cellSize();
-            const double top = w.cellInset() + (y - 1) * w.cellSize();
-            canvas.setFillStyle(Canvas::Solid);
-            canvas.setForeColor(15);
-            canvas.box(left, top, left + w.innerSize(), top + w.innerSize(), true);
+            step(
+                [&] {
+                    WallDrawing& w = wall();
+                    Canvas& canvas = w.canvas();
+                    const double left = w.cellInset() + (x - 1) * w.cellSize();
+                    const double top = w.cellInset() + (y - 1) * w.cellSize();
+                    canvas.setFillStyle(Canvas::Solid);
+                    canvas.setForeColor(15);
+                    canvas.box(left, top, left + w.innerSize(), top + w.innerSize(), true);
+                },
+                true);
 
-            wall().Zeichne_Cursor(2);
+            drawCursor(2);
         } else {
-            wall().Zeichne_Klecks(x, y);
+            draw("Zeichne_Klecks", true, [=](WallDrawing& w) { w.Zeichne_Klecks(x, y); });
             runZugAusfuehren(x, y);
         }
 
-        if (state_.gameOver == kFalse)
+        if (state_.gameOver == kFalse && !spoiled())
             handOver();
     }
 
@@ -85,6 +97,11 @@ void Game::runFeldAuswahl(int x, int y)
 }
 
 void Game::runZugAusfuehren(int x, int y)
+{
+    procedure("Zug_Ausfuehren", true, [=, this] { zugAusfuehrenSteps(x, y); });
+}
+
+void Game::zugAusfuehrenSteps(int x, int y)
 {
     const int cell = board_.index(x, y);
     board_.currentCell = static_cast<i16>(cell);
@@ -106,12 +123,13 @@ void Game::runZugAusfuehren(int x, int y)
         }
     }
 
+    // The splot drawn once more is only seen again; the winning line must show.
     if (winningLine != 0 && mover == kRed) {
-        wall().Zeichne_Klecks(x, y);
-        wall().Zeichne_Siegeslinie(winningLine);
+        draw("Zeichne_Klecks", false, [=](WallDrawing& w) { w.Zeichne_Klecks(x, y); });
+        draw("Zeichne_Siegeslinie", true, [=](WallDrawing& w) { w.Zeichne_Siegeslinie(winningLine); });
         gameEnd();
         if (settings_.computerPlaysRed != kFalse)
-            scene_.setComment("Computer won!  " + SiegText(1, random_));
+            scene_.setComment("Computer won!  " + victoryText(1));
         else
             scene_.setComment(settings_.redName + " won!");
         playSound("splot3.wav");
@@ -119,10 +137,10 @@ void Game::runZugAusfuehren(int x, int y)
         return;
     }
     if (winningLine != 0) {
-        wall().Zeichne_Siegeslinie(winningLine);
+        draw("Zeichne_Siegeslinie", true, [=](WallDrawing& w) { w.Zeichne_Siegeslinie(winningLine); });
         gameEnd();
         if (settings_.computerPlaysRed != kFalse)
-            scene_.setComment("You won!  " + SiegText(0, random_));
+            scene_.setComment("You won!  " + victoryText(0));
         else
             scene_.setComment(settings_.blueName + " won!");
         playSound("splot3.wav");
@@ -133,16 +151,25 @@ void Game::runZugAusfuehren(int x, int y)
     board_.cellScore(0, cell) = kOccupied;
     board_.cellScore(1, cell) = kOccupied;
     board_.currentCell = static_cast<i16>(cell);
-    board_.Zug_Auswertung();
+    // A retry evaluates from the board as it was before the evaluation began.
+    const Board before = board_;
+    call("Zug_Auswertung", true, [this] { board_.Zug_Auswertung(); }, [&] { board_ = before; });
     inc(state_.moveCount);
 
     // Every cell that takes paint is painted: a draw.
     if (state_.moveCount == board_.playableCells) {
-        wall().Zeichne_Klecks(x, y);
+        draw("Zeichne_Klecks", false, [=](WallDrawing& w) { w.Zeichne_Klecks(x, y); });
         gameEnd();
         scene_.setComment("The game ends in a draw!");
         runSequenz(4);
     }
+}
+
+std::string Game::victoryText(int who)
+{
+    std::string text;
+    step([&] { text = SiegText(who, random_); });
+    return text;
 }
 
 } // namespace splot

@@ -14,16 +14,24 @@ void Game::chatter()
 
 void Game::runGeschwaetz()
 {
-    // k = 7r + 4 rounded halves to even, 4 .. 11; above 8 the painter keeps quiet.
-    const float r = random_.Rnd();
-    const int k = roundHalfEven(7.0 * static_cast<double>(r) + 4.0);
-    if (k > 8)
-        return;
-    playSound("splot" + std::to_string(k) + ".wav");
-    pause(0.4);
+    procedure("Geschwaetz", false, [this] {
+        // k = 7r + 4 rounded halves to even, 4 .. 11; above 8 the painter keeps quiet.
+        float r = 1;
+        step([&] { r = random_.Rnd(); });
+        const int k = roundHalfEven(7.0 * static_cast<double>(r) + 4.0);
+        if (k > 8)
+            return;
+        playSound("splot" + std::to_string(k) + ".wav");
+        pause(0.4);
+    });
 }
 
 void Game::runSequenz(int n)
+{
+    procedure("Sequenz", false, [this, n] { sequenzSteps(n); });
+}
+
+void Game::sequenzSteps(int n)
 {
     double t = 0;
     switch (n) {
@@ -33,7 +41,7 @@ void Game::runSequenz(int n)
         showFrame(0, 2);
         events();
         t = mark();
-        scene_.moveCharacter(0, -130, -60);
+        step([this] { scene_.moveCharacter(0, -130, -60); });
         showFrame(0, 3);
         chatter();
         showFrame(1, 11);
@@ -41,7 +49,7 @@ void Game::runSequenz(int n)
         waitUntil(t + 0.5);
         chatter();
         showFrame(0, 4);
-        scene_.moveCharacter(1, 140, -60);
+        step([this] { scene_.moveCharacter(1, 140, -60); });
         showFrame(1, 12);
         events();
         chatter();
@@ -84,8 +92,10 @@ void Game::runSequenz(int n)
         pause(0.3);
         t = mark();
         showFrame(who, base + 3);
-        scene_.setPumpVisible(who, true);
-        scene_.setPumpVisible(1 - who, false);
+        step([this, who] {
+            scene_.setPumpVisible(who, true);
+            scene_.setPumpVisible(1 - who, false);
+        });
         events();
         waitUntil(t + 0.3);
         playSound("splot2.wav");

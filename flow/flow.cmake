@@ -5,6 +5,7 @@ add_library(splot_flow STATIC
     ${CMAKE_CURRENT_LIST_DIR}/Game.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SettingsChange.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Commands.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Failures.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Move.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Input.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Sequences.cpp

@@ -2,6 +2,8 @@
 
 #include "platform/Types.h"
 
+#include <memory>
+
 namespace splot {
 
 // A persistent drawing surface with a pen and brush state that lasts between
@@ -27,6 +29,16 @@ public:
     virtual void box(double x1, double y1, double x2, double y2, bool filled) = 0;
     // Circle: outline in the fore colour, inside in the fill colour when the fill style is solid.
     virtual void circle(double cx, double cy, double radius) = 0;
+
+    // The picture as it stands (everything drawn since the last cls(), with the
+    // pen and brush), kept to be put back whole: a move that is taken back.
+    class Saved {
+    public:
+        virtual ~Saved() = default;
+    };
+    virtual std::unique_ptr<Saved> save() const = 0;
+    // Puts back a picture saved from this canvas.
+    virtual void restore(const Saved& saved) = 0;
 };
 
 } // namespace splot

@@ -28,6 +28,11 @@ public:
 
     // The wall's own surface, for the grease spots and the blocked-nozzle box.
     virtual Canvas& canvas() = 0;
+
+    // The wall's picture with its geometry, kept to be put back whole (a move
+    // that is taken back), and putting such a picture back.
+    virtual std::unique_ptr<Canvas::Saved> savePicture() const = 0;
+    virtual void restorePicture(const Canvas::Saved& saved) = 0;
 };
 
 } // namespace splot

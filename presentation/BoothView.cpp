@@ -327,12 +327,12 @@ bool BoothView::wallVisible() const
 
 void BoothView::setWallEnabled(bool enabled)
 {
-    wall_->setEnabled(enabled);
+    wall_->setInputEnabled(enabled);
 }
 
 bool BoothView::wallEnabled() const
 {
-    return wall_->isEnabled();
+    return wall_->inputEnabled();
 }
 
 void BoothView::focusWall()

@@ -180,6 +180,36 @@ void WallPainter::setCursorListener(std::function<void(const std::string&)> list
     listener_ = std::move(listener);
 }
 
+namespace {
+
+// The canvas's picture with the geometry it was drawn at.
+struct SavedWall final : Canvas::Saved {
+    std::unique_ptr<Canvas::Saved> picture;
+    short cellSize = 0, cellInset = 0, innerSize = 0;
+};
+
+} // namespace
+
+std::unique_ptr<Canvas::Saved> WallPainter::savePicture() const
+{
+    auto saved = std::make_unique<SavedWall>();
+    saved->picture = wall_.save();
+    saved->cellSize = cellSize_;
+    saved->cellInset = cellInset_;
+    saved->innerSize = innerSize_;
+    return saved;
+}
+
+void WallPainter::restorePicture(const Canvas::Saved& saved)
+{
+    const auto& wall = dynamic_cast<const SavedWall&>(saved);
+    wall_.restore(*wall.picture);
+    cellSize_ = wall.cellSize;
+    cellInset_ = wall.cellInset;
+    innerSize_ = wall.innerSize;
+    announce();
+}
+
 void WallPainter::announce()
 {
     if (listener_)

@@ -33,6 +33,8 @@ public:
     int innerSize() const override { return innerSize_; }
 
     Canvas& canvas() override { return wall_; }
+    std::unique_ptr<Canvas::Saved> savePicture() const override;
+    void restorePicture(const Canvas::Saved& saved) override;
 
     // Point to cell: column Int(x / cellSize) + 1, row Int(y / cellSize) + 1.
     // Both 0 while no geometry has been computed yet.

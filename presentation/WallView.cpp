@@ -111,6 +111,28 @@ QRectF grown(const QRectF& r, double margin)
 
 } // namespace
 
+struct WallView::SavedPicture final : Canvas::Saved {
+    std::vector<Op> ops;
+    PenState pen;
+};
+
+std::unique_ptr<Canvas::Saved> WallView::save() const
+{
+    auto saved = std::make_unique<SavedPicture>();
+    saved->ops = ops_;
+    saved->pen = pen_;
+    return saved;
+}
+
+void WallView::restore(const Saved& saved)
+{
+    const auto& picture = dynamic_cast<const SavedPicture&>(saved);
+    ops_ = picture.ops;
+    pen_ = picture.pen;
+    rebuildImage();
+    update();
+}
+
 void WallView::record(OpKind kind, double a, double b, double c, double d)
 {
     const Op op{kind, a, b, c, d, pen_};
@@ -317,7 +339,8 @@ void WallView::resizeEvent(QResizeEvent* event)
 void WallView::mousePressEvent(QMouseEvent* event)
 {
     const QPointF at = toUnits(event->position());
-    emit mousePressed(at.x(), at.y());
+    if (inputEnabled_)
+        emit mousePressed(at.x(), at.y());
     event->accept();
 }
 
@@ -335,7 +358,8 @@ void WallView::keyPressEvent(QKeyEvent* event)
         QWidget::keyPressEvent(event);
         return;
     }
-    emit keyPressed(code);
+    if (inputEnabled_)
+        emit keyPressed(code);
     event->accept();
 }
 

@@ -34,6 +34,14 @@ public:
     void line(double x1, double y1, double x2, double y2) override;
     void box(double x1, double y1, double x2, double y2, bool filled) override;
     void circle(double cx, double cy, double radius) override;
+    std::unique_ptr<Saved> save() const override;
+    void restore(const Saved& saved) override;
+
+    // Whether clicks and keys are passed on. The wall stays enabled, and keeps
+    // the keyboard focus, while its input is off: a disabled widget would give
+    // the focus away and nothing would take it back.
+    void setInputEnabled(bool enabled) { inputEnabled_ = enabled; }
+    bool inputEnabled() const { return inputEnabled_; }
 
     // The scene's zoom: one twip of the wall is z / 15 logical pixels. The
     // picture is drawn again at the new scale; the wall's units stay the same.
@@ -92,6 +100,8 @@ private:
         PenState pen;
     };
 
+    struct SavedPicture;
+
     void record(OpKind kind, double a, double b, double c, double d);
     void paintOp(QPainter& painter, const Op& op) const;
     bool ensureImage();   // true when the picture was drawn again
@@ -105,6 +115,7 @@ private:
     double imageZoom_ = 1;   // the zoom image_ was drawn at
     double zoom_ = 1;
     qreal ratioOverride_ = 0;
+    bool inputEnabled_ = true;
 };
 
 } // namespace splot

@@ -1,7 +1,8 @@
-// Virtual time: a wait jumps the clock to its deadline at once, and doEvents()
-// runs an optional hook, through which a test lets commands arrive in the
-// middle of a move. With a journal, every wait ("wait 400", in milliseconds
-// slept) and every doEvents ("events") is written to it in order.
+// Virtual time: a wait jumps the clock to its deadline at once. doEvents() and
+// the waits run optional hooks, through which a test lets commands arrive in
+// the middle of a move, or makes a step fail. With a journal, every wait
+// ("wait 400", in milliseconds slept) and every doEvents ("events") is written
+// to it in order.
 #pragma once
 
 #include "platform/Clock.h"
@@ -18,6 +19,8 @@ public:
     double now() override { return time; }
     void waitUntil(double deadline) override
     {
+        if (auto hook = onWait)
+            hook();
         if (journal)
             journal->push_back("wait " + std::to_string(std::lround(1000 * (deadline > time ? deadline - time : 0))));
         time = deadline > time ? deadline : time;
@@ -33,6 +36,7 @@ public:
 
     double time = 1000.0;
     std::function<void()> onEvents;  // runs inside every doEvents()
+    std::function<void()> onWait;    // runs at the start of every wait
     std::vector<std::string>* journal = nullptr;
 };
 

@@ -6,6 +6,7 @@
 
 #include "platform/Scene.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,8 @@ class FakeScene final : public Scene {
 public:
     void setCharacterFrame(int who, int frame) override
     {
+        if (auto hook = onFrame)
+            hook(who, frame);
         record("frame " + std::to_string(who) + " " + std::to_string(frames[who] = frame));
     }
     int characterFrame(int who) const override { return frames[who]; }
@@ -62,6 +65,7 @@ public:
     bool wallShown = false, wallInput = true;  // the wall hidden until the first game
     bool menuEnabled[2] = {true, true};  // by MenuItem
     std::vector<std::string> log;
+    std::function<void(int who, int frame)> onFrame;  // runs before a frame is shown; may fail it
     std::vector<std::string>* journal = nullptr;
 
 private:

@@ -4,6 +4,8 @@
 
 #include "platform/Canvas.h"
 
+#include <algorithm>
+#include <memory>
 #include <vector>
 
 namespace splot::doubles {
@@ -31,6 +33,25 @@ public:
         add(Op::Box, x1, y1, x2, y2).filled = filled;
     }
     void circle(double x, double y, double r) override { add(Op::Circle, x, y, 0, 0).radius = r; }
+
+    struct Saved final : Canvas::Saved {
+        std::vector<Op> ops;
+        int pen[5] = {};
+    };
+    std::unique_ptr<Canvas::Saved> save() const override
+    {
+        auto saved = std::make_unique<Saved>();
+        saved->ops = ops;
+        const int pen[5] = {foreColor, fillColor, fillStyle, drawWidth, drawStyle};
+        std::ranges::copy(pen, saved->pen);
+        return saved;
+    }
+    void restore(const Canvas::Saved& saved) override
+    {
+        const auto& s = dynamic_cast<const Saved&>(saved);
+        ops = s.ops, foreColor = s.pen[0], fillColor = s.pen[1], fillStyle = s.pen[2];
+        drawWidth = s.pen[3], drawStyle = s.pen[4];
+    }
 
     int foreColor = 0, fillColor = 0, fillStyle = Transparent, drawWidth = 1, drawStyle = SolidPen;
     std::vector<Op> ops;

@@ -2,13 +2,15 @@
 // and splatters (column, row) and the winning lines since the last grid, and a
 // count of every call. Unlike the real wall, a splot here makes no sound.
 // With a journal, every call is written to it too ("grid", "cursor 2",
-// "splot 3 4", "splatter 3 4", "line 17").
+// "splot 3 4", "splatter 3 4", "line 17"). A hook sees every drawing procedure
+// by name before it draws, and may fail it.
 #pragma once
 
 #include "tests/doubles/RecordingCanvas.h"
 #include "platform/WallDrawing.h"
 
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -17,22 +19,57 @@ namespace splot::doubles {
 
 class RecordingWall final : public WallDrawing {
 public:
-    void Zeichne_Raster() override { ++drawn, paper.cls(), splots.clear(), splatters.clear(), lines.clear(), note("grid"); }
-    void Zeichne_Cursor(int colour) override { ++drawn, note("cursor " + std::to_string(colour)); }
-    void Zeichne_Klecks(int c, int r) override { ++drawn, splots.emplace_back(c, r), note(at("splot", c, r)); }
-    void Zeichne_Spritzer(int c, int r) override { ++drawn, splatters.emplace_back(c, r), note(at("splatter", c, r)); }
-    void Zeichne_Siegeslinie(int line) override { ++drawn, lines.push_back(line), note("line " + std::to_string(line)); }
+    void Zeichne_Raster() override
+    {
+        on("Zeichne_Raster"), ++drawn, paper.cls(), splots.clear(), splatters.clear(), lines.clear();
+        note("grid");
+    }
+    void Zeichne_Cursor(int colour) override
+    {
+        on("Zeichne_Cursor"), ++drawn, note("cursor " + std::to_string(colour));
+    }
+    void Zeichne_Klecks(int c, int r) override
+    {
+        on("Zeichne_Klecks"), ++drawn, splots.emplace_back(c, r), note(at("splot", c, r));
+    }
+    void Zeichne_Spritzer(int c, int r) override
+    {
+        on("Zeichne_Spritzer"), ++drawn, splatters.emplace_back(c, r), note(at("splatter", c, r));
+    }
+    void Zeichne_Siegeslinie(int line) override
+    {
+        on("Zeichne_Siegeslinie"), ++drawn, lines.push_back(line), note("line " + std::to_string(line));
+    }
     int cellSize() const override { return 538; }  // 4300 units across
     int cellInset() const override { return 43; }
     int innerSize() const override { return 457; }
     Canvas& canvas() override { return paper; }
     int splotsAt(int c, int r) const { return int(std::ranges::count(splots, std::pair(c, r))); }
 
+    struct Saved final : Canvas::Saved {
+        std::unique_ptr<Canvas::Saved> paper;
+        std::vector<std::pair<int, int>> splots, splatters;
+        std::vector<int> lines;
+    };
+    std::unique_ptr<Canvas::Saved> savePicture() const override
+    {
+        auto saved = std::make_unique<Saved>();
+        saved->paper = paper.save(), saved->splots = splots;
+        saved->splatters = splatters, saved->lines = lines;
+        return saved;
+    }
+    void restorePicture(const Canvas::Saved& saved) override
+    {
+        const auto& s = dynamic_cast<const Saved&>(saved);
+        paper.restore(*s.paper), splots = s.splots, splatters = s.splatters, lines = s.lines;
+    }
+
     std::vector<std::pair<int, int>> splots, splatters;
     std::vector<int> lines;
     int drawn = 0;
     RecordingCanvas paper;
     std::vector<std::string>* journal = nullptr;
+    std::function<void(const std::string&)> onDraw;  // runs before every drawing procedure
 
 private:
     static std::string at(const char* what, int c, int r)
@@ -43,6 +80,11 @@ private:
     {
         if (journal)
             journal->push_back(entry);
+    }
+    void on(const char* procedure) const
+    {
+        if (auto hook = onDraw)
+            hook(procedure);
     }
 };
 

@@ -1,5 +1,5 @@
 // Answers questions from a queue (or a function of the text; No by default),
-// failure reports with Retry a given number of times, then Abort, and keeps
+// failure reports from a queue, then Retry a given number of times, then Abort, and keeps
 // every question and failure report shown.
 #pragma once
 
@@ -30,6 +30,11 @@ public:
     ErrorChoice reportError(const std::string& title, const std::string& text) override
     {
         errors.push_back({text, title});
+        if (!choices.empty()) {
+            const ErrorChoice choice = choices.front();
+            choices.pop_front();
+            return choice;
+        }
         return retries-- > 0 ? ErrorChoice::Retry : ErrorChoice::Abort;
     }
 
@@ -40,6 +45,7 @@ public:
 
     std::deque<bool> answers;  // Yes/No answers in order
     std::function<bool(const std::string&)> answerer;
+    std::deque<ErrorChoice> choices;  // answers to failure reports in order, then:
     int retries = 0;  // failure reports answered Retry before the first Abort
     std::vector<Shown> asked, errors;
 };

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <deque>
 #include <initializer_list>
+#include <stdexcept>
 
 namespace splot::doubles {
 
@@ -18,7 +19,8 @@ public:
 
     float Rnd() override
     {
-        ++draws;
+        if (++draws == failAtDraw)
+            throw std::runtime_error("no random number");
         if (values_.empty())
             return fallback_.Rnd();
         const float v = values_.front();
@@ -29,6 +31,7 @@ public:
     void push(std::initializer_list<float> vs) { values_.insert(values_.end(), vs); }
 
     long draws = 0;
+    long failAtDraw = -1;  // the draw (counted from 1) that fails
     int randomizes = 0;
 
 private:

@@ -40,6 +40,13 @@ struct Rig {
         return v;
     }
     int cell(int c, int r) const { return game.board().cells(game.board().index(c, r)); }
+    std::vector<int> cells() const
+    {
+        std::vector<int> v;
+        for (int i = 0; i <= game.board().lastCell; ++i)
+            v.push_back(game.board().cells(i));
+        return v;
+    }
     // Clicks on cells given as column and row digits: "23 45".
     void play(std::string_view cells)
     {
@@ -109,6 +116,87 @@ Outcome outcome(const Rig& rig)
         five = b.cells(b.lineCells(k, rig.wall.lines[0])) == winner;
     return !five ? Wrong : winner == kRed ? ComputerWon : HumanWon;
 }
+
+// What disagrees among the cells, the splots drawn, moveCount, the side to move, the line values
+// and the wall's input ("" when they agree). `first`: the side to move after an even number of
+// landed splots (the computer's opponent, or the side that began between two humans).
+std::string disagreement(const Rig& rig, int first)
+{
+    const Board& b = rig.game.board();
+    const GameState& s = rig.game.state();
+    int landed = 0;
+    for (int c = 1; c <= b.wallSize; ++c)
+        for (int r = 1; r <= b.wallSize; ++r) {
+            const int code = rig.cell(c, r);
+            if ((code == kRed || code == kBlue) != (rig.wall.splotsAt(c, r) > 0))
+                return "cell " + std::to_string(c) + std::to_string(r) + " holds " + std::to_string(code);
+            landed += code == kRed || code == kBlue;
+        }
+    const bool won = !rig.wall.lines.empty();
+    if (landed != s.moveCount + won)
+        return std::to_string(landed) + " splots, moveCount " + std::to_string(s.moveCount);
+    if (rig.scene.wallInput != (s.gameRunning && s.gameOver == kFalse))
+        return "wall input";
+    if (!s.gameRunning)
+        return {};
+    const bool computer = rig.settings.computerPlaysRed != kFalse;
+    if (rig.side() != (computer || landed % 2 == 0 ? first : 1 - first))
+        return "side " + std::to_string(rig.side()) + " after " + std::to_string(landed);
+    for (int l = 1; l <= b.lineCount; ++l) {
+        int count[4] = {};
+        for (int k = 1; k <= 5; ++k)
+            ++count[b.cells(b.lineCells(k, l))];
+        const int own = count[kRed] ? kRed : kBlue, n = count[own];
+        const int want = (count[kRed] && count[kBlue]) || count[kGrease] ? kDeadLine
+                         : n == 0                                       ? 0
+                                                                        : b.playerSign(own) * (1 << (2 * (n - 1)));
+        if (b.lineValue(l) != want)
+            return "line " + std::to_string(l) + " value " + std::to_string(b.lineValue(l));
+    }
+    return {};
+}
+
+// A failure made to happen once, at the next such step of the game: the procedure the report
+// names, whether the move needs the step, and how it is brought about.
+struct Fault {
+    const char* name;
+    const char* procedure;
+    bool needed;
+    void (*arm)(Rig&);
+};
+void once(std::function<void()>& hook, std::function<bool()> when)
+{
+    hook = [&hook, when] {
+        if (when())
+            hook = {}, throw std::runtime_error("failure");
+    };
+}
+const Fault kFaults[] = {
+    {"squirt picture", "Sequenz", false,
+     [](Rig& rig) {
+         rig.scene.onFrame = [&rig](int, int frame) {
+             if (frame == 17 || frame == 8)  // the squirting painter's last picture
+                 rig.scene.onFrame = {}, throw std::runtime_error("failure");
+         };
+     }},
+    {"squirt wait", "Sequenz", false, [](Rig& rig) { once(rig.clock.onWait, [] { return true; }); }},
+    {"splot", "Zeichne_Klecks", true,
+     [](Rig& rig) {
+         rig.wall.onDraw = [&rig](const std::string& procedure) {
+             if (procedure == "Zeichne_Klecks")
+                 rig.wall.onDraw = {}, throw std::runtime_error("failure");
+         };
+     }},
+    {"evaluation", "Zug_Auswertung", true,
+     [](Rig& rig) {  // after the evaluation did its work: a retry must not count the splot twice
+         rig.game.setStepProbe([&rig](const char* procedure, bool done) {
+             if (done && std::string(procedure) == "Zug_Auswertung")
+                 rig.game.setStepProbe({}), throw std::runtime_error("failure");
+         });
+     }},
+    {"search", "Feld_Suche", true, [](Rig& rig) { rig.random.failAtDraw = rig.random.draws + 7; }},
+};
+const char* const kChoiceNames[] = {"Abort", "Retry", "Ignore"};
 
 } // namespace
 
@@ -267,25 +355,104 @@ private slots:
         QVERIFY(rig.questions.asked.empty() && rig.questions.errors.empty());
     }
 
-    void aFailureIsReportedRetryRunsAgainAbortLeaves()
+    // A failure reported in the introduction: Retry runs only the failed step again, Ignore goes on
+    // after it; the painters step forward once either way.
+    void aFailureInASequenceRepeatsOrSkipsOnlyThatStep()
     {
-        Rig rig(setup(), {0.9f, 0.9f, 0.9f, 0.9f});  // Blue begins
-        int failures = 1;
-        rig.clock.onEvents = [&] { if (failures-- > 0) throw std::out_of_range("out of paint"); };
-        rig.questions.retries = 1;
+        for (auto choice : {Questions::ErrorChoice::Retry, Questions::ErrorChoice::Ignore}) {
+            GameSettings settings = setup();
+            ScriptedRandom random({0.9f});
+            FakeClock clock;
+            RecordingSound sound;
+            ScriptedQuestions questions;
+            FakeScene scene;
+            Game game(settings, clock, random, sound, questions, scene);
+            RecordingWall wall;
+            game.attachWall(wall);
+            int failures = 1;  // the introduction's first events step, after the first painter stepped forward
+            clock.onEvents = [&] { if (scene.log.size() > 3 && failures-- > 0) throw std::out_of_range("out of paint"); };
+            questions.choices = {choice};
+            game.Start_click();
+            QCOMPARE(questions.errors.size(), std::size_t(1));
+            QCOMPARE(questions.errors[0].title, std::string("Splotchery Error"));
+            QCOMPARE(questions.errors[0].text,
+                     std::string("Error 9: \nout of paint\n\t\toccurred at line 0\nin Splotchery: Sequenz"));
+            QCOMPARE(std::ranges::count(scene.log, std::string("move 0 -130 -60")), 1);
+            QCOMPARE(std::ranges::count(scene.log, std::string("move 1 140 -60")), 1);
+            QVERIFY(game.state().gameRunning && scene.wallInput && game.board().currentPlayer == kBlue);
+        }
+    }
+
+    // A failure at a chosen step of a move against the computer, answered Abort, Retry or Ignore:
+    // the report names the procedure; the move happens whole or not at all; the game plays on to a
+    // proper end.
+    void aFailureInAMoveLeavesItWholeOrUndone_data()
+    {
+        QTest::addColumn<int>("fault");
+        QTest::addColumn<int>("choice");
+        for (int fault = 0; fault < int(std::size(kFaults)); ++fault)
+            for (int choice = 0; choice < 3; ++choice)
+                QTest::addRow("%s %s", kFaults[fault].name, kChoiceNames[choice]) << fault << choice;
+    }
+    void aFailureInAMoveLeavesItWholeOrUndone()
+    {
+        QFETCH(int, fault);
+        QFETCH(int, choice);
+        Rig rig(setup(8, 1), {0.9f}, 3);  // Blue begins against the computer
+        rig.play("44 35");
+        QCOMPARE(disagreement(rig, kBlue), std::string());
+        const std::vector<int> before = rig.cells();
+        const int moves = rig.game.state().moveCount;
+        rig.questions.choices = {Questions::ErrorChoice(choice)};
+        kFaults[fault].arm(rig);
+        rig.game.Feld_Auswahl(6, 6);
+        QCOMPARE(rig.questions.errors.size(), std::size_t(1));
+        QCOMPARE(rig.questions.errors[0].text.substr(rig.questions.errors[0].text.rfind(": ") + 2),
+                 std::string(kFaults[fault].procedure));
+        QCOMPARE(disagreement(rig, kBlue), std::string());
+        // A lost step that the move needs takes the whole move back, the computer's reply included.
+        const bool undone = kFaults[fault].needed && choice != int(Questions::ErrorChoice::Retry);
+        QCOMPARE(rig.cells() == before, undone);
+        QCOMPARE(rig.game.state().moveCount, undone ? moves : moves + 2);
+        QVERIFY(rig.game.state().gameRunning && rig.side() == kBlue && !rig.game.busy());
+        rig.playToTheEnd(false, 5);
+        QVERIFY(outcome(rig) != Wrong && rig.questions.errors.size() == 1);
+    }
+
+    // A full wall is a draw, whatever failures and answers came in the middle of the game.
+    void aFullWallIsADrawAfterAnyAnswerToAFailure()
+    {
+        int outcomes[5] = {};
+        for (std::uint32_t seed = 1; seed <= 4; ++seed)
+            for (const Fault& fault : kFaults)
+                for (int choice = 0; choice < 3; ++choice) {
+                    Rig rig(setup(6, 3), {}, seed);
+                    for (int i = 0; i < 3 && rig.game.state().gameRunning; ++i)
+                        rig.game.Tip_click(), rig.game.Bild_KeyDown(13);
+                    rig.questions.choices = {Questions::ErrorChoice(choice)};
+                    fault.arm(rig);
+                    rig.playToTheEnd(true, seed);
+                    QCOMPARE(disagreement(rig, kBlue), std::string());
+                    ++outcomes[outcome(rig)];
+                }
+        QVERIFY(outcomes[Wrong] == 0 && outcomes[FullWall] >= 6);
+    }
+
+    // A failure in the new-game setup takes the start back; the game can be started again.
+    void aFailedStartLeavesTheGameAsItWas()
+    {
+        Rig rig(setup(), {0.9f, 0.9f});
+        rig.play("33 44");
+        const std::vector<int> before = rig.cells();
+        rig.settings.wallSize = 3;  // no wall of three cells: the setup fails
         rig.game.restartWithoutAsking();
-        QCOMPARE(rig.questions.errors.at(0).text,
-                 std::string("Error 9: \nout of paint\n\t\toccurred at line 0\nin Splotchery: Start_click"));
-        QVERIFY(failures < 0 && rig.game.state().gameRunning);  // the start ran again, to its end
-        // Abort leaves a move that failed half-way; the game goes on, the wall's input on again.
-        failures = 1, rig.game.Feld_Auswahl(2, 2);
-        QVERIFY(rig.questions.errors.at(1).text.ends_with("in Splotchery: Feld_Auswahl"));
-        QVERIFY(rig.scene.wallInput && !rig.game.busy());
-        rig.game.Feld_Auswahl(3, 3);
-        QCOMPARE(rig.wall.splotsAt(3, 3), 1);
-        // Abort leaves a failed start for good.
-        failures = 1, rig.game.restartWithoutAsking();
-        QVERIFY(failures == 0 && !rig.game.state().gameRunning);
+        QCOMPARE(rig.questions.errors.at(0).text.substr(0, 9), std::string("Error 5: "));
+        QVERIFY(rig.questions.errors.at(0).text.ends_with("in Splotchery: Init_Neues_Spiel"));
+        QVERIFY(rig.cells() == before && !rig.game.state().gameRunning && !rig.scene.wallInput);
+        QCOMPARE(rig.wall.splots.size(), std::size_t(2));
+        rig.settings.wallSize = 6;
+        rig.game.Start_click();
+        QVERIFY(rig.game.state().gameRunning && rig.scene.wallInput && rig.wall.splots.empty());
     }
 };
 
