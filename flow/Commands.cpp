@@ -67,9 +67,13 @@ void Game::runWork(const char* procedure, const std::function<void()>& action)
 {
     guarded(procedure, action);
     dropHeldBackInput(procedure);
-    // Whatever happened, the wall takes input exactly while a game runs.
-    if (!abandoned_ && !busy() && state_.boardExists)
+    // Whatever happened, the wall takes input exactly while a game runs, and
+    // it has the keyboard focus again after a dialog or a question box.
+    if (!abandoned_ && !busy() && state_.boardExists) {
         scene_.setWallEnabled(state_.gameRunning && state_.gameOver == kFalse);
+        if (scene_.wallVisible() && !scene_.storyVisible())
+            scene_.focusWall();
+    }
 }
 
 void Game::dropHeldBackInput(const char* procedure)

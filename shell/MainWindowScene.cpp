@@ -5,6 +5,7 @@
 #include "presentation/BoothView.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QGuiApplication>
 
 namespace splot {
@@ -81,6 +82,11 @@ bool MainWindow::wallEnabled() const
 
 void MainWindow::focusWall()
 {
+    // A dialog that closed can keep the activation when no window manager
+    // hands it back: the game's window takes it again.
+    const QWidget* active = QApplication::activeWindow();
+    if (active && active != this && !active->isVisible())
+        activateWindow();
     booth_->focusWall();
 }
 
