@@ -52,7 +52,12 @@ void QtClock::waitUntil(double deadline)
 
 void QtClock::doEvents()
 {
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    // Until nothing is left: input that a wait held back takes more than one
+    // round (read from the X server, then delivered), and one round can run
+    // only the busiest kind of event. The bound keeps a steady stream of
+    // events from holding the game up.
+    constexpr int kAtMostMs = 50;
+    QCoreApplication::processEvents(QEventLoop::AllEvents, kAtMostMs);
 }
 
 } // namespace splot

@@ -16,7 +16,7 @@ public:
     double now() override;
     // Sleeps in an event loop that repaints but keeps user input queued; never spins.
     void waitUntil(double deadline) override;
-    // Lets every pending event run, user input included.
+    // Lets every pending event run, user input included, also input a wait held back.
     void doEvents() override;
 
 private:

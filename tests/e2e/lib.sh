@@ -225,3 +225,41 @@ set_maximized() {
 }
 # is_above A B: the number A is larger than B.
 is_above() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a > b) }'; }
+
+# read_wall NAME: a screenshot, and the wall read from it as a player sees it: WALL_N cells
+# across, WALL_X WALL_Y WALL_CELL (screen pixels), CURSOR_C CURSOR_R (0 0: no cursor shows) and
+# WALL_ROWS, top row first: R red, B blue, G green (winning line), Y grease, . white, ? other.
+read_wall() {
+    shot "$1"
+    local out
+    out=$(python3 "$(dirname "${BASH_SOURCE[0]}")/wall.py" "$E2E_DIR/$(printf '%02d' "$shot_no")-$1.png") || return 1
+    WALL_N=$(awk '$1 == "N" { print $2 }' <<<"$out")
+    read -r WALL_X WALL_Y WALL_CELL < <(awk '$1 == "GEOMETRY" { print $2, $3, $4 }' <<<"$out")
+    read -r CURSOR_C CURSOR_R < <(awk '$1 == "CURSOR" { print $2, $3 }' <<<"$out")
+    mapfile -t WALL_ROWS < <(awk '$1 == "ROW" { print $2 }' <<<"$out")
+}
+# cell_at C R: what the last read_wall saw at column C, row R.
+cell_at() { echo "${WALL_ROWS[$2 - 1]:$(($1 - 1)):1}"; }
+# count_cells CHAR: how many cells of the last read_wall show CHAR.
+count_cells() { local all; all=$(printf '%s' "${WALL_ROWS[@]}"); all=${all//[^$1]/}; echo "${#all}"; }
+# The wall as last read, one row a line.
+wall_text() { printf '%s\n' "${WALL_ROWS[@]}"; }
+# click_cell C R [REPEAT]: clicks (REPEAT times, 120 ms apart) the middle of a cell of the last read_wall.
+click_cell() {
+    local x y
+    x=$(awk -v l="$WALL_X" -v s="$WALL_CELL" -v c="$1" 'BEGIN { printf "%d", l + (c - 0.5) * s }')
+    y=$(awk -v t="$WALL_Y" -v s="$WALL_CELL" -v r="$2" 'BEGIN { printf "%d", t + (r - 0.5) * s }')
+    xdotool mousemove "$x" "$y" click --repeat "${3:-1}" --delay 120 1
+}
+# The game's main window has the keyboard focus.
+main_window_active() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$GAME_WIN" ]; }
+# The wall shows no splot (read anew).
+all_white() { read_wall poll && [ "$(count_cells .)" -eq $((WALL_N * WALL_N)) ]; }
+# The game's window has the keyboard focus, as the window manager gives it to a new window; if it
+# did not, the window is activated as a click on its frame would.
+focus_game() {
+    wait_for 5 main_window_active && return 0
+    log "the window manager gave the new window no focus: activating it"
+    xdotool windowactivate --sync "$GAME_WIN" 2>/dev/null || xdotool windowfocus --sync "$GAME_WIN"
+    wait_for 5 main_window_active
+}

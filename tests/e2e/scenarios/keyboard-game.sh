@@ -1,0 +1,87 @@
+# A whole game against the computer with the keyboard alone, as a player types it: Ctrl+S starts,
+# Home and the arrows walk the cursor, Enter or Space squirts, Ctrl+T asks for the hint; never Tab,
+# never the mouse. After every move the cursor went where the keys sent it and the splot landed
+# there: the wall kept the keyboard focus through the moves, the computer's replies, a refused
+# cell, a question box and the game menu. Then a new game starts from the keyboard as well.
+write_ini <<'INI'
+[Einstellungen]
+Text=0
+Sound=0
+Tips=1
+Computer=-1
+Spielstärke=0
+[Window]
+Status= 0
+Left= 1500
+Top= 1500
+Width= 9600
+Height= 6900
+INI
+start_game
+focus_game || fail "the game's window has no keyboard focus"
+cursor_at() { read_wall poll && [ "$CURSOR_C $CURSOR_R" = "$1 $2" ]; }
+decided() { [ "$(count_cells G)" -ge 5 ] || [ "$(count_cells .)" -eq 0 ]; }
+# The move has landed at (C, R) and the computer has answered, or the game is decided.
+landed() { read_wall poll && [ "$(cell_at "$1" "$2")" = B ] && { [ "$(count_cells R)" -gt "$3" ] || decided; }; }
+
+key ctrl+s
+wait_for 15 cursor_at 5 5 || fail "no game started"
+sleep 2   # the new-game sequence; keys made during it would be dropped
+
+for move in $(seq 1 40); do
+    read_wall "move-$move"
+    decided && break
+    reds=$(count_cells R)
+    if [ $((move % 3)) -eq 0 ]; then
+        key ctrl+t   # the hint puts the cursor on a free cell
+        sleep 0.5
+        read_wall "hint-$move"
+        c=$CURSOR_C r=$CURSOR_R
+        [ "$(cell_at "$c" "$r")" = . ] || fail "the hint put the cursor on ($c, $r): $(wall_text)"
+    else
+        # The last free cell, from the bottom right; walked to from Home.
+        c=0 r=0
+        for rr in $(seq "$WALL_N" -1 1); do
+            for cc in $(seq "$WALL_N" -1 1); do
+                [ "$c" -eq 0 ] && [ "$(cell_at "$cc" "$rr")" = . ] && c=$cc r=$rr
+            done
+        done
+        keys=(Home)
+        for _ in $(seq 2 "$c"); do keys+=(Right); done
+        for _ in $(seq 2 "$r"); do keys+=(Down); done
+        key "${keys[@]}"
+        wait_for 5 cursor_at "$c" "$r" || fail "move $move: the keys did not bring the cursor to ($c, $r), it is at ($CURSOR_C, $CURSOR_R)"
+    fi
+    if [ $((move % 2)) -eq 0 ]; then key space; else key Return; fi
+    wait_for 15 landed "$c" "$r" "$reds" || fail "move $move: no splot at ($c, $r): $(wall_text)"
+    sleep 0.7
+    if [ "$move" -eq 2 ]; then
+        # Enter on the computer's splot under the cursor: refused, nothing changes.
+        before=$(wall_text)
+        key Return
+        sleep 1.5
+        read_wall refused
+        [ "$(wall_text)" = "$before" ] || fail "a refused Enter changed the wall"
+    fi
+    if [ "$move" -eq 4 ]; then
+        key ctrl+s   # "Really start a new game?" answered No
+        wait_for 5 window_titled "Start" || fail "no question on Ctrl+S during a game"
+        shot question
+        key alt+n
+        wait_for 5 main_window_active || fail "the question did not close"
+    fi
+    if [ "$move" -eq 6 ]; then
+        key alt+g   # the game menu, opened and left again
+        sleep 0.5
+        shot menu
+        key Escape Escape
+        sleep 0.3
+    fi
+done
+read_wall result
+decided || fail "the game was not decided: $(wall_text)"
+if [ "$(count_cells G)" -ge 5 ]; then log "won by a line of five"; else log "a full wall"; fi
+wall_text
+
+key ctrl+s   # a decided game: a new one without a question
+wait_for 15 all_white || fail "no new game after the result"
