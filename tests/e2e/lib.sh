@@ -263,3 +263,5 @@ focus_game() {
     xdotool windowactivate --sync "$GAME_WIN" 2>/dev/null || xdotool windowfocus --sync "$GAME_WIN"
     wait_for 5 main_window_active
 }
+# For write_ini: the [Window] section of a normal window at (100, 100), 640 x 460 pixels outside.
+placed_window_ini() { printf '%s\n' '[Window]' 'Status= 0' 'Left= 1500' 'Top= 1500' 'Width= 9600' 'Height= 6900'; }

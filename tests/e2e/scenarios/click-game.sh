@@ -2,22 +2,21 @@
 # squirt runs the player clicks another cell: only the first click plays, the turn passes once.
 # Then the side that began lays five in a row and wins; further clicks do nothing, and the next
 # game starts on a white wall.
-write_ini <<'INI'
+{
+    cat <<'INI'
 [Einstellungen]
 Text=0
 Sound=0
 Computer=0
 Feld=6
-[Window]
-Status= 0
-Left= 1500
-Top= 1500
-Width= 9600
-Height= 6900
 INI
+    placed_window_ini
+} | write_ini
 start_game
 focus_game || fail "the game's window has no keyboard focus"
-wall_is() { read_wall poll && [ "$(wall_text | tr -d '\n')" = "$1" ]; }
+# Cell (C, R) shows WHAT (read anew), or anything but white.
+shows() { read_wall poll && [ "$(cell_at "$1" "$2")" = "$3" ]; }
+painted() { read_wall poll && [ "$(cell_at "$1" "$2")" != . ]; }
 ready() { read_wall poll && [ "$CURSOR_C $CURSOR_R" = "4 4" ]; }
 key ctrl+s
 wait_for 15 ready || fail "no game started"
@@ -38,17 +37,16 @@ case "$first" in R) second=B ;; B) second=R ;; *) fail "no splot at (1, 1): $(wa
 # The other side answers in row 3, the first side fills row 1 and wins.
 for c in 1 2 3 4; do
     click_cell "$c" 3
-    wait_for 10 eval '[ "$(read_wall poll; cell_at '"$c"' 3)" = '"$second"' ]' || fail "no splot at ($c, 3)"
+    wait_for 10 shows "$c" 3 "$second" || fail "no splot at ($c, 3)"
     sleep 0.5
     click_cell $((c + 1)) 1
     sleep 0.3
     # a click made while this squirt runs is dropped
     [ "$c" -eq 2 ] && click_cell 6 5
-    wait_for 10 eval '[ "$(read_wall poll; cell_at '"$((c + 1))"' 1)" != . ]' || fail "no splot at ($((c + 1)), 1)"
+    wait_for 10 painted $((c + 1)) 1 || fail "no splot at ($((c + 1)), 1)"
     sleep 1
 done
 read_wall result
-expected="GGGGG.${second}${second}${second}${second}.............................."
 line=$(wall_text | tr -d '\n')
 # The winning line is green through the centres of row 1's five cells.
 [ "${line:0:6}" = "GGGGG." ] && [ "${line:12:6}" = "$second$second$second$second.." ] ||

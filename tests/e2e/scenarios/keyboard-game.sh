@@ -3,20 +3,17 @@
 # never the mouse. After every move the cursor went where the keys sent it and the splot landed
 # there: the wall kept the keyboard focus through the moves, the computer's replies, a refused
 # cell, a question box and the game menu. Then a new game starts from the keyboard as well.
-write_ini <<'INI'
+{
+    cat <<'INI'
 [Einstellungen]
 Text=0
 Sound=0
 Tips=1
 Computer=-1
 Spielstärke=0
-[Window]
-Status= 0
-Left= 1500
-Top= 1500
-Width= 9600
-Height= 6900
 INI
+    placed_window_ini
+} | write_ini
 start_game
 focus_game || fail "the game's window has no keyboard focus"
 cursor_at() { read_wall poll && [ "$CURSOR_C $CURSOR_R" = "$1 $2" ]; }
