@@ -1,0 +1,142 @@
+// The player's road through the real main window: keys typed into the active
+// window's focus widget, whole games with the keyboard alone, and input that
+// arrives in the middle of a move as the platform delivers it after a wait.
+#include "tests/gui/WindowRig.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+using namespace splot;
+using namespace splot::testing;
+
+class TestPlayerRoad : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QCoreApplication::setApplicationName(QStringLiteral("splotchery")); }
+    void init() { writeSettings(kQuietSettings); }
+
+    // Whole games with the keyboard alone, as a player types them into the active window: Ctrl+S,
+    // Home, the arrows, Enter, Ctrl+T; never Tab, never the mouse. The wall has the focus after every
+    // move, the computer's reply, a hint, a refused cell, a menu, the options dialog and after the
+    // window was re-activated.
+    void wholeGamesWithTheKeyboardAlone()
+    {
+        for (bool computer : {true, false}) {
+            WindowRig rig(computer ? 9 : 12);
+            rig.program->settings().computerPlaysRed = computer ? kTrue : kFalse;
+            MainWindow& w = rig.window();
+            QApplication::setActiveWindow(&w);
+            QVERIFY(QTest::qWaitForWindowActive(&w));
+            auto type = [&](Qt::Key k, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+                QWidget* focus = QApplication::focusWidget();
+                QTest::keyClick(focus ? focus : static_cast<QWidget*>(&w), k, mods);
+            };
+            type(Qt::Key_S, Qt::ControlModifier);
+            QVERIFY(rig.state().gameRunning);
+            QCOMPARE(QApplication::focusWidget(), &rig.wall());
+            for (int moves = 0; moves < 64 && rig.state().gameRunning; ++moves) {
+                QPoint to;
+                if (moves % 3 == 1)
+                    type(Qt::Key_T, Qt::ControlModifier), to = rig.cursor();
+                for (int i = 63; i >= 0 && to.isNull(); --i)
+                    to = rig.code(8 - i % 8, i / 8 + 1) == kEmpty ? QPoint(8 - i % 8, i / 8 + 1) : QPoint();
+                QCOMPARE(QApplication::focusWidget(), &rig.wall());
+                type(Qt::Key_Home);
+                for (int k = 2; k < to.x() + to.y(); ++k)
+                    type(k <= to.x() ? Qt::Key_Right : Qt::Key_Down);
+                QCOMPARE(rig.cursor(), to);
+                const int count = rig.state().moveCount;
+                type(moves % 2 ? Qt::Key_Space : Qt::Key_Return);
+                QCOMPARE(rig.code(to.x(), to.y()), computer ? int(kBlue) : rig.code(to.x(), to.y()));
+                QVERIFY(rig.state().moveCount > count || !rig.state().gameRunning);
+                QCOMPARE(QApplication::focusWidget(), &rig.wall());
+                QCOMPARE(disagreement(rig), QString());
+                if (moves == 2) {  // Enter on the splot just played: refused, the focus stays
+                    type(Qt::Key_Return);
+                    QCOMPARE(QApplication::focusWidget(), &rig.wall());
+                }
+                if (moves == 3) {  // the options dialog, closed without a change
+                    QTimer::singleShot(0, [] {
+                        if (auto* d = qobject_cast<OptionsDialog*>(QApplication::activeModalWidget()))
+                            d->okButton()->click();
+                    });
+                    w.optionsAction()->trigger();
+                    QTRY_COMPARE(QApplication::focusWidget(), &rig.wall());
+                }
+                if (moves == 4) {  // the game menu, opened with Alt+G and left with Escape, Escape
+                    type(Qt::Key_G, Qt::AltModifier);
+                    QTRY_VERIFY(QApplication::activePopupWidget());
+                    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+                    QTRY_VERIFY(!QApplication::activePopupWidget());
+                    type(Qt::Key_Escape);  // the menu bar lets go of the keyboard
+                    QTRY_COMPARE(QApplication::focusWidget(), &rig.wall());
+                }
+                if (moves == 5) {  // another window in front, then this one again
+                    QWidget other;
+                    other.show();
+                    QApplication::setActiveWindow(&other);
+                    QVERIFY(QTest::qWaitForWindowActive(&other));
+                    QApplication::setActiveWindow(&w);
+                    QVERIFY(QTest::qWaitForWindowActive(&w));
+                    QCOMPARE(QApplication::focusWidget(), &rig.wall());
+                }
+            }
+            QVERIFY2(!rig.state().gameRunning && rig.state().gameOver, rig.window().comment().c_str());
+            QCOMPARE(QApplication::focusWidget(), &rig.wall());
+        }
+    }
+
+    // Clicks and keys queued while a move's waits run, as the platform delivers them once the wait
+    // is over: the wall's are dropped, a picture button's command is held and runs after the move.
+    void inputMadeDuringAMoveIsDroppedCommandsAreHeld()
+    {
+        WindowRig rig;
+        rig.program->settings().computerPlaysRed = kFalse;  // two humans: any click would be a move
+        MainWindow& w = rig.window();
+        QApplication::setActiveWindow(&w);
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        w.startAction()->trigger();
+        const int side = rig.game().board().currentPlayer;
+        auto click = [](QWidget* target, QPointF p) {
+            for (auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+                QCoreApplication::postEvent(target, new QMouseEvent(type, p, target->mapToGlobal(p), Qt::LeftButton,
+                                                                      type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                                                                      Qt::NoModifier));
+        };
+        // A wait keeps user input queued; the next DoEvents, or the main loop, delivers it.
+        std::vector<std::function<void()>> deferred;
+        auto deliver = [&] {
+            for (auto& post : std::exchange(deferred, {}))
+                post();
+            QCoreApplication::processEvents();
+        };
+        int waits = 0;
+        rig.clock.onWait = [&] {  // a double click, arrow keys and Enter, and the hint button
+            if (waits++ != 1)
+                return;
+            const double cell = rig.cellSize() / kTwipsPerPixel;
+            deferred.push_back([&, cell] { click(&rig.wall(), {5.5 * cell, 5.5 * cell}); });
+            deferred.push_back([&, cell] { click(&rig.wall(), {6.5 * cell, 5.5 * cell}); });
+            for (Qt::Key k : {Qt::Key_Right, Qt::Key_Return, Qt::Key_Down, Qt::Key_Space})
+                deferred.push_back([k] {
+                    QCoreApplication::postEvent(QApplication::focusWidget(),
+                                                new QKeyEvent(QEvent::KeyPress, k, Qt::NoModifier));
+                });
+            deferred.push_back([&] { click(w.booth()->pictureButton(2), {5, 5}); });
+        };
+        rig.clock.onEvents = deliver;
+        rig.press(538 * 2.5, 538 * 2.5);  // cell (3, 3)
+        deliver();  // back in the main loop
+        QVERIFY(waits > 1);
+        QCOMPARE(rig.state().moveCount, 1);
+        QCOMPARE(rig.game().board().currentPlayer, 1 - side);
+        QVERIFY(rig.code(6, 6) == kEmpty && rig.code(7, 6) == kEmpty && rig.code(4, 3) == kEmpty);
+        QVERIFY(rig.cursor() != QPoint(3, 3) && rig.code(rig.cursor().x(), rig.cursor().y()) == kEmpty);  // the hint ran
+        QCOMPARE(QApplication::focusWidget(), &rig.wall());
+        QCOMPARE(disagreement(rig), QString());
+    }
+};
+
+QTEST_MAIN(TestPlayerRoad)
+#include "test_player_road.moc"
