@@ -315,9 +315,10 @@ void Game::Init_Neues_Spiel()
         // A retry starts from the board and the picture without spots.
         const Board clean = board_;
         const std::shared_ptr<const Canvas::Saved> picture = wall().savePicture();
-        call("Fettflecken", true,
-             [this] { board_.Fettflecken(random_, wall().canvas(), wall().cellSize(), wall().innerSize()); },
-             [&] { board_ = clean, wall().restorePicture(*picture); });
+        call(
+            "Fettflecken", true,
+            [this] { board_.Fettflecken(random_, wall().canvas(), wall().cellSize(), wall().innerSize()); },
+            [&] { board_ = clean, wall().restorePicture(*picture); });
     }
 
     // The puddles start as points at the bottom of the pump, Red's near its
@@ -342,11 +343,12 @@ bool Game::runZugRot()
 
             bool chosen = false;
             const Board before = board_;
-            call("Feld_Suche", true,
-                 [this, &chosen] {
-                     chosen = search_.Feld_Suche(board_, state_.moveCount, state_.moveColumn, state_.moveRow);
-                 },
-                 [&] { board_ = before; });
+            call(
+                "Feld_Suche", true,
+                [this, &chosen] {
+                    chosen = search_.Feld_Suche(board_, state_.moveCount, state_.moveColumn, state_.moveRow);
+                },
+                [&] { board_ = before; });
             checkAbandoned();
             // An accepted draw offer has ended the game already.
             if (!chosen || state_.gameOver != kFalse)

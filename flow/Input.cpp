@@ -94,9 +94,12 @@ void Game::runTip()
     } reset{search_};
     bool chosen = false;
     const Board before = board_;
-    call("Feld_Suche", false,
-         [this, &chosen] { chosen = search_.Feld_Suche(board_, state_.moveCount, state_.moveColumn, state_.moveRow); },
-         [&] { board_ = before; });
+    call(
+        "Feld_Suche", false,
+        [this, &chosen] {
+            chosen = search_.Feld_Suche(board_, state_.moveCount, state_.moveColumn, state_.moveRow);
+        },
+        [&] { board_ = before; });
     search_.hintMode = false;
     checkAbandoned();
 

@@ -153,7 +153,8 @@ void Game::zugAusfuehrenSteps(int x, int y)
     board_.currentCell = static_cast<i16>(cell);
     // A retry evaluates from the board as it was before the evaluation began.
     const Board before = board_;
-    call("Zug_Auswertung", true, [this] { board_.Zug_Auswertung(); }, [&] { board_ = before; });
+    call(
+        "Zug_Auswertung", true, [this] { board_.Zug_Auswertung(); }, [&] { board_ = before; });
     inc(state_.moveCount);
 
     // Every cell that takes paint is painted: a draw.

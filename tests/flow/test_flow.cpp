@@ -147,9 +147,8 @@ std::string disagreement(const Rig& rig, int first)
         for (int k = 1; k <= 5; ++k)
             ++count[b.cells(b.lineCells(k, l))];
         const int own = count[kRed] ? kRed : kBlue, n = count[own];
-        const int want = (count[kRed] && count[kBlue]) || count[kGrease] ? kDeadLine
-                         : n == 0                                       ? 0
-                                                                        : b.playerSign(own) * (1 << (2 * (n - 1)));
+        const bool dead = (count[kRed] && count[kBlue]) || count[kGrease];
+        const int want = dead ? kDeadLine : n == 0 ? 0 : b.playerSign(own) * (1 << (2 * (n - 1)));
         if (b.lineValue(l) != want)
             return "line " + std::to_string(l) + " value " + std::to_string(b.lineValue(l));
     }
@@ -369,8 +368,11 @@ private slots:
             Game game(settings, clock, random, sound, questions, scene);
             RecordingWall wall;
             game.attachWall(wall);
-            int failures = 1;  // the introduction's first events step, after the first painter stepped forward
-            clock.onEvents = [&] { if (scene.log.size() > 3 && failures-- > 0) throw std::out_of_range("out of paint"); };
+            int failures = 1;  // the introduction's events step after the first painter stepped forward
+            clock.onEvents = [&] {
+                if (scene.log.size() > 3 && failures-- > 0)
+                    throw std::out_of_range("out of paint");
+            };
             questions.choices = {choice};
             game.Start_click();
             QCOMPARE(questions.errors.size(), std::size_t(1));
