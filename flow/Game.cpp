@@ -334,9 +334,9 @@ void Game::Init_Neues_Spiel()
 // ---------------------------------------------------------------------------
 // The computer's move, the hand-over, the end of a game
 
-bool Game::runZugRot()
+void Game::runZugRot()
 {
-    return allOrNothing([this] {
+    allOrNothing([this] {
         procedure("Zug_Rot", true, [this] {
             board_.currentPlayer = kRed;
             scene_.setWallEnabled(false);

@@ -194,7 +194,7 @@ private:
     void runStart();
     void startSteps();
     void Init_Neues_Spiel();
-    bool runZugRot();
+    void runZugRot();
     void runFeldAuswahl(int x, int y);
     void feldAuswahlSteps(int x, int y);
     void runZugAusfuehren(int x, int y);
