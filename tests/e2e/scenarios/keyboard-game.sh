@@ -19,7 +19,14 @@ focus_game || fail "the game's window has no keyboard focus"
 cursor_at() { read_wall poll && [ "$CURSOR_C $CURSOR_R" = "$1 $2" ]; }
 decided() { [ "$(count_cells G)" -ge 5 ] || [ "$(count_cells .)" -eq 0 ]; }
 # The move has landed at (C, R) and the computer has answered, or the game is decided.
-landed() { read_wall poll && [ "$(cell_at "$1" "$2")" = B ] && { [ "$(count_cells R)" -gt "$3" ] || decided; }; }
+landed() {
+    read_wall poll || return 1
+    case "$(cell_at "$1" "$2")" in
+    B) [ "$(count_cells R)" -gt "$3" ] || decided ;;
+    G) decided ;;   # the winning splot, under the green line
+    *) return 1 ;;
+    esac
+}
 
 key ctrl+s
 wait_for 15 cursor_at 5 5 || fail "no game started"
