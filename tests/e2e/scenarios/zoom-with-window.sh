@@ -15,7 +15,9 @@ wait_for 5 ini_is Ansicht Zoom 1 || fail "Zoom is '$(ini_get Ansicht Zoom)' afte
 grep -q "^Zoom= 1" "$INI" || fail "Zoom is not written in the file's number form"
 
 key ctrl+s
-sleep 1
+# The introduction and the new-game sequence take about 2 s; a click made while
+# they run is dropped.
+sleep 3
 set_maximized on
 shot maximized
 cell_centre 4 4
