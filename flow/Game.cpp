@@ -334,6 +334,20 @@ void Game::Init_Neues_Spiel()
 // ---------------------------------------------------------------------------
 // The computer's move, the hand-over, the end of a game
 
+bool Game::searchCell(bool needed)
+{
+    // A retry searches the board as it was before the search began.
+    bool chosen = false;
+    const Board before = board_;
+    call(
+        "Feld_Suche", needed,
+        [this, &chosen] {
+            chosen = search_.Feld_Suche(board_, state_.moveCount, state_.moveColumn, state_.moveRow);
+        },
+        [&] { board_ = before; });
+    return chosen;
+}
+
 void Game::runZugRot()
 {
     allOrNothing([this] {
@@ -341,14 +355,7 @@ void Game::runZugRot()
             board_.currentPlayer = kRed;
             scene_.setWallEnabled(false);
 
-            bool chosen = false;
-            const Board before = board_;
-            call(
-                "Feld_Suche", true,
-                [this, &chosen] {
-                    chosen = search_.Feld_Suche(board_, state_.moveCount, state_.moveColumn, state_.moveRow);
-                },
-                [&] { board_ = before; });
+            const bool chosen = searchCell(true);
             checkAbandoned();
             // An accepted draw offer has ended the game already.
             if (!chosen || state_.gameOver != kFalse)

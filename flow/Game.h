@@ -195,6 +195,8 @@ private:
     void startSteps();
     void Init_Neues_Spiel();
     void runZugRot();
+    // Feld_Suche for the side to move into moveColumn, moveRow; true when a cell was chosen.
+    bool searchCell(bool needed);
     void runFeldAuswahl(int x, int y);
     void feldAuswahlSteps(int x, int y);
     void runZugAusfuehren(int x, int y);

@@ -92,14 +92,7 @@ void Game::runTip()
         Search& search;
         ~Reset() { search.hintMode = false; }
     } reset{search_};
-    bool chosen = false;
-    const Board before = board_;
-    call(
-        "Feld_Suche", false,
-        [this, &chosen] {
-            chosen = search_.Feld_Suche(board_, state_.moveCount, state_.moveColumn, state_.moveRow);
-        },
-        [&] { board_ = before; });
+    const bool chosen = searchCell(false);
     search_.hintMode = false;
     checkAbandoned();
 
