@@ -37,6 +37,10 @@ struct Rig {
         for (const std::string& e : journal)
             if (!e.starts_with("cursor") && !e.starts_with("input"))
                 entries << QString::fromStdString(e);
+        // Every command ends by letting the input its waits held back run (and
+        // dropping the wall's): not part of what the command itself does.
+        if (!entries.isEmpty() && entries.back() == QStringLiteral("events"))
+            entries.removeLast();
         journal.clear();
         return entries.join(", ");
     }
