@@ -3,6 +3,7 @@
 #include "presentation/Bevel.h"
 #include "presentation/PictureButton.h"
 #include "presentation/Puddle.h"
+#include "presentation/TextFit.h"
 #include "presentation/WallView.h"
 
 #include <QAccessible>
@@ -61,11 +62,11 @@ int px(int twips)
 BoothView::BoothView(QWidget* parent) : QWidget(parent)
 {
     installAccessibility();
-    setAccessibleName(QStringLiteral("Booth scene"));
+    setAccessibleName(tr("Booth scene"));
     setMinimumSize(1, 1);
 
     booth_ = new PictureWidget(pictures::Picture::Booth, this);
-    booth_->setAccessibleName(QStringLiteral("Booth"));
+    booth_->setAccessibleName(tr("Booth"));
     booth_->hide();   // shown by the first arrangement
 
     title_ = new PictureWidget(pictures::Picture::Title, this);
@@ -75,7 +76,7 @@ BoothView::BoothView(QWidget* parent) : QWidget(parent)
     // cover the title and take the clicks there.
     title_->stackUnder(booth_);
     side_ = new PictureWidget(pictures::Picture::Side, this);
-    side_->setAccessibleName(QStringLiteral("Side picture"));
+    side_->setAccessibleName(tr("Side picture"));
     side_->hide();
 
     // Inside the booth, bottom to top: the wall, the pump, the characters,
@@ -86,7 +87,7 @@ BoothView::BoothView(QWidget* parent) : QWidget(parent)
     const pictures::Picture pumpPictures[2] = {pictures::Picture::Pump0, pictures::Picture::Pump1};
     for (int i = 0; i < 2; ++i) {
         pumps_[i] = new PictureWidget(pumpPictures[i], booth_);
-        pumps_[i]->setAccessibleName(QStringLiteral("Paint pump"));
+        pumps_[i]->setAccessibleName(tr("Paint pump"));
         pumpRects_[i] = kPumpRects[i];
         place(pumps_[i], pumpRects_[i]);
     }
@@ -94,8 +95,8 @@ BoothView::BoothView(QWidget* parent) : QWidget(parent)
 
     for (int i = 0; i < 2; ++i) {
         characters_[i] = new PictureWidget(i == 0 ? 0 : 9, booth_);
-        characters_[i]->setAccessibleName(i == 0 ? QStringLiteral("Red's painter")
-                                                 : QStringLiteral("Blue's painter"));
+        characters_[i]->setAccessibleName(i == 0 ? tr("Red's painter")
+                                                 : tr("Blue's painter"));
         characterRects_[i] = kCharacterRects[i];
         place(characters_[i], characterRects_[i]);
     }
@@ -103,14 +104,13 @@ BoothView::BoothView(QWidget* parent) : QWidget(parent)
     for (int i = 0; i < 2; ++i) {
         const Rgb c = qbColor(i == 0 ? 12 : 9);
         puddles_[i] = new Puddle(QColor(c.r, c.g, c.b), booth_);
-        puddles_[i]->setAccessibleName(i == 0 ? QStringLiteral("Red's puddle")
-                                              : QStringLiteral("Blue's puddle"));
+        puddles_[i]->setAccessibleName(i == 0 ? tr("Red's puddle") : tr("Blue's puddle"));
         setPuddle(i, kPuddleRects[i]);
     }
 
     story_ = new QPlainTextEdit(booth_);
     story_->setReadOnly(true);
-    story_->setAccessibleName(QStringLiteral("Story"));
+    story_->setAccessibleName(tr("Story"));
     {
         QPalette palette = story_->palette();
         palette.setColor(QPalette::Base, QColor(0, 64, 0));
@@ -126,12 +126,12 @@ BoothView::BoothView(QWidget* parent) : QWidget(parent)
         {pictures::Picture::StartButton, pictures::Picture::StartButtonPressed},
         {pictures::Picture::EndButton, pictures::Picture::EndButtonPressed},
         {pictures::Picture::HintButton, pictures::Picture::HintButtonPressed}};
-    const QString names[3] = {QStringLiteral("New game"), QStringLiteral("End"), QStringLiteral("Hint")};
+    const QString names[3] = {tr("New game"), tr("End"), tr("Hint")};
     for (int k = 0; k < 3; ++k) {
         buttons_[k] = new PictureButton(faces[k][0], faces[k][1], this);
         buttons_[k]->setAccessibleName(names[k]);
         buttons_[k]->setToolTip(names[k]);
-        buttons_[k]->pressedFace()->setAccessibleName(names[k] + QStringLiteral(" (pressed)"));
+        buttons_[k]->pressedFace()->setAccessibleName(tr("%1 (pressed)").arg(names[k]));
         buttons_[k]->move(0, px(kButtonTops[k]));
         connect(buttons_[k], &QAbstractButton::clicked, this,
                 [this, k] { emit pictureButtonCommand(2 * k); });
@@ -150,7 +150,7 @@ BoothView::BoothView(QWidget* parent) : QWidget(parent)
         font.setBold(true);
         comment_->setFont(font);
     }
-    comment_->setAccessibleName(QStringLiteral("Comment"));
+    comment_->setAccessibleName(tr("Comment"));
     comment_->setTextFormat(Qt::PlainText);
 
     resize(626, 423);   // the design client area, 9390 x 6345 twips
@@ -224,6 +224,7 @@ void BoothView::positionieren(int outerWidthPx)
     place(booth_, placement_.booth);
     comment_->setGeometry(px(placement_.label.left), px(placement_.label.top), std::max(0, px(placement_.label.width)),
                           px(placement_.label.height));   // the label keeps its size
+    fitText(comment_);
     place(title_, placement_.title);
     if (placement_.sideVisible) {
         place(side_, placement_.side);
@@ -302,8 +303,9 @@ void BoothView::setPuddle(int who, const TwipRect& rect)
 void BoothView::setComment(const QString& text)
 {
     comment_->setText(text);
+    fitText(comment_);   // a long text (in a longer language) gets a smaller font
     // The label's accessible name is its text, so that screen readers hear each change.
-    comment_->setAccessibleName(text.isEmpty() ? QStringLiteral("Comment") : text);
+    comment_->setAccessibleName(text.isEmpty() ? tr("Comment") : text);
 #if QT_CONFIG(accessibility)
     QAccessibleEvent event(comment_, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&event);

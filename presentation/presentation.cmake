@@ -15,7 +15,9 @@ add_library(splot_presentation STATIC
     ${CMAKE_CURRENT_LIST_DIR}/Puddle.h
     ${CMAKE_CURRENT_LIST_DIR}/Puddle.cpp
     ${CMAKE_CURRENT_LIST_DIR}/BoothView.h
-    ${CMAKE_CURRENT_LIST_DIR}/BoothView.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/BoothView.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/TextFit.h
+    ${CMAKE_CURRENT_LIST_DIR}/TextFit.cpp)
 target_include_directories(splot_presentation PUBLIC ${PROJECT_SOURCE_DIR})
 target_link_libraries(splot_presentation PUBLIC Qt6::Widgets Qt6::Svg)
 foreach(lib splot_flow splot_engine splot_assets splot_platform)

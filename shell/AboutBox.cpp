@@ -1,8 +1,10 @@
 #include "shell/AboutBox.h"
 
 #include "assets/Pictures.h"
+#include "presentation/TextFit.h"
 #include "shell/FixedDialog.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
@@ -31,7 +33,7 @@ AboutBox::AboutBox(QWidget* mainWindow, int intervalMs) : QDialog(nullptr)
     // Owned by no window: at start-up it runs before the main window is first
     // shown, and a window that owns a dialog then has its native window made
     // early, after which it can no longer start minimized.
-    setWindowTitle(QStringLiteral("About Splotchery"));
+    setWindowTitle(QCoreApplication::translate("AboutBox", "About Splotchery"));
     setWindowFlags(kFixedDialogFlags | Qt::FramelessWindowHint);
     setModal(true);
     setFixedSize(px(5340), px(4935));
@@ -63,7 +65,7 @@ AboutBox::AboutBox(QWidget* mainWindow, int intervalMs) : QDialog(nullptr)
     name->setPalette(white);
     name->setGeometry(px(849), px(1200), px(3774), px(252));
 
-    auto* readme = new QLabel(QStringLiteral("For more information see readme.txt!"), this);
+    auto* readme = new QLabel(QCoreApplication::translate("AboutBox", "For more information see readme.txt!"), this);
     QFont small = font();
     small.setPointSizeF(8.25);
     readme->setFont(small);
@@ -72,6 +74,7 @@ AboutBox::AboutBox(QWidget* mainWindow, int intervalMs) : QDialog(nullptr)
     onBlue.setColor(QPalette::WindowText, Qt::white); // reads on the dark blue
     readme->setPalette(onBlue);
     readme->setGeometry(px(728), px(2400), px(3410), px(252));
+    fitTexts(this);
 
     // Loading: centred on the screen, the main window's title, the timer.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {

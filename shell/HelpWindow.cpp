@@ -1,5 +1,8 @@
 #include "shell/HelpWindow.h"
 
+#include "shell/Language.h"
+
+#include <QCoreApplication>
 #include <QDirIterator>
 #include <QFile>
 #include <QHBoxLayout>
@@ -26,9 +29,21 @@ const char* const kPageFiles[] = {
     "hints.html", "options.html", "painters.html", "settings.html", "helponhelp.html",
 };
 
+// The help pages' folder in the resource for the language the program
+// speaks: "help/de/" when the pages are written in it, "help/" (English) otherwise.
+QString helpFolder()
+{
+    const QString language = currentLanguage();
+    const QString translated = QStringLiteral("help/") + language + QLatin1Char('/');
+    if (language != QLatin1String("en")
+        && QFile::exists(QStringLiteral(":/") + translated + QStringLiteral("index.html")))
+        return translated;
+    return QStringLiteral("help/");
+}
+
 QUrl pageUrl(const QString& file)
 {
-    return QUrl(QStringLiteral("qrc:/help/") + file);
+    return QUrl(QStringLiteral("qrc:/") + helpFolder() + file);
 }
 
 QStringList wordsOf(const QString& text)
@@ -61,12 +76,12 @@ QUrl HelpWindow::helpOnHelpUrl()
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 {
-    setWindowTitle(QStringLiteral("Splotchery Help"));
+    setWindowTitle(QCoreApplication::translate("HelpWindow", "Splotchery Help"));
     resize(720, 520);
 
     // Every page once: its title and its words, for the search.
     for (const char* file : kPageFiles) {
-        QFile f(QStringLiteral(":/help/") + QLatin1String(file));
+        QFile f(QStringLiteral(":/") + helpFolder() + QLatin1String(file));
         if (!f.open(QIODevice::ReadOnly))
             continue;
         QTextDocument doc;
@@ -79,12 +94,12 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     }
 
     // The buttons along the top.
-    auto* contents = new QPushButton(QStringLiteral("&Contents"), this);
-    auto* back = new QPushButton(QStringLiteral("&Back"), this);
-    auto* forward = new QPushButton(QStringLiteral("&Forward"), this);
-    auto* search = new QPushButton(QStringLiteral("&Search"), this);
-    auto* helpOnHelp = new QPushButton(QStringLiteral("Help &on Help"), this);
-    auto* close = new QPushButton(QStringLiteral("C&lose"), this);
+    auto* contents = new QPushButton(QCoreApplication::translate("HelpWindow", "&Contents"), this);
+    auto* back = new QPushButton(QCoreApplication::translate("HelpWindow", "&Back"), this);
+    auto* forward = new QPushButton(QCoreApplication::translate("HelpWindow", "&Forward"), this);
+    auto* search = new QPushButton(QCoreApplication::translate("HelpWindow", "&Search"), this);
+    auto* helpOnHelp = new QPushButton(QCoreApplication::translate("HelpWindow", "Help &on Help"), this);
+    auto* close = new QPushButton(QCoreApplication::translate("HelpWindow", "C&lose"), this);
     back->setEnabled(false);
     forward->setEnabled(false);
     auto* buttons = new QHBoxLayout;
@@ -97,15 +112,15 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     searchPanel_ = new QWidget(this);
     auto* searchLayout = new QVBoxLayout(searchPanel_);
     searchLayout->setContentsMargins(0, 0, 0, 0);
-    auto* prompt = new QLabel(QStringLiteral("&Type the words to look for:"), searchPanel_);
+    auto* prompt = new QLabel(QCoreApplication::translate("HelpWindow", "&Type the words to look for:"), searchPanel_);
     searchField_ = new QLineEdit(searchPanel_);
-    searchField_->setPlaceholderText(QStringLiteral("for example: grease"));
+    searchField_->setPlaceholderText(QCoreApplication::translate("HelpWindow", "for example: grease"));
     searchField_->setClearButtonEnabled(true);
     prompt->setBuddy(searchField_);
-    auto* found = new QLabel(QStringLiteral("Topics &found:"), searchPanel_);
+    auto* found = new QLabel(QCoreApplication::translate("HelpWindow", "Topics &found:"), searchPanel_);
     results_ = new QListWidget(searchPanel_);
     found->setBuddy(results_);
-    auto* show = new QPushButton(QStringLiteral("&Display"), searchPanel_);
+    auto* show = new QPushButton(QCoreApplication::translate("HelpWindow", "&Display"), searchPanel_);
     searchLayout->addWidget(prompt);
     searchLayout->addWidget(searchField_);
     searchLayout->addWidget(found);

@@ -98,28 +98,28 @@ void MainWindow::buildMenus()
         menu->addSeparator()->setObjectName(QLatin1String(name));
     };
 
-    menuBar()->setAccessibleName(QStringLiteral("Menu bar"));
-    gameMenu_ = menuBar()->addMenu(QStringLiteral("&Game"));
+    menuBar()->setAccessibleName(tr("Menu bar"));
+    gameMenu_ = menuBar()->addMenu(tr("&Game"));
     gameMenu_->setObjectName(QStringLiteral("spiel"));
-    gameMenu_->setAccessibleName(QStringLiteral("Game"));
-    start_ = add(gameMenu_, "start", QStringLiteral("&Start"), QKeySequence(Qt::CTRL | Qt::Key_S));
-    ende_ = add(gameMenu_, "ende", QStringLiteral("&End"), QKeySequence(Qt::CTRL | Qt::Key_E));
-    tip_ = add(gameMenu_, "tip", QStringLiteral("Hin&t"), QKeySequence(Qt::CTRL | Qt::Key_T));
+    gameMenu_->setAccessibleName(tr("Game"));
+    start_ = add(gameMenu_, "start", tr("&Start"), QKeySequence(Qt::CTRL | Qt::Key_S));
+    ende_ = add(gameMenu_, "ende", tr("&End"), QKeySequence(Qt::CTRL | Qt::Key_E));
+    tip_ = add(gameMenu_, "tip", tr("Hin&t"), QKeySequence(Qt::CTRL | Qt::Key_T));
     separator(gameMenu_, "sep0");
-    opt_ = add(gameMenu_, "opt", QStringLiteral("&Options..."));
-    zoom_ = add(gameMenu_, "zoom", QStringLiteral("&Zoom with window"));
+    opt_ = add(gameMenu_, "opt", tr("&Options..."));
+    zoom_ = add(gameMenu_, "zoom", tr("&Zoom with window"));
     zoom_->setCheckable(true);
     separator(gameMenu_, "sep2");
-    story_ = add(gameMenu_, "story_zeigen", QStringLiteral("Sto&ry..."));
+    story_ = add(gameMenu_, "story_zeigen", tr("Sto&ry..."));
 
-    helpMenu_ = menuBar()->addMenu(QStringLiteral("&Help"));
+    helpMenu_ = menuBar()->addMenu(tr("&Help"));
     helpMenu_->setObjectName(QStringLiteral("hilf"));
-    helpMenu_->setAccessibleName(QStringLiteral("Help"));
-    hilfe_[0] = add(helpMenu_, "hilfe0", QStringLiteral("&Help"), QKeySequence(Qt::Key_F1));
-    hilfe_[1] = add(helpMenu_, "hilfe1", QStringLiteral("&Search"), QKeySequence(Qt::SHIFT | Qt::Key_F1));
-    hilfe_[2] = add(helpMenu_, "hilfe2", QStringLiteral("Help &on Help"));
+    helpMenu_->setAccessibleName(tr("Help"));
+    hilfe_[0] = add(helpMenu_, "hilfe0", tr("&Help"), QKeySequence(Qt::Key_F1));
+    hilfe_[1] = add(helpMenu_, "hilfe1", tr("&Search"), QKeySequence(Qt::SHIFT | Qt::Key_F1));
+    hilfe_[2] = add(helpMenu_, "hilfe2", tr("Help &on Help"));
     separator(helpMenu_, "sep1");
-    about_ = add(helpMenu_, "about", QStringLiteral("&About.."));
+    about_ = add(helpMenu_, "about", tr("&About.."));
 
     connect(start_, &QAction::triggered, this, [this] { Start_click(); });
     connect(ende_, &QAction::triggered, this, [this] { Ende_click(); });

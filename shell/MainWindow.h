@@ -163,6 +163,7 @@ private:
     bool started_ = false;
     bool closed_ = false;
     bool hourglass_ = false;
+    std::string comment_;   // the label's text as the flow wrote it
     int aboutIntervalMs_ = 2500;
     std::function<void()> onClosed_;
 };

@@ -2,6 +2,7 @@
 // wall are the booth's; the menu items and the mouse pointer are the window's.
 #include "shell/MainWindow.h"
 
+#include "platform/qt/ShownText.h"
 #include "presentation/BoothView.h"
 
 #include <QAction>
@@ -52,12 +53,15 @@ void MainWindow::setPuddle(int who, const TwipRect& rect)
 
 void MainWindow::setComment(const std::string& text)
 {
-    booth_->setComment(QString::fromStdString(text));
+    // The flow's text is kept as the flow wrote it; the label shows it in the
+    // program's language.
+    comment_ = text;
+    booth_->setComment(shownText(text));
 }
 
 std::string MainWindow::comment() const
 {
-    return booth_->comment().toStdString();
+    return comment_;
 }
 
 void MainWindow::setWallVisible(bool visible)

@@ -2,6 +2,7 @@
 
 #include "assets/Pictures.h"
 #include "presentation/Bevel.h"
+#include "presentation/TextFit.h"
 #include "shell/FixedDialog.h"
 #include "shell/SettingsStore.h"
 
@@ -102,7 +103,7 @@ OptionsDialog::~OptionsDialog() = default;
 
 void OptionsDialog::buildControls()
 {
-    setWindowTitle(QStringLiteral("Options"));
+    setWindowTitle(tr("Options"));
     setModal(true);
     setWindowFlags(kFixedDialogFlags);
     setFixedSize(px(4305), px(3330));
@@ -121,7 +122,7 @@ void OptionsDialog::buildControls()
     f.setBold(true);
     setFont(f);
 
-    auto* label0 = makeLabel(QStringLiteral("Size of the &wall:"), this, twipRect(480, 240, 1575, 255));
+    auto* label0 = makeLabel(tr("Size of the &wall:"), this, twipRect(480, 240, 1575, 255));
 
     zahl_ = new QLabel(sizeText(8), this);
     zahl_->setGeometry(twipRect(2040, 210, 1215, 270));
@@ -136,7 +137,7 @@ void OptionsDialog::buildControls()
     plumin_->setGeometry(twipRect(3240, 195, kPluminTwips, kPluminTwips));
     plumin_->setScaledContents(true);
     plumin_->setFocusPolicy(Qt::StrongFocus);
-    plumin_->setToolTip(QStringLiteral("Upper left: bigger wall; lower right: smaller wall"));
+    plumin_->setToolTip(tr("Upper left: bigger wall; lower right: smaller wall"));
     plumin_->installEventFilter(this);
     showPluminPicture(0);
     label0->setBuddy(plumin_);
@@ -153,47 +154,47 @@ void OptionsDialog::buildControls()
         }
     }
 
-    auto* label1 = makeLabel(QStringLiteral("&Level:"), this, twipRect(480, 660, 1095, 255));
+    auto* label1 = makeLabel(tr("&Level:"), this, twipRect(480, 660, 1095, 255));
     staerke_ = new QComboBox(this);
     staerke_->setGeometry(twipRect(1680, 600, 1860, 315));
-    staerke_->addItems({QStringLiteral("very easy"), QStringLiteral("beginner"), QStringLiteral("advanced"),
-                        QStringLiteral("expert")});
+    staerke_->addItems({tr("very easy"), tr("beginner"), tr("advanced"),
+                        tr("expert")});
     label1->setBuddy(staerke_);
 
     // Red's frame: the computer or a human with a name.
     rahmen0_ = new QWidget(this);
     rahmen0_->setGeometry(twipRect(360, 1080, 1815, 1095));
-    auto* label3 = makeLabel(QStringLiteral("&Red:"), rahmen0_, twipRect(120, 120, 1005, 255));
-    spieler0_ = new QRadioButton(QStringLiteral("&Computer"), rahmen0_);
+    auto* label3 = makeLabel(tr("&Red:"), rahmen0_, twipRect(120, 120, 1005, 255));
+    spieler0_ = new QRadioButton(tr("&Computer"), rahmen0_);
     spieler0_->setGeometry(twipRect(120, 360, 1575, 255));
     spieler1_ = new QRadioButton(rahmen0_);
     spieler1_->setGeometry(twipRect(120, 720, 255, 255));
-    spieler1_->setAccessibleName(QStringLiteral("Human"));
+    spieler1_->setAccessibleName(tr("Human"));
     name0_ = new QLineEdit(rahmen0_);
     name0_->setGeometry(twipRect(390, 720, 1215, 285));
-    name0_->setAccessibleName(QStringLiteral("Red's name"));
+    name0_->setAccessibleName(tr("Red's name"));
     label3->setBuddy(spieler0_);
     spieler0_->setChecked(true);
 
     // Blue's frame: always a human.
     rahmen1_ = new QWidget(this);
     rahmen1_->setGeometry(twipRect(360, 2160, 1815, 855));
-    auto* label2 = makeLabel(QStringLiteral("&Blue:"), rahmen1_, twipRect(120, 120, 1005, 230));
+    auto* label2 = makeLabel(tr("&Blue:"), rahmen1_, twipRect(120, 120, 1005, 230));
     name1_ = new QLineEdit(rahmen1_);
     name1_->setGeometry(twipRect(390, 360, 1215, 285));
-    name1_->setAccessibleName(QStringLiteral("Blue's name"));
+    name1_->setAccessibleName(tr("Blue's name"));
     label2->setBuddy(name1_);
 
-    tips_ = new QCheckBox(QStringLiteral("&Hints"), this);
+    tips_ = new QCheckBox(tr("&Hints"), this);
     tips_->setGeometry(twipRect(2520, 1080, 1215, 255));
-    flecken_ = new QCheckBox(QStringLiteral("&Grease spots"), this);
+    flecken_ = new QCheckBox(tr("&Grease spots"), this);
     flecken_->setGeometry(twipRect(2520, 1440, 1695, 255));
-    dVerst_ = new QCheckBox(QStringLiteral("Blocked &nozzle"), this);
+    dVerst_ = new QCheckBox(tr("Blocked &nozzle"), this);
     dVerst_->setGeometry(twipRect(2520, 1800, 1815, 255));
-    sound_ = new QCheckBox(QStringLiteral("&Soundeffects"), this);
+    sound_ = new QCheckBox(tr("&Soundeffects"), this);
     sound_->setGeometry(twipRect(2520, 2160, 1620, 330));
 
-    ok_ = new QPushButton(QStringLiteral("&OK"), this);
+    ok_ = new QPushButton(tr("&OK"), this);
     ok_->setGeometry(twipRect(2880, 2640, 1095, 495));
     ok_->setDefault(true);
 
@@ -211,6 +212,9 @@ void OptionsDialog::buildControls()
     setTabOrder(flecken_, dVerst_);
     setTabOrder(dVerst_, sound_);
     setTabOrder(sound_, ok_);
+
+    // The places were made for the English texts: longer ones get a smaller font.
+    fitTexts(this);
 }
 
 void OptionsDialog::connectReactions()

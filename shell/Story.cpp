@@ -2,33 +2,39 @@
 
 #include "shell/SettingsStore.h"
 
+#include <QCoreApplication>
 #include <QPlainTextEdit>
 
 namespace splot {
 
+namespace {
+
+// The story's paragraphs, in the order told.
+constexpr const char* kParagraphs[] = {
+    QT_TRANSLATE_NOOP("Story", "Hey!"),
+    QT_TRANSLATE_NOOP("Story", "In Idletown there is a fun-fair. This year the main attraction is Aunt Emma's "
+                               "Splotchery. There you can throw balls filled with paint at a wall. If you make a "
+                               "beautiful splot, you win a prize."),
+    QT_TRANSLATE_NOOP("Story", "Aunt Emma was very busy today. If the two slamuffils Rollo and Blippo hadn't helped "
+                               "her filling up the balls, she probably wouldn't have managed."),
+    QT_TRANSLATE_NOOP("Story", "Now at last peace and quite have come. The last visitors of the fair have "
+                               "disappeared. Aunt Emma has gone to bed totally exhausted, but happy."),
+    QT_TRANSLATE_NOOP("Story", "Rollo and Blippo have taken a nap, but now they want to have some fun."),
+    QT_TRANSLATE_NOOP("Story", "Of course they have their own rules of the game:"),
+    QT_TRANSLATE_NOOP("Story", "Instead of throwing paint balls, they are squirting the paint directly at the wall "
+                               "with the refill pump. And to make it more exciting they are betting who is the first "
+                               "to place 5 splots in a line."),
+};
+
+} // namespace
+
 QString storyText()
 {
+    // A line end first, then each paragraph followed by an empty line (CR LF pairs).
     const QString br = QStringLiteral("\r\n");
-    const QString para = br + br;
-    QString t;
-    t += br;
-    t += QStringLiteral("Hey!") + para;
-    t += QStringLiteral("In Idletown there is a fun-fair. This year the main attraction is Aunt Emma's Splotchery. "
-                        "There you can throw balls filled with paint at a wall. If you make a beautiful splot, you "
-                        "win a prize.") +
-         para;
-    t += QStringLiteral("Aunt Emma was very busy today. If the two slamuffils Rollo and Blippo hadn't helped her "
-                        "filling up the balls, she probably wouldn't have managed.") +
-         para;
-    t += QStringLiteral("Now at last peace and quite have come. The last visitors of the fair have disappeared. "
-                        "Aunt Emma has gone to bed totally exhausted, but happy.") +
-         para;
-    t += QStringLiteral("Rollo and Blippo have taken a nap, but now they want to have some fun.") + para;
-    t += QStringLiteral("Of course they have their own rules of the game:") + para;
-    t += QStringLiteral("Instead of throwing paint balls, they are squirting the paint directly at the wall with the "
-                        "refill pump. And to make it more exciting they are betting who is the first to place 5 "
-                        "splots in a line.") +
-         para;
+    QString t = br;
+    for (const char* paragraph : kParagraphs)
+        t += QCoreApplication::translate("Story", paragraph) + br + br;
     return t;
 }
 

@@ -7,7 +7,10 @@ add_library(splot_mainwindow STATIC
     ${CMAKE_CURRENT_LIST_DIR}/MainProgram.cpp)
 target_include_directories(splot_mainwindow PUBLIC ${PROJECT_SOURCE_DIR})
 target_link_libraries(splot_mainwindow PUBLIC
-    splot_dialogs splot_settings splot_presentation splot_flow splot_assets Qt6::Widgets)
+    splot_dialogs splot_settings splot_presentation splot_flow splot_assets splot_l10n Qt6::Widgets)
+if(TARGET splot_platform_qt)
+    target_link_libraries(splot_mainwindow PUBLIC splot_platform_qt)
+endif()
 
 if(TARGET splot_platform_qt)
     add_executable(splotchery ${CMAKE_CURRENT_LIST_DIR}/main.cpp)

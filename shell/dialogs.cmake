@@ -11,7 +11,7 @@ add_library(splot_dialogs STATIC
     ${CMAKE_CURRENT_LIST_DIR}/HelpWindow.h
     ${CMAKE_CURRENT_LIST_DIR}/HelpWindow.cpp)
 target_include_directories(splot_dialogs PUBLIC ${PROJECT_SOURCE_DIR})
-target_link_libraries(splot_dialogs PUBLIC Qt6::Widgets)
+target_link_libraries(splot_dialogs PUBLIC splot_l10n Qt6::Widgets)
 # The settings store, the bevel edges and the pictures.
 foreach(lib splot_settings splot_presentation splot_assets)
     if(TARGET ${lib})
@@ -33,6 +33,10 @@ set(SPLOT_HELP_FILES
     help/settings.html
     help/helponhelp.html
     help/help.css)
+# The pages in other languages, one folder each (help/de/...), all sharing help.css.
+file(GLOB SPLOT_TRANSLATED_HELP RELATIVE ${CMAKE_CURRENT_LIST_DIR} CONFIGURE_DEPENDS
+    ${CMAKE_CURRENT_LIST_DIR}/help/*/*.html)
+list(APPEND SPLOT_HELP_FILES ${SPLOT_TRANSLATED_HELP})
 qt_add_resources(splot_dialogs "splot_help"
     PREFIX "/"
     BASE ${CMAKE_CURRENT_LIST_DIR}

@@ -1,5 +1,6 @@
 // Splotchery: the program starts here. The main window is the start-up
 // object; closing it ends the program.
+#include "shell/Language.h"
 #include "shell/MainProgram.h"
 #include "shell/MainWindow.h"
 #include "shell/SettingsStore.h"
@@ -22,6 +23,8 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(QStringLiteral("1.24"));
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.splotchery.Splotchery"));
     QApplication::setWindowIcon(splot::pictures::appIcon());
+    // The desktop's language, when the program has a catalogue for it; English otherwise.
+    splot::useDesktopLanguage();
 
     splot::QtClock clock;
     splot::StdRandom random;

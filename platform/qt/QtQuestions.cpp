@@ -1,5 +1,7 @@
 #include "platform/qt/QtQuestions.h"
 
+#include "platform/qt/ShownText.h"
+
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
@@ -82,8 +84,8 @@ QPoint QtQuestions::placeBeside(const QSize& size, const QList<QRect>& keepClear
 
 bool QtQuestions::askYesNo(const std::string& text, const std::string& title)
 {
-    const QString shownTitle = title.empty() ? programTitle() : QString::fromStdString(title);
-    PlacedMessageBox box(QMessageBox::Question, shownTitle, QString::fromStdString(text),
+    const QString shownTitle = title.empty() ? programTitle() : shownText(title);
+    PlacedMessageBox box(QMessageBox::Question, shownTitle, shownText(text),
                          QMessageBox::Yes | QMessageBox::No, parent_.data());
     if (keepClear_)
         box.keepClear = keepClear_();
@@ -96,8 +98,8 @@ bool QtQuestions::askYesNo(const std::string& text, const std::string& title)
 
 Questions::ErrorChoice QtQuestions::reportError(const std::string& title, const std::string& text)
 {
-    const QString shownTitle = title.empty() ? programTitle() : QString::fromStdString(title);
-    QMessageBox box(QMessageBox::Warning, shownTitle, QString::fromStdString(text),
+    const QString shownTitle = title.empty() ? programTitle() : shownText(title);
+    QMessageBox box(QMessageBox::Warning, shownTitle, shownText(text),
                     QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore, parent_.data());
     box.setDefaultButton(QMessageBox::Abort);
     box.setEscapeButton(QMessageBox::Ignore);

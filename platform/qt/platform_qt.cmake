@@ -1,5 +1,5 @@
 # Qt implementations of the platform interfaces: the clock and its waits, the
-# sound channel, the message boxes.
+# sound channel, the message boxes, the flow's texts in the program's language.
 add_library(splot_platform_qt STATIC
     ${CMAKE_CURRENT_LIST_DIR}/QtClock.h
     ${CMAKE_CURRENT_LIST_DIR}/QtClock.cpp
@@ -7,6 +7,8 @@ add_library(splot_platform_qt STATIC
     ${CMAKE_CURRENT_LIST_DIR}/QtSound.cpp
     ${CMAKE_CURRENT_LIST_DIR}/QtQuestions.h
     ${CMAKE_CURRENT_LIST_DIR}/QtQuestions.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ShownText.h
+    ${CMAKE_CURRENT_LIST_DIR}/ShownText.cpp
 )
 target_include_directories(splot_platform_qt PUBLIC ${PROJECT_SOURCE_DIR})
 target_link_libraries(splot_platform_qt PUBLIC splot_platform Qt6::Core Qt6::Widgets Qt6::Multimedia)

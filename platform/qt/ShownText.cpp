@@ -1,0 +1,144 @@
+#include "platform/qt/ShownText.h"
+
+#include <QCoreApplication>
+#include <QRegularExpression>
+#include <QStringList>
+
+namespace splot {
+
+namespace {
+
+// Whole texts of the flow and the engine: the label, the questions and their
+// titles, the exclamations after a game against the computer.
+constexpr const char* kWhole[] = {
+    QT_TRANSLATE_NOOP("ShownText", "Computer's turn"),
+    QT_TRANSLATE_NOOP("ShownText", "Computer begins"),
+    QT_TRANSLATE_NOOP("ShownText", "The game ends in a draw!"),
+    QT_TRANSLATE_NOOP("ShownText", "Nozzle blocked!"),
+    QT_TRANSLATE_NOOP("ShownText", "Really end the game?"),
+    QT_TRANSLATE_NOOP("ShownText", "End program"),
+    QT_TRANSLATE_NOOP("ShownText", "Really start a new game?"),
+    QT_TRANSLATE_NOOP("ShownText", "Start"),
+    QT_TRANSLATE_NOOP("ShownText", "What do you think about a draw?"),
+    QT_TRANSLATE_NOOP("ShownText", "Out of memory"),
+    QT_TRANSLATE_NOOP("ShownText", "Unknown failure"),
+    // The cheers after a win against the computer.
+    QT_TRANSLATE_NOOP("ShownText", "Well done!"),
+    QT_TRANSLATE_NOOP("ShownText", "Very clever!"),
+    QT_TRANSLATE_NOOP("ShownText", "Fantastic!"),
+    QT_TRANSLATE_NOOP("ShownText", "Cool!"),
+    QT_TRANSLATE_NOOP("ShownText", "Wow!"),
+    QT_TRANSLATE_NOOP("ShownText", "Hurrah!"),
+    QT_TRANSLATE_NOOP("ShownText", "You're top!"),
+    QT_TRANSLATE_NOOP("ShownText", "Yippieh!"),
+    QT_TRANSLATE_NOOP("ShownText", "Nice!"),
+    QT_TRANSLATE_NOOP("ShownText", "Super!"),
+    // The consolations after a loss.
+    QT_TRANSLATE_NOOP("ShownText", "Sorry!"),
+    QT_TRANSLATE_NOOP("ShownText", "Try again!"),
+    QT_TRANSLATE_NOOP("ShownText", "Don't give up!"),
+    QT_TRANSLATE_NOOP("ShownText", "Oooh!"),
+    QT_TRANSLATE_NOOP("ShownText", "Aaaaargh!"),
+    QT_TRANSLATE_NOOP("ShownText", "Forget it!"),
+    QT_TRANSLATE_NOOP("ShownText", "No luck today!"),
+    QT_TRANSLATE_NOOP("ShownText", "Never mind!"),
+    QT_TRANSLATE_NOOP("ShownText", "Don't worry!"),
+    QT_TRANSLATE_NOOP("ShownText", "Once more!"),
+};
+
+// Texts made of fixed words around one or more parts: a player's name, an
+// exclamation, the failure report's details. Each %n stands for one part; the
+// parts that are themselves whole texts above are translated too. The first
+// pattern that matches wins, so the longer fixed words come first. Only the
+// parts named in `translated` (bit 0 for %1, bit 1 for %2 ...) are looked up.
+struct Pattern {
+    const char* english;
+    unsigned translated;
+};
+constexpr Pattern kPatterns[] = {
+    {QT_TRANSLATE_NOOP("ShownText", "Computer won!  %1"), 1u << 0},
+    {QT_TRANSLATE_NOOP("ShownText", "You won!  %1"), 1u << 0},
+    {QT_TRANSLATE_NOOP("ShownText", "%1's turn"), 0},
+    {QT_TRANSLATE_NOOP("ShownText", "%1 begins"), 0},
+    {QT_TRANSLATE_NOOP("ShownText", "%1 won!"), 0},
+    {QT_TRANSLATE_NOOP("ShownText", "%1 Error"), 0},
+    // The failure report: only the description (%2) can be one of ours.
+    {QT_TRANSLATE_NOOP("ShownText", "Error %1: \n%2\n\t\toccurred at line %3\nin %4: %5"), 1u << 1},
+};
+
+QString translated(const char* english)
+{
+    return QCoreApplication::translate("ShownText", english);
+}
+
+// The pattern as a regular expression: fixed words literal, each %n a part.
+QRegularExpression expressionOf(const QString& pattern)
+{
+    static const QRegularExpression placeholder(QStringLiteral("%\\d"));
+    QString expression = QStringLiteral("^");
+    qsizetype from = 0;
+    for (auto it = placeholder.globalMatch(pattern); it.hasNext();) {
+        const auto m = it.next();
+        expression += QRegularExpression::escape(pattern.mid(from, m.capturedStart() - from));
+        expression += QStringLiteral("(.*)");
+        from = m.capturedEnd();
+    }
+    expression += QRegularExpression::escape(pattern.mid(from)) + QStringLiteral("$");
+    return QRegularExpression(expression, QRegularExpression::DotMatchesEverythingOption);
+}
+
+// The whole text of the table that `text` is, or nullptr.
+const char* wholeText(const QString& text)
+{
+    for (const char* english : kWhole) {
+        if (text == QLatin1String(english))
+            return english;
+    }
+    return nullptr;
+}
+
+QString translatedWhole(const QString& text)
+{
+    const char* english = wholeText(text);
+    return english ? translated(english) : text;
+}
+
+// `pattern` with each %n replaced by parts[n - 1] in one pass, so that a
+// part holding "%2" (a player may be called so) stays as it is.
+QString filled(const QString& pattern, const QStringList& parts)
+{
+    QString out;
+    for (qsizetype i = 0; i < pattern.size(); ++i) {
+        if (pattern[i] == u'%' && i + 1 < pattern.size() && pattern[i + 1].isDigit()) {
+            const int n = pattern[i + 1].digitValue();
+            if (n >= 1 && n <= parts.size()) {
+                out += parts[n - 1];
+                ++i;
+                continue;
+            }
+        }
+        out += pattern[i];
+    }
+    return out;
+}
+
+} // namespace
+
+QString shownText(const std::string& text)
+{
+    const QString english = QString::fromStdString(text);
+    if (wholeText(english))
+        return translatedWhole(english);
+    for (const Pattern& p : kPatterns) {
+        const QRegularExpressionMatch m = expressionOf(QLatin1String(p.english)).match(english);
+        if (!m.hasMatch())
+            continue;
+        QStringList parts;
+        for (int i = 1; i <= m.lastCapturedIndex(); ++i)
+            parts.append((p.translated >> (i - 1)) & 1u ? translatedWhole(m.captured(i)) : m.captured(i));
+        return filled(translated(p.english), parts);
+    }
+    return english;
+}
+
+} // namespace splot

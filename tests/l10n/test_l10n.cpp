@@ -1,0 +1,416 @@
+// The program's languages: every catalogue is complete and keeps the
+// placeholders; the language follows the desktop's list; in German the menus,
+// the label, the victory texts and the questions speak German (players' names
+// untouched), in English and in an unknown language every text is the English
+// of the sources; and the German texts fit every dialog and the label.
+#include "tests/doubles/FakeClock.h"
+#include "tests/doubles/RecordingSound.h"
+#include "tests/doubles/ScriptedQuestions.h"
+#include "flow/Game.h"
+#include "platform/StdRandom.h"
+#include "platform/qt/QtQuestions.h"
+#include "platform/qt/ShownText.h"
+#include "presentation/BoothView.h"
+#include "presentation/WallPainter.h"
+#include "presentation/WallView.h"
+#include "shell/AboutBox.h"
+#include "shell/HelpWindow.h"
+#include "shell/Language.h"
+#include "shell/MainProgram.h"
+#include "shell/MainWindow.h"
+#include "shell/OptionsDialog.h"
+#include "shell/SettingsStore.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+using namespace splot;
+
+namespace {
+
+QString settingsPath() { return QString::fromStdString(SettingsStore::defaultFilePath()); }
+void writeSettings(const QString& text)
+{
+    QDir().mkpath(QFileInfo(settingsPath()).absolutePath());
+    QFile file(settingsPath());
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        file.write(text.toUtf8());
+}
+QString settingsText()
+{
+    QFile file(settingsPath());
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+// A second start without the story and the sound; the computer plays Red.
+const QString kQuietSettings = "[Einstellungen]\nSound= 0\nText=0\nTips= 1\n[Window]\nStatus= 0\n"
+                               "Left= 1500\nTop= 1200\nWidth= 9600\nHeight= 6900";
+
+struct Rig {
+    explicit Rig(std::uint32_t seed = 7) : random(seed)
+    {
+        program = std::make_unique<MainProgram>(clock, random, sound, questions, std::make_unique<SettingsStore>());
+        window().setAboutBoxInterval(0);
+        program->start();
+    }
+    MainWindow& window() { return program->window(); }
+    GameState& state() { return program->game().state(); }
+    QString label() { return window().booth()->commentLabel()->text(); }
+    int code(int c, int r) { return program->game().board().cells(program->game().board().index(c, r)); }
+    // A click on a cell of the 8 x 8 wall (538 twips a cell).
+    void press(int column, int row)
+    {
+        WallView& wall = *window().booth()->wall();
+        const QPointF p((538.0 * column - 269) / kTwipsPerPixel, (538.0 * row - 269) / kTwipsPerPixel);
+        QMouseEvent down(QEvent::MouseButtonPress, p, wall.mapToGlobal(p), Qt::LeftButton, Qt::LeftButton,
+                         Qt::NoModifier);
+        QMouseEvent up(QEvent::MouseButtonRelease, p, wall.mapToGlobal(p), Qt::LeftButton, Qt::NoButton,
+                       Qt::NoModifier);
+        QApplication::sendEvent(&wall, &down);
+        QApplication::sendEvent(&wall, &up);
+    }
+    // Blue plays the first free cell from the top left until the game is decided; every label
+    // shown on the way, in order and without repeats.
+    QStringList playToTheEnd()
+    {
+        QStringList labels{label()};
+        const auto note = [this, &labels] {
+            if (labels.back() != label())
+                labels.append(label());
+        };
+        clock.onEvents = note;   // the labels shown during the computer's move too
+        for (int moves = 0; moves < 64 && state().gameOver == kFalse; ++moves) {
+            for (int i = 0; i < 64; ++i) {
+                if (code(i % 8 + 1, i / 8 + 1) == kEmpty) {
+                    press(i % 8 + 1, i / 8 + 1);
+                    break;
+                }
+            }
+            note();
+        }
+        clock.onEvents = nullptr;
+        return labels;
+    }
+
+    doubles::FakeClock clock;
+    StdRandom random;
+    doubles::RecordingSound sound;
+    doubles::ScriptedQuestions questions;
+    std::unique_ptr<MainProgram> program;
+};
+
+QStringList actionTexts(const QWidget* menuOrBar)
+{
+    QStringList texts;
+    for (const QAction* a : menuOrBar->actions())
+        texts.append(a->text());
+    return texts;
+}
+
+// The widgets inside `root` whose text needs more room than they have, measured
+// as the style draws them; empty when every text fits.
+QStringList overflowing(QWidget* root)
+{
+    QStringList found;
+    QList<QWidget*> widgets = root->findChildren<QWidget*>();
+    widgets.prepend(root);
+    for (QWidget* w : widgets) {
+        if (!w->isVisibleTo(root) && w != root)
+            continue;
+        const QFontMetrics fm = w->fontMetrics();
+        const auto needs = [&fm](const QString& text) {
+            return fm.boundingRect(QRect(0, 0, 100000, 1000), Qt::TextShowMnemonic, text).width();
+        };
+        QString text;
+        bool tooWide = false;
+        if (auto* label = qobject_cast<QLabel*>(w)) {
+            text = label->text();
+            if (text.isEmpty() || label->textFormat() == Qt::RichText)
+                continue;
+            const QRect room = label->contentsRect();
+            tooWide = label->wordWrap() ? label->heightForWidth(room.width()) > room.height()
+                                        : needs(text) > room.width() || fm.height() > room.height() + 2;
+        } else if (qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w)) {
+            text = static_cast<QAbstractButton*>(w)->text();
+            tooWide = !text.isEmpty() && w->sizeHint().width() > w->width();
+        } else if (auto* button = qobject_cast<QPushButton*>(w)) {
+            text = button->text();
+            tooWide = !text.isEmpty() && needs(text) + 4 > button->width();
+        } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
+            const int arrow = w->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, w);
+            for (int i = 0; i < combo->count(); ++i) {
+                if (needs(combo->itemText(i)) + arrow + 4 > combo->width()) {
+                    text = combo->itemText(i);
+                    tooWide = true;
+                }
+            }
+        }
+        if (tooWide)
+            found.append(QStringLiteral("%1 \"%2\" in %3 x %4").arg(QLatin1String(w->metaObject()->className()),
+                                                                  text).arg(w->width()).arg(w->height()));
+    }
+    return found;
+}
+
+// The translation's placeholders (%1, %2 ...) as a sorted list.
+QStringList placeholders(const QString& text)
+{
+    QStringList found;
+    static const QRegularExpression mark(QStringLiteral("%\\d"));
+    for (auto it = mark.globalMatch(text); it.hasNext();)
+        found.append(it.next().captured());
+    found.sort();
+    return found;
+}
+
+// Answers the next message box: its title, text and button texts, then clicks `answer`.
+struct BoxSeen {
+    QString title, text;
+    QStringList buttons;
+};
+void answerNextBox(BoxSeen& seen, QMessageBox::StandardButton answer)
+{
+    QTimer::singleShot(0, [&seen, answer] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        seen.title = box->windowTitle();
+        seen.text = box->text();
+        for (QAbstractButton* b : box->buttons())
+            seen.buttons.append(b->text());
+        seen.buttons.sort();
+        box->button(answer)->click();
+    });
+}
+
+} // namespace
+
+class TestL10n : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QCoreApplication::setApplicationName(QStringLiteral("splotchery")); }
+    void init() { writeSettings(kQuietSettings); }
+    void cleanup() { useLanguage(QStringLiteral("en")); }
+
+    // lupdate run over the sources into a copy of each catalogue finds nothing
+    // new, nothing gone, and every translation keeps its source's placeholders.
+    void cataloguesAreComplete()
+    {
+        const QDir sources(QStringLiteral(SPLOT_SOURCE_DIR));
+        const QStringList files = QDir(sources.filePath("translations")).entryList({"splotchery_*.ts"});
+        QVERIFY(files.contains("splotchery_de.ts"));
+        QTemporaryDir scratch;
+        for (const QString& name : files) {
+            const QString copy = scratch.filePath(name);
+            QVERIFY(QFile::copy(sources.filePath("translations/" + name), copy));
+            QProcess lupdate;
+            lupdate.setWorkingDirectory(sources.path());
+            lupdate.start(QStringLiteral(SPLOT_LUPDATE),
+                          {"-I", sources.path(), "-locations", "none", "-no-ui-lines", "-extensions", "cpp,h",
+                           "shell", "platform/qt", "presentation", "-ts", copy});
+            QVERIFY(lupdate.waitForFinished(120000));
+            QCOMPARE(lupdate.exitCode(), 0);
+
+            QFile file(copy);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QXmlStreamReader xml(&file);
+            QStringList faults;
+            QString source;
+            while (!xml.atEnd()) {
+                if (xml.readNext() != QXmlStreamReader::StartElement)
+                    continue;
+                if (xml.name() == QLatin1String("source")) {
+                    source = xml.readElementText();
+                } else if (xml.name() == QLatin1String("translation")) {
+                    const QString type = xml.attributes().value("type").toString();
+                    const QString text = xml.readElementText();
+                    if (!type.isEmpty() || text.isEmpty())
+                        faults.append(QStringLiteral("%1 (%2)").arg(source, type.isEmpty() ? "empty" : type));
+                    else if (placeholders(text) != placeholders(source))
+                        faults.append(QStringLiteral("%1 -> %2 (placeholders)").arg(source, text));
+                }
+            }
+            QVERIFY(!xml.hasError());
+            QVERIFY2(faults.isEmpty(), qPrintable(name + ": " + faults.join(" | ")));
+        }
+    }
+
+    void languageFollowsTheDesktopList_data()
+    {
+        QTest::addColumn<QStringList>("desktop");
+        QTest::addColumn<QString>("spoken");
+        QTest::newRow("German") << QStringList{"de"} << "de";
+        QTest::newRow("German of Austria") << QStringList{"de-AT", "de"} << "de";
+        QTest::newRow("from LANG") << QStringList{"de_DE.UTF-8"} << "de";
+        QTest::newRow("English") << QStringList{"en-US", "en"} << "en";
+        QTest::newRow("English before German") << QStringList{"en", "de"} << "en";
+        QTest::newRow("unknown, then German") << QStringList{"fr-FR", "fr", "de"} << "de";
+        QTest::newRow("unknown only") << QStringList{"fr-FR", "fr"} << "en";
+        QTest::newRow("C locale") << QStringList{"C"} << "en";
+        QTest::newRow("nothing") << QStringList{} << "en";
+    }
+    void languageFollowsTheDesktopList()
+    {
+        QFETCH(QStringList, desktop);
+        QFETCH(QString, spoken);
+        QCOMPARE(catalogueLanguages(), QStringList{"de"});
+        QCOMPARE(pickLanguage(desktop, catalogueLanguages()), spoken);
+        QCOMPARE(useLanguage(spoken), spoken);
+        QCOMPARE(currentLanguage(), spoken);
+    }
+
+    // The flow's texts at the boundary: German with the names and the
+    // exclamations in place; the English of the sources in English and in a
+    // language without a catalogue.
+    void flowTextsAreShownInTheLanguage()
+    {
+        const QList<std::pair<std::string, QString>> texts = {
+            {"Computer's turn", "Der Computer ist dran"},
+            {"Computer begins", "Der Computer fängt an"},
+            {"Tulla's turn", "Tulla ist dran"},
+            {"Pelko begins", "Pelko fängt an"},
+            {"Ömer %2's turn", "Ömer %2 ist dran"},
+            {"Tulla won!", "Tulla hat gewonnen!"},
+            {"Computer won!  Forget it!", "Der Computer hat gewonnen!  Vergiss es!"},
+            {"You won!  You're top!", "Du hast gewonnen!  Du bist spitze!"},
+            {"You won!  Hurrah!", "Du hast gewonnen!  Hurra!"},
+            {"The game ends in a draw!", "Das Spiel endet unentschieden!"},
+            {"Nozzle blocked!", "Düse verstopft!"},
+            {"Really start a new game?", "Willst du wirklich ein neues Spiel anfangen?"},
+            {"Start", "Neues Spiel"},
+            {"What do you think about a draw?", "Wie wär’s mit einem Unentschieden?"},
+            {"Splotchery Error", "Fehler in Splotchery"},
+            {failureReportText(7, "Out of memory", 0, "Feld_Auswahl"),
+             "Fehler 7: \nNicht genug Arbeitsspeicher\n\t\taufgetreten in Zeile 0\nin Splotchery: Feld_Auswahl"},
+            {"", ""},
+            {"Something else entirely", "Something else entirely"},
+        };
+        for (const QString& language : QStringList{"de", "en", "fr"}) {
+            useLanguage(language);
+            for (const auto& [english, german] : texts)
+                QCOMPARE(shownText(english), language == "de" ? german : QString::fromStdString(english));
+        }
+    }
+
+    // A game against the computer in German: German menus, German labels after
+    // every move, a German result with a German exclamation; the flow itself
+    // goes on in English and the settings file is written as in English.
+    void aGermanGameAndAnEnglishOne()
+    {
+        QMap<QString, QString> settingsAfter;
+        for (const QString& language : QStringList{"de", "en", "xx"}) {
+            writeSettings(kQuietSettings);
+            useLanguage(language);
+            const bool german = language == "de";
+            Rig rig(11);
+            QCOMPARE(actionTexts(rig.window().menuBar()),
+                     german ? QStringList({"&Spiel", "&Hilfe"}) : QStringList({"&Game", "&Help"}));
+            QCOMPARE(actionTexts(rig.window().menuBar()->actions().front()->menu()),
+                     german ? QStringList({"&Neues Spiel", "&Beenden", "&Tipp", "", "&Einstellungen …", "",
+                                           "&Geschichte …"})
+                            : QStringList({"&Start", "&End", "Hin&t", "", "&Options...", "", "Sto&ry..."}));
+
+            rig.window().startAction()->trigger();
+            const QStringList labels = rig.playToTheEnd();
+            QVERIFY(rig.state().gameOver != kFalse);
+            const QString result = labels.back();
+            if (german) {
+                QVERIFY2(labels.contains("Pelko ist dran") && labels.contains("Der Computer ist dran"),
+                         qPrintable(labels.join(" | ")));
+                static const QRegularExpression germanResult(
+                    "^(Der Computer hat gewonnen!  (Schade|Versuch’s noch mal|Gib nicht auf|Ooooch|Aaaaargh|"
+                    "Vergiss es|Heute ist nicht dein Tag|Macht nichts|Kopf hoch|Gleich noch mal)!"
+                    "|Du hast gewonnen!  (Gut gemacht|Ganz schön schlau|Fantastisch|Klasse|Wahnsinn|Hurra|"
+                    "Du bist spitze|Juhuu|Prima|Super)!|Das Spiel endet unentschieden!)$");
+                QVERIFY2(germanResult.match(result).hasMatch(), qPrintable(result));
+            } else {
+                QVERIFY2(labels.contains("Pelko's turn") && labels.contains("Computer's turn"),
+                         qPrintable(labels.join(" | ")));
+                QCOMPARE(result, QString::fromStdString(rig.window().comment()));
+            }
+            // The flow's own record stays English whatever is shown.
+            QVERIFY2(rig.window().comment().starts_with("Computer won!  ")
+                         || rig.window().comment().starts_with("You won!  ")
+                         || rig.window().comment() == "The game ends in a draw!",
+                     rig.window().comment().c_str());
+            rig.window().close();
+            settingsAfter[language] = settingsText();
+        }
+        QCOMPARE(settingsAfter["de"], settingsAfter["en"]);
+        QCOMPARE(settingsAfter["xx"], settingsAfter["en"]);
+    }
+
+    // The questions and the failure report as message boxes: German title,
+    // text and Qt's own button texts; English in English.
+    void questionBoxesSpeakTheLanguage()
+    {
+        for (const QString& language : QStringList{"de", "en"}) {
+            useLanguage(language);
+            const bool german = language == "de";
+            QWidget owner;
+            owner.show();
+            QtQuestions questions(&owner);
+            BoxSeen seen;
+            answerNextBox(seen, QMessageBox::No);
+            QVERIFY(!questions.askYesNo("Really end the game?", "End program"));
+            QCOMPARE(seen.title, german ? "Programm beenden" : "End program");
+            QCOMPARE(seen.text, german ? "Willst du das Spiel wirklich beenden?" : "Really end the game?");
+            QCOMPARE(seen.buttons, german ? QStringList({"&Ja", "&Nein"}) : QStringList({"&No", "&Yes"}));
+
+            BoxSeen report;
+            answerNextBox(report, QMessageBox::Ignore);
+            QCOMPARE(questions.reportError("Splotchery Error", failureReportText(1, "Unknown failure", 0, "Start")),
+                     Questions::ErrorChoice::Ignore);
+            QCOMPARE(report.title, german ? "Fehler in Splotchery" : "Splotchery Error");
+            QCOMPARE(report.text, german ? "Fehler 1: \nUnbekannter Fehler\n\t\taufgetreten in Zeile 0\nin Splotchery: Start"
+                                         : "Error 1: \nUnknown failure\n\t\toccurred at line 0\nin Splotchery: Start");
+            QCOMPARE(report.buttons, german ? QStringList({"&Abbrechen", "&Ignorieren", "&Wiederholen"})
+                                            : QStringList({"&Abort", "&Ignore", "&Retry"}));
+        }
+    }
+
+    // Every dialog in German: every text fits its widget (at whatever scale
+    // the test runs: 1, 1.5 and 2 from CMake).
+    void germanTextsFitEveryDialog()
+    {
+        useLanguage("de");
+        GameSettings settings;
+        OptionsDialog options(settings, [](const GameSettings&) {});
+        options.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&options));
+        QCOMPARE(options.windowTitle(), "Einstellungen");
+        QCOMPARE(overflowing(&options), QStringList());
+
+        QWidget owner;
+        AboutBox about(&owner, 100000);
+        about.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&about));
+        QCOMPARE(about.windowTitle(), "Über Splotchery");
+        QCOMPARE(overflowing(&about), QStringList());
+
+        HelpWindow help;
+        help.showHelp(1);
+        QVERIFY(QTest::qWaitForWindowExposed(&help));
+        QCOMPARE(help.windowTitle(), "Splotchery-Hilfe");
+        QCOMPARE(help.browser()->documentTitle(), "Inhalt");
+        QCOMPARE(overflowing(&help), QStringList());
+    }
+
+    // The label shows the longest German texts whole at the design size.
+    void germanTextsFitTheLabel()
+    {
+        useLanguage("de");
+        Rig rig;
+        QLabel* label = rig.window().booth()->commentLabel();
+        for (const char* text : {"Computer won!  No luck today!", "You won!  Very clever!", "The game ends in a draw!",
+                                 "Really start a new game?", "Pelko's turn"}) {
+            rig.window().setComment(text);
+            QCOMPARE(label->text(), shownText(text));
+            QCOMPARE(overflowing(label), QStringList());
+        }
+    }
+};
+
+QTEST_MAIN(TestL10n)
+#include "test_l10n.moc"
