@@ -4,8 +4,10 @@
 #include <QCheckBox>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextLayout>
 #include <QStyle>
 #include <QVariant>
 
@@ -65,10 +67,41 @@ bool buttonOverflows(const QAbstractButton* button)
     return button->fontMetrics().horizontalAdvance(shownText(button->text())) + margin > button->width();
 }
 
+// A text box whose text, laid out line by line as the box lays it out (the
+// font's leading between lines), needs its scroll bar. The lines are wrapped
+// at the width left beside a scroll bar: a box that showed one keeps it until
+// the text fits that narrower width.
+bool textBoxOverflows(const QPlainTextEdit* box)
+{
+    const QString text = box->toPlainText();
+    if (text.isEmpty())
+        return false;
+    const QRect room = box->contentsRect();
+    const int margin = static_cast<int>(box->document()->documentMargin());
+    const int scrollBar = box->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, box);
+    const qreal width = room.width() - scrollBar - 2 * margin - box->cursorWidth();
+    int height = 0;
+    for (const QString& paragraph : text.split(u'\n')) {
+        QTextLayout layout(paragraph, box->font());
+        layout.beginLayout();
+        qreal block = 0;
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLeadingIncluded(true);
+            line.setLineWidth(width);
+            block += line.height();
+        }
+        layout.endLayout();
+        height += static_cast<int>(block);
+    }
+    return height > room.height() - margin - 1;
+}
+
 } // namespace
 
 bool textOverflows(const QWidget* widget)
 {
+    if (const auto* box = qobject_cast<const QPlainTextEdit*>(widget))
+        return textBoxOverflows(box);
     if (const auto* label = qobject_cast<const QLabel*>(widget))
         return labelOverflows(label);
     if (const auto* button = qobject_cast<const QAbstractButton*>(widget))

@@ -9,8 +9,8 @@ class QWidget;
 namespace splot {
 
 // Whether the text of a label, check box, radio button or push button needs
-// more width (or, for a wrapping label, more height) than the widget has.
-// Widgets without text never overflow.
+// more width (or, for a wrapping label, more height) than the widget has, or
+// a plain text box needs its scroll bar. Widgets without text never overflow.
 bool textOverflows(const QWidget* widget);
 
 // Makes the widget's text fit, starting again from the font it had the first

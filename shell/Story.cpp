@@ -1,5 +1,6 @@
 #include "shell/Story.h"
 
+#include "presentation/TextFit.h"
 #include "shell/SettingsStore.h"
 
 #include <QCoreApplication>
@@ -55,6 +56,7 @@ void showStory(QPlainTextEdit& text1, const std::function<void()>& markStoryShow
     while (shown.endsWith(u'\n'))
         shown.chop(1);
     text1.setPlainText(shown);
+    fitText(&text1);   // a longer translation gets a smaller font, not a scroll bar
     text1.moveCursor(QTextCursor::Start);
     text1.show();
 

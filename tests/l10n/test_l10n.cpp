@@ -427,6 +427,20 @@ private slots:
         QCOMPARE(overflowing(&help), QStringList());
     }
 
+    // The story on the first start, in German, needs no scroll bar.
+    void germanStoryFitsTheBox()
+    {
+        useLanguage("de");
+        writeSettings("[Einstellungen]\nSound= 0\n");
+        Rig rig;
+        QPlainTextEdit* story = rig.window().booth()->storyBox();
+        QVERIFY(QTest::qWaitForWindowExposed(&rig.window()));
+        QVERIFY(story->isVisible());
+        QVERIFY(story->toPlainText().startsWith("\nHallo!\n\nIn Trödelstadt"));
+        QCOMPARE(story->verticalScrollBar()->maximum(), 0);
+        QVERIFY(story->font().pointSizeF() >= 0.75 * rig.window().booth()->font().pointSizeF());
+    }
+
     // The label shows the longest German texts whole at the design size.
     void germanTextsFitTheLabel()
     {
