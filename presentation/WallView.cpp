@@ -27,7 +27,7 @@ QColor colourOf(int index)
 
 WallView::WallView(QWidget* parent) : QWidget(parent)
 {
-    setAccessibleName(QStringLiteral("Wall"));
+    setAccessibleName(tr("Wall"));
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(sizeHint());

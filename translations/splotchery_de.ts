@@ -467,4 +467,11 @@ in %4: %5</translation>
         <translation>&amp;OK</translation>
     </message>
 </context>
+<context>
+    <name>splot::WallView</name>
+    <message>
+        <source>Wall</source>
+        <translation>Wand</translation>
+    </message>
+</context>
 </TS>
