@@ -47,8 +47,8 @@ constexpr const char* kWhole[] = {
 };
 
 // Texts made of fixed words around one or more parts: a player's name, an
-// exclamation, the failure report's details. Each %n stands for one part; the
-// parts that are themselves whole texts above are translated too. The first
+// exclamation, the failure report's details. Each %n stands for one part, in
+// ascending order in the English (a translation may reorder them). The first
 // pattern that matches wins, so the longer fixed words come first. Only the
 // parts named in `translated` (bit 0 for %1, bit 1 for %2 ...) are looked up.
 struct Pattern {
