@@ -387,6 +387,10 @@ in %4: %5</translation>
         <source>&amp;About..</source>
         <translation>&amp;Über Splotchery …</translation>
     </message>
+    <message>
+        <source>&amp;Zoom with window</source>
+        <translation>Mit dem Fenster &amp;wachsen</translation>
+    </message>
 </context>
 <context>
     <name>splot::OptionsDialog</name>
