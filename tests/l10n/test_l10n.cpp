@@ -307,9 +307,10 @@ private slots:
             QCOMPARE(actionTexts(rig.window().menuBar()),
                      german ? QStringList({"&Spiel", "&Hilfe"}) : QStringList({"&Game", "&Help"}));
             QCOMPARE(actionTexts(rig.window().menuBar()->actions().front()->menu()),
-                     german ? QStringList({"&Neues Spiel", "&Beenden", "&Tipp", "", "&Einstellungen …", "",
-                                           "&Geschichte …"})
-                            : QStringList({"&Start", "&End", "Hin&t", "", "&Options...", "", "Sto&ry..."}));
+                     german ? QStringList({"&Neues Spiel", "&Beenden", "&Tipp", "", "&Einstellungen …",
+                                           "Mit dem Fenster &wachsen", "", "&Geschichte …"})
+                            : QStringList({"&Start", "&End", "Hin&t", "", "&Options...", "&Zoom with window", "",
+                                           "Sto&ry..."}));
 
             rig.window().startAction()->trigger();
             const QStringList labels = rig.playToTheEnd();
