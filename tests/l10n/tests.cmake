@@ -7,7 +7,10 @@ target_compile_definitions(test_l10n PRIVATE
 # The layouts again with the whole program scaled, as QT_SCALE_FACTOR does on a desktop.
 foreach(scale 1.5 2)
     add_test(NAME test_l10n_scale_${scale} COMMAND test_l10n germanTextsFitEveryDialog germanStoryFitsTheBox germanTextsFitTheLabel)
+    # Its own home and settings, so that it may run beside test_l10n.
     get_test_property(test_l10n ENVIRONMENT environment)
+    string(REPLACE "/test_l10n" "/test_l10n_scale_${scale}" environment "${environment}")
+    file(MAKE_DIRECTORY ${SPLOT_TEST_HOME}/test_l10n_scale_${scale})
     set_tests_properties(test_l10n_scale_${scale} PROPERTIES TIMEOUT 600
         ENVIRONMENT "${environment};QT_SCALE_FACTOR=${scale}")
 endforeach()
