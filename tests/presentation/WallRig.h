@@ -1,5 +1,6 @@
-// A wall of the presentation tests: an 8 x 8 board, the grid drawn on any
-// surface (a recording canvas or the wall widget), seeded drops.
+// A wall of the presentation tests: an n x n board (8 unless given), the grid
+// drawn on any surface (a recording canvas or the wall widget), seeded drops,
+// the waits' event processing in a journal.
 #pragma once
 
 #include "tests/doubles/FakeClock.h"
@@ -11,19 +12,23 @@
 #include "presentation/WallPainter.h"
 
 #include <functional>
+#include <string>
+#include <vector>
 
 namespace splot {
 
-// An 8 x 8 wall with a new board and the grid drawn, the cursor on column 3, row 1.
+// A wall with a new board and the grid drawn, the cursor on column 3, row 1.
 // `prepare` runs on the surface before anything is drawn.
 template <class Surface>
 struct Rig {
-    explicit Rig(std::uint32_t seed = 1, const std::function<void(Surface&)>& prepare = {})
+    explicit Rig(std::uint32_t seed = 1, const std::function<void(Surface&)>& prepare = {}, int n = 8)
         : random({}, seed), painter(wall, board, state, settings, random, sound, clock)
     {
         if (prepare)
             prepare(wall);
-        board.newGame(8);
+        settings.wallSize = i16(n);
+        clock.journal = &journal;
+        board.newGame(n);
         state.cursorX = 3;
         painter.Zeichne_Raster();
     }
@@ -39,6 +44,7 @@ struct Rig {
     doubles::ScriptedRandom random;
     doubles::RecordingSound sound;
     doubles::FakeClock clock;
+    std::vector<std::string> journal;
     WallPainter painter;
 };
 

@@ -1,5 +1,5 @@
-// The wall's drawing against a recording canvas and in the wall widget's
-// backing image; the window's arrangement, the etched frame around the label,
+// The wall's drawing against a recording canvas (a splot and a splatter from
+// scripted random numbers, drop by drop) and in the wall widget's backing image; the window's arrangement, the etched frame around the label,
 // the story box and the picture buttons.
 #include "tests/doubles/RecordingCanvas.h"
 #include "tests/presentation/WallRig.h"
@@ -14,6 +14,30 @@
 
 using namespace splot;
 using Op = doubles::RecordingCanvas::Op;
+
+namespace {
+
+// Per drop: the offsets' signs (below 0.5 negative, 0.5 itself positive) and sizes, then its radius.
+std::vector<float> drops(int count)
+{
+    std::vector<float> v;
+    for (int d = 0; d < count; ++d)
+        v.insert(v.end(), {d % 2 ? 0.5f : 0.2f, 0.1f + 0.15f * float(d), d % 3 ? 0.9f : 0.5f,
+                           0.8f - 0.1f * float(d), 0.2f + 0.1f * float(d)});
+    return v;
+}
+
+// The circles drawn, as (x, y, radius to three places, fill colour).
+QList<QList<double>> circles(const doubles::RecordingCanvas& canvas)
+{
+    QList<QList<double>> out;
+    for (const Op& op : canvas.ops)
+        if (op.kind == Op::Circle && op.fillStyle == Canvas::Solid)
+            out.append({op.x1, op.y1, std::round(op.radius * 1000) / 1000, double(op.fillColor)});
+    return out;
+}
+
+} // namespace
 
 class TestPresentation : public QObject {
     Q_OBJECT
@@ -55,6 +79,38 @@ private slots:
         const double x = 43 + 2 * 538, y = 43, far = 43 + 7 * 538;
         QCOMPARE(boxes, (QList<QList<double>>{{x, y, 457, 457, 2}, {x, y, 457, 457, 15}, {far, far, 457, 457, 2}}));
         QCOMPARE(rig.wall.drawStyle, int(Canvas::SolidPen));
+        // On a 6 x 6 wall (cells of 717) line 3's ends fall on halves, which round to even:
+        // column 2, rows 1 to 5 from (1075.5, 358.5) to (1075.5, 3226.5).
+        Rig<doubles::RecordingCanvas> six(1, {}, 6);
+        six.painter.Zeichne_Siegeslinie(3);
+        const Op& op = six.wall.ops.back();
+        QCOMPARE((QList<double>{op.x1, op.y1, op.x2, op.y2}), (QList<double>{1076, 358, 1076, 3226}));
+    }
+
+    // A splot: the main drop of (0.15 + 0.1 q) cells at the centre, then seven of
+    // (0.02 + 0.15 t) inner squares, offset by a signed Rnd * inner / 3 rounded; then its sound.
+    // A splatter: five drops of 0.05 t inner squares, the events processed after each.
+    void splotAndSplatterDropByDrop()
+    {
+        Rig<doubles::RecordingCanvas> rig;
+        rig.random.push({0.4f}); // the main drop's size
+        for (float r : drops(7))
+            rig.random.push({r});
+        for (float r : drops(5))
+            rig.random.push({r});
+        rig.paint(3, 2, kRed);
+        QCOMPARE(circles(rig.wall), (QList<QList<double>>{{1345, 807, 102.22, 12}, {1330, 929, 22.85, 12},
+                                                          {1383, 914, 29.705, 12}, {1284, 898, 36.56, 12},
+                                                          {1429, 883, 43.415, 12}, {1238, 868, 50.27, 12},
+                                                          {1474, 853, 57.125, 12}, {1193, 837, 63.98, 12}}));
+        QCOMPARE(rig.sound.played, std::vector<std::string>{"splot1.wav"});
+        rig.wall.ops.clear();
+        rig.paint(4, 6, kBlue, true);
+        QCOMPARE(circles(rig.wall), (QList<QList<double>>{{1868, 3081, 4.57, 9}, {1921, 3066, 6.855, 9},
+                                                          {1822, 3050, 9.14, 9}, {1967, 3035, 11.425, 9},
+                                                          {1776, 3020, 13.71, 9}}));
+        QCOMPARE(rig.journal, std::vector<std::string>(5, "events"));
+        QCOMPARE(rig.random.draws, 1L + 35 + 25);
     }
 
     // All paint within 7 % .. 93 % of the cell, the main drop within 25 % .. 75 %.

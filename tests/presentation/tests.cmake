@@ -4,6 +4,3 @@ splot_add_test(test_zoom SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_zoom.cpp
     LIBS splot_presentation splot_engine splot_platform)
 splot_add_test(test_booth_scene SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_booth_scene.cpp
     LIBS splot_presentation splot_assets)
-# A splot and a splatter from scripted random numbers, drop by drop.
-splot_add_test(test_wall_painter SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_wall_painter.cpp
-    LIBS splot_presentation splot_engine splot_platform)
