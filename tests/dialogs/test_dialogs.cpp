@@ -78,17 +78,6 @@ private slots:
         QCOMPARE(rig.settings.wallSize, 14);
     }
 
-    void theComputerOptionGreysRedsName()
-    {
-        DialogRig rig;
-        QVERIFY(!rig.d.redNameBox()->isEnabled());
-        rig.d.humanOption()->click();
-        QVERIFY(rig.d.redNameBox()->isEnabled());
-        QCOMPARE(rig.settings.computerPlaysRed, kFalse);
-        rig.d.computerOption()->click();
-        QVERIFY(!rig.d.redNameBox()->isEnabled());
-    }
-
     // The sound takes effect at once and marks no change; a typed name marks one and counts from OK.
     void theSoundBoxAloneMarksNothingATypedNameDoes()
     {
@@ -109,11 +98,17 @@ private slots:
     }
 
     // Escape stores the choices as OK does; the dialog opens again showing them, unmarked.
+    // The computer option greys Red's name.
     void escapeKeepsTheChoicesAndReopeningShowsThem()
     {
         DialogRig rig;
         QVERIFY(rig.runOptions([&] {
             rig.click(kPlus);
+            QVERIFY(!rig.d.redNameBox()->isEnabled());
+            rig.d.humanOption()->click();
+            QVERIFY(rig.d.redNameBox()->isEnabled() && rig.settings.computerPlaysRed == kFalse);
+            rig.d.computerOption()->click();
+            QVERIFY(!rig.d.redNameBox()->isEnabled());
             rig.d.humanOption()->click();
             rig.d.redNameBox()->setText(QStringLiteral("Ann"));
             QTest::keyClick(&rig.d, Qt::Key_Escape);

@@ -148,23 +148,15 @@ private slots:
     }
 
     // New lines end as the file's lines end: CR LF, old-Mac CR alone, or LF.
-    void newLinesTakeTheFilesLineBreak_data()
-    {
-        QTest::addColumn<QByteArray>("eol");
-        QTest::newRow("CR LF") << QByteArray("\r\n");
-        QTest::newRow("CR") << QByteArray("\r");
-        QTest::newRow("LF") << QByteArray("\n");
-    }
     void newLinesTakeTheFilesLineBreak()
     {
-        QFETCH(QByteArray, eol);
-        const std::string e = eol.toStdString();
-        put("[Einstellungen]" + e + "Feld=11" + e);
-        QVERIFY(store().markStoryShown());   // a new key in the section
-        QVERIFY(store().saveWindowState(1)); // a new section
-        QCOMPARE(bytes(), "[Einstellungen]" + e + "Feld=11" + e + "Text=0" + e + "[Window]" + e + "Status= 1" + e);
-        QCOMPARE(load().settings.wallSize, 11);
-        QCOMPARE(load().placement.windowState, 1);
+        for (const std::string e : {"\r\n", "\r", "\n"}) {
+            put("[Einstellungen]" + e + "Feld=11" + e);
+            QVERIFY(store().markStoryShown());   // a new key in the section
+            QVERIFY(store().saveWindowState(1)); // a new section
+            QCOMPARE(bytes(), "[Einstellungen]" + e + "Feld=11" + e + "Text=0" + e + "[Window]" + e + "Status= 1" + e);
+            QCOMPARE((QList<int>{load().settings.wallSize, load().placement.windowState}), (QList<int>{11, 1}));
+        }
     }
 
     // A file the user made read-only (0444 in a writable folder) keeps every
