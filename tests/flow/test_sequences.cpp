@@ -2,13 +2,7 @@
 // chatter, a move handed over to the computer, a win and a new game, each
 // compared as one whole ordered log of frames, pump pictures, puddles, sounds,
 // waits, event processing, comments, splots and lines.
-#include "tests/doubles/FakeClock.h"
-#include "tests/doubles/FakeScene.h"
-#include "tests/doubles/RecordingSound.h"
-#include "tests/doubles/RecordingWall.h"
-#include "tests/doubles/ScriptedQuestions.h"
-#include "tests/doubles/ScriptedRandom.h"
-#include "flow/Game.h"
+#include "tests/doubles/GameOnDoubles.h"
 
 #include <QtTest>
 
@@ -17,17 +11,22 @@ using namespace splot::doubles;
 
 namespace {
 
-// A game on doubles that all write to one journal; two humans, sound off while
-// the game starts (no chatter draws), the given draws first.
-struct Rig {
+// Two humans on a wall of n cells, sound off while the game starts (no chatter draws).
+GameSettings twoHumans(int n)
+{
+    GameSettings s;
+    s.wallSize = i16(n);
+    s.computerPlaysRed = kFalse;
+    s.soundOn = 0;
+    return s;
+}
+
+// A game on doubles that all write to one journal; the given draws first.
+struct Rig : GameOnDoubles {
     explicit Rig(std::initializer_list<float> draws = {}, int wallSize = 8)
-        : random(draws, 3), game(settings, clock, random, sound, questions, scene)
+        : GameOnDoubles(twoHumans(wallSize), draws, 3)
     {
-        settings.wallSize = i16(wallSize);
-        settings.computerPlaysRed = kFalse;
-        settings.soundOn = 0;
         clock.journal = &journal, scene.journal = &journal, sound.journal = &journal, wall.journal = &journal;
-        game.attachWall(wall);
     }
     // The journal since the last call, without the cursor and the wall's input
     // (drawn and switched around every move), as "entry, entry, ...".
@@ -44,12 +43,6 @@ struct Rig {
         journal.clear();
         return entries.join(", ");
     }
-    // Clicks on cells given as column and row digits: "23 45".
-    void play(std::string_view cells)
-    {
-        for (std::size_t i = 0; i + 1 < cells.size(); i += 3)
-            game.Feld_Auswahl(cells[i] - '0', cells[i + 1] - '0');
-    }
     // (column, row) of the first and the fifth cell of a line.
     QList<int> ends(int line) const
     {
@@ -60,14 +53,6 @@ struct Rig {
         return {c1, r1, c5, r5};
     }
 
-    GameSettings settings;
-    ScriptedRandom random;
-    FakeClock clock;
-    RecordingSound sound;
-    ScriptedQuestions questions;
-    FakeScene scene;
-    Game game;
-    RecordingWall wall;
     std::vector<std::string> journal;
 };
 
