@@ -129,25 +129,6 @@ private slots:
             QVERIFY_THROWS_EXCEPTION(std::invalid_argument, b.newGame(n));
     }
 
-    // Lines 1.. run down, then right, then down-right, then down-left, each family by column, then row.
-    void redCornerThenBlueBeside()
-    {
-        Board b = wall(8);
-        auto red = [&b](int c, int r) { return int(b.cellScore(0, b.index(c, r))); };
-        land(b, 1, 1, kRed);
-        for (int l = 1; l <= b.lineCount; ++l)
-            QCOMPARE(int(b.lineValue(l)), l == 1 || l == 33 || l == 65 ? 1 : 0);
-        QCOMPARE((std::vector<int>{red(2, 1), red(1, 2), red(2, 2), red(5, 5), red(6, 1)}),
-                 (std::vector<int>{1, 1, 1, 1, 0}));
-        land(b, 2, 1, kBlue);
-        QCOMPARE((std::vector<int>{b.lineValue(33), b.lineValue(41), red(3, 1), b.cellScore(1, b.index(3, 1)),
-                                   red(1, 2)}),
-                 (std::vector<int>{kDeadLine, -1, 0, -1, 1}));
-        for (int r = 2; r <= 4; ++r) // four down from the corner: 64 + 16 + 4 + 1 below them, capped
-            land(b, 1, r, kRed);
-        QCOMPARE(Cell(red(1, 5), b.cellScore(1, b.index(1, 5))), Cell(65, 0));
-    }
-
     // Random games on one board, played on past five in a row until the wall is full.
     // Grease spots: count = Rnd * N²/30 + N/3 rounded, count + 1 attempts of two
     // draws each; an attempt on a greased cell places nothing, a placed spot is five

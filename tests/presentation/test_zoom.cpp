@@ -18,21 +18,17 @@ using namespace splot;
 
 namespace {
 
-// Every control of the booth scene whose rectangle grows with the zoom, with its
-// geometry in its parent (the booth's parts in the booth).
-QList<QWidget*> sceneControls(BoothView& b)
+// The rectangles, in their parents, of every control of the booth scene that grows with the
+// zoom (the booth's parts in the booth).
+QList<QRect> sceneGeometries(BoothView& b)
 {
     QList<QWidget*> all{b.booth(), b.title(), b.wall(), b.storyBox(), b.puddleWidget(0), b.puddleWidget(1)};
     for (int i = 0; i < 2; ++i)
         all << b.character(i) << b.pump(i);
     for (int k = 0; k < 6; ++k)
         all << b.picBut(k);
-    return all;
-}
-QList<QRect> geometries(const QList<QWidget*>& widgets)
-{
     QList<QRect> rects;
-    for (QWidget* w : widgets)
+    for (QWidget* w : all)
         rects << w->geometry();
     return rects;
 }
@@ -162,16 +158,15 @@ private slots:
         booth.resize(626, 423);
         booth.show();
         QVERIFY(QTest::qWaitForWindowExposed(&booth));
-        const QList<QWidget*> controls = sceneControls(booth);
-        const QList<QRect> design = geometries(controls);
+        const QList<QRect> design = sceneGeometries(booth);
         booth.setZoomWithWindow(true);
-        QCOMPARE(geometries(controls), design);   // at the design size nothing changes
+        QCOMPARE(sceneGeometries(booth), design);   // at the design size nothing changes
         booth.resize(1252, 846);
         QCOMPARE(booth.zoom(), 2.0);
         QList<QRect> twice;
         for (const QRect& r : design)
             twice << QRect(r.topLeft() * 2, r.size() * 2);
-        QCOMPARE(geometries(controls), twice);
+        QCOMPARE(sceneGeometries(booth), twice);
         QCOMPARE(booth.commentLabel()->geometry(), QRect(2, 846 - 19, 1252 - 4, 17));
         QCOMPARE(booth.wall()->toUnits(QPointF(574, 287)), QPointF(4305, 2152.5));
 
