@@ -160,6 +160,8 @@ GameSnapshot Game::snapshot()
         s.pumps[who] = scene_.pumpVisible(who);
         s.puddles[who] = scene_.puddle(who);
     }
+    s.takeBacks = takeBacks_.size();
+    s.counted = counted_;
     return s;
 }
 
@@ -182,6 +184,15 @@ void Game::restore(const GameSnapshot& before)
     }
     scene_.setMenuEnabled(Scene::MenuItem::Story, !state_.gameRunning);
     scene_.setWallEnabled(state_.boardExists && state_.gameRunning && state_.gameOver == kFalse);
+
+    // Moves made since can no longer be taken back; a result counted since no
+    // longer counts (it counts again when the game is decided again).
+    if (takeBacks_.size() > before.takeBacks)
+        takeBacks_.resize(before.takeBacks);
+    pictureBeforeMove_.reset();
+    if (counted_ && counted_ != before.counted && resultListener_)
+        resultListener_(*counted_, -1);
+    counted_ = before.counted;
 }
 
 } // namespace splot

@@ -130,6 +130,7 @@ void Game::Feld_Auswahl(int x, int y)
             return;
         // What the wall's input does before and after handing a cell over.
         scene_.setWallEnabled(false);
+        markPictureBeforeMove();
         drawCursor(15);
         runFeldAuswahl(x, y);
         drawCursor(2);
@@ -195,12 +196,30 @@ void Game::Geschwaetz()
     });
 }
 
+void Game::Zug_Zuruecknehmen()
+{
+    // Like the wall's input, a take back that comes while other work runs is
+    // dropped, not held.
+    if (!canTakeBack())
+        return;
+    // A Retry after a failure goes on where it failed: the game is put back once.
+    bool restored = false;
+    runWork("Zug_Zuruecknehmen", [this, &restored] {
+        Busy busy(*this);
+        if (!restored)
+            restoreTakeBackPoint();
+        restored = true;
+        takeBackPose();
+    });
+    runHeldCommands();
+}
+
 void Game::drawAccepted()
 {
     checkAbandoned();
     runSequenz(4);
     scene_.setComment("The game ends in a draw!");
-    gameEnd();
+    gameEnd(kEmpty);
 }
 
 // ---------------------------------------------------------------------------
@@ -284,7 +303,8 @@ void Game::startSteps()
         board_.currentPlayer = kBlue;
     }
 
-    // 14.
+    // 14. The old game's moves can no longer be taken back.
+    forgetTakeBacks();
     state_.gameRunning = true;
     scene_.setWallEnabled(true);
     scene_.focusWall();
@@ -386,12 +406,18 @@ void Game::handOver()
     }
 }
 
-void Game::gameEnd()
+void Game::gameEnd(int winner)
 {
     state_.gameOver = kTrue;
     state_.gameRunning = false;
     scene_.setWallEnabled(false);
     scene_.setMenuEnabled(Scene::MenuItem::Story, true);
+
+    // The record: the game counts with this result until it is taken back.
+    const GameResult result{settings_.computerPlaysRed != kFalse, search_.gameLevel, winner};
+    counted_ = result;
+    if (resultListener_)
+        resultListener_(result, 1);
 }
 
 } // namespace splot

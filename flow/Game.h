@@ -4,6 +4,7 @@
 #pragma once
 
 #include "engine/Board.h"
+#include "engine/GameRecord.h"
 #include "engine/GameSettings.h"
 #include "engine/Search.h"
 #include "platform/Canvas.h"
@@ -36,7 +37,8 @@ struct GameState {
 };
 
 // Everything a move changes in the game, on the wall and in the booth: taken
-// before a move and put back when the move cannot be completed.
+// before a move and put back when the move cannot be completed, or when it is
+// taken back.
 struct GameSnapshot {
     Board board;
     GameState state;
@@ -46,6 +48,10 @@ struct GameSnapshot {
     int frames[2] = {};
     bool pumps[2] = {};
     TwipRect puddles[2] = {};
+    // The game's history: how many moves could be taken back, and the result
+    // the game was counted with in the record.
+    std::size_t takeBacks = 0;
+    std::optional<GameResult> counted;
 };
 
 // Thrown out of a wait or doEvents() when the main window has closed in the
@@ -132,9 +138,25 @@ public:
     void drawAccepted() override;
 
     // The game, the wall's picture and the booth as they stand, and putting
-    // them back; the wall's input then follows whether a game runs.
+    // them back; the wall's input then follows whether a game runs. Moves made
+    // since the snapshot can no longer be taken back, and a result counted
+    // since is counted no more.
     GameSnapshot snapshot();
     void restore(const GameSnapshot& before);
+
+    // Take back: the last human move, and against the computer the reply that
+    // followed it, as if they had never been made (also after a decided game).
+    // Only while canTakeBack(); otherwise, like other wall input, dropped.
+    void Zug_Zuruecknehmen();
+    // A game has been started, a human has moved since, and nothing else runs.
+    bool canTakeBack() const;
+    // How many moves can still be taken back.
+    std::size_t takeBackDepth() const { return takeBacks_.size(); }
+
+    // Told of every decided game (change 1) and of a decided game taken back
+    // (change -1), so that each game counts once, with its final result.
+    using ResultListener = std::function<void(const GameResult& result, int change)>;
+    void setResultListener(ResultListener listener) { resultListener_ = std::move(listener); }
 
     // Tests: called with the procedure's name before (done false) and after
     // (done true) every step a failure report can name; a throw fails the step.
@@ -145,10 +167,19 @@ public:
 
 private:
     // Marks work in progress (a start, a move, a sequence) for as long as it
-    // runs, also when it unwinds through an exception.
+    // runs, also when it unwinds through an exception. Take back is offered
+    // only while nothing runs.
     struct Busy {
-        explicit Busy(Game& game) : game_(game) { ++game_.busyDepth_; }
-        ~Busy() { --game_.busyDepth_; }
+        explicit Busy(Game& game) : game_(game)
+        {
+            if (game_.busyDepth_++ == 0)
+                game_.showTakeBackItem(false);
+        }
+        ~Busy()
+        {
+            if (--game_.busyDepth_ == 0)
+                game_.showTakeBackItem(game_.canTakeBack());
+        }
         Busy(const Busy&) = delete;
         Busy& operator=(const Busy&) = delete;
         Game& game_;
@@ -203,7 +234,8 @@ private:
     void zugAusfuehrenSteps(int x, int y);
     std::string victoryText(int who);
     void handOver();
-    void gameEnd();
+    // The end of a game won by `winner` (kRed or kBlue) or drawn (kEmpty).
+    void gameEnd(int winner);
     void runKeyDown(int keyCode);
     void runMouseDown(double x, double y);
     void runTip();
@@ -211,6 +243,19 @@ private:
     void sequenzSteps(int n);
     void runGeschwaetz();
     void chatter();
+
+    // What a take back comes back to: the game just before a human move.
+    struct TakeBackPoint {
+        GameSnapshot game;
+        bool cursorShown = false;  // the picture still shows the cursor
+    };
+    // The wall's picture just before a human move takes the cursor off it.
+    void markPictureBeforeMove();
+    void keepTakeBackPoint();
+    void restoreTakeBackPoint();
+    void takeBackPose();
+    void forgetTakeBacks();
+    void showTakeBackItem(bool enabled);
 
     // The platform, as the procedures use it.
     WallDrawing& wall();
@@ -261,6 +306,12 @@ private:
     void takeWaitingRules();
     Rules rulesAtOpening_{};
     std::optional<Rules> waitingRules_; // the player's choices for the next start
+
+    std::vector<TakeBackPoint> takeBacks_;
+    std::shared_ptr<const Canvas::Saved> pictureBeforeMove_;  // until a move keeps it
+    int standingFrames_[2] = {};   // the painters' frames a take back comes back to
+    std::optional<GameResult> counted_;   // the result this game was counted with
+    ResultListener resultListener_;
 };
 
 } // namespace splot

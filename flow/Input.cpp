@@ -13,6 +13,8 @@ void Game::runKeyDown(int keyCode)
 {
     const int N = board_.wallSize;
     auto& s = state_;
+    if (keyCode == 13 || keyCode == 32)
+        markPictureBeforeMove();
     drawCursor(15);
     switch (keyCode) {
     case 36: // Home
@@ -75,6 +77,7 @@ void Game::runMouseDown(double x, double y)
     state_.moveRow = static_cast<i16>(row);
 
     scene_.setWallEnabled(false);
+    markPictureBeforeMove();
     drawCursor(15);
     runFeldAuswahl(column, row);
     drawCursor(2);

@@ -26,6 +26,9 @@ void Game::feldAuswahlSteps(int x, int y)
     // A splot or a grease spot refuses paint: nothing is played, the turn stays.
     if (board_.cells(cell) == kEmpty) {
         const int mover = board_.currentPlayer;
+        // A human move can be taken back; the computer's reply goes with it.
+        if (mover == kBlue || settings_.computerPlaysRed == kFalse)
+            keepTakeBackPoint();
         board_.cells(cell) = static_cast<i16>(mover);
 
         state_.cursorX = static_cast<i16>(x);
@@ -127,7 +130,7 @@ void Game::zugAusfuehrenSteps(int x, int y)
     if (winningLine != 0 && mover == kRed) {
         draw("Zeichne_Klecks", false, [=](WallDrawing& w) { w.Zeichne_Klecks(x, y); });
         draw("Zeichne_Siegeslinie", true, [=](WallDrawing& w) { w.Zeichne_Siegeslinie(winningLine); });
-        gameEnd();
+        gameEnd(kRed);
         if (settings_.computerPlaysRed != kFalse)
             scene_.setComment("Computer won!  " + victoryText(1));
         else
@@ -138,7 +141,7 @@ void Game::zugAusfuehrenSteps(int x, int y)
     }
     if (winningLine != 0) {
         draw("Zeichne_Siegeslinie", true, [=](WallDrawing& w) { w.Zeichne_Siegeslinie(winningLine); });
-        gameEnd();
+        gameEnd(kBlue);
         if (settings_.computerPlaysRed != kFalse)
             scene_.setComment("You won!  " + victoryText(0));
         else
@@ -160,7 +163,7 @@ void Game::zugAusfuehrenSteps(int x, int y)
     // Every cell that takes paint is painted: a draw.
     if (state_.moveCount == board_.playableCells) {
         draw("Zeichne_Klecks", false, [=](WallDrawing& w) { w.Zeichne_Klecks(x, y); });
-        gameEnd();
+        gameEnd(kEmpty);
         scene_.setComment("The game ends in a draw!");
         runSequenz(4);
     }

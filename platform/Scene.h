@@ -11,7 +11,7 @@ namespace splot {
 // characters, the pump and the puddles.
 class Scene {
 public:
-    enum class MenuItem { Tip, Story };
+    enum class MenuItem { Tip, Story, TakeBack };
     enum class Pointer { Normal, Hourglass };
 
     virtual ~Scene() = default;

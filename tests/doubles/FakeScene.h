@@ -63,7 +63,7 @@ public:
     TwipRect puddles[2] = {};
     std::string commentText;
     bool wallShown = false, wallInput = true;  // the wall hidden until the first game
-    bool menuEnabled[2] = {true, true};  // by MenuItem
+    bool menuEnabled[3] = {true, true, true};  // by MenuItem
     std::vector<std::string> log;
     std::function<void(int who, int frame)> onFrame;  // runs before a frame is shown; may fail it
     std::vector<std::string>* journal = nullptr;

@@ -17,6 +17,7 @@ public:
         double x1 = 0, y1 = 0, x2 = 0, y2 = 0, radius = 0;
         bool filled = false;
         int foreColor = 0, fillColor = 0, fillStyle = Transparent, drawWidth = 1, drawStyle = SolidPen;
+        bool operator==(const Op&) const = default;
     };
 
     void setForeColor(int qbIndex) override { foreColor = qbIndex; }

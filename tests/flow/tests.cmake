@@ -3,3 +3,4 @@ splot_add_test(test_flow SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_flow.cpp LIBS sp
 splot_add_test(test_platform_qt SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_platform_qt.cpp LIBS splot_platform_qt)
 # The painters' sequences, a move, a win and a new game as one ordered log.
 splot_add_test(test_sequences SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_sequences.cpp LIBS splot_flow)
+splot_add_test(test_take_back SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_take_back.cpp LIBS splot_flow)
