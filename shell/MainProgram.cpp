@@ -20,6 +20,7 @@ MainProgram::MainProgram(Clock& clock, Random& random, Sound& sound, Questions& 
                                              settings_, random, sound, clock);
     game_->attachWall(*painter_);
     window_->attach(*game_, *painter_);
+    window_->setQuestions(questions);
 }
 
 MainProgram::~MainProgram() = default;

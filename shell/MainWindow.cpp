@@ -3,10 +3,13 @@
 #include "shell/AboutBox.h"
 #include "shell/HelpWindow.h"
 #include "shell/OptionsDialog.h"
+#include "shell/RecordDialog.h"
+#include "shell/RecordStore.h"
 #include "shell/SettingsStore.h"
 #include "shell/Story.h"
 
 #include "flow/Game.h"
+#include "platform/Questions.h"
 #include "platform/Sound.h"
 #include "presentation/BoothView.h"
 #include "presentation/PictureButton.h"
@@ -58,7 +61,8 @@ ScreenInfo screenInfo()
 } // namespace
 
 MainWindow::MainWindow(GameSettings& settings, SettingsStore& store, Sound& sound, QWidget* parent)
-    : QMainWindow(parent), settings_(settings), store_(store), sound_(sound)
+    : QMainWindow(parent), settings_(settings), store_(store), sound_(sound),
+      recordStore_(std::make_unique<RecordStore>(store.file()))
 {
     setObjectName(QStringLiteral("splot"));
     setWindowTitle(QStringLiteral("Splotchery"));
@@ -105,10 +109,14 @@ void MainWindow::buildMenus()
     start_ = add(gameMenu_, "start", tr("&Start"), QKeySequence(Qt::CTRL | Qt::Key_S));
     ende_ = add(gameMenu_, "ende", tr("&End"), QKeySequence(Qt::CTRL | Qt::Key_E));
     tip_ = add(gameMenu_, "tip", tr("Hin&t"), QKeySequence(Qt::CTRL | Qt::Key_T));
+    // Offered only once a human has moved, and never while a move runs.
+    zurueck_ = add(gameMenu_, "zurueck", tr("&Take back"), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    zurueck_->setEnabled(false);
     separator(gameMenu_, "sep0");
     opt_ = add(gameMenu_, "opt", tr("&Options..."));
     zoom_ = add(gameMenu_, "zoom", tr("&Zoom with window"));
     zoom_->setCheckable(true);
+    statistik_ = add(gameMenu_, "statistik", tr("&Record..."));
     separator(gameMenu_, "sep2");
     story_ = add(gameMenu_, "story_zeigen", tr("Sto&ry..."));
 
@@ -124,7 +132,9 @@ void MainWindow::buildMenus()
     connect(start_, &QAction::triggered, this, [this] { Start_click(); });
     connect(ende_, &QAction::triggered, this, [this] { Ende_click(); });
     connect(tip_, &QAction::triggered, this, [this] { Tip_click(); });
+    connect(zurueck_, &QAction::triggered, this, [this] { zurueck_Click(); });
     connect(opt_, &QAction::triggered, this, [this] { opt_Click(); });
+    connect(statistik_, &QAction::triggered, this, [this] { statistik_Click(); });
     connect(story_, &QAction::triggered, this, [this] { story_zeigen_Click(); });
     // A matter of the view alone: it takes effect at once, also in the middle of a move.
     connect(zoom_, &QAction::triggered, this, [this](bool on) {
@@ -140,6 +150,7 @@ void MainWindow::attach(Game& game, WallPainter& painter)
 {
     game_ = &game;
     painter_ = &painter;
+    game.setResultListener([this](const GameResult& result, int change) { countGame(result, change); });
     wireInput();
 }
 
@@ -193,6 +204,7 @@ void MainWindow::Form_Load()
     loaded_ = placement;
     zoom_->setChecked(store_.zoomWithWindow());
     booth_->setZoomWithWindow(zoom_->isChecked());
+    record_ = recordStore_->load();
     applyPlacement(placement);
     createOptionsDialog();
     booth_->setHintButtonVisible(settings_.hintsOn == 1);
@@ -454,6 +466,34 @@ void MainWindow::Tip_click()
 {
     if (game_)
         game_->Tip_click();
+}
+
+void MainWindow::zurueck_Click()
+{
+    // Not held for later: during a move it is dropped, like the wall's input.
+    if (game_)
+        game_->Zug_Zuruecknehmen();
+}
+
+void MainWindow::statistik_Click()
+{
+    if (!game_)
+        return;
+    game_->command("statistik_Click", [this] {
+        if (!recordDialog_) {
+            recordDialog_ = new RecordDialog(
+                record_,
+                [this] { return questions_ && questions_->askYesNo("Really reset the record?", "Record"); },
+                [this] { recordStore_->reset(record_); }, this);
+        }
+        recordDialog_->exec();
+    });
+}
+
+void MainWindow::countGame(const GameResult& result, int change)
+{
+    record_.count(result, change);
+    recordStore_->save(record_, result);
 }
 
 void MainWindow::opt_Click()

@@ -4,6 +4,7 @@
 // buttons to the game.
 #pragma once
 
+#include "engine/GameRecord.h"
 #include "engine/GameSettings.h"
 #include "platform/Scene.h"
 #include "presentation/Layout.h"
@@ -11,6 +12,7 @@
 #include <QMainWindow>
 
 #include <functional>
+#include <memory>
 
 class QAction;
 class QMenu;
@@ -21,6 +23,9 @@ class BoothView;
 class Game;
 class HelpWindow;
 class OptionsDialog;
+class Questions;
+class RecordDialog;
+class RecordStore;
 class SettingsStore;
 class Sound;
 class WallPainter;
@@ -38,6 +43,8 @@ public:
     // The game is made with this window as its scene, then attached together
     // with the wall's drawing procedures.
     void attach(Game& game, WallPainter& painter);
+    // The questions the record dialog asks (its Reset).
+    void setQuestions(Questions& questions) { questions_ = &questions; }
 
     // Form_Load: the start-up sequence, once. Ends with the window shown.
     void Form_Load();
@@ -53,7 +60,9 @@ public:
     void Start_click();
     void Ende_click();
     void Tip_click();
+    void zurueck_Click();
     void opt_Click();
+    void statistik_Click();
     void story_zeigen_Click();
     void hilfe_Click(int index);
     void about_Click();
@@ -77,6 +86,12 @@ public:
     QAction* startAction() const { return start_; }
     QAction* endAction() const { return ende_; }
     QAction* tipAction() const { return tip_; }
+    QAction* takeBackAction() const { return zurueck_; }
+    QAction* recordAction() const { return statistik_; }
+    // The record of decided games, as loaded at start-up and counted since.
+    const GameRecord& record() const { return record_; }
+    // Made at its first showing, then reused.
+    RecordDialog* recordDialog() const { return recordDialog_; }
     QAction* optionsAction() const { return opt_; }
     QAction* zoomAction() const { return zoom_; }
     QAction* storyAction() const { return story_; }
@@ -132,6 +147,7 @@ private:
     int frameExtraHeight() const;
     int minimumClientWidth() const;
     void savePlacementOnce();
+    void countGame(const GameResult& result, int change);
 
     GameSettings& settings_;
     SettingsStore& store_;
@@ -142,12 +158,18 @@ private:
     BoothView* booth_ = nullptr;
     OptionsDialog* options_ = nullptr;
     HelpWindow* help_ = nullptr;
+    RecordDialog* recordDialog_ = nullptr;
+    Questions* questions_ = nullptr;
+    std::unique_ptr<RecordStore> recordStore_;
+    GameRecord record_;
 
     QMenu* gameMenu_ = nullptr;
     QMenu* helpMenu_ = nullptr;
     QAction* start_ = nullptr;
     QAction* ende_ = nullptr;
     QAction* tip_ = nullptr;
+    QAction* zurueck_ = nullptr;
+    QAction* statistik_ = nullptr;
     QAction* opt_ = nullptr;
     QAction* zoom_ = nullptr;   // checkable: the scene grows with the window
     QAction* story_ = nullptr;

@@ -101,7 +101,17 @@ void MainWindow::repaintWall()
 
 void MainWindow::setMenuEnabled(MenuItem item, bool enabled)
 {
-    (item == MenuItem::Tip ? tip_ : story_)->setEnabled(enabled);
+    switch (item) {
+    case MenuItem::Tip:
+        tip_->setEnabled(enabled);
+        break;
+    case MenuItem::Story:
+        story_->setEnabled(enabled);
+        break;
+    case MenuItem::TakeBack:
+        zurueck_->setEnabled(enabled);
+        break;
+    }
 }
 
 void MainWindow::setPointer(Pointer pointer)

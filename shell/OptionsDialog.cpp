@@ -3,6 +3,7 @@
 #include "assets/Pictures.h"
 #include "presentation/Bevel.h"
 #include "presentation/TextFit.h"
+#include "shell/DialogStyle.h"
 #include "shell/FixedDialog.h"
 #include "shell/SettingsStore.h"
 
@@ -39,12 +40,6 @@ int px(int twips)
 QRect twipRect(int left, int top, int width, int height)
 {
     return {px(left), px(top), px(width), px(height)};
-}
-
-QColor paletteColor(int qbIndex)
-{
-    const Rgb c = qbColor(qbIndex);
-    return {c.r, c.g, c.b};
 }
 
 // The number at the start of a text, as the size display holds it (" 8 x 8" gives 8).
@@ -109,18 +104,7 @@ void OptionsDialog::buildControls()
     setFixedSize(px(4305), px(3330));
     keepShownWhileOwnerShown(*this);
 
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, paletteColor(7));
-    pal.setColor(QPalette::Button, paletteColor(7));
-    setPalette(pal);
-    setAutoFillBackground(true);
-
-    QFont f = font();
-    f.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"), QStringLiteral("Sans Serif")});
-    f.setStyleHint(QFont::SansSerif);
-    f.setPointSizeF(8.25);
-    f.setBold(true);
-    setFont(f);
+    applyDialogStyle(*this);
 
     auto* label0 = makeLabel(tr("Size of the &wall:"), this, twipRect(480, 240, 1575, 255));
 
@@ -307,12 +291,7 @@ void OptionsDialog::paintEvent(QPaintEvent* event)
     // In twips: the left, top and width of Red's frame, the height of both.
     QPainter p(this);
     const QRect r0 = rahmen0_->geometry();
-    const double x = r0.left() * kTwipsPerPixel;
-    const double y = r0.top() * kTwipsPerPixel;
-    const double w = r0.width() * kTwipsPerPixel;
-    const double h = (r0.height() + rahmen1_->height()) * kTwipsPerPixel;
-    links_oben(p, x, w, y, h, 15, 1);
-    rechts_unten(p, x, w, y, h, 8, 1);
+    drawRaisedBorder(p, QRect(r0.topLeft(), QSize(r0.width(), r0.height() + rahmen1_->height())));
 }
 
 // --- The plus/minus control ---------------------------------------------------

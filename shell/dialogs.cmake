@@ -9,7 +9,11 @@ add_library(splot_dialogs STATIC
     ${CMAKE_CURRENT_LIST_DIR}/AboutBox.h
     ${CMAKE_CURRENT_LIST_DIR}/AboutBox.cpp
     ${CMAKE_CURRENT_LIST_DIR}/HelpWindow.h
-    ${CMAKE_CURRENT_LIST_DIR}/HelpWindow.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/HelpWindow.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/DialogStyle.h
+    ${CMAKE_CURRENT_LIST_DIR}/DialogStyle.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/RecordDialog.h
+    ${CMAKE_CURRENT_LIST_DIR}/RecordDialog.cpp)
 target_include_directories(splot_dialogs PUBLIC ${PROJECT_SOURCE_DIR})
 target_link_libraries(splot_dialogs PUBLIC splot_l10n Qt6::Widgets)
 # The settings store, the bevel edges and the pictures.
