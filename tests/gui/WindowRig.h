@@ -32,10 +32,14 @@ inline void writeSettings(const QString& text)
     if (!text.isEmpty() && file.open(QIODevice::WriteOnly))
         file.write(text.toUtf8());
 }
-inline bool settingsHave(const QString& line)
+inline QByteArray settingsText()
 {
     QFile file(settingsPath());
-    return file.open(QIODevice::ReadOnly) && QString::fromUtf8(file.readAll()).contains(line);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+inline bool settingsHave(const QString& line)
+{
+    return QString::fromUtf8(settingsText()).contains(line);
 }
 
 // A quiet second start: a normal window at a known place, no story, sound off, hints on.
