@@ -1,13 +1,7 @@
 // The game flow without a window, on platform doubles: starting a game, whole
 // games, five in a row, the blocked nozzle, the sounds, commands in the middle of
 // a move, closing mid-move and the failure report.
-#include "tests/doubles/FakeClock.h"
-#include "tests/doubles/FakeScene.h"
-#include "tests/doubles/RecordingSound.h"
-#include "tests/doubles/RecordingWall.h"
-#include "tests/doubles/ScriptedQuestions.h"
-#include "tests/doubles/ScriptedRandom.h"
-#include "flow/Game.h"
+#include "tests/flow/FlowRig.h"
 
 #include <QtTest>
 
@@ -19,14 +13,9 @@ using namespace splot::doubles;
 
 namespace {
 
-// A started game on doubles; the random numbers are the given draws, then a seeded sequence.
-struct Rig {
-    explicit Rig(const GameSettings& initial, std::initializer_list<float> draws = {}, std::uint32_t seed = 1)
-        : settings(initial), random(draws, seed), game(settings, clock, random, sound, questions, scene)
-    {
-        game.attachWall(wall);
-        game.Start_click();
-    }
+// A started game on doubles, with what the flow tests check it by.
+struct Rig : splot::testing::FlowRig {
+    using FlowRig::FlowRig;
     int side() const { return game.board().currentPlayer; }
     // What the window shows and the game keeps, to check that nothing changed.
     std::vector<double> picture() const
@@ -39,20 +28,6 @@ struct Rig {
             v.push_back(game.board().cells(i));
         return v;
     }
-    int cell(int c, int r) const { return game.board().cells(game.board().index(c, r)); }
-    std::vector<int> cells() const
-    {
-        std::vector<int> v;
-        for (int i = 0; i <= game.board().lastCell; ++i)
-            v.push_back(game.board().cells(i));
-        return v;
-    }
-    // Clicks on cells given as column and row digits: "23 45".
-    void play(std::string_view cells)
-    {
-        for (std::size_t i = 0; i + 1 < cells.size(); i += 3)
-            game.Feld_Auswahl(cells[i] - '0', cells[i + 1] - '0');
-    }
     // The human plays until the game is decided: the hinted cell with Enter, or random cells.
     void playToTheEnd(bool hinted, std::uint32_t seed)
     {
@@ -62,15 +37,6 @@ struct Rig {
             hinted ? (game.Tip_click(), game.Bild_KeyDown(13))
                    : game.Feld_Auswahl(1 + int(pick.Rnd() * n), 1 + int(pick.Rnd() * n));
     }
-
-    GameSettings settings;
-    ScriptedRandom random;
-    FakeClock clock;
-    RecordingSound sound;
-    ScriptedQuestions questions;
-    FakeScene scene;
-    Game game;
-    RecordingWall wall;
 };
 
 // Two humans, or the computer as Red at `level`; sound off unless given; grease spots if asked,

@@ -2,13 +2,7 @@
 // computer's reply, after a blocked squirt, after a win and after a full-wall
 // draw the game equals the same game played directly to that point; a take back
 // in the middle of a move is dropped; the record counts every decided game once.
-#include "tests/doubles/FakeClock.h"
-#include "tests/doubles/FakeScene.h"
-#include "tests/doubles/RecordingSound.h"
-#include "tests/doubles/RecordingWall.h"
-#include "tests/doubles/ScriptedQuestions.h"
-#include "tests/doubles/ScriptedRandom.h"
-#include "flow/Game.h"
+#include "tests/flow/FlowRig.h"
 
 #include <QtTest>
 
@@ -44,16 +38,15 @@ struct View {
     bool operator==(const View&) const = default;
 };
 
-struct Rig {
+// A started game whose decided games go into a record.
+struct Rig : splot::testing::FlowRig {
     explicit Rig(const GameSettings& initial, std::initializer_list<float> draws = {}, std::uint32_t seed = 1)
-        : settings(initial), random(draws, seed), game(settings, clock, random, sound, questions, scene)
+        : FlowRig(initial, draws, seed)
     {
-        game.attachWall(wall);
         game.setResultListener([this](const GameResult& r, int change) {
             record.count(r, change);
             results.emplace_back(r.winner, change);
         });
-        game.Start_click();
     }
     View view() const
     {
@@ -74,12 +67,6 @@ struct Rig {
         v.splots = wall.splots, v.splatters = wall.splatters, v.lines = wall.lines, v.paper = wall.paper.ops;
         return v;
     }
-    // Clicks on cells given as column and row digits: "23 45".
-    void play(std::string_view cells)
-    {
-        for (std::size_t i = 0; i + 1 < cells.size(); i += 3)
-            game.Feld_Auswahl(cells[i] - '0', cells[i + 1] - '0');
-    }
     // The human plays the hinted cells with Enter until the game is decided or
     // `presses` moves are made; returns the moves made.
     int playHinted(int presses = 1000)
@@ -91,14 +78,6 @@ struct Rig {
     }
     bool takeBackOffered() const { return scene.menuEnabled[int(Scene::MenuItem::TakeBack)]; }
 
-    GameSettings settings;
-    ScriptedRandom random;
-    FakeClock clock;
-    RecordingSound sound;
-    ScriptedQuestions questions;
-    FakeScene scene;
-    Game game;
-    RecordingWall wall;
     GameRecord record;
     std::vector<std::pair<int, int>> results;  // winner, change
 };
