@@ -391,6 +391,14 @@ in %4: %5</translation>
         <source>&amp;Zoom with window</source>
         <translation>Mit dem Fenster &amp;wachsen</translation>
     </message>
+    <message>
+        <source>&amp;Take back</source>
+        <translation>&amp;Zurücknehmen</translation>
+    </message>
+    <message>
+        <source>&amp;Record...</source>
+        <translation>Bil&amp;anz …</translation>
+    </message>
 </context>
 <context>
     <name>splot::OptionsDialog</name>

@@ -307,10 +307,11 @@ private slots:
             QCOMPARE(actionTexts(rig.window().menuBar()),
                      german ? QStringList({"&Spiel", "&Hilfe"}) : QStringList({"&Game", "&Help"}));
             QCOMPARE(actionTexts(rig.window().menuBar()->actions().front()->menu()),
-                     german ? QStringList({"&Neues Spiel", "&Beenden", "&Tipp", "", "&Einstellungen …",
-                                           "Mit dem Fenster &wachsen", "", "&Geschichte …"})
-                            : QStringList({"&Start", "&End", "Hin&t", "", "&Options...", "&Zoom with window", "",
-                                           "Sto&ry..."}));
+                     german ? QStringList({"&Neues Spiel", "&Beenden", "&Tipp", "&Zurücknehmen", "",
+                                           "&Einstellungen …", "Mit dem Fenster &wachsen", "Bil&anz …", "",
+                                           "&Geschichte …"})
+                            : QStringList({"&Start", "&End", "Hin&t", "&Take back", "", "&Options...",
+                                           "&Zoom with window", "&Record...", "", "Sto&ry..."}));
 
             rig.window().startAction()->trigger();
             const QStringList labels = rig.playToTheEnd();
