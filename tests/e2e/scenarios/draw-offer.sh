@@ -17,7 +17,9 @@ Sound=0
 INI
 start_game
 key ctrl+s
-sleep 1.5
+# The introduction and the new-game sequence take about 2 s; a click made while
+# they run is dropped.
+sleep 3
 shot empty-wall
 # The wall on screen: the one big white area of the picture ("W H X Y").
 wall=$(convert "$E2E_DIR/01-empty-wall.png" -fill black +opaque white -morphology Close Square:1 \
