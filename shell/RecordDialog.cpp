@@ -26,7 +26,7 @@ RecordDialog::RecordDialog(const GameRecord& record, std::function<bool()> askRe
                            QWidget* parent)
     : QDialog(parent), record_(record), askReset_(std::move(askReset)), resetRecord_(std::move(reset))
 {
-    setWindowTitle(QStringLiteral("Record"));
+    setWindowTitle(tr("Record"));
     setModal(true);
     setWindowFlags(kFixedDialogFlags);
     applyDialogStyle(*this);
@@ -38,20 +38,20 @@ RecordDialog::RecordDialog(const GameRecord& record, std::function<bool()> askRe
     grid->setHorizontalSpacing(14);
     grid->setVerticalSpacing(3);
     const Qt::Alignment left = Qt::AlignLeft, right = Qt::AlignRight;
-    addLabel(grid, QStringLiteral("Against the computer"), 0, 0, left);
-    const QString heads[3] = {QStringLiteral("Won"), QStringLiteral("Lost"), QStringLiteral("Drawn")};
+    addLabel(grid, tr("Against the computer"), 0, 0, left);
+    const QString heads[3] = {tr("Won"), tr("Lost"), tr("Drawn")};
     for (int c = 0; c < 3; ++c)
         addLabel(grid, heads[c], 0, c + 1, right);
-    const QString levels[4] = {QStringLiteral("very easy"), QStringLiteral("beginner"), QStringLiteral("advanced"),
-                               QStringLiteral("expert")};
+    const QString levels[4] = {tr("very easy"), tr("beginner"), tr("advanced"),
+                               tr("expert")};
     for (int level = 0; level < GameRecord::kLevels; ++level) {
         addLabel(grid, QStringLiteral("   ") + levels[level], level + 1, 0, left);
         for (int c = 0; c < 3; ++c)
             counts_[level][c] = addLabel(grid, QString(), level + 1, c + 1, right);
     }
     grid->setRowMinimumHeight(5, 8);
-    addLabel(grid, QStringLiteral("Two players"), 6, 0, left);
-    const QString humanHeads[3] = {QStringLiteral("Red won"), QStringLiteral("Blue won"), QStringLiteral("Drawn")};
+    addLabel(grid, tr("Two players"), 6, 0, left);
+    const QString humanHeads[3] = {tr("Red won"), tr("Blue won"), tr("Drawn")};
     for (int c = 0; c < 3; ++c) {
         addLabel(grid, humanHeads[c], 6, c + 1, right);
         counts_[4][c] = addLabel(grid, QString(), 7, c + 1, right);
@@ -62,8 +62,8 @@ RecordDialog::RecordDialog(const GameRecord& record, std::function<bool()> askRe
             counts_[r][c]->setAccessibleName(head);
         }
 
-    reset_ = new QPushButton(QStringLiteral("&Reset"), this);
-    ok_ = new QPushButton(QStringLiteral("&OK"), this);
+    reset_ = new QPushButton(tr("&Reset"), this);
+    ok_ = new QPushButton(tr("&OK"), this);
     ok_->setDefault(true);
     connect(reset_, &QPushButton::clicked, this, [this] { Reset_Click(); });
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);

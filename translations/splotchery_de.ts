@@ -219,6 +219,14 @@ in %4: %5</source>
 		aufgetreten in Zeile %3
 in %4: %5</translation>
     </message>
+    <message>
+        <source>Really reset the record?</source>
+        <translation>Willst du die Bilanz wirklich zurücksetzen?</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Bilanz</translation>
+    </message>
 </context>
 <context>
     <name>Story</name>
@@ -473,6 +481,65 @@ in %4: %5</translation>
     <message>
         <source>&amp;Soundeffects</source>
         <translation>&amp;Geräusche</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>splot::RecordDialog</name>
+    <message>
+        <source>Record</source>
+        <translation>Bilanz</translation>
+    </message>
+    <message>
+        <source>Against the computer</source>
+        <translation>Gegen den Computer</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>Gewonnen</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Verloren</translation>
+    </message>
+    <message>
+        <source>Drawn</source>
+        <translation>Unentschieden</translation>
+    </message>
+    <message>
+        <source>very easy</source>
+        <translation>sehr leicht</translation>
+    </message>
+    <message>
+        <source>beginner</source>
+        <translation>Anfänger</translation>
+    </message>
+    <message>
+        <source>advanced</source>
+        <translation>Fortgeschritten</translation>
+    </message>
+    <message>
+        <source>expert</source>
+        <translation>Profi</translation>
+    </message>
+    <message>
+        <source>Two players</source>
+        <translation>Zwei Spieler</translation>
+    </message>
+    <message>
+        <source>Red won</source>
+        <translation>Rot gewinnt</translation>
+    </message>
+    <message>
+        <source>Blue won</source>
+        <translation>Blau gewinnt</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>&amp;Zurücksetzen</translation>
     </message>
     <message>
         <source>&amp;OK</source>

@@ -19,6 +19,8 @@ constexpr const char* kWhole[] = {
     QT_TRANSLATE_NOOP("ShownText", "End program"),
     QT_TRANSLATE_NOOP("ShownText", "Really start a new game?"),
     QT_TRANSLATE_NOOP("ShownText", "Start"),
+    QT_TRANSLATE_NOOP("ShownText", "Really reset the record?"),
+    QT_TRANSLATE_NOOP("ShownText", "Record"),
     QT_TRANSLATE_NOOP("ShownText", "What do you think about a draw?"),
     QT_TRANSLATE_NOOP("ShownText", "Out of memory"),
     QT_TRANSLATE_NOOP("ShownText", "Unknown failure"),
