@@ -27,6 +27,7 @@ class Questions;
 class RecordDialog;
 class RecordStore;
 class SettingsStore;
+struct ScreenInfo;
 class Sound;
 class WallPainter;
 
@@ -130,6 +131,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // What the settings store needs to know of the screens, in twips.
+    static ScreenInfo screenInfo();
     void buildMenus();
     void wireInput();
     // Start-up steps that come from the dialogs: the about box, the hidden

@@ -3,6 +3,8 @@
 #include "shell/DialogStyle.h"
 #include "shell/FixedDialog.h"
 
+#include <algorithm>
+
 #include <QGridLayout>
 #include <QLabel>
 #include <QPainter>
@@ -73,10 +75,12 @@ RecordDialog::RecordDialog(const GameRecord& record, std::function<bool()> askRe
     const QSize inner = rahmen_->sizeHint();
     rahmen_->setGeometry(24, 16, inner.width(), inner.height());
     const int buttonTop = rahmen_->geometry().bottom() + 16;
-    const QSize button(73, 33);
-    ok_->setGeometry(rahmen_->geometry().right() - button.width() + 1, buttonTop, button.width(), button.height());
-    reset_->setGeometry(ok_->x() - 12 - button.width(), buttonTop, button.width(), button.height());
-    setFixedSize(rahmen_->geometry().right() + 25, buttonTop + button.height() + 16);
+    // The options dialog's button size, wider where a language's word needs it.
+    const int height = 33;
+    const int width = std::max({73, ok_->sizeHint().width(), reset_->sizeHint().width()});
+    ok_->setGeometry(rahmen_->geometry().right() - width + 1, buttonTop, width, height);
+    reset_->setGeometry(ok_->x() - 12 - width, buttonTop, width, height);
+    setFixedSize(std::max(rahmen_->geometry().right(), ok_->geometry().right()) + 25, buttonTop + height + 16);
 }
 
 void RecordDialog::refresh()

@@ -19,6 +19,7 @@
 #include "shell/MainProgram.h"
 #include "shell/MainWindow.h"
 #include "shell/OptionsDialog.h"
+#include "shell/RecordDialog.h"
 #include "shell/SettingsStore.h"
 
 #include <QtTest>
@@ -413,6 +414,12 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&options));
         QCOMPARE(options.windowTitle(), "Einstellungen");
         QCOMPARE(overflowing(&options), QStringList());
+
+        RecordDialog record(GameRecord{}, [] { return false; }, [] {});
+        record.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&record));
+        QCOMPARE(record.windowTitle(), "Bilanz");
+        QCOMPARE(overflowing(&record), QStringList());
 
         QWidget owner;
         AboutBox about(&owner, 100000);

@@ -93,6 +93,12 @@ for scale in 1.5 2; do
     shot options-$scale
     key Escape
     sleep 0.5
+    key alt+s a
+    wait_for 5 window_titled "Bilanz" || fail "no record dialog at ${scale}x"
+    sleep 0.3
+    shot record-$scale
+    key Escape
+    sleep 0.5
     key alt+h
     sleep 0.5
     key Up Return   # the last item: Über Splotchery
