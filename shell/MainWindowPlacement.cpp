@@ -4,8 +4,6 @@
 
 #include "shell/SettingsStore.h"
 
-#include "presentation/BoothView.h"
-
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
