@@ -415,7 +415,8 @@ private slots:
         QCOMPARE(options.windowTitle(), "Einstellungen");
         QCOMPARE(overflowing(&options), QStringList());
 
-        RecordDialog record(GameRecord{}, [] { return false; }, [] {});
+        const GameRecord counts;   // the dialog shows it by reference
+        RecordDialog record(counts, [] { return false; }, [] {});
         record.show();
         QVERIFY(QTest::qWaitForWindowExposed(&record));
         QCOMPARE(record.windowTitle(), "Bilanz");
