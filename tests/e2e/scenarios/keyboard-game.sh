@@ -67,7 +67,8 @@ for move in $(seq 1 40); do
         read_wall refused
         [ "$(wall_text)" = "$before" ] || fail "a refused Enter changed the wall"
     fi
-    if [ "$move" -eq 4 ]; then
+    # (The computer may have won already: a decided game starts anew without a question.)
+    if [ "$move" -eq 4 ] && { read_wall poll; ! decided; }; then
         key ctrl+s   # "Really start a new game?" answered No
         wait_for 5 window_titled "Start" || fail "no question on Ctrl+S during a game"
         shot question
