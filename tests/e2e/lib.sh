@@ -199,17 +199,12 @@ ini_is() { [ "$(ini_get "$1" "$2")" = "$3" ]; }
 # A later start's settings file: no story, no sound, a normal window at 100, 100
 # pixels of 640 x 460.
 write_quiet_ini() {
-    write_ini <<'INI'
-[Einstellungen]
-Text=0
-Sound= 0
-[Window]
-Status= 0
-Left= 1500
-Top= 1500
-Width= 9600
-Height= 6900
-INI
+    { printf '[Einstellungen]\nText=0\nSound= 0\n'; window_lines; } | write_ini
+}
+# window_lines [STATUS]: the [Window] section of a window at 1500/1500 twips,
+# 9600 x 6900 twips outside, in state STATUS (0 unless given).
+window_lines() {
+    printf '[Window]\nStatus= %s\nLeft= 1500\nTop= 1500\nWidth= 9600\nHeight= 6900\n' "${1:-0}"
 }
 # set_maximized on|off: maximizes or restores the main window as its frame
 # button would, and waits until the game has stored the new state.

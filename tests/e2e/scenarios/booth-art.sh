@@ -3,20 +3,15 @@
 # under the pump. Two players take turns clicking along the rows (left to right, then back), so no
 # five in a row comes up within the first four rows; about one squirt in ten is blocked and
 # grows the mover's puddle. The screenshots and the enlarged crops are there to look at.
-write_ini <<'INI'
+{ cat <<'INI'
 [Einstellungen]
 Text=0
 Computer=0
 Feld=8
 Düse_verstopft=1
 Sound=0
-[Window]
-Status= 0
-Left= 1500
-Top= 1500
-Width= 9600
-Height= 6900
 INI
+window_lines; } | write_ini
 start_game
 window_geometry
 shot title

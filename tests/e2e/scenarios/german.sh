@@ -3,14 +3,7 @@
 # and the about box; the options dialog and the about box again at 1.5x and 2x;
 # an English and an unknown language stay English.
 place_window() {
-    write_ini <<'INI'
-[Window]
-Status= 0
-Left= 1500
-Top= 1500
-Width= 9600
-Height= 6900
-INI
+    window_lines | write_ini
 }
 place_window
 start_game LANGUAGE=de LANG=de_DE.UTF-8
@@ -59,18 +52,13 @@ GAME_PID=""
 [ "$(ini_get Window Status)" = "0" ] || fail "Status is $(ini_get Window Status)"
 
 # Two people: whoever begins fills the first column and wins with a German text.
-write_ini <<'INI'
+{ cat <<'INI'
 [Einstellungen]
 Computer=0
 Text=0
 Sound=0
-[Window]
-Status= 0
-Left= 1500
-Top= 1500
-Width= 9600
-Height= 6900
 INI
+window_lines; } | write_ini
 start_game LANGUAGE=de LANG=de_DE.UTF-8
 sleep 3
 key ctrl+s

@@ -3,17 +3,7 @@
 # restored it stands at the stored place with the stored outer size) or maximized.
 # Then the minimize-and-close cycle, twice, creeps nothing.
 placement_file() {
-    write_ini <<INI
-[Einstellungen]
-Text=0
-Sound= 0
-[Window]
-Status= $1
-Left= 1500
-Top= 1500
-Width= 9600
-Height= 6900
-INI
+    { printf '[Einstellungen]\nText=0\nSound= 0\n'; window_lines "$1"; } | write_ini
 }
 stored_placement() { echo "$(ini_get Window Left) $(ini_get Window Top) $(ini_get Window Width) $(ini_get Window Height)"; }
 expect_stored() {
