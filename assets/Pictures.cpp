@@ -139,8 +139,8 @@ QPixmap characterFrame(int frame, QSize size, qreal devicePixelRatio)
     // One SVG strip per painter, its nine poses side by side, characterStride units apart.
     const bool blue = frame >= characterPoseCount;
     const int pose = frame % characterPoseCount;
-    const QString path = blue ? QStringLiteral(":/pictures/painter-blue.svg")
-                              : QStringLiteral(":/pictures/painter-red.svg");
+    const QString path =
+        blue ? QStringLiteral(":/pictures/painter-blue.svg") : QStringLiteral(":/pictures/painter-red.svg");
     const QRectF box(pose * characterStride, 0, characterSize.width(), characterSize.height());
     return render(path, size, devicePixelRatio, box);
 }

@@ -10,23 +10,43 @@
 namespace splot::pictures {
 
 enum class Picture {
-    Booth,            // 543 x 345, the fair booth ("bude")
-    Title,            // 466 x 56, "Splotchery" lettering
-    Side,             // 80 x 216, side picture
-    StartButton, StartButtonPressed, EndButton, EndButtonPressed, HintButton, HintButtonPressed, // 36 x 36
-    PluminNeutral, PluminPlus, PluminMinus,   // 20 x 20, plus/minus control
-    Pump0, Pump1,     // 32 x 32; 1 hose to the left (Red squirts), 0 hose to the right (Blue squirts)
-    About1, About2,   // about box pictures, 64 x 64
-    Icon              // the program's icon, 64 x 64 logical (scalable source)
+    Booth, // 543 x 345, the fair booth ("bude")
+    Title, // 466 x 56, "Splotchery" lettering
+    Side,  // 80 x 216, side picture
+    StartButton,
+    StartButtonPressed,
+    EndButton,
+    EndButtonPressed,
+    HintButton,
+    HintButtonPressed, // 36 x 36
+    PluminNeutral,
+    PluminPlus,
+    PluminMinus, // 20 x 20, plus/minus control
+    Pump0,
+    Pump1, // 32 x 32; 1 hose to the left (Red squirts), 0 hose to the right (Blue squirts)
+    About1,
+    About2, // about box pictures, 64 x 64
+    Icon    // the program's icon, 64 x 64 logical (scalable source)
 };
 
 // Every picture, in the order of the enum (for loops over all of them).
-inline constexpr Picture allPictures[] = {
-    Picture::Booth, Picture::Title, Picture::Side,
-    Picture::StartButton, Picture::StartButtonPressed, Picture::EndButton, Picture::EndButtonPressed,
-    Picture::HintButton, Picture::HintButtonPressed,
-    Picture::PluminNeutral, Picture::PluminPlus, Picture::PluminMinus,
-    Picture::Pump0, Picture::Pump1, Picture::About1, Picture::About2, Picture::Icon};
+inline constexpr Picture allPictures[] = {Picture::Booth,
+                                          Picture::Title,
+                                          Picture::Side,
+                                          Picture::StartButton,
+                                          Picture::StartButtonPressed,
+                                          Picture::EndButton,
+                                          Picture::EndButtonPressed,
+                                          Picture::HintButton,
+                                          Picture::HintButtonPressed,
+                                          Picture::PluminNeutral,
+                                          Picture::PluminPlus,
+                                          Picture::PluminMinus,
+                                          Picture::Pump0,
+                                          Picture::Pump1,
+                                          Picture::About1,
+                                          Picture::About2,
+                                          Picture::Icon};
 
 // The number of character frames: 9 poses for Red's painter, then the same 9 for Blue's.
 inline constexpr int characterFrameCount = 18;

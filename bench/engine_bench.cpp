@@ -21,13 +21,13 @@ namespace {
 constexpr int kWall = 15;
 
 class NoQuestions final : public Questions {
-public:
+  public:
     bool askYesNo(const std::string&, const std::string&) override { return false; }
     ErrorChoice reportError(const std::string&, const std::string&) override { return ErrorChoice::Abort; }
 };
 
 class NoSink final : public DrawOfferSink {
-public:
+  public:
     void drawAccepted() override {}
 };
 
@@ -81,8 +81,7 @@ bool completesFive(const Board& b, int i, int mover)
     return false;
 }
 
-template <bool Naive>
-void land(Board& b, int i, int mover)
+template <bool Naive> void land(Board& b, int i, int mover)
 {
     b.cells(i) = static_cast<i16>(mover);
     b.cellScore(0, i) = kOccupied;
@@ -151,8 +150,7 @@ struct Undo {
 };
 
 // Plays one game to its end, both sides by the search; returns the number of splots.
-template <bool Naive>
-int playGame(Board& b, Search& search, int firstMover)
+template <bool Naive> int playGame(Board& b, Search& search, int firstMover)
 {
     search.drawOfferCounter = 0;
     int mover = firstMover;
@@ -200,8 +198,7 @@ void midGame(Board& b, StdRandom& random)
     throw std::runtime_error("no mid-game position found");
 }
 
-template <bool Naive>
-void computerMove(benchmark::State& state)
+template <bool Naive> void computerMove(benchmark::State& state)
 {
     StdRandom random(2024);
     Board b;
@@ -223,8 +220,7 @@ void computerMove(benchmark::State& state)
     }
 }
 
-template <bool Naive>
-void wholeGame(benchmark::State& state)
+template <bool Naive> void wholeGame(benchmark::State& state)
 {
     StdRandom random(7);
     NoQuestions questions;
@@ -243,10 +239,22 @@ void wholeGame(benchmark::State& state)
     state.counters["splots/game"] = double(splots) / games;
 }
 
-void BM_ComputerMove15(benchmark::State& s) { computerMove<false>(s); }
-void BM_ComputerMove15_Naive(benchmark::State& s) { computerMove<true>(s); }
-void BM_WholeGame15(benchmark::State& s) { wholeGame<false>(s); }
-void BM_WholeGame15_Naive(benchmark::State& s) { wholeGame<true>(s); }
+void BM_ComputerMove15(benchmark::State& s)
+{
+    computerMove<false>(s);
+}
+void BM_ComputerMove15_Naive(benchmark::State& s)
+{
+    computerMove<true>(s);
+}
+void BM_WholeGame15(benchmark::State& s)
+{
+    wholeGame<false>(s);
+}
+void BM_WholeGame15_Naive(benchmark::State& s)
+{
+    wholeGame<true>(s);
+}
 
 BENCHMARK(BM_ComputerMove15);
 BENCHMARK(BM_ComputerMove15_Naive);
@@ -257,7 +265,7 @@ BENCHMARK(BM_WholeGame15_Naive)->Arg(3)->Arg(0)->Unit(benchmark::kMicrosecond);
 // Plain console output (it goes to CI logs), and each benchmark's CPU time per
 // iteration kept for the ratios printed at the end.
 class RecordingReporter final : public benchmark::ConsoleReporter {
-public:
+  public:
     RecordingReporter() : ConsoleReporter(OO_Tabular) {}
     void ReportRuns(const std::vector<Run>& runs) override
     {

@@ -3,8 +3,6 @@
 // zoom, and the whole booth scene laid out and painted at a new window size
 // with every picture rendered afresh. A resize or maximize should take well
 // under 50 ms of this.
-#include "tests/doubles/FakeClock.h"
-#include "tests/doubles/RecordingSound.h"
 #include "engine/Board.h"
 #include "engine/GameSettings.h"
 #include "flow/Game.h"
@@ -12,6 +10,8 @@
 #include "presentation/BoothView.h"
 #include "presentation/WallPainter.h"
 #include "presentation/WallView.h"
+#include "tests/doubles/FakeClock.h"
+#include "tests/doubles/RecordingSound.h"
 
 #include <QApplication>
 #include <QPixmapCache>
@@ -26,7 +26,8 @@ namespace {
 
 // A full wall drawn on `wall`: every cell painted, some of them grease spots.
 struct FullWall {
-    explicit FullWall(WallView& wall) : random(15), painter(wall, board, state, settings, random, sound, clock)
+    explicit FullWall(WallView& wall)
+        : random(15), painter(wall, board, state, settings, random, sound, clock)
     {
         settings.wallSize = 15;
         board.newGame(15);
@@ -102,7 +103,11 @@ void BM_SceneResized(benchmark::State& state)
 } // namespace
 
 // Maximized on 1280 x 800 (zoom 1.8), 1920 x 1080 (2.4) and 2560 x 1440 at 2x (3.2 x 2).
-BENCHMARK(BM_WallRedrawn)->Args({180, 100})->Args({240, 100})->Args({320, 200})->Args({150, 150})
+BENCHMARK(BM_WallRedrawn)
+    ->Args({180, 100})
+    ->Args({240, 100})
+    ->Args({320, 200})
+    ->Args({150, 150})
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SceneResized)->Args({1280, 761})->Args({1920, 1030})->Unit(benchmark::kMillisecond);
 

@@ -26,9 +26,8 @@ void Board::newGame(int N)
     // The tables need at least five cells per side; the upper bound keeps every
     // index, line number and count inside 16 bits.
     if (N < kMinWallSize || N > kMaxWallSize)
-        throw std::invalid_argument("wall size " + std::to_string(N) + " is outside "
-                                    + std::to_string(kMinWallSize) + ".."
-                                    + std::to_string(kMaxWallSize));
+        throw std::invalid_argument("wall size " + std::to_string(N) + " is outside " +
+                                    std::to_string(kMinWallSize) + ".." + std::to_string(kMaxWallSize));
 
     wallSize = static_cast<i16>(N);
     lineCount = static_cast<i16>(4 * N * N - 24 * N + 32);
@@ -86,8 +85,7 @@ void Board::Init_Feldzeiger()
 void Board::Init_Feldoffset()
 {
     // The eight directions as (column step, row step), in table order.
-    static constexpr int dir[8][2] = {{1, 1}, {-1, -1}, {1, -1}, {-1, 1},
-                                      {1, 0}, {-1, 0},  {0, 1},  {0, -1}};
+    static constexpr int dir[8][2] = {{1, 1}, {-1, -1}, {1, -1}, {-1, 1}, {1, 0}, {-1, 0}, {0, 1}, {0, -1}};
     int k = 1;
     for (int d = 1; d <= 4; ++d)
         for (const auto& m : dir)

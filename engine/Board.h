@@ -27,7 +27,7 @@ inline constexpr int kMinWallSize = 5;
 inline constexpr int kMaxWallSize = 90;
 
 class Board {
-public:
+  public:
     // Derived sizes (N = wallSize).
     i16 wallSize = 0;
     i16 rowStride = 0;     // N + 8
@@ -44,18 +44,18 @@ public:
     // Table accessors with the index order of the tables (all 0-based as written).
     i16& cells(int c) { return cells_[c]; }
     i16 cells(int c) const { return cells_[c]; }
-    i16& lineCells(int k, int l) { return lineCells_[l * 6 + k]; }         // k 0..5, l 0..lineCount
+    i16& lineCells(int k, int l) { return lineCells_[l * 6 + k]; } // k 0..5, l 0..lineCount
     i16 lineCells(int k, int l) const { return lineCells_[l * 6 + k]; }
-    i16& cellLines(int j, int c) { return cellLines_[c * 20 + j]; }        // j 0..19, c 0..lastCell
+    i16& cellLines(int j, int c) { return cellLines_[c * 20 + j]; } // j 0..19, c 0..lastCell
     i16 cellLines(int j, int c) const { return cellLines_[c * 20 + j]; }
     i16& cellLineCount(int c) { return cellLineCount_[c]; }
     i16 cellLineCount(int c) const { return cellLineCount_[c]; }
     i16& lineValue(int l) { return lineValue_[l]; }
     i16 lineValue(int l) const { return lineValue_[l]; }
-    i16& cellScore(int p, int c) { return cellScore_[c * 2 + p]; }         // p 0 Red, 1 Blue
+    i16& cellScore(int p, int c) { return cellScore_[c * 2 + p]; } // p 0 Red, 1 Blue
     i16 cellScore(int p, int c) const { return cellScore_[c * 2 + p]; }
-    i16 neighbourOffset(int k) const { return neighbourOffset_[k]; }       // k 1..32
-    i16 playerSign(int p) const { return playerSign_[p]; }                 // p 0..3
+    i16 neighbourOffset(int k) const { return neighbourOffset_[k]; } // k 1..32
+    i16 playerSign(int p) const { return playerSign_[p]; }           // p 0..3
 
     // Coordinates: column and row 1..N, column first.
     int index(int column, int row) const { return cellOrigin + column + row * rowStride; }
@@ -78,16 +78,25 @@ public:
     // Leaves currentPlayer at 3.
     void Fettflecken(Random& random, Canvas& wall, int cellSize, int innerSize);
 
-private:
+  private:
     std::vector<i16> cells_, lineCells_, cellLines_, cellLineCount_, lineValue_, cellScore_;
     std::array<i16, 33> neighbourOffset_{};
     std::array<i16, 4> playerSign_{};
 };
 
 // Small integer helpers shared with the input code.
-inline void inc(i16& v) { v = static_cast<i16>(v + 1); }
-inline int Max(int a, int b) { return b < a ? a : b; }
-inline int Min(int a, int b) { return a < b ? a : b; }
+inline void inc(i16& v)
+{
+    v = static_cast<i16>(v + 1);
+}
+inline int Max(int a, int b)
+{
+    return b < a ? a : b;
+}
+inline int Min(int a, int b)
+{
+    return a < b ? a : b;
+}
 
 // Rounds to the nearest integer, halves to the even neighbour, as the game
 // does wherever it rounds a real number.

@@ -10,9 +10,9 @@ namespace splot {
 
 // How one game was decided.
 struct GameResult {
-    bool againstComputer = true;  // the computer played Red
-    int level = 1;                // the computer's level, 0 very easy .. 3 expert
-    int winner = kEmpty;          // kRed, kBlue, or kEmpty for a draw
+    bool againstComputer = true; // the computer played Red
+    int level = 1;               // the computer's level, 0 very easy .. 3 expert
+    int winner = kEmpty;         // kRed, kBlue, or kEmpty for a draw
 
     bool operator==(const GameResult&) const = default;
 };
@@ -20,10 +20,10 @@ struct GameResult {
 struct GameRecord {
     static constexpr int kLevels = 4;
 
-    std::array<int, kLevels> won{};    // the human beat the computer
-    std::array<int, kLevels> lost{};   // the computer won
+    std::array<int, kLevels> won{};  // the human beat the computer
+    std::array<int, kLevels> lost{}; // the computer won
     std::array<int, kLevels> drawn{};
-    int redWon = 0;                    // two humans
+    int redWon = 0; // two humans
     int blueWon = 0;
     int humanDraws = 0;
 

@@ -11,19 +11,21 @@ class Questions;
 // What happens when the human accepts the draw the search offers: the draw
 // sequence, the comment, the end of the game. The game flow implements it.
 class DrawOfferSink {
-public:
+  public:
     virtual ~DrawOfferSink() = default;
     virtual void drawAccepted() = 0;
 };
 
 class Search {
-public:
+  public:
     Search(Random& random, Questions& questions, DrawOfferSink& sink)
-        : random_(random), questions_(questions), sink_(sink) {}
+        : random_(random), questions_(questions), sink_(sink)
+    {
+    }
 
-    i16 gameLevel = 0;          // 0 very easy .. 3 expert, taken at each new game
-    bool hintMode = false;      // True only while a hint search runs
-    i16 drawOfferCounter = 0;   // 0 at each new game; 3 asks; -5 after a No
+    i16 gameLevel = 0;        // 0 very easy .. 3 expert, taken at each new game
+    bool hintMode = false;    // True only while a hint search runs
+    i16 drawOfferCounter = 0; // 0 at each new game; 3 asks; -5 after a No
 
     // Chooses a cell for board.currentPlayer (0 Red, 1 Blue) into column/row.
     // Returns false when no cell is chosen: the human accepted the draw offered
@@ -39,7 +41,7 @@ public:
     // on a side whose own potential reaches 64).
     void cellValues(const Board& board, int i, int level, i16 moveCount, double& a, double& b);
 
-private:
+  private:
     Random& random_;
     Questions& questions_;
     DrawOfferSink& sink_;

@@ -1,17 +1,17 @@
 #include "engine/VictoryText.h"
 
-#include "platform/Random.h"
 #include "engine/Board.h"
+#include "platform/Random.h"
 
 namespace splot {
 
 std::string SiegText(int outcome, Random& random)
 {
-    static const char* const kTexts[2][10] = {
-        {"Well done!", "Very clever!", "Fantastic!", "Cool!", "Wow!", "Hurrah!", "You're top!",
-         "Yippieh!", "Nice!", "Super!"},
-        {"Sorry!", "Try again!", "Don't give up!", "Oooh!", "Aaaaargh!", "Forget it!",
-         "No luck today!", "Never mind!", "Don't worry!", "Once more!"}};
+    static const char* const kTexts[2][10] = {{"Well done!", "Very clever!", "Fantastic!", "Cool!", "Wow!",
+                                               "Hurrah!", "You're top!", "Yippieh!", "Nice!", "Super!"},
+                                              {"Sorry!", "Try again!", "Don't give up!", "Oooh!", "Aaaaargh!",
+                                               "Forget it!", "No luck today!", "Never mind!", "Don't worry!",
+                                               "Once more!"}};
 
     // Rnd * 9 in single precision, rounded halves to even: 0 and 9 come up
     // half as often as the others.

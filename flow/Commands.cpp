@@ -19,8 +19,8 @@ double Frac(double v)
 std::string failureReportText(int number, const std::string& description, int line,
                               const std::string& procedure)
 {
-    return "Error " + std::to_string(number) + ": \n" + description + "\n\t\toccurred at line "
-        + std::to_string(line) + "\nin " + kProgramTitle + ": " + procedure;
+    return "Error " + std::to_string(number) + ": \n" + description + "\n\t\toccurred at line " +
+           std::to_string(line) + "\nin " + kProgramTitle + ": " + procedure;
 }
 
 void Game::command(const char* procedure, std::function<void()> action)

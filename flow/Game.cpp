@@ -14,8 +14,8 @@
 
 namespace splot {
 
-Game::Game(GameSettings& settings, Clock& clock, Random& random, Sound& sound,
-           Questions& questions, Scene& scene)
+Game::Game(GameSettings& settings, Clock& clock, Random& random, Sound& sound, Questions& questions,
+           Scene& scene)
     : settings_(settings), clock_(clock), random_(random), sound_(sound), questions_(questions),
       scene_(scene), search_(random, questions, *this)
 {

@@ -26,14 +26,14 @@ class Sound;
 class WallDrawing;
 
 struct GameState {
-    i16 redBegins = 0;       // drawn by Start_click, a Boolean after the new-game setup
+    i16 redBegins = 0; // drawn by Start_click, a Boolean after the new-game setup
     i16 gameOver = kFalse;
-    i16 moveCount = 0;       // splots placed that did not win
+    i16 moveCount = 0; // splots placed that did not win
     i16 cursorX = 1, cursorY = 1;
     i16 moveColumn = 0, moveRow = 0;
-    bool gameRunning = false;       // program-wide: a game is started and not decided
-    bool firstGameStarted = false;  // program-wide: never reset
-    bool boardExists = false;       // a new game has built the board
+    bool gameRunning = false;      // program-wide: a game is started and not decided
+    bool firstGameStarted = false; // program-wide: never reset
+    bool boardExists = false;      // a new game has built the board
 };
 
 // Everything a move changes in the game, on the wall and in the booth: taken
@@ -70,9 +70,9 @@ std::string failureReportText(int number, const std::string& description, int li
                               const std::string& procedure);
 
 class Game final : public DrawOfferSink {
-public:
-    Game(GameSettings& settings, Clock& clock, Random& random, Sound& sound,
-         Questions& questions, Scene& scene);
+  public:
+    Game(GameSettings& settings, Clock& clock, Random& random, Sound& sound, Questions& questions,
+         Scene& scene);
 
     // The wall is drawn by the presentation, which needs the board and the
     // state first; it is attached right after construction.
@@ -165,7 +165,7 @@ public:
         stepProbe_ = std::move(probe);
     }
 
-private:
+  private:
     // Marks work in progress (a start, a move, a sequence) for as long as it
     // runs, also when it unwinds through an exception. Take back is offered
     // only while nothing runs.
@@ -247,7 +247,7 @@ private:
     // What a take back comes back to: the game just before a human move.
     struct TakeBackPoint {
         GameSnapshot game;
-        bool cursorShown = false;  // the picture still shows the cursor
+        bool cursorShown = false; // the picture still shows the cursor
     };
     // The wall's picture just before a human move takes the cursor off it.
     void markPictureBeforeMove();
@@ -308,9 +308,9 @@ private:
     std::optional<Rules> waitingRules_; // the player's choices for the next start
 
     std::vector<TakeBackPoint> takeBacks_;
-    std::shared_ptr<const Canvas::Saved> pictureBeforeMove_;  // until a move keeps it
-    int standingFrames_[2] = {};   // the painters' frames a take back comes back to
-    std::optional<GameResult> counted_;   // the result this game was counted with
+    std::shared_ptr<const Canvas::Saved> pictureBeforeMove_; // until a move keeps it
+    int standingFrames_[2] = {};                             // the painters' frames a take back comes back to
+    std::optional<GameResult> counted_;                      // the result this game was counted with
     ResultListener resultListener_;
 };
 

@@ -88,8 +88,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (ini::isValidUtf8(before) || !ini::isValidUtf8(after)) { // same encoding: no other line lost
             const auto diff = std::mismatch(before.begin(), before.end(), after.begin(), after.end());
             const std::size_t head = diff.first - before.begin();
-            const std::size_t tail = std::mismatch(before.rbegin(), before.rend() - head, after.rbegin(),
-                                                   after.rend() - head).first - before.rbegin();
+            const std::size_t tail =
+                std::mismatch(before.rbegin(), before.rend() - head, after.rbegin(), after.rend() - head)
+                    .first -
+                before.rbegin();
             check(before.find_first_of("\r\n", head) >= before.size() - tail); // nothing from head to tail
         }
     }

@@ -52,7 +52,8 @@ bool renderOne(QSvgRenderer& renderer, int size, const QString& path)
 int run(const QStringList& args)
 {
     if (args.size() < 5)
-        return fail(QStringLiteral("usage: splot_iconrender <icon.svg> <output folder> <icon name> <size>..."));
+        return fail(
+            QStringLiteral("usage: splot_iconrender <icon.svg> <output folder> <icon name> <size>..."));
     const QString source = args.at(1);
     const QDir outputRoot(args.at(2));
     const QString iconName = args.at(3);
@@ -70,7 +71,8 @@ int run(const QStringList& args)
         const QString folder = QStringLiteral("%1x%1/apps").arg(size);
         if (!outputRoot.mkpath(folder))
             return fail(QStringLiteral("cannot make the folder %1").arg(outputRoot.filePath(folder)));
-        const QString path = outputRoot.filePath(folder + QLatin1Char('/') + iconName + QStringLiteral(".png"));
+        const QString path =
+            outputRoot.filePath(folder + QLatin1Char('/') + iconName + QStringLiteral(".png"));
         if (!renderOne(renderer, size, path))
             return fail(QStringLiteral("cannot write %1").arg(path));
     }

@@ -4,7 +4,7 @@ namespace splot {
 
 // Time and the event queue, as the game flow sees them.
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     // Seconds from a fixed point, monotonic (a wait across midnight still ends).
     virtual double now() = 0;

@@ -24,7 +24,8 @@ IniFile::ReadResult IniFile::readAll(std::string& bytes) const
         return errno == ENOENT ? ReadResult::Missing : ReadResult::Unusable;
     struct stat st {};
     ReadResult result = ReadResult::Ok;
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || static_cast<std::size_t>(st.st_size) > kMaxFileBytes) {
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) ||
+        static_cast<std::size_t>(st.st_size) > kMaxFileBytes) {
         result = ReadResult::Unusable;
     } else {
         // Read until the end, but never more than one byte past the limit: a

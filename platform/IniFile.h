@@ -65,7 +65,7 @@ std::string firstChars(std::string_view utf8, int maxChars);
 // settings) is never replaced either: the write is refused and the file keeps
 // every byte.
 class IniFile final : public ProfileFile {
-public:
+  public:
     static constexpr std::size_t kMaxFileBytes = 4u << 20; // 4 MiB
 
     explicit IniFile(std::string path);
@@ -77,7 +77,7 @@ public:
 
     const std::string& path() const { return path_; }
 
-private:
+  private:
     enum class ReadResult { Ok, Missing, Unusable };
     ReadResult readAll(std::string& bytes) const;
 

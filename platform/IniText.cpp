@@ -11,8 +11,14 @@ namespace ini {
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-bool isBreak(char c) { return c == '\r' || c == '\n'; }
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+bool isBreak(char c)
+{
+    return c == '\r' || c == '\n';
+}
 
 // Length of the well-formed UTF-8 sequence at s[i], or 0 when there is none.
 std::size_t utf8SequenceLength(std::string_view s, std::size_t i)
@@ -232,7 +238,10 @@ std::string_view unquoted(std::string_view v)
     return v;
 }
 
-bool hasBreak(std::string_view s) { return s.find_first_of("\r\n") != std::string_view::npos; }
+bool hasBreak(std::string_view s)
+{
+    return s.find_first_of("\r\n") != std::string_view::npos;
+}
 
 bool isAscii(std::string_view s)
 {
@@ -296,7 +305,8 @@ bool isValidUtf8(std::string_view bytes)
     return true;
 }
 
-std::optional<std::string> findValue(std::string_view fileBytes, std::string_view section, std::string_view key)
+std::optional<std::string> findValue(std::string_view fileBytes, std::string_view section,
+                                     std::string_view key)
 {
     const bool utf8 = isValidUtf8(fileBytes);
     const Found f = find(fileBytes, utf8, section, key);
@@ -306,8 +316,8 @@ std::optional<std::string> findValue(std::string_view fileBytes, std::string_vie
     return utf8 ? std::string(value) : latin1ToUtf8(value);
 }
 
-std::optional<std::string> withValue(std::string_view fileBytes, std::string_view section, std::string_view key,
-                                     std::string_view value)
+std::optional<std::string> withValue(std::string_view fileBytes, std::string_view section,
+                                     std::string_view key, std::string_view value)
 {
     // Only what reads back as written can be stored.
     if (section.empty() || trimmed(section) != section || hasBreak(section) || !isValidUtf8(section))

@@ -7,7 +7,7 @@ namespace splot {
 // A sectioned settings file of key=value lines, read and written one key at a
 // time. Section and key names match without regard to case.
 class ProfileFile {
-public:
+  public:
     virtual ~ProfileFile() = default;
     // The key's value as an integer: blanks skipped, one sign, digits up to the
     // first other character; no digits read 0; a missing key or an empty value

@@ -6,7 +6,7 @@ namespace splot {
 
 // Message boxes. Every question has the buttons Yes and No and the question icon.
 class Questions {
-public:
+  public:
     enum class ErrorChoice { Abort, Retry, Ignore };
 
     virtual ~Questions() = default;

@@ -4,7 +4,7 @@ namespace splot {
 
 // The program's one uniform random generator.
 class Random {
-public:
+  public:
     virtual ~Random() = default;
     // The next value, single precision, 0 <= value < 1.
     virtual float Rnd() = 0;

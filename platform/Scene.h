@@ -10,7 +10,7 @@ namespace splot {
 // Positions and sizes are twips, relative to the booth picture that holds the
 // characters, the pump and the puddles.
 class Scene {
-public:
+  public:
     enum class MenuItem { Tip, Story, TakeBack };
     enum class Pointer { Normal, Hourglass };
 

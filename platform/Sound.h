@@ -8,7 +8,7 @@ namespace splot {
 // starting a sound cuts short the one still playing. A sound that cannot be
 // played is silent and never delays the game.
 class Sound {
-public:
+  public:
     virtual ~Sound() = default;
     virtual void play(const std::string& fileName) = 0;
 };

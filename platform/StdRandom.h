@@ -11,14 +11,14 @@ namespace splot {
 // system clock; a generator made with a fixed seed can be told to keep its
 // sequence on Randomize() so that whole games replay in tests.
 class StdRandom final : public Random {
-public:
-    StdRandom();                                          // seeded from the clock
+  public:
+    StdRandom(); // seeded from the clock
     explicit StdRandom(std::uint32_t seed, bool keepSeedOnRandomize = true);
 
     float Rnd() override;
     void Randomize() override;
 
-private:
+  private:
     std::mt19937 engine_;
     bool fixed_ = false;
 };

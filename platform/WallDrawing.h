@@ -7,7 +7,7 @@ namespace splot {
 // The drawing procedures of the wall, with its screen geometry. The game flow
 // calls them; the presentation draws them into the wall's backing image.
 class WallDrawing {
-public:
+  public:
     virtual ~WallDrawing() = default;
 
     // Clears the wall, recomputes the geometry, draws the grid and the cursor.

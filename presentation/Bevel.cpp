@@ -11,7 +11,7 @@ namespace splot {
 
 namespace {
 
-constexpr double p = kTwipsPerPixel;   // twips per logical pixel
+constexpr double p = kTwipsPerPixel; // twips per logical pixel
 
 int px(double twips)
 {

@@ -10,11 +10,11 @@ class QPainter;
 namespace splot {
 
 // Top and left edges of `lines` one-pixel rings outside the rectangle.
-void links_oben(QPainter& painter, double left, double width, double top, double height,
-                int colour, int lines);
+void links_oben(QPainter& painter, double left, double width, double top, double height, int colour,
+                int lines);
 // Bottom and right edges of the same rings.
-void rechts_unten(QPainter& painter, double left, double width, double top, double height,
-                  int colour, int lines);
+void rechts_unten(QPainter& painter, double left, double width, double top, double height, int colour,
+                  int lines);
 
 // The two-pixel etched frame around a rectangle given in logical pixels: dark
 // grey top/left and white bottom/right in the first ring, the reverse in the second.

@@ -67,7 +67,7 @@ BoothView::BoothView(QWidget* parent) : QWidget(parent)
 
     booth_ = new PictureWidget(pictures::Picture::Booth, this);
     booth_->setAccessibleName(tr("Booth"));
-    booth_->hide();   // shown by the first arrangement
+    booth_->hide(); // shown by the first arrangement
 
     title_ = new PictureWidget(pictures::Picture::Title, this);
     title_->setAccessibleName(QStringLiteral("Splotchery"));
@@ -95,8 +95,7 @@ BoothView::BoothView(QWidget* parent) : QWidget(parent)
 
     for (int i = 0; i < 2; ++i) {
         characters_[i] = new PictureWidget(i == 0 ? 0 : 9, booth_);
-        characters_[i]->setAccessibleName(i == 0 ? tr("Red's painter")
-                                                 : tr("Blue's painter"));
+        characters_[i]->setAccessibleName(i == 0 ? tr("Red's painter") : tr("Blue's painter"));
         characterRects_[i] = kCharacterRects[i];
         place(characters_[i], characterRects_[i]);
     }
@@ -153,7 +152,7 @@ BoothView::BoothView(QWidget* parent) : QWidget(parent)
     comment_->setAccessibleName(tr("Comment"));
     comment_->setTextFormat(Qt::PlainText);
 
-    resize(626, 423);   // the design client area, 9390 x 6345 twips
+    resize(626, 423); // the design client area, 9390 x 6345 twips
 }
 
 QRect BoothView::pixelRect(const TwipRect& r) const
@@ -183,7 +182,8 @@ void BoothView::placeScene()
         font.setPointSizeF(storyPointSize_ * zoom_);
         story_->setFont(font);
     }
-    const int side = static_cast<int>(std::lrint(pictures::logicalSize(pictures::Picture::StartButton).width() * zoom_));
+    const int side =
+        static_cast<int>(std::lrint(pictures::logicalSize(pictures::Picture::StartButton).width() * zoom_));
     for (int k = 0; k < 3; ++k)
         buttons_[k]->resize(side, side);
 }
@@ -222,8 +222,9 @@ void BoothView::positionieren(int outerWidthPx)
     }
     placement_ = positionierenZoomed(outerWidthPx * kTwipsPerPixel, clientWidth, clientHeight, zoom_);
     place(booth_, placement_.booth);
-    comment_->setGeometry(px(placement_.label.left), px(placement_.label.top), std::max(0, px(placement_.label.width)),
-                          px(placement_.label.height));   // the label keeps its size
+    comment_->setGeometry(px(placement_.label.left), px(placement_.label.top),
+                          std::max(0, px(placement_.label.width)),
+                          px(placement_.label.height)); // the label keeps its size
     fitText(comment_);
     place(title_, placement_.title);
     if (placement_.sideVisible) {
@@ -234,7 +235,7 @@ void BoothView::positionieren(int outerWidthPx)
     }
     for (int k = 0; k < 3; ++k)
         buttons_[k]->move(pixelRect({placement_.buttonsLeft, kButtonTops[k], 0, 0}).topLeft());
-    update();   // clears the old frame and draws it around the label again
+    update(); // clears the old frame and draws it around the label again
     if (booth_->isHidden())
         booth_->show();
     if (title_->isHidden())
@@ -303,7 +304,7 @@ void BoothView::setPuddle(int who, const TwipRect& rect)
 void BoothView::setComment(const QString& text)
 {
     comment_->setText(text);
-    fitText(comment_);   // a long text (in a longer language) gets a smaller font
+    fitText(comment_); // a long text (in a longer language) gets a smaller font
     // The label's accessible name is its text, so that screen readers hear each change.
     comment_->setAccessibleName(text.isEmpty() ? tr("Comment") : text);
 #if QT_CONFIG(accessibility)

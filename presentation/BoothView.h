@@ -5,8 +5,8 @@
 // game flow changes are kept in twips relative to the booth (15 to a pixel).
 #pragma once
 
-#include "presentation/Layout.h"
 #include "platform/Types.h"
+#include "presentation/Layout.h"
 
 #include <QString>
 #include <QWidget>
@@ -22,7 +22,7 @@ class WallView;
 
 class BoothView : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit BoothView(QWidget* parent = nullptr);
 
     // --- Layout -----------------------------------------------------------
@@ -98,16 +98,16 @@ public:
     void setHintButtonVisible(bool visible);
     bool hintButtonVisible() const;
 
-signals:
+  signals:
     // A picture button was released over itself: 0 start, 2 end, 4 hint. The
     // receiver runs the command (the hint only while a game is running).
     void pictureButtonCommand(int index);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     void place(QWidget* widget, const TwipRect& rect) const;
     // Everything inside the booth and the buttons, at the current zoom.
     void placeScene();
@@ -130,7 +130,7 @@ private:
     LayoutPlacement placement_;
     bool zoomWithWindow_ = false;
     double zoom_ = 1;
-    double storyPointSize_ = 0;   // the story's font at zoom 1
+    double storyPointSize_ = 0; // the story's font at zoom 1
 };
 
 } // namespace splot

@@ -14,11 +14,11 @@ namespace splot {
 
 // The sizes the layout relies on, in twips (design values by default).
 struct LayoutSizes {
-    int boothWidth = 8145, boothHeight = 5175;   // bude, 543 x 345 pixels
-    int titleWidth = 6990, titleHeight = 840;    // Image2(0), 466 x 56
-    int sideWidth = 1200, sideHeight = 3240;     // Image2(1), 80 x 216
-    int buttonWidth = 540;                       // PicBut(i), 36 x 36
-    int labelHeight = 255;                       // Kommentar
+    int boothWidth = 8145, boothHeight = 5175; // bude, 543 x 345 pixels
+    int titleWidth = 6990, titleHeight = 840;  // Image2(0), 466 x 56
+    int sideWidth = 1200, sideHeight = 3240;   // Image2(1), 80 x 216
+    int buttonWidth = 540;                     // PicBut(i), 36 x 36
+    int labelHeight = 255;                     // Kommentar
 };
 
 // Where everything goes, in twips of the window's client area.
@@ -28,7 +28,7 @@ struct LayoutPlacement {
     TwipRect title;
     TwipRect side;
     bool sideVisible = false;
-    int buttonsLeft = 0;   // the left edge shared by all six picture-button faces
+    int buttonsLeft = 0; // the left edge shared by all six picture-button faces
 };
 
 // A \ 2: A rounded to an integer (halves to even), then halved towards zero.

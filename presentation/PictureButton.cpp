@@ -7,14 +7,12 @@ namespace splot {
 
 // ---- PictureWidget ----------------------------------------------------------
 
-PictureWidget::PictureWidget(pictures::Picture picture, QWidget* parent)
-    : QWidget(parent), picture_(picture)
+PictureWidget::PictureWidget(pictures::Picture picture, QWidget* parent) : QWidget(parent), picture_(picture)
 {
     resize(pictures::logicalSize(picture));
 }
 
-PictureWidget::PictureWidget(int characterFrame, QWidget* parent)
-    : QWidget(parent), frame_(characterFrame)
+PictureWidget::PictureWidget(int characterFrame, QWidget* parent) : QWidget(parent), frame_(characterFrame)
 {
     resize(pictures::characterSize);
 }
@@ -37,7 +35,8 @@ void PictureWidget::setCharacterFrame(int frame)
 const QPixmap& RenderedPicture::get(pictures::Picture picture, int frame, QSize size, qreal ratio)
 {
     if (pixmap_.isNull() || picture != picture_ || frame != frame_ || size != size_ || ratio != ratio_) {
-        pixmap_ = frame >= 0 ? pictures::characterFrame(frame, size, ratio) : pictures::pixmap(picture, size, ratio);
+        pixmap_ = frame >= 0 ? pictures::characterFrame(frame, size, ratio)
+                             : pictures::pixmap(picture, size, ratio);
         picture_ = picture;
         frame_ = frame;
         size_ = size;
@@ -106,7 +105,7 @@ void PictureButton::mousePressEvent(QMouseEvent* event)
 void PictureButton::mouseMoveEvent(QMouseEvent* event)
 {
     if (event->buttons() == Qt::NoButton)
-        return;   // no hover look
+        return; // no hover look
     const QPointF pos = event->position();
     // A point on the right or bottom edge still counts as inside.
     const bool outside = pos.x() < 0 || pos.x() > width() || pos.y() < 0 || pos.y() > height();

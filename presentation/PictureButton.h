@@ -14,11 +14,11 @@ namespace splot {
 // The last rendering of a picture, kept while its size and pixel ratio stay:
 // a zoomed booth is larger than the shared pixmap cache likes to hold.
 class RenderedPicture {
-public:
+  public:
     // The picture (or character frame, when frame >= 0) at `size` and `ratio`.
     const QPixmap& get(pictures::Picture picture, int frame, QSize size, qreal ratio);
 
-private:
+  private:
     QPixmap pixmap_;
     pictures::Picture picture_ = pictures::Picture::Booth;
     int frame_ = -2;
@@ -31,24 +31,23 @@ private:
 // from its SVG at that size, so it stays sharp when the scene is zoomed.
 class PictureWidget : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit PictureWidget(pictures::Picture picture, QWidget* parent = nullptr);
     // A character: shows frame `frame` of the picture store.
     explicit PictureWidget(int characterFrame, QWidget* parent = nullptr);
 
     void setPicture(pictures::Picture picture);
     void setCharacterFrame(int frame);
-    int characterFrame() const { return frame_; }   // -1 for a plain picture
+    int characterFrame() const { return frame_; } // -1 for a plain picture
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     pictures::Picture picture_ = pictures::Picture::Booth;
     int frame_ = -1;
     RenderedPicture rendered_;
 };
-
 
 // A push button made of two faces. Any mouse button presses it; dragging off
 // releases the look, dragging back presses it again; releasing over it (in the
@@ -56,7 +55,7 @@ private:
 // dragging off does nothing. Screen readers press it through clicked() too.
 class PictureButton : public QAbstractButton {
     Q_OBJECT
-public:
+  public:
     PictureButton(pictures::Picture normal, pictures::Picture pressed, QWidget* parent = nullptr);
 
     // The pressed flag: set while the button is held with the pointer over it.
@@ -66,14 +65,14 @@ public:
 
     QSize sizeHint() const override;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     void setFlag(bool pressed);
 
     pictures::Picture normal_;

@@ -26,7 +26,7 @@ void Puddle::paintEvent(QPaintEvent*)
     // A flat blot with round ends, touching every edge of the rectangle.
     const qreal h = r.height();
     QPainterPath blot;
-    if (h < 4) {   // a thin film: rounded corners only, too low for a rim and a gloss
+    if (h < 4) { // a thin film: rounded corners only, too low for a rim and a gloss
         blot.addRoundedRect(r, 1, 1);
         painter.fillPath(blot, colour_);
         return;
@@ -34,7 +34,7 @@ void Puddle::paintEvent(QPaintEvent*)
     blot.addRoundedRect(r, std::min(r.width() / 2, h * 0.9), h / 2);
 
     // The paint lies thicker at its rim: a darker band along the bottom edge.
-    const qreal rim = std::max(1.0, std::round(h * 0.18));   // whole pixels: a crisp band
+    const qreal rim = std::max(1.0, std::round(h * 0.18)); // whole pixels: a crisp band
     painter.fillPath(blot, colour_.darker(150));
     painter.setClipPath(blot);
     painter.fillPath(blot.translated(0, -rim), colour_);

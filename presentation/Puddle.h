@@ -10,15 +10,15 @@ namespace splot {
 
 class Puddle : public QWidget {
     Q_OBJECT
-public:
+  public:
     Puddle(const QColor& colour, QWidget* parent = nullptr);
 
     QColor colour() const { return colour_; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     QColor colour_;
 };
 

@@ -7,8 +7,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTextLayout>
 #include <QStyle>
+#include <QTextLayout>
 #include <QVariant>
 
 #include <algorithm>
@@ -134,7 +134,8 @@ void fitText(QWidget* widget)
     if (label && textOverflows(label)) {
         label->setFont(base);
         label->setWordWrap(true);
-        for (double points = size - kStep; textOverflows(label) && points >= smallest - 1e-9; points -= kStep) {
+        for (double points = size - kStep; textOverflows(label) && points >= smallest - 1e-9;
+             points -= kStep) {
             QFont smaller = base;
             smaller.setPointSizeF(points);
             label->setFont(smaller);

@@ -29,10 +29,10 @@ constexpr int kRedColour = 12;
 
 } // namespace
 
-WallPainter::WallPainter(Canvas& wall, Board& board, GameState& state, GameSettings& settings,
-                         Random& random, Sound& sound, Clock& clock)
-    : wall_(wall), board_(board), state_(state), settings_(settings), random_(random),
-      sound_(sound), clock_(clock)
+WallPainter::WallPainter(Canvas& wall, Board& board, GameState& state, GameSettings& settings, Random& random,
+                         Sound& sound, Clock& clock)
+    : wall_(wall), board_(board), state_(state), settings_(settings), random_(random), sound_(sound),
+      clock_(clock)
 {
 }
 
@@ -89,7 +89,7 @@ int WallPainter::randomOffset()
 {
     const float s = random_.Rnd();
     const float m = random_.Rnd();
-    const double sign = s < 0.5f ? -1.0 : 1.0;   // (-1) ^ Int(2s + 1)
+    const double sign = s < 0.5f ? -1.0 : 1.0; // (-1) ^ Int(2s + 1)
     return toShort(sign * m * innerSize_ / 3.0);
 }
 
@@ -127,7 +127,7 @@ void WallPainter::Zeichne_Spritzer(int column, int row)
         const int dy = randomOffset();
         const float t = random_.Rnd();
         wall_.circle(cx + dx, cy + dy, 0.05 * t * innerSize_);
-        clock_.doEvents();   // the drops appear one after another
+        clock_.doEvents(); // the drops appear one after another
     }
 }
 
@@ -135,7 +135,7 @@ void WallPainter::Zeichne_Siegeslinie(int line)
 {
     const int stride = board_.rowStride;
     auto centre = [&](int p, double& x, double& y) {
-        const int r = p / stride - 3;   // p is never negative: Int and \ agree
+        const int r = p / stride - 3; // p is never negative: Int and \ agree
         const int c = p - (r + 3) * stride - 3;
         x = toShort((c - 0.5) * cellSize_);
         y = toShort((r - 0.5) * cellSize_);

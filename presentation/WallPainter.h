@@ -18,9 +18,9 @@ struct GameSettings;
 struct GameState;
 
 class WallPainter final : public WallDrawing {
-public:
-    WallPainter(Canvas& wall, Board& board, GameState& state, GameSettings& settings,
-                Random& random, Sound& sound, Clock& clock);
+  public:
+    WallPainter(Canvas& wall, Board& board, GameState& state, GameSettings& settings, Random& random,
+                Sound& sound, Clock& clock);
 
     void Zeichne_Raster() override;
     void Zeichne_Cursor(int colour) override;
@@ -49,7 +49,7 @@ public:
     // pass it on to the wall's accessible description.
     void setCursorListener(std::function<void(const std::string&)> listener);
 
-private:
+  private:
     void setPaintColour(int column, int row);
     int randomOffset();
     void announce();

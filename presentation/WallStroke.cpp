@@ -21,18 +21,18 @@ int widthOf(int drawWidth, double devicePerLogical)
 
 QRect outerRect(double x1, double y1, double x2, double y2, double scale, int width)
 {
-    const int half = (width - 1) / 2;   // a line of 2 at the wall's edge shows whole
+    const int half = (width - 1) / 2; // a line of 2 at the wall's edge shows whole
     const int left = pixelAt(std::min(x1, x2), scale) - half;
     const int top = pixelAt(std::min(y1, y2), scale) - half;
-    const int right = pixelAt(std::max(x1, x2), scale) - half + width;    // exclusive
-    const int bottom = pixelAt(std::max(y1, y2), scale) - half + width;   // exclusive
+    const int right = pixelAt(std::max(x1, x2), scale) - half + width;  // exclusive
+    const int bottom = pixelAt(std::max(y1, y2), scale) - half + width; // exclusive
     return QRect(left, top, right - left, bottom - top);
 }
 
 void fillOutline(QPainter& painter, const QRect& r, int width, const QColor& colour, bool dotted)
 {
-    int right = r.left() + r.width() - width;     // the right edge's first column
-    int bottom = r.top() + r.height() - width;    // the bottom edge's first row
+    int right = r.left() + r.width() - width;  // the right edge's first column
+    int bottom = r.top() + r.height() - width; // the bottom edge's first row
     if (!dotted) {
         painter.fillRect(QRect(r.left(), r.top(), r.width(), width), colour);
         painter.fillRect(QRect(r.left(), bottom, r.width(), width), colour);

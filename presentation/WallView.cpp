@@ -39,11 +39,26 @@ QSize WallView::sizeHint() const
     return {287, 287};
 }
 
-void WallView::setForeColor(int qbIndex) { pen_.foreColor = qbIndex; }
-void WallView::setFillColor(int qbIndex) { pen_.fillColor = qbIndex; }
-void WallView::setFillStyle(int style) { pen_.fillStyle = style; }
-void WallView::setDrawWidth(int pixels) { pen_.drawWidth = pixels < 1 ? 1 : pixels; }
-void WallView::setDrawStyle(int style) { pen_.drawStyle = style; }
+void WallView::setForeColor(int qbIndex)
+{
+    pen_.foreColor = qbIndex;
+}
+void WallView::setFillColor(int qbIndex)
+{
+    pen_.fillColor = qbIndex;
+}
+void WallView::setFillStyle(int style)
+{
+    pen_.fillStyle = style;
+}
+void WallView::setDrawWidth(int pixels)
+{
+    pen_.drawWidth = pixels < 1 ? 1 : pixels;
+}
+void WallView::setDrawStyle(int style)
+{
+    pen_.drawStyle = style;
+}
 
 double WallView::scaleWidth() const
 {
@@ -63,7 +78,7 @@ void WallView::setZoom(double zoom)
     if (!(zoom > 0) || zoom == zoom_)
         return;
     zoom_ = zoom;
-    update();   // drawn again at the new scale when next shown or read
+    update(); // drawn again at the new scale when next shown or read
 }
 
 QPointF WallView::toUnits(const QPointF& pixel) const
@@ -141,7 +156,7 @@ void WallView::record(OpKind kind, double a, double b, double c, double d)
     ops_.push_back(op);
     // A picture drawn again holds the new operation already.
     if (!ensureImage()) {
-        image_.setDevicePixelRatio(1);   // painted in device pixels
+        image_.setDevicePixelRatio(1); // painted in device pixels
         QPainter painter(&image_);
         paintOp(painter, ops_.back());
         painter.end();
@@ -168,10 +183,9 @@ void WallView::dropCoveredOutlines(const Op& box)
     int looked = 0;
     for (auto it = ops_.end(); it != ops_.begin() && looked < kLookBack; ++looked) {
         --it;
-        const bool sameOutline = it->kind == OpKind::Box && it->a == box.a && it->b == box.b
-                                 && it->c == box.c && it->d == box.d
-                                 && it->pen.drawWidth == box.pen.drawWidth
-                                 && it->pen.drawStyle == box.pen.drawStyle;
+        const bool sameOutline = it->kind == OpKind::Box && it->a == box.a && it->b == box.b &&
+                                 it->c == box.c && it->d == box.d && it->pen.drawWidth == box.pen.drawWidth &&
+                                 it->pen.drawStyle == box.pen.drawStyle;
         if (sameOutline) {
             it = ops_.erase(it);
             continue;
@@ -193,12 +207,13 @@ QRect WallView::dirtyRect(const Op& op) const
 void WallView::paintOp(QPainter& painter, const Op& op) const
 {
     const double devicePerLogical = zoom_ * pixelRatio();
-    const double scale = devicePerLogical / kTwips;   // device pixels to a unit
+    const double scale = devicePerLogical / kTwips; // device pixels to a unit
     const QColor fore = colourOf(op.pen.foreColor);
     const bool dotted = op.pen.drawStyle == DottedPen;
 
     // Boxes and thin grid lines on whole device pixels, even at every scale.
-    const bool thinStraightLine = op.kind == OpKind::Line && op.pen.drawWidth == 1 && (op.a == op.c || op.b == op.d);
+    const bool thinStraightLine =
+        op.kind == OpKind::Line && op.pen.drawWidth == 1 && (op.a == op.c || op.b == op.d);
     if (thinStraightLine || op.kind == OpKind::Box || op.kind == OpKind::FilledBox) {
         painter.setRenderHint(QPainter::Antialiasing, false);
         const int width = stroke::widthOf(op.pen.drawWidth, devicePerLogical);
@@ -213,10 +228,10 @@ void WallView::paintOp(QPainter& painter, const Op& op) const
     // Splots and the winning line smoothed, in units from here on.
     painter.setTransform(QTransform::fromScale(scale, scale));
     QPen pen(fore);
-    pen.setWidthF(op.pen.drawWidth * kTwips);   // DrawWidth is in (design) pixels
+    pen.setWidthF(op.pen.drawWidth * kTwips); // DrawWidth is in (design) pixels
     if (dotted) {
         pen.setCapStyle(Qt::FlatCap);
-        pen.setDashPattern({1.0, 1.0});   // one pixel on, one off
+        pen.setDashPattern({1.0, 1.0}); // one pixel on, one off
     }
     painter.setPen(pen);
     if (op.kind == OpKind::Line) {
@@ -225,7 +240,8 @@ void WallView::paintOp(QPainter& painter, const Op& op) const
         painter.drawLine(QPointF(op.a, op.b), QPointF(op.c, op.d));
     } else {
         painter.setRenderHint(QPainter::Antialiasing);
-        painter.setBrush(op.pen.fillStyle == Solid ? QBrush(colourOf(op.pen.fillColor)) : QBrush(Qt::NoBrush));
+        painter.setBrush(op.pen.fillStyle == Solid ? QBrush(colourOf(op.pen.fillColor))
+                                                   : QBrush(Qt::NoBrush));
         painter.drawEllipse(QPointF(op.a, op.b), op.c, op.c);
     }
     painter.resetTransform();
@@ -248,7 +264,8 @@ bool WallView::ensureImage()
     const qreal ratio = pixelRatio();
     const QSize want(static_cast<int>(std::ceil(width() * ratio)),
                      static_cast<int>(std::ceil(height() * ratio)));
-    if (!image_.isNull() && image_.size() == want && image_.devicePixelRatio() == ratio && imageZoom_ == zoom_)
+    if (!image_.isNull() && image_.size() == want && image_.devicePixelRatio() == ratio &&
+        imageZoom_ == zoom_)
         return false;
     rebuildImage();
     return true;
@@ -298,26 +315,42 @@ void WallView::setCursorDescription(const QString& text)
 int WallView::classicKeyCode(int key)
 {
     switch (key) {
-    case Qt::Key_Home: return 36;
-    case Qt::Key_End: return 35;
-    case Qt::Key_PageUp: return 33;
-    case Qt::Key_PageDown: return 34;
-    case Qt::Key_Left: return 37;
-    case Qt::Key_Up: return 38;
-    case Qt::Key_Right: return 39;
-    case Qt::Key_Down: return 40;
+    case Qt::Key_Home:
+        return 36;
+    case Qt::Key_End:
+        return 35;
+    case Qt::Key_PageUp:
+        return 33;
+    case Qt::Key_PageDown:
+        return 34;
+    case Qt::Key_Left:
+        return 37;
+    case Qt::Key_Up:
+        return 38;
+    case Qt::Key_Right:
+        return 39;
+    case Qt::Key_Down:
+        return 40;
     case Qt::Key_Return:
-    case Qt::Key_Enter: return 13;
-    case Qt::Key_Space: return 32;
-    case Qt::Key_Escape: return 27;
-    case Qt::Key_Backspace: return 8;
-    case Qt::Key_Tab: return 9;
-    case Qt::Key_Insert: return 45;
-    case Qt::Key_Delete: return 46;
-    default: break;
+    case Qt::Key_Enter:
+        return 13;
+    case Qt::Key_Space:
+        return 32;
+    case Qt::Key_Escape:
+        return 27;
+    case Qt::Key_Backspace:
+        return 8;
+    case Qt::Key_Tab:
+        return 9;
+    case Qt::Key_Insert:
+        return 45;
+    case Qt::Key_Delete:
+        return 46;
+    default:
+        break;
     }
     if ((key >= Qt::Key_0 && key <= Qt::Key_9) || (key >= Qt::Key_A && key <= Qt::Key_Z))
-        return key;   // the same codes
+        return key; // the same codes
     if (key >= Qt::Key_F1 && key <= Qt::Key_F12)
         return 112 + (key - Qt::Key_F1);
     return 0;

@@ -20,7 +20,7 @@ namespace splot {
 
 class WallView : public QWidget, public Canvas {
     Q_OBJECT
-public:
+  public:
     explicit WallView(QWidget* parent = nullptr);
 
     // Canvas, in twips.
@@ -29,7 +29,7 @@ public:
     void setFillStyle(int style) override;
     void setDrawWidth(int pixels) override;
     void setDrawStyle(int style) override;
-    double scaleWidth() const override;   // logical width x 15; 4300 at the design width
+    double scaleWidth() const override; // logical width x 15; 4300 at the design width
     void cls() override;
     void line(double x1, double y1, double x2, double y2) override;
     void box(double x1, double y1, double x2, double y2, bool filled) override;
@@ -72,20 +72,20 @@ public:
 
     QSize sizeHint() const override;
 
-signals:
+  signals:
     // Any mouse button pressed on the wall, at (x, y) in twips.
     void mousePressed(double x, double y);
     // A key pressed while the wall has the focus, as a classic key code.
     void keyPressed(int keyCode);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+  private:
     struct PenState {
         int foreColor = 0;
         int fillColor = 0;
@@ -104,7 +104,7 @@ private:
 
     void record(OpKind kind, double a, double b, double c, double d);
     void paintOp(QPainter& painter, const Op& op) const;
-    bool ensureImage();   // true when the picture was drawn again
+    bool ensureImage(); // true when the picture was drawn again
     void rebuildImage();
     QRect dirtyRect(const Op& op) const;
     void dropCoveredOutlines(const Op& box);
@@ -112,7 +112,7 @@ private:
     PenState pen_;
     std::vector<Op> ops_;
     QImage image_;
-    double imageZoom_ = 1;   // the zoom image_ was drawn at
+    double imageZoom_ = 1; // the zoom image_ was drawn at
     double zoom_ = 1;
     qreal ratioOverride_ = 0;
     bool inputEnabled_ = true;

@@ -65,7 +65,8 @@ AboutBox::AboutBox(QWidget* mainWindow, int intervalMs) : QDialog(nullptr)
     name->setPalette(white);
     name->setGeometry(px(849), px(1200), px(3774), px(252));
 
-    auto* readme = new QLabel(QCoreApplication::translate("AboutBox", "For more information see readme.txt!"), this);
+    auto* readme =
+        new QLabel(QCoreApplication::translate("AboutBox", "For more information see readme.txt!"), this);
     QFont small = font();
     small.setPointSizeF(8.25);
     readme->setFont(small);

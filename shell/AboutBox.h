@@ -9,7 +9,7 @@ class QTimer;
 namespace splot {
 
 class AboutBox : public QDialog {
-public:
+  public:
     static constexpr int kShowMilliseconds = 2500;
 
     // Loading (Form_Load): centres the box on the screen, sets the main
@@ -27,7 +27,7 @@ public:
 
     static QString mainWindowTitle(); // "Splotchery  1.24"
 
-private:
+  private:
     QTimer* timer1_ = nullptr;
 };
 

@@ -22,7 +22,8 @@ void applyDialogStyle(QWidget& dialog)
     dialog.setAutoFillBackground(true);
 
     QFont f = dialog.font();
-    f.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"), QStringLiteral("Sans Serif")});
+    f.setFamilies(
+        {QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"), QStringLiteral("Sans Serif")});
     f.setStyleHint(QFont::SansSerif);
     f.setPointSizeF(8.25);
     f.setBold(true);

@@ -9,7 +9,7 @@ namespace splot {
 namespace {
 
 class UnminimizeAlone final : public QObject {
-public:
+  public:
     explicit UnminimizeAlone(QDialog& dialog) : QObject(&dialog), dialog_(&dialog) {}
 
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -27,7 +27,7 @@ public:
         return false;
     }
 
-private:
+  private:
     QDialog* dialog_; // owns this filter
 };
 

@@ -16,8 +16,9 @@ class QDialog;
 
 namespace splot {
 
-inline constexpr Qt::WindowFlags kFixedDialogFlags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                                                     Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
+inline constexpr Qt::WindowFlags kFixedDialogFlags = Qt::Dialog | Qt::CustomizeWindowHint |
+                                                     Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                                                     Qt::MSWindowsFixedSizeDialogHint;
 
 // Keeps an owned modal dialog from being minimized on its own: minimized while
 // its owner stays shown, it comes back at once, so the blocked owner never

@@ -25,7 +25,7 @@ namespace {
 
 // The help pages in the order of the contents.
 const char* const kPageFiles[] = {
-    "index.html", "rules.html",   "playing.html", "levels.html",  "grease.html",    "nozzle.html",
+    "index.html", "rules.html",   "playing.html",  "levels.html",   "grease.html",     "nozzle.html",
     "hints.html", "options.html", "painters.html", "settings.html", "helponhelp.html",
 };
 
@@ -35,8 +35,8 @@ QString helpFolder()
 {
     const QString language = currentLanguage();
     const QString translated = QStringLiteral("help/") + language + QLatin1Char('/');
-    if (language != QLatin1String("en")
-        && QFile::exists(QStringLiteral(":/") + translated + QStringLiteral("index.html")))
+    if (language != QLatin1String("en") &&
+        QFile::exists(QStringLiteral(":/") + translated + QStringLiteral("index.html")))
         return translated;
     return QStringLiteral("help/");
 }
@@ -112,7 +112,8 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     searchPanel_ = new QWidget(this);
     auto* searchLayout = new QVBoxLayout(searchPanel_);
     searchLayout->setContentsMargins(0, 0, 0, 0);
-    auto* prompt = new QLabel(QCoreApplication::translate("HelpWindow", "&Type the words to look for:"), searchPanel_);
+    auto* prompt =
+        new QLabel(QCoreApplication::translate("HelpWindow", "&Type the words to look for:"), searchPanel_);
     searchField_ = new QLineEdit(searchPanel_);
     searchField_->setPlaceholderText(QCoreApplication::translate("HelpWindow", "for example: grease"));
     searchField_->setClearButtonEnabled(true);
@@ -161,8 +162,10 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
         if (results_->count() > 0)
             openResult(results_->currentRow() < 0 ? 0 : results_->currentRow());
     });
-    connect(results_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) { openResult(results_->row(item)); });
-    connect(results_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { openResult(results_->row(item)); });
+    connect(results_, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem* item) { openResult(results_->row(item)); });
+    connect(results_, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { openResult(results_->row(item)); });
     connect(show, &QPushButton::clicked, this, [this] {
         if (results_->count() > 0)
             openResult(results_->currentRow() < 0 ? 0 : results_->currentRow());

@@ -15,7 +15,7 @@ class QTextBrowser;
 namespace splot {
 
 class HelpWindow : public QWidget {
-public:
+  public:
     // A top-level window; the parent (the main window) only ties its lifetime.
     explicit HelpWindow(QWidget* parent = nullptr);
 
@@ -43,7 +43,7 @@ public:
     static QUrl contentsUrl();
     static QUrl helpOnHelpUrl();
 
-private:
+  private:
     void runSearch();
     void openResult(int row);
 

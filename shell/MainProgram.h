@@ -19,7 +19,7 @@ class Sound;
 class WallPainter;
 
 class MainProgram {
-public:
+  public:
     MainProgram(Clock& clock, Random& random, Sound& sound, Questions& questions,
                 std::unique_ptr<SettingsStore> store);
     ~MainProgram();
@@ -35,7 +35,7 @@ public:
     Game& game() { return *game_; }
     WallPainter& painter() { return *painter_; }
 
-private:
+  private:
     // Destroyed in reverse: the drawing and the game go before the window they draw on.
     GameSettings settings_;
     std::unique_ptr<SettingsStore> store_;

@@ -21,8 +21,8 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QMoveEvent>
+#include <QPlainTextEdit>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QTimer>
@@ -140,9 +140,8 @@ void MainWindow::wireInput()
             game_->Bild_KeyDown(keyCode);
     });
     // Screen readers hear where the cursor is and what the cell holds.
-    painter_->setCursorListener([wall](const std::string& text) {
-        wall->setCursorDescription(QString::fromStdString(text));
-    });
+    painter_->setCursorListener(
+        [wall](const std::string& text) { wall->setCursorDescription(QString::fromStdString(text)); });
 }
 
 // ---- Start-up -------------------------------------------------------------------
@@ -224,10 +223,9 @@ void MainWindow::createOptionsDialog()
 
 void MainWindow::Story()
 {
-    booth_->showStory(QString());   // the box at its full height again, in front
+    booth_->showStory(QString()); // the box at its full height again, in front
     showStory(*booth_->storyBox(), [this] { store_.markStoryShown(); });
 }
-
 
 QList<QRect> MainWindow::questionClearAreas() const
 {
@@ -251,7 +249,6 @@ void MainWindow::moveEvent(QMoveEvent* event)
     QMainWindow::moveEvent(event);
     fitToFrameSoon();
 }
-
 
 void MainWindow::changeEvent(QEvent* event)
 {

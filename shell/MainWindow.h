@@ -33,7 +33,7 @@ class WallPainter;
 
 class MainWindow final : public QMainWindow, public Scene {
     Q_OBJECT
-public:
+  public:
     // The design client area: 9390 x 6345 twips.
     static constexpr int kDesignWidthTwips = kDesignClientWidth;
     static constexpr int kDesignHeightTwips = kDesignClientHeight;
@@ -124,13 +124,13 @@ public:
     void setStoryHeight(int twips) override;
     void hideStory() override;
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     // What the settings store needs to know of the screens, in twips.
     static ScreenInfo screenInfo();
     void buildMenus();
@@ -174,7 +174,7 @@ private:
     QAction* zurueck_ = nullptr;
     QAction* statistik_ = nullptr;
     QAction* opt_ = nullptr;
-    QAction* zoom_ = nullptr;   // checkable: the scene grows with the window
+    QAction* zoom_ = nullptr; // checkable: the scene grows with the window
     QAction* story_ = nullptr;
     QAction* hilfe_[3] = {};
     QAction* about_ = nullptr;
@@ -188,7 +188,7 @@ private:
     bool started_ = false;
     bool closed_ = false;
     bool hourglass_ = false;
-    std::string comment_;   // the label's text as the flow wrote it
+    std::string comment_; // the label's text as the flow wrote it
     int aboutIntervalMs_ = 2500;
     std::function<void()> onClosed_;
 };

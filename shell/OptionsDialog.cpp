@@ -90,7 +90,8 @@ OptionsDialog::OptionsDialog(GameSettings& settings, SaveChoices saveChoices, QW
 }
 
 OptionsDialog::OptionsDialog(GameSettings& settings, SettingsStore& store, QWidget* parent)
-    : OptionsDialog(settings, [&store](const GameSettings& choices) { store.saveChoices(choices); }, parent)
+    : OptionsDialog(
+          settings, [&store](const GameSettings& choices) { store.saveChoices(choices); }, parent)
 {
 }
 
@@ -141,8 +142,7 @@ void OptionsDialog::buildControls()
     auto* label1 = makeLabel(tr("&Level:"), this, twipRect(480, 660, 1095, 255));
     staerke_ = new QComboBox(this);
     staerke_->setGeometry(twipRect(1680, 600, 1860, 315));
-    staerke_->addItems({tr("very easy"), tr("beginner"), tr("advanced"),
-                        tr("expert")});
+    staerke_->addItems({tr("very easy"), tr("beginner"), tr("advanced"), tr("expert")});
     label1->setBuddy(staerke_);
 
     // Red's frame: the computer or a human with a name.
@@ -203,8 +203,14 @@ void OptionsDialog::buildControls()
 
 void OptionsDialog::connectReactions()
 {
-    connect(spieler0_, &QRadioButton::toggled, this, [this](bool on) { if (on) Spieler_Click(); });
-    connect(spieler1_, &QRadioButton::toggled, this, [this](bool on) { if (on) Spieler_Click(); });
+    connect(spieler0_, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            Spieler_Click();
+    });
+    connect(spieler1_, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            Spieler_Click();
+    });
     // The names are taken over at OK; typing one only marks the change.
     connect(name0_, &QLineEdit::textChanged, this, [this] { changed_ = true; });
     connect(name1_, &QLineEdit::textChanged, this, [this] { changed_ = true; });
@@ -299,7 +305,9 @@ void OptionsDialog::paintEvent(QPaintEvent* event)
 void OptionsDialog::showPluminPicture(int which)
 {
     using pictures::Picture;
-    const Picture pic = which == 1 ? Picture::PluminPlus : which == 2 ? Picture::PluminMinus : Picture::PluminNeutral;
+    const Picture pic = which == 1   ? Picture::PluminPlus
+                        : which == 2 ? Picture::PluminMinus
+                                     : Picture::PluminNeutral;
     plumin_->setPixmap(pictures::pixmap(pic, devicePixelRatioF()));
 }
 
@@ -325,7 +333,8 @@ bool OptionsDialog::eventFilter(QObject* watched, QEvent* event)
         case QEvent::FocusIn:
         case QEvent::FocusOut:
             // The control has no face for the keyboard focus: the size display shows it.
-            zahl_->setFrameStyle(event->type() == QEvent::FocusIn ? (QFrame::Box | QFrame::Plain) : QFrame::NoFrame);
+            zahl_->setFrameStyle(event->type() == QEvent::FocusIn ? (QFrame::Box | QFrame::Plain)
+                                                                  : QFrame::NoFrame);
             break;
         case QEvent::KeyPress: {
             // From the keyboard (Alt+W gets here): one step per key press.

@@ -28,7 +28,7 @@ class SettingsStore;
 class OptionsDialog : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     // Writes the nine keys of "Einstellungen" from the given choices.
     using SaveChoices = std::function<void(const GameSettings&)>;
 
@@ -59,41 +59,41 @@ public:
     void plumin_Tick();
 
     // The controls, for the main window's tests and the dialog's own.
-    QLabel* sizeDisplay() const { return zahl_; }        // Zahl
-    QLabel* plusMinus() const { return plumin_; }        // plumin (0)
-    QComboBox* levelList() const { return staerke_; }    // Staerke
+    QLabel* sizeDisplay() const { return zahl_; }              // Zahl
+    QLabel* plusMinus() const { return plumin_; }              // plumin (0)
+    QComboBox* levelList() const { return staerke_; }          // Staerke
     QRadioButton* computerOption() const { return spieler0_; } // Spieler (0)
     QRadioButton* humanOption() const { return spieler1_; }    // Spieler (1)
-    QLineEdit* redNameBox() const { return name0_; }     // Spieler_Name (0)
-    QLineEdit* blueNameBox() const { return name1_; }    // Spieler_Name (1)
-    QCheckBox* hintsBox() const { return tips_; }        // tips
-    QCheckBox* greaseBox() const { return flecken_; }    // Flecken
-    QCheckBox* nozzleBox() const { return dVerst_; }     // D_verst
-    QCheckBox* soundBox() const { return sound_; }       // Sound
-    QPushButton* okButton() const { return ok_; }        // ok
-    QTimer* repeatTimer() const { return timer1_; }      // Timer1
+    QLineEdit* redNameBox() const { return name0_; }           // Spieler_Name (0)
+    QLineEdit* blueNameBox() const { return name1_; }          // Spieler_Name (1)
+    QCheckBox* hintsBox() const { return tips_; }              // tips
+    QCheckBox* greaseBox() const { return flecken_; }          // Flecken
+    QCheckBox* nozzleBox() const { return dVerst_; }           // D_verst
+    QCheckBox* soundBox() const { return sound_; }             // Sound
+    QPushButton* okButton() const { return ok_; }              // ok
+    QTimer* repeatTimer() const { return timer1_; }            // Timer1
 
     // The size display's text for a wall size: 8 gives " 8 x 8".
     static QString sizeText(int size);
 
-signals:
+  signals:
     // The hints box changed: the main window shows its hint picture button
     // when `shown` is true and hides it otherwise.
     void hintsToggled(bool shown);
 
-public slots:
+  public slots:
     // OK: stores the choices, takes over the names and hides the dialog.
     // Closing by the frame or with Escape ends up here as well.
     void OK_Click();
 
-protected:
+  protected:
     void reject() override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void buildControls();
     void connectReactions();
     void setSizeText(const QString& text);

@@ -24,8 +24,8 @@ QLabel* addLabel(QGridLayout* grid, const QString& text, int row, int column, Qt
 
 } // namespace
 
-RecordDialog::RecordDialog(const GameRecord& record, std::function<bool()> askReset, std::function<void()> reset,
-                           QWidget* parent)
+RecordDialog::RecordDialog(const GameRecord& record, std::function<bool()> askReset,
+                           std::function<void()> reset, QWidget* parent)
     : QDialog(parent), record_(record), askReset_(std::move(askReset)), resetRecord_(std::move(reset))
 {
     setWindowTitle(tr("Record"));
@@ -44,8 +44,7 @@ RecordDialog::RecordDialog(const GameRecord& record, std::function<bool()> askRe
     const QString heads[3] = {tr("Won"), tr("Lost"), tr("Drawn")};
     for (int c = 0; c < 3; ++c)
         addLabel(grid, heads[c], 0, c + 1, right);
-    const QString levels[4] = {tr("very easy"), tr("beginner"), tr("advanced"),
-                               tr("expert")};
+    const QString levels[4] = {tr("very easy"), tr("beginner"), tr("advanced"), tr("expert")};
     for (int level = 0; level < GameRecord::kLevels; ++level) {
         addLabel(grid, QStringLiteral("   ") + levels[level], level + 1, 0, left);
         for (int c = 0; c < 3; ++c)
@@ -80,7 +79,8 @@ RecordDialog::RecordDialog(const GameRecord& record, std::function<bool()> askRe
     const int width = std::max({73, ok_->sizeHint().width(), reset_->sizeHint().width()});
     ok_->setGeometry(rahmen_->geometry().right() - width + 1, buttonTop, width, height);
     reset_->setGeometry(ok_->x() - 12 - width, buttonTop, width, height);
-    setFixedSize(std::max(rahmen_->geometry().right(), ok_->geometry().right()) + 25, buttonTop + height + 16);
+    setFixedSize(std::max(rahmen_->geometry().right(), ok_->geometry().right()) + 25,
+                 buttonTop + height + 16);
 }
 
 void RecordDialog::refresh()

@@ -18,7 +18,7 @@ namespace splot {
 class RecordDialog : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     // `askReset` asks "Really reset the record?" and says whether the answer was
     // Yes; `reset` then sets every count to 0 in the record and its file.
     RecordDialog(const GameRecord& record, std::function<bool()> askReset, std::function<void()> reset,
@@ -32,11 +32,11 @@ public:
     QPushButton* resetButton() const { return reset_; }
     QPushButton* okButton() const { return ok_; }
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     void Reset_Click();
 
     const GameRecord& record_;

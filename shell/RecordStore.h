@@ -12,7 +12,7 @@
 namespace splot {
 
 class RecordStore {
-public:
+  public:
     static constexpr const char* kSection = "Statistik";
     // The largest count taken from the file.
     static constexpr int kMaxCount = 999999999;
@@ -32,7 +32,7 @@ public:
     // A count as it reads from the file's text.
     static int countOf(const std::string& text);
 
-private:
+  private:
     ProfileFile& file_;
 };
 

@@ -26,10 +26,19 @@ constexpr int kMaxLength = 32767 * kTwipsPerPixel;
 constexpr long long kMinVisibleWidth = 600;
 constexpr long long kMinVisibleHeight = 300;
 
-i16 flag(int stored) { return stored != 0 ? kTrue : kFalse; }
-i16 exactlyOne(int stored) { return stored == 1 ? 1 : 0; }
+i16 flag(int stored)
+{
+    return stored != 0 ? kTrue : kFalse;
+}
+i16 exactlyOne(int stored)
+{
+    return stored == 1 ? 1 : 0;
+}
 
-int lengthOrDefault(int stored, int fallback) { return stored >= 1 && stored <= kMaxLength ? stored : fallback; }
+int lengthOrDefault(int stored, int fallback)
+{
+    return stored >= 1 && stored <= kMaxLength ? stored : fallback;
+}
 
 bool visibleEnough(const WindowPlacement& p, const TwipRect& screen)
 {
@@ -120,7 +129,10 @@ bool SettingsStore::saveChoices(const GameSettings& s)
     return ok;
 }
 
-bool SettingsStore::markStoryShown() { return file_->writeString(kChoices, "Text", "0"); }
+bool SettingsStore::markStoryShown()
+{
+    return file_->writeString(kChoices, "Text", "0");
+}
 
 bool SettingsStore::saveWindowState(int windowState)
 {
@@ -140,9 +152,15 @@ bool SettingsStore::savePlacement(const WindowPlacement& p)
     return ok;
 }
 
-bool SettingsStore::zoomWithWindow() { return file_->getInt(kView, "Zoom", 0) == 1; }
+bool SettingsStore::zoomWithWindow()
+{
+    return file_->getInt(kView, "Zoom", 0) == 1;
+}
 
-bool SettingsStore::saveZoomWithWindow(bool on) { return file_->writeString(kView, "Zoom", numberText(on ? 1 : 0)); }
+bool SettingsStore::saveZoomWithWindow(bool on)
+{
+    return file_->writeString(kView, "Zoom", numberText(on ? 1 : 0));
+}
 
 std::string SettingsStore::numberText(int value)
 {
@@ -152,9 +170,11 @@ std::string SettingsStore::numberText(int value)
 std::string SettingsStore::nameText(const std::string& name)
 {
     std::string text = name;
-    std::replace_if(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    std::replace_if(
+        text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
     const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    const bool quoted = text.size() >= 2 && text.front() == text.back() && (text.front() == '"' || text.front() == '\'');
+    const bool quoted =
+        text.size() >= 2 && text.front() == text.back() && (text.front() == '"' || text.front() == '\'');
     if (!text.empty() && (blank(text.front()) || blank(text.back()) || quoted))
         text = '"' + text + '"';
     return text;

@@ -15,7 +15,7 @@ namespace splot {
 
 // What Load needs to know of the screens, all in twips (15 to a logical pixel).
 struct ScreenInfo {
-    int width = 0;  // the screen's size: the window is centred on it
+    int width = 0; // the screen's size: the window is centred on it
     int height = 0;
     // The available area of every screen. A stored placement that leaves no
     // useful part of the window on any of them is centred on the first one.
@@ -24,7 +24,7 @@ struct ScreenInfo {
 };
 
 class SettingsStore {
-public:
+  public:
     static constexpr int kNameChars = 24; // a name reads back as at most this many characters
 
     // The store on the user's settings file, defaultFilePath().
@@ -72,7 +72,7 @@ public:
 
     ProfileFile& file() { return *file_; }
 
-private:
+  private:
     std::unique_ptr<ProfileFile> file_;
 };
 

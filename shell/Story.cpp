@@ -13,18 +13,21 @@ namespace {
 // The story's paragraphs, in the order told.
 constexpr const char* kParagraphs[] = {
     QT_TRANSLATE_NOOP("Story", "Hey!"),
-    QT_TRANSLATE_NOOP("Story", "In Idletown there is a fun-fair. This year the main attraction is Aunt Emma's "
-                               "Splotchery. There you can throw balls filled with paint at a wall. If you make a "
-                               "beautiful splot, you win a prize."),
-    QT_TRANSLATE_NOOP("Story", "Aunt Emma was very busy today. If the two slamuffils Rollo and Blippo hadn't helped "
-                               "her filling up the balls, she probably wouldn't have managed."),
+    QT_TRANSLATE_NOOP("Story",
+                      "In Idletown there is a fun-fair. This year the main attraction is Aunt Emma's "
+                      "Splotchery. There you can throw balls filled with paint at a wall. If you make a "
+                      "beautiful splot, you win a prize."),
+    QT_TRANSLATE_NOOP("Story",
+                      "Aunt Emma was very busy today. If the two slamuffils Rollo and Blippo hadn't helped "
+                      "her filling up the balls, she probably wouldn't have managed."),
     QT_TRANSLATE_NOOP("Story", "Now at last peace and quite have come. The last visitors of the fair have "
                                "disappeared. Aunt Emma has gone to bed totally exhausted, but happy."),
     QT_TRANSLATE_NOOP("Story", "Rollo and Blippo have taken a nap, but now they want to have some fun."),
     QT_TRANSLATE_NOOP("Story", "Of course they have their own rules of the game:"),
-    QT_TRANSLATE_NOOP("Story", "Instead of throwing paint balls, they are squirting the paint directly at the wall "
-                               "with the refill pump. And to make it more exciting they are betting who is the first "
-                               "to place 5 splots in a line."),
+    QT_TRANSLATE_NOOP("Story",
+                      "Instead of throwing paint balls, they are squirting the paint directly at the wall "
+                      "with the refill pump. And to make it more exciting they are betting who is the first "
+                      "to place 5 splots in a line."),
 };
 
 } // namespace
@@ -56,7 +59,7 @@ void showStory(QPlainTextEdit& text1, const std::function<void()>& markStoryShow
     while (shown.endsWith(u'\n'))
         shown.chop(1);
     text1.setPlainText(shown);
-    fitText(&text1);   // a longer translation gets a smaller font, not a scroll bar
+    fitText(&text1); // a longer translation gets a smaller font, not a scroll bar
     text1.moveCursor(QTextCursor::Start);
     text1.show();
 

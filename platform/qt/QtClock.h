@@ -9,7 +9,7 @@
 namespace splot {
 
 class QtClock final : public Clock {
-public:
+  public:
     QtClock();
 
     // Seconds since this clock was made; monotonic, so a wait across midnight ends on time.
@@ -19,7 +19,7 @@ public:
     // Lets every pending event run, user input included, also input a wait held back.
     void doEvents() override;
 
-private:
+  private:
     QElapsedTimer timer_;
 };
 

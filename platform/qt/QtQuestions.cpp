@@ -15,12 +15,12 @@ namespace {
 // A message box that, once it knows its size, steps out of the way of the
 // areas to keep clear.
 class PlacedMessageBox final : public QMessageBox {
-public:
+  public:
     using QMessageBox::QMessageBox;
     QList<QRect> keepClear;
     QSize frameGuess; // the frame a window of ours gets, before this box has its own
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override
     {
         QMessageBox::showEvent(event); // sizes the box

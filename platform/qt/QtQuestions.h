@@ -13,7 +13,7 @@
 namespace splot {
 
 class QtQuestions final : public Questions {
-public:
+  public:
     explicit QtQuestions(QWidget* parent = nullptr) : parent_(parent) {}
     void setParent(QWidget* parent) { parent_ = parent; }
 
@@ -36,7 +36,7 @@ public:
     // the first area that allows it; else where it hides least of the last area.
     static QPoint placeBeside(const QSize& size, const QList<QRect>& keepClear, const QRect& screen);
 
-private:
+  private:
     QPointer<QWidget> parent_;
     std::function<QList<QRect>()> keepClear_;
 };

@@ -16,7 +16,7 @@ class QSoundEffect;
 namespace splot {
 
 class QtSound final : public Sound {
-public:
+  public:
     QtSound();
     ~QtSound() override;
 
@@ -30,7 +30,7 @@ public:
     // The resource behind a bare file name: "splot1.wav" -> ":/sounds/splot1.wav".
     static std::string resourcePath(const std::string& fileName);
 
-private:
+  private:
     QSoundEffect* effect(const std::string& fileName);
 
     bool available_ = false;

@@ -25,7 +25,7 @@ QList<std::tuple<QString, QPixmap, QSize>> everyPicture(qreal dpr)
 class TestPictures : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     // Qt SVG warns about what it cannot draw: every warning is a picture that does not look as drawn.
     void init() { QTest::failOnWarning(QRegularExpression(QStringLiteral(".*"))); }
 
@@ -74,8 +74,9 @@ private slots:
                 for (int x = 0; x < title.width() && firstRow < 0; ++x)
                     if (qAlpha(title.pixel(x, y)) != 0)
                         firstRow = y;
-            QVERIFY2(firstRow >= 4 * dpr && firstRow <= 8 * dpr,
-                     qPrintable(QStringLiteral("%1x: the lettering begins in row %2").arg(dpr).arg(firstRow)));
+            QVERIFY2(
+                firstRow >= 4 * dpr && firstRow <= 8 * dpr,
+                qPrintable(QStringLiteral("%1x: the lettering begins in row %2").arg(dpr).arg(firstRow)));
         }
     }
 };

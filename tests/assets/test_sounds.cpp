@@ -7,7 +7,7 @@
 class TestSounds : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void everyCueHasItsSound_data()
     {
         QTest::addColumn<QString>("file");
@@ -43,7 +43,7 @@ private slots:
         }
         const QByteArray fmt = chunks.value("fmt "), data = chunks.value("data");
         QVERIFY(fmt.size() >= 16 && data.size() >= 2);
-        QCOMPARE(fmt.left(4), QByteArray::fromHex("01000100")); // PCM, mono
+        QCOMPARE(fmt.left(4), QByteArray::fromHex("01000100"));         // PCM, mono
         QCOMPARE(qFromLittleEndian<quint16>(fmt.constData() + 14), 16); // bits per sample
         const quint32 rate = qFromLittleEndian<quint32>(fmt.constData() + 4);
         QVERIFY2(rate == 22050 || rate == 44100, qPrintable(QString::number(rate)));

@@ -1,10 +1,10 @@
 // The settings dialog, the story, the about box and the help window.
+#include "platform/IniFile.h"
 #include "shell/AboutBox.h"
 #include "shell/HelpWindow.h"
 #include "shell/OptionsDialog.h"
 #include "shell/SettingsStore.h"
 #include "shell/Story.h"
-#include "platform/IniFile.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -21,11 +21,19 @@ struct DialogRig {
     OptionsDialog d{settings, [this](const GameSettings& s) { saved.append(s); }};
 
     // Start-up: the wall size as read from the settings file, then the dialog filled from it.
-    explicit DialogRig(int wallSize = 8) { settings.wallSize = i16(wallSize); d.loadChoices(); }
+    explicit DialogRig(int wallSize = 8)
+    {
+        settings.wallSize = i16(wallSize);
+        d.loadChoices();
+    }
 
     void press(QPoint at) { QTest::mousePress(d.plusMinus(), Qt::LeftButton, {}, at); }
     void release(QPoint at) { QTest::mouseRelease(d.plusMinus(), Qt::LeftButton, {}, at); }
-    void click(QPoint at) { press(at); release(at); }
+    void click(QPoint at)
+    {
+        press(at);
+        release(at);
+    }
 
     // The modal Options command: `whileOpen` acts as the user would, then OK unless the dialog closed.
     template <class Act> bool runOptions(Act whileOpen)
@@ -42,7 +50,7 @@ struct DialogRig {
 class TestDialogs : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void plusAtFifteenAndMinusAtSixChangeNothing()
     {
         for (const auto& [size, at] : {std::pair{15, kPlus}, std::pair{6, kMinus}}) {
@@ -150,7 +158,8 @@ private slots:
         QWidget owner;
         owner.show();
         GameSettings settings;
-        OptionsDialog d(settings, [](const GameSettings&) {}, &owner);
+        OptionsDialog d(
+            settings, [](const GameSettings&) {}, &owner);
         d.show();
         const auto states = [&] { return QList<bool>{owner.isMinimized(), d.isMinimized()}; };
 

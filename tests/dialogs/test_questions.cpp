@@ -10,7 +10,7 @@ using namespace splot;
 class TestQuestions : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void anUntitledQuestionIsTitledSplotcheryAndLeavesTheWallInSight()
     {
         const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();

@@ -15,14 +15,15 @@
 namespace splot::doubles {
 
 class FakeClock final : public Clock {
-public:
+  public:
     double now() override { return time; }
     void waitUntil(double deadline) override
     {
         if (auto hook = onWait)
             hook();
         if (journal)
-            journal->push_back("wait " + std::to_string(std::lround(1000 * (deadline > time ? deadline - time : 0))));
+            journal->push_back("wait " +
+                               std::to_string(std::lround(1000 * (deadline > time ? deadline - time : 0))));
         time = deadline > time ? deadline : time;
     }
     void doEvents() override
@@ -35,8 +36,8 @@ public:
     }
 
     double time = 1000.0;
-    std::function<void()> onEvents;  // runs inside every doEvents()
-    std::function<void()> onWait;    // runs at the start of every wait
+    std::function<void()> onEvents; // runs inside every doEvents()
+    std::function<void()> onWait;   // runs at the start of every wait
     std::vector<std::string>* journal = nullptr;
 };
 

@@ -13,7 +13,7 @@
 namespace splot::doubles {
 
 class FakeScene final : public Scene {
-public:
+  public:
     void setCharacterFrame(int who, int frame) override
     {
         if (auto hook = onFrame)
@@ -36,8 +36,8 @@ public:
     void setPuddle(int who, const TwipRect& rect) override
     {
         puddles[who] = rect;
-        note("puddle " + std::to_string(who) + " " + std::to_string(rect.left) + " " + std::to_string(rect.top)
-             + " " + std::to_string(rect.width) + " " + std::to_string(rect.height));
+        note("puddle " + std::to_string(who) + " " + std::to_string(rect.left) + " " +
+             std::to_string(rect.top) + " " + std::to_string(rect.width) + " " + std::to_string(rect.height));
     }
     void setComment(const std::string& text) override { record("comment " + (commentText = text)); }
     std::string comment() const override { return commentText; }
@@ -58,17 +58,17 @@ public:
     void setStoryHeight(int) override {}
     void hideStory() override {}
 
-    int frames[2] = {0, 9};  // at rest, as the program starts
+    int frames[2] = {0, 9}; // at rest, as the program starts
     bool pumpsShown[2] = {true, false};
     TwipRect puddles[2] = {};
     std::string commentText;
-    bool wallShown = false, wallInput = true;  // the wall hidden until the first game
-    bool menuEnabled[3] = {true, true, true};  // by MenuItem
+    bool wallShown = false, wallInput = true; // the wall hidden until the first game
+    bool menuEnabled[3] = {true, true, true}; // by MenuItem
     std::vector<std::string> log;
-    std::function<void(int who, int frame)> onFrame;  // runs before a frame is shown; may fail it
+    std::function<void(int who, int frame)> onFrame; // runs before a frame is shown; may fail it
     std::vector<std::string>* journal = nullptr;
 
-private:
+  private:
     void note(const std::string& entry)
     {
         if (journal)

@@ -2,13 +2,13 @@
 // given draws, then a seeded sequence.
 #pragma once
 
+#include "flow/Game.h"
 #include "tests/doubles/FakeClock.h"
 #include "tests/doubles/FakeScene.h"
 #include "tests/doubles/RecordingSound.h"
 #include "tests/doubles/RecordingWall.h"
 #include "tests/doubles/ScriptedQuestions.h"
 #include "tests/doubles/ScriptedRandom.h"
-#include "flow/Game.h"
 
 #include <cstdint>
 #include <initializer_list>

@@ -11,7 +11,7 @@
 namespace splot::doubles {
 
 class RecordingCanvas final : public Canvas {
-public:
+  public:
     struct Op {
         enum Kind { Cls, Line, Box, Circle } kind = Cls;
         double x1 = 0, y1 = 0, x2 = 0, y2 = 0, radius = 0;
@@ -57,11 +57,11 @@ public:
     int foreColor = 0, fillColor = 0, fillStyle = Transparent, drawWidth = 1, drawStyle = SolidPen;
     std::vector<Op> ops;
 
-private:
+  private:
     Op& add(Op::Kind kind, double x1, double y1, double x2, double y2)
     {
-        return ops.emplace_back(Op{kind, x1, y1, x2, y2, 0, false, foreColor, fillColor, fillStyle, drawWidth,
-                                   drawStyle});
+        return ops.emplace_back(
+            Op{kind, x1, y1, x2, y2, 0, false, foreColor, fillColor, fillStyle, drawWidth, drawStyle});
     }
 };
 

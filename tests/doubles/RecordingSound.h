@@ -9,7 +9,7 @@
 namespace splot::doubles {
 
 class RecordingSound final : public Sound {
-public:
+  public:
     void play(const std::string& fileName) override
     {
         played.push_back(fileName);

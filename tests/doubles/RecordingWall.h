@@ -6,8 +6,8 @@
 // by name before it draws, and may fail it.
 #pragma once
 
-#include "tests/doubles/RecordingCanvas.h"
 #include "platform/WallDrawing.h"
+#include "tests/doubles/RecordingCanvas.h"
 
 #include <algorithm>
 #include <functional>
@@ -18,7 +18,7 @@
 namespace splot::doubles {
 
 class RecordingWall final : public WallDrawing {
-public:
+  public:
     void Zeichne_Raster() override
     {
         on("Zeichne_Raster"), ++drawn, paper.cls(), splots.clear(), splatters.clear(), lines.clear();
@@ -40,7 +40,7 @@ public:
     {
         on("Zeichne_Siegeslinie"), ++drawn, lines.push_back(line), note("line " + std::to_string(line));
     }
-    int cellSize() const override { return 538; }  // 4300 units across
+    int cellSize() const override { return 538; } // 4300 units across
     int cellInset() const override { return 43; }
     int innerSize() const override { return 457; }
     Canvas& canvas() override { return paper; }
@@ -69,9 +69,9 @@ public:
     int drawn = 0;
     RecordingCanvas paper;
     std::vector<std::string>* journal = nullptr;
-    std::function<void(const std::string&)> onDraw;  // runs before every drawing procedure
+    std::function<void(const std::string&)> onDraw; // runs before every drawing procedure
 
-private:
+  private:
     static std::string at(const char* what, int c, int r)
     {
         return std::string(what) + " " + std::to_string(c) + " " + std::to_string(r);

@@ -14,8 +14,10 @@
 namespace splot::doubles {
 
 class ScriptedQuestions final : public Questions {
-public:
-    struct Shown { std::string text, title; };
+  public:
+    struct Shown {
+        std::string text, title;
+    };
 
     bool askYesNo(const std::string& text, const std::string& title) override
     {
@@ -43,10 +45,10 @@ public:
         return static_cast<int>(std::ranges::count(asked, text, &Shown::text));
     }
 
-    std::deque<bool> answers;  // Yes/No answers in order
+    std::deque<bool> answers; // Yes/No answers in order
     std::function<bool(const std::string&)> answerer;
-    std::deque<ErrorChoice> choices;  // answers to failure reports in order, then:
-    int retries = 0;  // failure reports answered Retry before the first Abort
+    std::deque<ErrorChoice> choices; // answers to failure reports in order, then:
+    int retries = 0;                 // failure reports answered Retry before the first Abort
     std::vector<Shown> asked, errors;
 };
 

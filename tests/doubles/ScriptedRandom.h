@@ -13,9 +13,11 @@
 namespace splot::doubles {
 
 class ScriptedRandom final : public Random {
-public:
+  public:
     explicit ScriptedRandom(std::initializer_list<float> values = {}, std::uint32_t seed = 1)
-        : values_(values), fallback_(seed) {}
+        : values_(values), fallback_(seed)
+    {
+    }
 
     float Rnd() override
     {
@@ -31,10 +33,10 @@ public:
     void push(std::initializer_list<float> vs) { values_.insert(values_.end(), vs); }
 
     long draws = 0;
-    long failAtDraw = -1;  // the draw (counted from 1) that fails
+    long failAtDraw = -1; // the draw (counted from 1) that fails
     int randomizes = 0;
 
-private:
+  private:
     std::deque<float> values_;
     StdRandom fallback_;
 };

@@ -1,11 +1,11 @@
 // The engine: board tables, line evaluation, the computer's search, grease
 // spots and victory texts.
-#include "tests/doubles/RecordingCanvas.h"
-#include "tests/doubles/ScriptedQuestions.h"
-#include "tests/doubles/ScriptedRandom.h"
 #include "engine/Board.h"
 #include "engine/Search.h"
 #include "engine/VictoryText.h"
+#include "tests/doubles/RecordingCanvas.h"
+#include "tests/doubles/ScriptedQuestions.h"
+#include "tests/doubles/ScriptedRandom.h"
 
 #include <QtTest>
 
@@ -24,7 +24,12 @@ using Cell = std::pair<int, int>; // column, row; or Red's and Blue's potential
 const Cell kNone{-1, -1};
 
 // A board set up for a new game on a wall of n cells.
-Board wall(int n) { Board b; b.newGame(n); return b; }
+Board wall(int n)
+{
+    Board b;
+    b.newGame(n);
+    return b;
+}
 
 // Puts a splot (or a grease spot) on a cell the way the move execution does.
 void land(Board& b, int column, int row, int code)
@@ -55,8 +60,8 @@ QString evaluationMismatch(const Board& b)
         for (int j = 0; j < b.cellLineCount(i); ++j)
             if (const int v = value[b.cellLines(j, i)]; v != kDeadLine)
                 (v > 0 ? pos : neg) += v;
-        const Cell expected = b.cells(i) == kEmpty ? Cell(std::min(pos, 65), std::max(neg, -65))
-                                                   : Cell(kOccupied, kOccupied);
+        const Cell expected =
+            b.cells(i) == kEmpty ? Cell(std::min(pos, 65), std::max(neg, -65)) : Cell(kOccupied, kOccupied);
         if (Cell(b.cellScore(0, i), b.cellScore(1, i)) != expected)
             return QString("cell %1").arg(i);
     }
@@ -84,7 +89,7 @@ struct Rig final : DrawOfferSink {
 class TestEngine : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     // The tables for every size a game offers; sizes they cannot hold are refused.
     void lineTablesHoldForEverySize()
     {
@@ -167,8 +172,8 @@ private slots:
                     if (seed % 4 >= 2) { // the search plays
                         move = rig.pick(b, player, moveCount);
                         QVERIFY(std::ranges::find(empty, move) != empty.end());
-                        QVERIFY(!canWin
-                                || std::abs(b.cellScore(player, b.index(move.first, move.second))) >= 64);
+                        QVERIFY(!canWin ||
+                                std::abs(b.cellScore(player, b.index(move.first, move.second))) >= 64);
                     }
                     land(b, move.first, move.second, player);
                     QCOMPARE(evaluationMismatch(b), QString());
@@ -180,7 +185,14 @@ private slots:
     // from the random numbers given (how many are drawn in the column before a).
     void cellValues()
     {
-        struct Case { const char* what; int level, moves; Cell score; float rnd[4]; int draws; double a, b; };
+        struct Case {
+            const char* what;
+            int level, moves;
+            Cell score;
+            float rnd[4];
+            int draws;
+            double a, b;
+        };
         const Case cases[] = {
             {"expert, lowest draws", 3, 30, {16, -4}, {0, 0}, 2, 19.87, -18.09},
             {"very easy, draws in order", 0, 0, {16, -4}, {0.5f, 0.25f, 0, 0.75f}, 4, 16.96548, -5.38548},
@@ -222,8 +234,12 @@ private slots:
         }
         StdRandom seeded(5);
         Rig rig(seeded, 3);
-        for (auto [c, r, p, v] : {std::array{3, 5, 0, 64}, {3, 2, 0, 65}, {4, 1, 0, 64}, {6, 6, 1, -64},
-                                  {6, 3, 1, -65}, {7, 1, 1, -64}})
+        for (auto [c, r, p, v] : {std::array{3, 5, 0, 64},
+                                  {3, 2, 0, 65},
+                                  {4, 1, 0, 64},
+                                  {6, 6, 1, -64},
+                                  {6, 3, 1, -65},
+                                  {7, 1, 1, -64}})
             b.cellScore(p, b.index(c, r)) = i16(v);
         QCOMPARE(rig.pick(b, kRed, 20), Cell(3, 2));
         QCOMPARE(rig.pick(b, kBlue, 20), Cell(6, 3));
@@ -243,14 +259,14 @@ private slots:
             for (int n = 0; n < times; ++n)
                 QVERIFY(rig.pick(b, kRed, moveCount) != kNone);
         };
-        searches(3, 32); // half the wall is not past it
+        searches(3, 32);       // half the wall is not past it
         for (int p : {0, 1}) { // a side still has a line to build on
             b.cellScore(p, b.index(4, 4)) = i16(4 * b.playerSign(p));
             searches(3, 40);
             b.cellScore(p, b.index(4, 4)) = 0;
         }
         b.playableCells = 63; // one grease spot: 32 splots are past half of it
-        searches(3, 32); // the third asks; a No still gives a cell
+        searches(3, 32);      // the third asks; a No still gives a cell
         searches(7, 40);
         QCOMPARE(rig.questions.count("What do you think about a draw?"), 1);
         QCOMPARE(rig.questions.asked.at(0).title, std::string()); // the question has no title
@@ -284,29 +300,35 @@ private slots:
         QList<QList<double>> drawn; // solid yellow circles: x, y, radius
         for (const RecordingCanvas::Op& op : canvas.ops)
             drawn.append({op.x1, op.y1, std::round(op.radius * 1000) / 1000,
-                          double(op.kind == RecordingCanvas::Op::Circle && op.foreColor == 14 && op.fillColor == 14
-                                 && op.fillStyle == Canvas::Solid)});
-        QCOMPARE(drawn, (QList<QList<double>>{{2429, 1569, 60, 1}, {2505, 1901, 78, 1}, {2361, 1871, 96, 1},
-                                              {2573, 1659, 114, 1}, {2293, 1811, 132, 1}, {1029, 3669, 60, 1},
-                                              {1105, 4001, 78, 1}, {961, 3971, 96, 1}, {1173, 3759, 114, 1},
+                          double(op.kind == RecordingCanvas::Op::Circle && op.foreColor == 14 &&
+                                 op.fillColor == 14 && op.fillStyle == Canvas::Solid)});
+        QCOMPARE(drawn, (QList<QList<double>>{{2429, 1569, 60, 1},
+                                              {2505, 1901, 78, 1},
+                                              {2361, 1871, 96, 1},
+                                              {2573, 1659, 114, 1},
+                                              {2293, 1811, 132, 1},
+                                              {1029, 3669, 60, 1},
+                                              {1105, 4001, 78, 1},
+                                              {961, 3971, 96, 1},
+                                              {1173, 3759, 114, 1},
                                               {893, 3911, 132, 1}}));
     }
 
     // Rnd * 9 rounded picks one of a side's ten texts: 0 and 9 come up half as often.
     void victoryTexts()
     {
-        const char* const texts[2][10] = {
-            {"Well done!", "Very clever!", "Fantastic!", "Cool!", "Wow!", "Hurrah!", "You're top!",
-             "Yippieh!", "Nice!", "Super!"},
-            {"Sorry!", "Try again!", "Don't give up!", "Oooh!", "Aaaaargh!", "Forget it!", "No luck today!",
-             "Never mind!", "Don't worry!", "Once more!"}};
+        const char* const texts[2][10] = {{"Well done!", "Very clever!", "Fantastic!", "Cool!", "Wow!",
+                                           "Hurrah!", "You're top!", "Yippieh!", "Nice!", "Super!"},
+                                          {"Sorry!", "Try again!", "Don't give up!", "Oooh!", "Aaaaargh!",
+                                           "Forget it!", "No luck today!", "Never mind!", "Don't worry!",
+                                           "Once more!"}};
         StdRandom random(1234);
         for (int side : {0, 1}) {
             std::map<std::string, int> counts; // in 90000 calls: 5000 each for 0 and 9, 10000 for the others
             for (int n = 0; n < 90000; ++n)
                 ++counts[SiegText(side, random)];
             QCOMPARE(int(counts.size()), 10); // its own ten texts, nothing else
-            for (int e = 0; e < 10; ++e) // within 5 %
+            for (int e = 0; e < 10; ++e)      // within 5 %
                 QVERIFY2(std::abs(counts[texts[side][e]] * (e % 9 ? 1 : 2) - 10000) < 500, texts[side][e]);
         }
         ScriptedRandom halves({0.5f, 0.5f / 9.0f});

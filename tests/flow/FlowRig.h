@@ -2,13 +2,13 @@
 // the given draws, then a seeded sequence; cells are played as clicks would.
 #pragma once
 
+#include "flow/Game.h"
 #include "tests/doubles/FakeClock.h"
 #include "tests/doubles/FakeScene.h"
 #include "tests/doubles/RecordingSound.h"
 #include "tests/doubles/RecordingWall.h"
 #include "tests/doubles/ScriptedQuestions.h"
 #include "tests/doubles/ScriptedRandom.h"
-#include "flow/Game.h"
 
 #include <string_view>
 #include <vector>
@@ -16,7 +16,8 @@
 namespace splot::testing {
 
 struct FlowRig {
-    explicit FlowRig(const GameSettings& initial, std::initializer_list<float> draws = {}, std::uint32_t seed = 1)
+    explicit FlowRig(const GameSettings& initial, std::initializer_list<float> draws = {},
+                     std::uint32_t seed = 1)
         : settings(initial), random(draws, seed), game(settings, clock, random, sound, questions, scene)
     {
         game.attachWall(wall);

@@ -21,9 +21,15 @@ struct Rig : splot::testing::FlowRig {
     std::vector<double> picture() const
     {
         const GameState& s = game.state();
-        std::vector<double> v{clock.time,           double(wall.drawn),   double(scene.log.size()),
-                              double(sound.played.size()), double(s.moveCount), double(s.cursorX),
-                              double(s.cursorY),    double(side()),       double(scene.wallInput)};
+        std::vector<double> v{clock.time,
+                              double(wall.drawn),
+                              double(scene.log.size()),
+                              double(sound.played.size()),
+                              double(s.moveCount),
+                              double(s.cursorX),
+                              double(s.cursorY),
+                              double(side()),
+                              double(scene.wallInput)};
         for (int i = 0; i <= game.board().lastCell; ++i)
             v.push_back(game.board().cells(i));
         return v;
@@ -70,10 +76,10 @@ Outcome outcome(const Rig& rig)
     const Board& b = rig.game.board();
     const std::string& text = rig.scene.commentText;
     const auto [c, r] = rig.wall.splots.back();
-    if (s.gameRunning || !s.gameOver || rig.scene.wallInput
-        || !rig.scene.menuEnabled[int(Scene::MenuItem::Story)])
+    if (s.gameRunning || !s.gameOver || rig.scene.wallInput ||
+        !rig.scene.menuEnabled[int(Scene::MenuItem::Story)])
         return Wrong;
-    if (text == "The game ends in a draw!" && rig.wall.lines.empty())  // a full wall's last splot drawn twice
+    if (text == "The game ends in a draw!" && rig.wall.lines.empty()) // a full wall's last splot drawn twice
         return s.moveCount < b.playableCells ? DrawAccepted : rig.wall.splotsAt(c, r) == 2 ? FullWall : Wrong;
     // One line, of five of the winner's splots; Red's winning splot is drawn twice.
     const int winner = text.starts_with("Computer won! ") ? kRed : text.starts_with("You won! ") ? kBlue : -1;
@@ -140,7 +146,7 @@ const Fault kFaults[] = {
     {"squirt picture", "Sequenz", false,
      [](Rig& rig) {
          rig.scene.onFrame = [&rig](int, int frame) {
-             if (frame == 17 || frame == 8)  // the squirting painter's last picture
+             if (frame == 17 || frame == 8) // the squirting painter's last picture
                  rig.scene.onFrame = {}, throw std::runtime_error("failure");
          };
      }},
@@ -153,7 +159,7 @@ const Fault kFaults[] = {
          };
      }},
     {"evaluation", "Zug_Auswertung", true,
-     [](Rig& rig) {  // after the evaluation did its work: a retry must not count the splot twice
+     [](Rig& rig) { // after the evaluation did its work: a retry must not count the splot twice
          rig.game.setStepProbe([&rig](const char* procedure, bool done) {
              if (done && std::string(procedure) == "Zug_Auswertung")
                  rig.game.setStepProbe({}), throw std::runtime_error("failure");
@@ -168,17 +174,17 @@ const char* const kChoiceNames[] = {"Abort", "Retry", "Ignore"};
 class TestFlow : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void theFirstStartIntroducesThePaintersALaterOneDoesNot()
     {
-        Rig rig(setup(), {0.9f, 0.9f});  // Blue begins both games
+        Rig rig(setup(), {0.9f, 0.9f}); // Blue begins both games
         // Turned to the wall, the introduction, the new-game setup, Blue's first turn.
         QCOMPARE(rig.scene.log.front(), std::string("frame 0 1"));
         QVERIFY(inOrder(rig.scene.log, {"frame 1 10", "move 0 -130 -60", "move 1 140 -60", "hourglass",
                                         "pointer", "frame 1 12", "frame 1 13", "comment Pelko begins"}));
-        QCOMPARE(rig.clock.time, 1000 + 0.9 + 1.2);  // the introduction and the new game, without sound
+        QCOMPARE(rig.clock.time, 1000 + 0.9 + 1.2); // the introduction and the new game, without sound
         rig.settings.redName = "Anna", rig.settings.blueName = "Ben";
-        rig.play("22 32 32");  // the last at a splot: nothing happens, the turn stays
+        rig.play("22 32 32"); // the last at a splot: nothing happens, the turn stays
         QVERIFY(inOrder(rig.scene.log, {"comment Anna's turn", "comment Ben's turn"}));
         QVERIFY(rig.scene.wallShown && rig.side() == kBlue && rig.game.state().moveCount == 2);
         rig.scene.log.clear();
@@ -189,9 +195,9 @@ private slots:
 
     void aNewGameCommandWaitsForTheMoveAndNoLeavesEverything()
     {
-        Rig rig(setup(), {0.9f, 0.9f});  // Blue begins both games
+        Rig rig(setup(), {0.9f, 0.9f}); // Blue begins both games
         rig.play("33 44");
-        rig.clock.onEvents = [&] {  // the menu command, while Blue's squirt is on screen
+        rig.clock.onEvents = [&] { // the menu command, while Blue's squirt is on screen
             rig.clock.onEvents = {}, rig.game.Start_click();
             QCOMPARE(rig.game.heldCommands(), std::size_t(1));
         };
@@ -269,7 +275,7 @@ private slots:
             {"11 17 21 37 31 57 51 77 61 25 41", 1, 1, 5, 1, 10},
             {"42 17 43 37 44 57 45 77 11 18 21 38 31 58 51 78 41", 4, 1, 4, 5, 16}};
         for (const auto& [moves, c1, r1, c5, r5, counted] : cases) {
-            Rig rig(setup(), {0.1f});  // Red begins
+            Rig rig(setup(), {0.1f}); // Red begins
             rig.play(moves);
             const Board& b = rig.game.board();
             const int line = rig.wall.lines.at(0);
@@ -281,11 +287,11 @@ private slots:
 
     void aBlockedNozzleLosesTheTurn()
     {
-        Rig rig(setup(), {0.9f});  // Blue begins
+        Rig rig(setup(), {0.9f}); // Blue begins
         // Sound on after the start, whose chatter would take the scripted draws.
         rig.settings.blockedNozzle = kTrue, rig.settings.soundOn = 1;
         const TwipRect p = rig.scene.puddles[1], red = rig.scene.puddles[0];
-        rig.random.push({std::nextafter(0.1f, 0.0f)});  // just below a tenth: blocked
+        rig.random.push({std::nextafter(0.1f, 0.0f)}); // just below a tenth: blocked
         rig.game.Feld_Auswahl(3, 4);
         QVERIFY(inOrder(rig.scene.log, {"comment Nozzle blocked!", "comment Tulla's turn"}));
         QVERIFY(rig.side() == kRed && rig.game.state().moveCount == 0 && rig.wall.splots.empty());
@@ -308,7 +314,7 @@ private slots:
 
     void closingTheWindowMidMoveAbandonsTheMove()
     {
-        Rig rig(setup(8, 1, 1), {0.9f});  // Blue begins, against the computer
+        Rig rig(setup(8, 1, 1), {0.9f}); // Blue begins, against the computer
         std::vector<double> atClose;
         rig.clock.onEvents = [&] { rig.clock.onEvents = {}, rig.game.abandon(), atClose = rig.picture(); };
         rig.game.Feld_Auswahl(4, 4);
@@ -334,7 +340,7 @@ private slots:
             Game game(settings, clock, random, sound, questions, scene);
             RecordingWall wall;
             game.attachWall(wall);
-            int failures = 1;  // the introduction's events step after the first painter stepped forward
+            int failures = 1; // the introduction's events step after the first painter stepped forward
             clock.onEvents = [&] {
                 if (scene.log.size() > 3 && failures-- > 0)
                     throw std::out_of_range("out of paint");
@@ -366,7 +372,7 @@ private slots:
     {
         QFETCH(int, fault);
         QFETCH(int, choice);
-        Rig rig(setup(8, 1), {0.9f}, 3);  // Blue begins against the computer
+        Rig rig(setup(8, 1), {0.9f}, 3); // Blue begins against the computer
         rig.play("44 35");
         QCOMPARE(disagreement(rig, kBlue), std::string());
         const std::vector<int> before = rig.cells();
@@ -412,7 +418,7 @@ private slots:
         Rig rig(setup(), {0.9f, 0.9f});
         rig.play("33 44");
         const std::vector<int> before = rig.cells();
-        rig.settings.wallSize = 3;  // no wall of three cells: the setup fails
+        rig.settings.wallSize = 3; // no wall of three cells: the setup fails
         rig.game.restartWithoutAsking();
         QCOMPARE(rig.questions.errors.at(0).text.substr(0, 9), std::string("Error 5: "));
         QVERIFY(rig.questions.errors.at(0).text.ends_with("in Splotchery: Init_Neues_Spiel"));

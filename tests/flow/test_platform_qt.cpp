@@ -10,7 +10,7 @@ using namespace splot;
 class TestPlatformQt : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void clockSleepsUntilTheDeadline()
     {
         QtClock clock;

@@ -57,7 +57,8 @@ struct Rig : GameOnDoubles {
 };
 
 // The squirts, as the log shows them with sound on.
-const QString kRedSquirt = "wait 300, frame 0 3, pump 0 on, pump 1 off, events, wait 300, sound splot2.wav, frame 0 8";
+const QString kRedSquirt =
+    "wait 300, frame 0 3, pump 0 on, pump 1 off, events, wait 300, sound splot2.wav, frame 0 8";
 const QString kBlueSquirt =
     "wait 300, frame 1 12, pump 1 on, pump 0 off, events, wait 300, sound splot2.wav, frame 1 17";
 
@@ -66,7 +67,7 @@ const QString kBlueSquirt =
 class TestSequences : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     // Chatter: k = 7r + 4 rounded, splot4..splot8.wav and 0.4 s; above 8 nothing (0.65 and up).
     void everySequenceInOrder_data()
     {
@@ -74,28 +75,32 @@ private slots:
         QTest::addColumn<int>("sound");
         QTest::addColumn<QList<float>>("draws");
         QTest::addColumn<QString>("log");
-        QTest::newRow("introduction") << 1 << 1 << QList<float>{0.3f, 0.99f, 0.45f, 0.64f, 0.65f}
-                                      << "wait 400, frame 0 2, events, move 0 -130 -60, frame 0 3, sound splot6.wav, "
-                                         "wait 400, frame 1 11, events, wait 100, frame 0 4, move 1 140 -60, "
-                                         "frame 1 12, events, sound splot7.wav, wait 400, frame 1 13, frame 0 8, "
-                                         "events, sound splot8.wav, wait 400, frame 1 17, events";
+        QTest::newRow("introduction")
+            << 1 << 1 << QList<float>{0.3f, 0.99f, 0.45f, 0.64f, 0.65f}
+            << "wait 400, frame 0 2, events, move 0 -130 -60, frame 0 3, sound splot6.wav, "
+               "wait 400, frame 1 11, events, wait 100, frame 0 4, move 1 140 -60, "
+               "frame 1 12, events, sound splot7.wav, wait 400, frame 1 13, frame 0 8, "
+               "events, sound splot8.wav, wait 400, frame 1 17, events";
         QTest::newRow("Red has won") << 2 << 1 << QList<float>{}
                                      << "frame 0 6, events, wait 400, frame 0 7, events, wait 400, frame 0 5";
-        QTest::newRow("Blue has won") << 3 << 1 << QList<float>{}
-                                      << "frame 1 15, events, wait 400, frame 1 16, events, wait 400, frame 1 14";
+        QTest::newRow("Blue has won")
+            << 3 << 1 << QList<float>{}
+            << "frame 1 15, events, wait 400, frame 1 16, events, wait 400, frame 1 14";
         QTest::newRow("draw") << 4 << 1 << QList<float>{} << "frame 0 5, frame 1 14";
         QTest::newRow("Red squirts") << 5 << 1 << QList<float>{} << kRedSquirt;
         QTest::newRow("Blue squirts") << 6 << 1 << QList<float>{} << kBlueSquirt;
-        QTest::newRow("Blue squirts silently") << 6 << 0 << QList<float>{}
-                                               << "wait 300, frame 1 12, pump 1 on, pump 0 off, events, wait 300, "
-                                                  "frame 1 17";
+        QTest::newRow("Blue squirts silently")
+            << 6 << 0 << QList<float>{}
+            << "wait 300, frame 1 12, pump 1 on, pump 0 off, events, wait 300, "
+               "frame 1 17";
         QTest::newRow("new game") << 7 << 1 << QList<float>{0.0f, 0.7f, 0.15f, 0.6f}
                                   << "sound splot4.wav, wait 400, wait 400, frame 1 12, frame 0 3, events, "
                                      "wait 400, frame 1 13, sound splot5.wav, wait 400, wait 400, "
                                      "sound splot8.wav, wait 400";
-        QTest::newRow("new game silently") << 7 << 0 << QList<float>{}
-                                           << "wait 400, frame 1 12, frame 0 3, events, wait 400, frame 1 13, "
-                                              "wait 400";
+        QTest::newRow("new game silently")
+            << 7 << 0 << QList<float>{}
+            << "wait 400, frame 1 12, frame 0 3, events, wait 400, frame 1 13, "
+               "wait 400";
     }
     void everySequenceInOrder()
     {
@@ -127,8 +132,8 @@ private slots:
             rig.questions.answers = {true};
             rig.game.Start_click();
             QCOMPARE(rig.seen(), "grid, hourglass, puddle 0 3720 4370 0 0, puddle 1 4440 4370 0 0, pointer, "
-                                 "wait 400, frame 1 12, frame 0 3, events, wait 400, frame 1 13, wait 400, "
-                                     + QString(turn));
+                                 "wait 400, frame 1 12, frame 0 3, events, wait 400, frame 1 13, wait 400, " +
+                                     QString(turn));
             const GameState& s = rig.game.state();
             QCOMPARE((QList<int>{s.cursorX, s.cursorY, s.moveCount, rig.game.search().drawOfferCounter}),
                      (QList<int>{5, 5, 0, 0}));
@@ -146,10 +151,10 @@ private slots:
         rig.seen();
         rig.game.Feld_Auswahl(4, 4);
         const GameState& s = rig.game.state();
-        QCOMPARE(rig.seen(), kBlueSquirt + ", splot 4 4, frame 0 4, comment Computer's turn, events, " + kRedSquirt
-                                 + QString(", splot %1 %2, frame 1 13, comment Pelko's turn")
-                                       .arg(s.moveColumn)
-                                       .arg(s.moveRow));
+        QCOMPARE(
+            rig.seen(),
+            kBlueSquirt + ", splot 4 4, frame 0 4, comment Computer's turn, events, " + kRedSquirt +
+                QString(", splot %1 %2, frame 1 13, comment Pelko's turn").arg(s.moveColumn).arg(s.moveRow));
     }
 
     // The winning splot (Red's drawn twice), the line, the text with its two
@@ -162,10 +167,12 @@ private slots:
         QTest::addColumn<QString>("log");
         const QString redWins = "18 11 28 21 38 31 48 41 88 51";
         const QString blueWins = "11 18 21 28 31 38 41 48 83 58";
-        const QString red = kRedSquirt + ", splot 5 1, splot 5 1, line 33, comment %1, sound splot3.wav, "
-                                         "frame 0 6, events, wait 400, frame 0 7, events, wait 400, frame 0 5";
-        const QString blue = kBlueSquirt + ", splot 5 8, line 40, comment %1, sound splot3.wav, "
-                                           "frame 1 15, events, wait 400, frame 1 16, events, wait 400, frame 1 14";
+        const QString red = kRedSquirt +
+                            ", splot 5 1, splot 5 1, line 33, comment %1, sound splot3.wav, "
+                            "frame 0 6, events, wait 400, frame 0 7, events, wait 400, frame 0 5";
+        const QString blue = kBlueSquirt +
+                             ", splot 5 8, line 40, comment %1, sound splot3.wav, "
+                             "frame 1 15, events, wait 400, frame 1 16, events, wait 400, frame 1 14";
         QTest::newRow("computer") << 0.9f << redWins << 1 << red.arg("Computer won!  Aaaaargh!");
         QTest::newRow("Red") << 0.9f << redWins << 0 << red.arg("Tulla won!");
         QTest::newRow("human") << 0.1f << blueWins << 1 << blue.arg("You won!  Wow!");
@@ -206,7 +213,8 @@ private slots:
             QVERIFY(rig.wall.lines.empty());
             rig.game.Zug_Ausfuehren(5, 5);
             QCOMPARE(rig.wall.lines.size(), std::size_t(1));
-            QCOMPARE(rig.ends(rig.wall.lines[0]), withDownRight ? (QList<int>{1, 1, 5, 5}) : (QList<int>{5, 5, 1, 9}));
+            QCOMPARE(rig.ends(rig.wall.lines[0]),
+                     withDownRight ? (QList<int>{1, 1, 5, 5}) : (QList<int>{5, 5, 1, 9}));
         }
     }
 };

@@ -29,9 +29,9 @@ GameSettings setup(int wallSize = 8, int level = -1, bool nozzle = false)
 // Everything a take back restores, as one comparable value.
 struct View {
     std::vector<i16> cells, lineValues, scores;
-    std::vector<int> state;  // side, moveCount, gameOver, running, cursor, draw offers, wall input
+    std::vector<int> state; // side, moveCount, gameOver, running, cursor, draw offers, wall input
     std::string comment;
-    std::vector<int> scene;  // frames, pumps, puddles
+    std::vector<int> scene; // frames, pumps, puddles
     std::vector<std::pair<int, int>> splots, splatters;
     std::vector<int> lines;
     std::vector<RecordingCanvas::Op> paper;
@@ -54,16 +54,23 @@ struct Rig : splot::testing::FlowRig {
         const GameState& s = game.state();
         View v;
         for (int i = 0; i <= b.lastCell; ++i)
-            v.cells.push_back(b.cells(i)), v.scores.push_back(b.cellScore(0, i)), v.scores.push_back(b.cellScore(1, i));
+            v.cells.push_back(b.cells(i)), v.scores.push_back(b.cellScore(0, i)),
+                v.scores.push_back(b.cellScore(1, i));
         for (int l = 0; l <= b.lineCount; ++l)
             v.lineValues.push_back(b.lineValue(l));
-        v.state = {b.currentPlayer, s.moveCount, s.gameOver, s.gameRunning, s.cursorX, s.cursorY,
-                   const_cast<Game&>(game).search().drawOfferCounter, scene.wallInput};
+        v.state = {b.currentPlayer,
+                   s.moveCount,
+                   s.gameOver,
+                   s.gameRunning,
+                   s.cursorX,
+                   s.cursorY,
+                   const_cast<Game&>(game).search().drawOfferCounter,
+                   scene.wallInput};
         v.comment = scene.commentText;
         for (int who = 0; who < 2; ++who)
-            v.scene.insert(v.scene.end(), {scene.frames[who], scene.pumpsShown[who], scene.puddles[who].left,
-                                           scene.puddles[who].top, scene.puddles[who].width,
-                                           scene.puddles[who].height});
+            v.scene.insert(v.scene.end(),
+                           {scene.frames[who], scene.pumpsShown[who], scene.puddles[who].left,
+                            scene.puddles[who].top, scene.puddles[who].width, scene.puddles[who].height});
         v.splots = wall.splots, v.splatters = wall.splatters, v.lines = wall.lines, v.paper = wall.paper.ops;
         return v;
     }
@@ -79,7 +86,7 @@ struct Rig : splot::testing::FlowRig {
     bool takeBackOffered() const { return scene.menuEnabled[int(Scene::MenuItem::TakeBack)]; }
 
     GameRecord record;
-    std::vector<std::pair<int, int>> results;  // winner, change
+    std::vector<std::pair<int, int>> results; // winner, change
 };
 
 } // namespace
@@ -87,13 +94,13 @@ struct Rig : splot::testing::FlowRig {
 class TestTakeBack : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void aPlainMoveIsTakenBackToTheStart()
     {
-        Rig rig(setup(), {0.9f});  // Blue begins
+        Rig rig(setup(), {0.9f}); // Blue begins
         const View start = rig.view();
         QVERIFY(!rig.takeBackOffered() && !rig.game.canTakeBack());
-        rig.game.Zug_Zuruecknehmen();  // before the first move: nothing
+        rig.game.Zug_Zuruecknehmen(); // before the first move: nothing
         QVERIFY(rig.view() == start);
         rig.play("22 33");
         const View twoMoves = rig.view();
@@ -123,17 +130,20 @@ private slots:
         rig.scene.log.clear(), rig.sound.played.clear();
         const double before = rig.clock.time;
         rig.game.Zug_Zuruecknehmen();
-        const auto f = [](int who, int frame) { return "frame " + std::to_string(who) + " " + std::to_string(frame); };
+        const auto f = [](int who, int frame) {
+            return "frame " + std::to_string(who) + " " + std::to_string(frame);
+        };
         // The booth put back as it stood (unseen: no events run in between), the rest pose, the stand.
-        QCOMPARE(rig.scene.log, (std::vector<std::string>{"comment Tulla's turn", f(0, frames[0]), f(1, frames[1]),
-                                                          f(0, 0), f(1, 9), f(0, frames[0]), f(1, frames[1])}));
+        QCOMPARE(rig.scene.log,
+                 (std::vector<std::string>{"comment Tulla's turn", f(0, frames[0]), f(1, frames[1]), f(0, 0),
+                                           f(1, 9), f(0, frames[0]), f(1, frames[1])}));
         QCOMPARE(rig.sound.played, std::vector<std::string>{"splot2.wav"});
         QCOMPARE(rig.clock.time, before + 0.4);
     }
 
     void theComputersReplyGoesWithTheMove()
     {
-        Rig rig(setup(8, 1), {0.9f}, 3);  // Blue begins against the beginner
+        Rig rig(setup(8, 1), {0.9f}, 3); // Blue begins against the beginner
         rig.play("44");
         const View afterReply = rig.view();
         QCOMPARE(rig.game.state().moveCount, i16(2));
@@ -155,7 +165,7 @@ private slots:
     void aBlockedSquirtIsAMove()
     {
         const float blocked = std::nextafter(0.1f, 0.0f);
-        Rig rig(setup(8, -1, true), {0.9f, 0.5f, 0.5f});  // Blue begins; two squirts land
+        Rig rig(setup(8, -1, true), {0.9f, 0.5f, 0.5f}); // Blue begins; two squirts land
         rig.play("22 33");
         const View before = rig.view();
         rig.random.push({blocked});
@@ -176,7 +186,7 @@ private slots:
     void aWinIsTakenBackAndTheGameRunsAgain()
     {
         const std::string_view moves = "11 17 21 37 31 57 51 77 61 25";
-        Rig rig(setup(), {0.1f});  // Red begins
+        Rig rig(setup(), {0.1f}); // Red begins
         rig.play(moves);
         const View before = rig.view();
         rig.play("41");
@@ -196,15 +206,16 @@ private slots:
         for (std::uint32_t seed = 1; seed <= 8; ++seed) {
             Rig rig(setup(6, 3), {}, seed);
             const int moves = rig.playHinted();
-            if (rig.scene.commentText != "The game ends in a draw!"
-                || rig.game.state().moveCount != rig.game.board().playableCells)
+            if (rig.scene.commentText != "The game ends in a draw!" ||
+                rig.game.state().moveCount != rig.game.board().playableCells)
                 continue;
             rig.game.Zug_Zuruecknehmen();
             Rig direct(setup(6, 3), {}, seed);
             direct.playHinted(moves - 1);
-            direct.game.Tip_click();  // the cursor where the hint put it before the last move
+            direct.game.Tip_click(); // the cursor where the hint put it before the last move
             QVERIFY(rig.view() == direct.view());
-            QVERIFY(rig.game.state().gameRunning && rig.game.state().moveCount < rig.game.board().playableCells);
+            QVERIFY(rig.game.state().gameRunning &&
+                    rig.game.state().moveCount < rig.game.board().playableCells);
             return;
         }
         QFAIL("no full wall");
@@ -212,7 +223,7 @@ private slots:
 
     void aTakeBackDuringAMoveIsDropped()
     {
-        Rig rig(setup(8, 1), {0.9f});  // Blue begins against the computer
+        Rig rig(setup(8, 1), {0.9f}); // Blue begins against the computer
         rig.play("44");
         bool offered = true;
         rig.clock.onEvents = [&] {
@@ -230,14 +241,21 @@ private slots:
     {
         Rig rig(setup(), {0.9f});
         rig.play("22 33");
-        const View oneMove = [&] { Rig direct(setup(), {0.9f}); direct.play("22"); return direct.view(); }();
+        const View oneMove = [&] {
+            Rig direct(setup(), {0.9f});
+            direct.play("22");
+            return direct.view();
+        }();
         int failures = 1;
-        rig.clock.onEvents = [&] { if (failures-- > 0) throw std::runtime_error("paint stuck"); };
-        rig.questions.retries = 1;  // Retry: the painters' pose again, the game put back once
+        rig.clock.onEvents = [&] {
+            if (failures-- > 0)
+                throw std::runtime_error("paint stuck");
+        };
+        rig.questions.retries = 1; // Retry: the painters' pose again, the game put back once
         rig.game.Zug_Zuruecknehmen();
         QVERIFY(rig.questions.errors.at(0).text.ends_with("in Splotchery: Zug_Zuruecknehmen"));
         QVERIFY(rig.view() == oneMove && rig.game.takeBackDepth() == 1);
-        failures = 1;  // Abort: the game is put back, the wall takes input
+        failures = 1; // Abort: the game is put back, the wall takes input
         rig.game.Zug_Zuruecknehmen();
         QVERIFY(rig.questions.errors.size() == 2 && rig.game.takeBackDepth() == 0);
         QVERIFY(rig.game.board().cells(rig.game.board().index(2, 2)) == kEmpty && rig.scene.wallInput);
@@ -247,7 +265,7 @@ private slots:
     // A move that a failure put back whole was never made: nothing to take back, nothing counted.
     void aMoveAFailurePutBackLeavesNothingToTakeBackOrCount()
     {
-        Rig rig(setup(), {0.1f});  // Red begins
+        Rig rig(setup(), {0.1f}); // Red begins
         rig.play("11 17 21 37 31 57 51 77 61 25");
         const View before = rig.view();
         const std::size_t depth = rig.game.takeBackDepth();
@@ -271,10 +289,10 @@ private slots:
 
     void theRecordCountsEveryDecidedGameOnce()
     {
-        Rig rig(setup(), {0.1f});  // Red begins
-        rig.play("11 17 21 37 31 57 51 77 61 25 41");  // Red wins
+        Rig rig(setup(), {0.1f});                     // Red begins
+        rig.play("11 17 21 37 31 57 51 77 61 25 41"); // Red wins
         rig.game.Zug_Zuruecknehmen();
-        rig.play("88 18 41");  // taken back; Blue blocks, Red still wins through (4, 1)
+        rig.play("88 18 41"); // taken back; Blue blocks, Red still wins through (4, 1)
         QCOMPARE(rig.results, (std::vector<std::pair<int, int>>{{kRed, 1}, {kRed, -1}, {kRed, 1}}));
         GameRecord expected;
         expected.redWon = 1;
@@ -295,11 +313,14 @@ private slots:
     void theRecordKnowsTheLevelAndWhoWon()
     {
         GameRecord record;
-        record.count({true, 2, kBlue}, 1), record.count({true, 2, kRed}, 1), record.count({true, 0, kEmpty}, 1);
-        record.count({false, 1, kBlue}, 1), record.count({false, 1, kEmpty}, 1), record.count({false, 1, kEmpty}, 1);
-        record.count({true, 3, kRed}, -1);  // never below 0
+        record.count({true, 2, kBlue}, 1), record.count({true, 2, kRed}, 1),
+            record.count({true, 0, kEmpty}, 1);
+        record.count({false, 1, kBlue}, 1), record.count({false, 1, kEmpty}, 1),
+            record.count({false, 1, kEmpty}, 1);
+        record.count({true, 3, kRed}, -1); // never below 0
         GameRecord expected;
-        expected.won[2] = 1, expected.lost[2] = 1, expected.drawn[0] = 1, expected.blueWon = 1, expected.humanDraws = 2;
+        expected.won[2] = 1, expected.lost[2] = 1, expected.drawn[0] = 1, expected.blueWon = 1,
+        expected.humanDraws = 2;
         QVERIFY(record == expected);
     }
 };

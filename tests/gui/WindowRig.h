@@ -3,9 +3,6 @@
 // folder, and what the window tests check it with.
 #pragma once
 
-#include "tests/doubles/FakeClock.h"
-#include "tests/doubles/RecordingSound.h"
-#include "tests/doubles/ScriptedQuestions.h"
 #include "flow/Game.h"
 #include "platform/StdRandom.h"
 #include "presentation/BoothView.h"
@@ -16,13 +13,19 @@
 #include "shell/MainWindow.h"
 #include "shell/OptionsDialog.h"
 #include "shell/SettingsStore.h"
+#include "tests/doubles/FakeClock.h"
+#include "tests/doubles/RecordingSound.h"
+#include "tests/doubles/ScriptedQuestions.h"
 
 #include <QtTest>
 #include <QtWidgets>
 
 namespace splot::testing {
 
-inline QString settingsPath() { return QString::fromStdString(SettingsStore::defaultFilePath()); }
+inline QString settingsPath()
+{
+    return QString::fromStdString(SettingsStore::defaultFilePath());
+}
 // The settings file holds `text` ("" removes it).
 inline void writeSettings(const QString& text)
 {
@@ -44,7 +47,7 @@ inline bool settingsHave(const QString& line)
 
 // A quiet second start: a normal window at a known place, no story, sound off, hints on.
 inline const QString kQuietSettings = "[Einstellungen]\nSound= 0\nText=0\nTips= 1\n[Window]\nStatus= 0\n"
-                               "Left= 1500\nTop= 1200\nWidth= 9600\nHeight= 6900";
+                                      "Left= 1500\nTop= 1200\nWidth= 9600\nHeight= 6900";
 
 struct WindowRig {
     explicit WindowRig(std::uint32_t seed = 7) : random(seed)
@@ -123,11 +126,14 @@ inline QString disagreement(WindowRig& rig)
         const bool green = s.gameOver != kFalse && code <= kBlue && shown == 0x00ff00;
         greens += green;
         // A grease spot's drops need not cover the centre: yellow, white or between.
-        if (!green && shown != (code == kRed ? 0xff0000 : code == kBlue ? 0x0000ff : 0xffffff)
-            && (code != kGrease || (shown & 0xffff00) != 0xffff00))
+        if (!green &&
+            shown != (code == kRed    ? 0xff0000
+                      : code == kBlue ? 0x0000ff
+                                      : 0xffffff) &&
+            (code != kGrease || (shown & 0xffff00) != 0xffff00))
             return QStringLiteral("cell %1 holding %2 shows %3").arg(i).arg(code).arg(shown, 0, 16);
     }
-    if (N > 0 && splots != s.moveCount + (greens >= 5))  // the winning splot is not counted
+    if (N > 0 && splots != s.moveCount + (greens >= 5)) // the winning splot is not counted
         return QStringLiteral("%1 splots, moveCount %2").arg(splots).arg(s.moveCount);
     if (N > 0 && (s.gameRunning || s.gameOver != kFalse) && rig.window().wallEnabled() != s.gameRunning)
         return QStringLiteral("the wall takes input while no game runs, or none while one runs");

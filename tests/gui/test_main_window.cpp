@@ -14,7 +14,7 @@ using namespace splot::testing;
 class TestMainWindow : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase() { QCoreApplication::setApplicationName(QStringLiteral("splotchery")); }
     void init() { writeSettings(kQuietSettings); }
 
@@ -23,7 +23,7 @@ private slots:
         writeSettings({});
         WindowRig rig;
         MainWindow& w = rig.window();
-        QCOMPARE(w.windowTitle(), QStringLiteral("Splotchery  1.24"));  // set by the about box
+        QCOMPARE(w.windowTitle(), QStringLiteral("Splotchery  1.24")); // set by the about box
         QVERIFY(w.isMaximized() && w.storyVisible() && !w.wallVisible() && settingsHave("Text=0"));
         QCOMPARE(rig.sound.played, std::vector<std::string>{"splot0.wav"});
         // Restored, it stands centred at its design size, widened to what the booth and buttons need.
@@ -38,42 +38,42 @@ private slots:
             const WindowPlacement p = rig.window().currentPlacement();
             return QList<int>({p.windowLeft, p.windowTop, p.windowWidth, p.windowHeight});
         };
-        WindowRig rig;  // a second start: where it was, without story or sound
+        WindowRig rig; // a second start: where it was, without story or sound
         MainWindow& w = rig.window();
         QVERIFY(!w.isMaximized() && !w.storyVisible() && rig.sound.played.empty());
         QCOMPARE(placement(rig), QList<int>({1500, 1200, 9600, 6900}));
         writeSettings(QStringLiteral("[Window]\r\nStatus= 7\r\n"));
         w.resize(700, 500);
         QVERIFY(settingsHave("Status= 0"));
-        w.resize(300, 500);  // never narrower than the booth and the buttons
+        w.resize(300, 500); // never narrower than the booth and the buttons
         QVERIFY(w.frameGeometry().width() * kTwipsPerPixel >= 9485);
         w.close();
         const QList<int> saved = placement(rig);
         QCOMPARE(saved[3], (500 + w.frameGeometry().height() - w.height()) * kTwipsPerPixel);
 
-        WindowRig next;  // the next start comes back there; closed maximized, it keeps that placement
+        WindowRig next; // the next start comes back there; closed maximized, it keeps that placement
         QCOMPARE(placement(next), saved);
         next.window().showMaximized();
         next.window().close();
         QVERIFY(settingsHave("Status= 2") && settingsHave(QStringLiteral("Width= %1").arg(saved[2])));
 
         writeSettings(QString(kQuietSettings).replace("= 9600", "= 30000").replace("= 6900", "= 30000"));
-        WindowRig tooLarge;  // a placement larger than the screen is made to fit
+        WindowRig tooLarge; // a placement larger than the screen is made to fit
         QVERIFY(tooLarge.window().screen()->availableGeometry().contains(tooLarge.window().frameGeometry()));
     }
 
     void menusFollowThePhase()
     {
-        WindowRig rig;  // hints on
+        WindowRig rig; // hints on
         MainWindow& w = rig.window();
         QVERIFY(w.storyAction()->isEnabled());
         w.startAction()->trigger();
         QVERIFY(rig.state().gameRunning && !w.storyAction()->isEnabled() && w.tipAction()->isEnabled());
-        rig.program->settings().hintsOn = 0;  // the next game has no hint
+        rig.program->settings().hintsOn = 0; // the next game has no hint
         rig.questions.answers = {true};
         w.startAction()->trigger();
         QVERIFY(!w.tipAction()->isEnabled() && !w.storyAction()->isEnabled());
-        rig.game().drawAccepted();  // decided: the story is back, a new game needs no question
+        rig.game().drawAccepted(); // decided: the story is back, a new game needs no question
         QVERIFY(w.storyAction()->isEnabled());
         w.startAction()->trigger();
         QVERIFY(rig.state().gameRunning && rig.questions.count("Really start a new game?") == 1);
@@ -93,7 +93,7 @@ private slots:
             });
             w.optionsAction()->trigger();
         };
-        changeWallSizeAndClose();  // no game yet: a new game on 9 x 9 at once, no question
+        changeWallSizeAndClose(); // no game yet: a new game on 9 x 9 at once, no question
         QVERIFY(rig.state().gameRunning && rig.game().board().wallSize == 9 && rig.questions.asked.empty());
 
         rig.questions.answerer = [](const std::string&) { return false; };
@@ -101,7 +101,7 @@ private slots:
             rig.game().Feld_Auswahl(rig.state().cursorX, rig.state().cursorY);
         QVERIFY(rig.state().gameRunning);
         const int splots = rig.state().moveCount;
-        changeWallSizeAndClose();  // No: the game goes on, on its wall and rules
+        changeWallSizeAndClose(); // No: the game goes on, on its wall and rules
         QCOMPARE(rig.questions.count("Really start a new game?"), 1);
         QCOMPARE(rig.questions.asked.back().title, std::string("Start"));
         QVERIFY(rig.state().gameRunning && rig.state().moveCount == splots);
@@ -121,8 +121,8 @@ private slots:
         for (auto [seed, result] : {std::pair{9u, "You won!  "}, {11u, "Computer won!  "}}) {
             WindowRig rig(seed);
             rig.window().startAction()->trigger();
-            QCOMPARE(rig.cellSize(), 538);  // 8 x 8
-            for (int i = 0; i < 64; ++i)    // the grid lines at 0, cellSize, ... near the top of each row
+            QCOMPARE(rig.cellSize(), 538); // 8 x 8
+            for (int i = 0; i < 64; ++i)   // the grid lines at 0, cellSize, ... near the top of each row
                 QVERIFY(rig.showsNear(i % 8 * 538, (i / 8 + 0.1) * 538, 0xc0c0c0));
             for (int moves = 0; moves < 40 && rig.state().gameOver == kFalse; ++moves) {
                 QVERIFY(rig.cursorCoverage(rig.cursor()) > 0.25);
@@ -153,28 +153,29 @@ private slots:
     void boardInputByKeysAndClicks()
     {
         WindowRig rig;
-        rig.program->settings().computerPlaysRed = kFalse;  // two humans: every click that counts lands
+        rig.program->settings().computerPlaysRed = kFalse; // two humans: every click that counts lands
         rig.window().Start_click();
         const std::pair<Qt::Key, QPoint> steps[] = {
-            {Qt::Key_Home, {1, 1}}, {Qt::Key_Down, {1, 2}}, {Qt::Key_Left, {1, 2}}, {Qt::Key_Right, {2, 2}},
-            {Qt::Key_End, {8, 8}}, {Qt::Key_Down, {8, 8}}, {Qt::Key_Right, {8, 8}}, {Qt::Key_PageUp, {8, 1}},
-            {Qt::Key_Up, {8, 1}}, {Qt::Key_PageDown, {8, 8}}, {Qt::Key_Home, {1, 1}}, {Qt::Key_Up, {1, 1}}};
+            {Qt::Key_Home, {1, 1}},     {Qt::Key_Down, {1, 2}},   {Qt::Key_Left, {1, 2}},
+            {Qt::Key_Right, {2, 2}},    {Qt::Key_End, {8, 8}},    {Qt::Key_Down, {8, 8}},
+            {Qt::Key_Right, {8, 8}},    {Qt::Key_PageUp, {8, 1}}, {Qt::Key_Up, {8, 1}},
+            {Qt::Key_PageDown, {8, 8}}, {Qt::Key_Home, {1, 1}},   {Qt::Key_Up, {1, 1}}};
         for (auto [key, at] : steps) {
             rig.key(key);
             QCOMPARE(rig.cursor(), at);
         }
         QVERIFY(rig.cursorCoverage({1, 1}) > 0.25);
-        QCOMPARE(rig.cursorCoverage({8, 8}), 0.0);  // erased where it was
+        QCOMPARE(rig.cursorCoverage({8, 8}), 0.0); // erased where it was
 
         const double k = 538.0 / 40.0;
-        rig.press(41 * k, 41 * k);  // 2.5 % into cell (2, 2)
-        rig.press(79 * k, 10 * k);  // 97.5 % across cell (2, 1)
+        rig.press(41 * k, 41 * k); // 2.5 % into cell (2, 2)
+        rig.press(79 * k, 10 * k); // 97.5 % across cell (2, 1)
         QCOMPARE(rig.state().moveCount, 0);
-        rig.press(60 * k, 100 * k, Qt::RightButton);  // cell (2, 3)
-        rig.press(77 * k, 10 * k, Qt::MiddleButton);  // 92.5 % across cell (2, 1)
+        rig.press(60 * k, 100 * k, Qt::RightButton); // cell (2, 3)
+        rig.press(77 * k, 10 * k, Qt::MiddleButton); // 92.5 % across cell (2, 1)
         QVERIFY(rig.state().moveCount == 2 && rig.code(2, 3) != kEmpty && rig.code(2, 1) != kEmpty);
         const int player = rig.game().board().currentPlayer;
-        rig.press(60 * k, 100 * k);  // an occupied cell: nothing, the turn stays
+        rig.press(60 * k, 100 * k); // an occupied cell: nothing, the turn stays
         QVERIFY(rig.state().moveCount == 2 && rig.game().board().currentPlayer == player);
         QCOMPARE(disagreement(rig), QString());
     }
@@ -191,12 +192,12 @@ private slots:
         QCOMPARE(w.zoomAction()->text(), QStringLiteral("&Zoom with window"));
         const int menuHeight = w.height() - w.booth()->height();
         w.resize(1252, 846 + menuHeight);
-        QCOMPARE(w.booth()->zoom(), 1.0);  // off: nothing grows
+        QCOMPARE(w.booth()->zoom(), 1.0); // off: nothing grows
         w.zoomAction()->trigger();
         QVERIFY(settingsHave("[Ansicht]") && settingsHave("Zoom= 1") && w.booth()->zoom() == 2.0);
         first.window().close();
 
-        WindowRig rig;  // kept for the next start
+        WindowRig rig; // kept for the next start
         QVERIFY(rig.window().zoomAction()->isChecked() && rig.window().booth()->zoomWithWindow());
         rig.program->settings().computerPlaysRed = kFalse;
         rig.window().Start_click();
@@ -206,13 +207,14 @@ private slots:
             QCOMPARE(rig.wall().size(), QSize(int(std::lrint(287 * zoom)), int(std::lrint(287 * zoom))));
             const int moves = rig.state().moveCount;
             const double k = 538.0 / 40.0;
-            const int row = zoom == 2.0 ? 4 : 0;  // column 2 of rows 1 to 3, or of 5 to 7
-            rig.press(41 * k, (41 + 40 * row) * k);   // 2.5 % into cell (2, 2)
-            rig.press(79 * k, (10 + 40 * row) * k);   // 97.5 % across cell (2, 1)
+            const int row = zoom == 2.0 ? 4 : 0;    // column 2 of rows 1 to 3, or of 5 to 7
+            rig.press(41 * k, (41 + 40 * row) * k); // 2.5 % into cell (2, 2)
+            rig.press(79 * k, (10 + 40 * row) * k); // 97.5 % across cell (2, 1)
             QCOMPARE(rig.state().moveCount, moves);
-            rig.press(43 * k, (43 + 40 * row) * k);   // 7.5 % into cell (2, 2)
-            rig.press(77 * k, (10 + 40 * row) * k);   // 92.5 % across cell (2, 1)
-            QVERIFY(rig.state().moveCount == moves + 2 && rig.code(2, 2 + row) != kEmpty && rig.code(2, 1 + row) != kEmpty);
+            rig.press(43 * k, (43 + 40 * row) * k); // 7.5 % into cell (2, 2)
+            rig.press(77 * k, (10 + 40 * row) * k); // 92.5 % across cell (2, 1)
+            QVERIFY(rig.state().moveCount == moves + 2 && rig.code(2, 2 + row) != kEmpty &&
+                    rig.code(2, 1 + row) != kEmpty);
             QCOMPARE(disagreement(rig), QString());
         }
         rig.window().resize(626, 423 + menuHeight);
@@ -225,26 +227,26 @@ private slots:
     {
         WindowRig rig;
         BoothView& booth = *rig.window().booth();
-        QTest::mouseClick(booth.pictureButton(0), Qt::RightButton);  // Start
+        QTest::mouseClick(booth.pictureButton(0), Qt::RightButton); // Start
         const int moves = rig.state().moveCount;
-        QTest::mouseClick(booth.pictureButton(2), Qt::LeftButton);  // the hint: a free cell, nothing played
+        QTest::mouseClick(booth.pictureButton(2), Qt::LeftButton); // the hint: a free cell, nothing played
         QVERIFY(rig.state().moveCount == moves && rig.code(rig.cursor().x(), rig.cursor().y()) == kEmpty);
         rig.questions.answers = {false, true};
-        QTest::mouseClick(booth.pictureButton(1), Qt::LeftButton);  // End, No: everything stays
+        QTest::mouseClick(booth.pictureButton(1), Qt::LeftButton); // End, No: everything stays
         QVERIFY(rig.window().isVisible() && rig.state().gameRunning && rig.closedCount == 0);
         writeSettings({});
-        QTest::mouseClick(booth.pictureButton(1), Qt::LeftButton);  // End, Yes: closed, placement saved
+        QTest::mouseClick(booth.pictureButton(1), Qt::LeftButton); // End, Yes: closed, placement saved
         QVERIFY(!rig.window().isVisible() && rig.closedCount == 1 && settingsHave("Left= 1500"));
         QCOMPARE(rig.questions.count("Really end the game?"), 2);
     }
 
     void closingInTheMiddleOfAMoveEndsCleanly()
     {
-        for (bool byEnd : {false, true}) {  // by the frame without a question, or by End answered Yes
+        for (bool byEnd : {false, true}) { // by the frame without a question, or by End answered Yes
             writeSettings(kQuietSettings);
             WindowRig rig;
             rig.window().Start_click();
-            rig.window().Tip_click();  // the cursor onto a free cell
+            rig.window().Tip_click(); // the cursor onto a free cell
             int events = 0;
             rig.clock.onEvents = [&] {
                 rig.questions.answers = {true};
@@ -252,10 +254,10 @@ private slots:
                     byEnd ? rig.window().endAction()->trigger() : void(rig.window().close());
             };
             writeSettings({});
-            rig.key(Qt::Key_Return);  // the squirt lets events run, and none after the close
+            rig.key(Qt::Key_Return); // the squirt lets events run, and none after the close
             QVERIFY(events == 1 && rig.closedCount == 1 && rig.game().abandoned());
             QVERIFY(int(rig.questions.asked.size()) == byEnd && settingsHave("Left= 1500"));
-            const int ops = rig.wall().operationCount();  // later commands and closes do nothing
+            const int ops = rig.wall().operationCount(); // later commands and closes do nothing
             rig.window().Start_click();
             rig.window().close();
             QVERIFY(rig.wall().operationCount() == ops && rig.closedCount == 1);
@@ -274,7 +276,7 @@ private slots:
         std::mt19937 rng(4711);
         auto chance = [&](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
         rig.questions.answerer = [&](auto& q) { return q != "Really end the game?" && chance(2); };
-        QTimer options;  // the options dialog, whenever it is open: the wall size changed or not, then OK
+        QTimer options; // the options dialog, whenever it is open: the wall size changed or not, then OK
         connect(&options, &QTimer::timeout, [&] {
             if (auto* d = qobject_cast<OptionsDialog*>(QApplication::activeModalWidget())) {
                 QTest::keyClick(d->plusMinus(), chance(3) ? Key_Space : chance(2) ? Key_Up : Key_Down);
@@ -282,16 +284,16 @@ private slots:
             }
         });
         options.start(0);
-        const Key keys[] = {Key_Home,  Key_End,   Key_PageUp, Key_PageDown, Key_Left,  Key_Up,
-                            Key_Right, Key_Down, Key_Return, Key_Enter,   Key_Space, Key_A};
+        const Key keys[] = {Key_Home,  Key_End,  Key_PageUp, Key_PageDown, Key_Left,  Key_Up,
+                            Key_Right, Key_Down, Key_Return, Key_Enter,    Key_Space, Key_A};
         const MouseButton buttons[] = {LeftButton, RightButton, MiddleButton};
-        QAction* menu[] = {w.startAction(), w.startAction(), w.tipAction(), w.tipAction(),
+        QAction* menu[] = {w.startAction(), w.startAction(),   w.tipAction(),   w.tipAction(),
                            w.storyAction(), w.optionsAction(), w.aboutAction(), w.endAction()};
         int depth = 0, midMove = 0, decided = 0;
         auto act = [&] {
             const int pick = chance(100), width = rig.wall().width() + 20, height = rig.wall().height() + 20;
             ++depth;
-            if (pick < 40)  // anywhere on the wall and a little beyond, at fractions of a pixel
+            if (pick < 40) // anywhere on the wall and a little beyond, at fractions of a pixel
                 rig.press((chance(width) - 10 + chance(100) / 100.0) * kTwipsPerPixel,
                           (chance(height) - 10 + chance(100) / 100.0) * kTwipsPerPixel, buttons[chance(3)]);
             else if (pick < 70)
@@ -306,7 +308,7 @@ private slots:
                 pick < 98 ? w.showMaximized() : w.showNormal();
             --depth;
         };
-        rig.clock.onEvents = [&] {  // commands in the middle of a move
+        rig.clock.onEvents = [&] { // commands in the middle of a move
             if (depth < 2 && chance(4) == 0)
                 ++midMove, act();
         };
@@ -318,7 +320,7 @@ private slots:
             QCOMPARE(disagreement(rig), QString());
             decided += rig.state().gameOver != kFalse;
         }
-        QVERIFY(midMove > 250 && decided > 250);  // many actions in mid-move and after decided games
+        QVERIFY(midMove > 250 && decided > 250); // many actions in mid-move and after decided games
     }
 };
 

@@ -12,7 +12,7 @@ using namespace splot::testing;
 class TestPlayerRoad : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase() { QCoreApplication::setApplicationName(QStringLiteral("splotchery")); }
     void init() { writeSettings(kQuietSettings); }
 
@@ -25,7 +25,7 @@ private slots:
         for (bool computer : {true, false}) {
             WindowRig rig(computer ? 9 : 12);
             rig.program->settings().computerPlaysRed = computer ? kTrue : kFalse;
-            rig.program->settings().blockedNozzle = computer ? kFalse : kTrue;  // humans lose some squirts
+            rig.program->settings().blockedNozzle = computer ? kFalse : kTrue; // humans lose some squirts
             MainWindow& w = rig.window();
             QApplication::setActiveWindow(&w);
             QVERIFY(QTest::qWaitForWindowActive(&w));
@@ -53,18 +53,18 @@ private slots:
                 // Against the computer a splot lands and the reply follows; between humans the turn
                 // passes, by a splot or a blocked nozzle.
                 if (computer)
-                    QVERIFY(rig.code(to.x(), to.y()) == kBlue
-                            && (rig.state().moveCount == count + 2 || rig.state().gameOver));
+                    QVERIFY(rig.code(to.x(), to.y()) == kBlue &&
+                            (rig.state().moveCount == count + 2 || rig.state().gameOver));
                 else
                     QVERIFY(rig.game().board().currentPlayer != side || rig.state().gameOver);
                 nozzles += rig.window().comment() == "Nozzle blocked!" || rig.code(to.x(), to.y()) == kEmpty;
                 QCOMPARE(QApplication::focusWidget(), &rig.wall());
                 QCOMPARE(disagreement(rig), QString());
-                if (moves == 2) {  // Enter on the splot just played: refused, the focus stays
+                if (moves == 2) { // Enter on the splot just played: refused, the focus stays
                     type(Qt::Key_Return);
                     QCOMPARE(QApplication::focusWidget(), &rig.wall());
                 }
-                if (moves == 3) {  // the options dialog, closed without a change
+                if (moves == 3) { // the options dialog, closed without a change
                     QTimer::singleShot(0, [] {
                         if (auto* d = qobject_cast<OptionsDialog*>(QApplication::activeModalWidget()))
                             d->okButton()->click();
@@ -72,15 +72,15 @@ private slots:
                     w.optionsAction()->trigger();
                     QTRY_COMPARE(QApplication::focusWidget(), &rig.wall());
                 }
-                if (moves == 4) {  // the game menu, opened with Alt+G and left with Escape, Escape
+                if (moves == 4) { // the game menu, opened with Alt+G and left with Escape, Escape
                     type(Qt::Key_G, Qt::AltModifier);
                     QTRY_VERIFY(QApplication::activePopupWidget());
                     QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
                     QTRY_VERIFY(!QApplication::activePopupWidget());
-                    type(Qt::Key_Escape);  // the menu bar lets go of the keyboard
+                    type(Qt::Key_Escape); // the menu bar lets go of the keyboard
                     QTRY_COMPARE(QApplication::focusWidget(), &rig.wall());
                 }
-                if (moves == 5) {  // another window in front, then this one again
+                if (moves == 5) { // another window in front, then this one again
                     QWidget other;
                     other.show();
                     QApplication::setActiveWindow(&other);
@@ -101,7 +101,7 @@ private slots:
     void inputMadeDuringAMoveIsDroppedCommandsAreHeld()
     {
         WindowRig rig;
-        rig.program->settings().computerPlaysRed = kFalse;  // two humans: any click would be a move
+        rig.program->settings().computerPlaysRed = kFalse; // two humans: any click would be a move
         MainWindow& w = rig.window();
         QApplication::setActiveWindow(&w);
         QVERIFY(QTest::qWaitForWindowActive(&w));
@@ -122,7 +122,7 @@ private slots:
             QCoreApplication::processEvents();
         };
         int waits = 0;
-        rig.clock.onWait = [&] {  // a double click, arrow keys and Enter, and the hint button
+        rig.clock.onWait = [&] { // a double click, arrow keys and Enter, and the hint button
             if (waits++ != 1)
                 return;
             const double cell = rig.cellSize() / kTwipsPerPixel;
@@ -136,8 +136,8 @@ private slots:
             deferred.push_back([&] { click(w.booth()->pictureButton(2), {5, 5}); });
         };
         rig.clock.onEvents = deliver;
-        rig.press(538 * 2.5, 538 * 2.5);  // cell (3, 3)
-        deliver();  // back in the main loop
+        rig.press(538 * 2.5, 538 * 2.5); // cell (3, 3)
+        deliver();                       // back in the main loop
         QVERIFY(waits > 1);
         QCOMPARE(rig.state().moveCount, 1);
         QCOMPARE(rig.game().board().currentPlayer, 1 - side);

@@ -2,8 +2,8 @@
 // settings file in the test's own folder: Ctrl+Z brings the wall's picture back
 // pixel for pixel, the menu item is greyed while it cannot be used, a Ctrl+Z
 // during a move is dropped, and the record counts, survives a restart and resets.
-#include "tests/gui/WindowRig.h"
 #include "shell/RecordDialog.h"
+#include "tests/gui/WindowRig.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -14,9 +14,13 @@ using namespace splot::testing;
 namespace {
 
 // A quiet start with the rules that draw most: grease spots and the blocked nozzle.
-const QByteArray kSettings = "[Einstellungen]\r\nSound= 0\r\nText=0\r\nFettflecken= 1\r\nDüse_verstopft= 1\r\n"
-                             "[Window]\r\nStatus= 0\r\nLeft= 1500\r\nTop= 1200\r\nWidth= 9600\r\nHeight= 6900\r\n";
-void writeSettings(const QByteArray& text) { testing::writeSettings(QString::fromUtf8(text)); }
+const QByteArray kSettings =
+    "[Einstellungen]\r\nSound= 0\r\nText=0\r\nFettflecken= 1\r\nDüse_verstopft= 1\r\n"
+    "[Window]\r\nStatus= 0\r\nLeft= 1500\r\nTop= 1200\r\nWidth= 9600\r\nHeight= 6900\r\n";
+void writeSettings(const QByteArray& text)
+{
+    testing::writeSettings(QString::fromUtf8(text));
+}
 
 // The shared window rig, the window activated as a player's would be.
 struct Rig : WindowRig {
@@ -79,7 +83,7 @@ struct Rig : WindowRig {
 class TestTakeBackWindow : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase() { QCoreApplication::setApplicationName(QStringLiteral("splotchery")); }
     void init() { writeSettings(kSettings); }
 
@@ -97,15 +101,15 @@ private slots:
             for (std::uint32_t seed = 11; !wanted(); ++seed) {
                 game = std::make_unique<Rig>(seed);
                 game->wall().setPixelRatioOverride(computerBegins ? 2 : 1);
-                if (computerBegins) {  // and the booth zoomed with a larger window
+                if (computerBegins) { // and the booth zoomed with a larger window
                     MainWindow& w = game->window();
                     w.booth()->setZoomWithWindow(true);
                     w.resize(939, 635 + w.height() - w.booth()->height());
                     QVERIFY(game->wall().zoom() > 1.4);
                 }
-                QVERIFY(!game->window().takeBackAction()->isEnabled());  // no game yet
+                QVERIFY(!game->window().takeBackAction()->isEnabled()); // no game yet
                 game->window().startAction()->trigger();
-                QVERIFY(!game->window().takeBackAction()->isEnabled());  // no move yet
+                QVERIFY(!game->window().takeBackAction()->isEnabled()); // no move yet
             }
             Rig& rig = *game;
             // Moves from the keyboard, walking the cursor between them, and clicks,
@@ -117,7 +121,8 @@ private slots:
                 const bool byMouse = k % 2 == 0;
                 int c = 1 + int(pick.Rnd() * 8), r = 1 + int(pick.Rnd() * 8);
                 if (!byMouse)
-                    QTest::keyClick(&rig.wall(), walk[c % 5]), c = rig.game().state().cursorX, r = rig.game().state().cursorY;
+                    QTest::keyClick(&rig.wall(), walk[c % 5]), c = rig.game().state().cursorX,
+                                                               r = rig.game().state().cursorY;
                 if (rig.game().board().cells(rig.game().board().index(c, r)) != kEmpty)
                     continue;
                 before.push_back(rig.shot());
@@ -168,8 +173,9 @@ private slots:
             for (int tries = 0; rig.game().state().gameRunning && tries < 5000; ++tries)
                 rig.game().Feld_Auswahl(1 + int(pick.Rnd() * 8), 1 + int(pick.Rnd() * 8));
             const bool lost = rig.window().comment().starts_with("Computer won!");
-            (lost ? expected.lost[1] : rig.window().comment().starts_with("You won!") ? expected.won[1]
-                                                                                          : expected.drawn[1])++;
+            (lost                                             ? expected.lost[1]
+             : rig.window().comment().starts_with("You won!") ? expected.won[1]
+                                                              : expected.drawn[1])++;
             QVERIFY(rig.window().record() == expected);
             // Taken back, then the same cells again: still counted once.
             rig.ctrlZ();
@@ -180,7 +186,7 @@ private slots:
         Rig restarted(14);
         expected = GameRecord{};
         expected.lost[1] = 4;
-        QVERIFY(restarted.window().record() == expected);  // the taken-back game did not count
+        QVERIFY(restarted.window().record() == expected); // the taken-back game did not count
 
         // The dialog shows the counts; Reset asks first, No keeps them, Yes zeroes them.
         restarted.questions.answers = {false, true};

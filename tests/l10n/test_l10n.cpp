@@ -3,9 +3,6 @@
 // the label, the victory texts and the questions speak German (players' names
 // untouched), in English and in an unknown language every text is the English
 // of the sources; and the German texts fit every dialog and the label.
-#include "tests/doubles/FakeClock.h"
-#include "tests/doubles/RecordingSound.h"
-#include "tests/doubles/ScriptedQuestions.h"
 #include "flow/Game.h"
 #include "platform/StdRandom.h"
 #include "platform/qt/QtQuestions.h"
@@ -21,6 +18,9 @@
 #include "shell/OptionsDialog.h"
 #include "shell/RecordDialog.h"
 #include "shell/SettingsStore.h"
+#include "tests/doubles/FakeClock.h"
+#include "tests/doubles/RecordingSound.h"
+#include "tests/doubles/ScriptedQuestions.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -29,7 +29,10 @@ using namespace splot;
 
 namespace {
 
-QString settingsPath() { return QString::fromStdString(SettingsStore::defaultFilePath()); }
+QString settingsPath()
+{
+    return QString::fromStdString(SettingsStore::defaultFilePath());
+}
 void writeSettings(const QString& text)
 {
     QDir().mkpath(QFileInfo(settingsPath()).absolutePath());
@@ -50,7 +53,8 @@ const QString kQuietSettings = "[Einstellungen]\nSound= 0\nText=0\nTips= 1\n[Win
 struct Rig {
     explicit Rig(std::uint32_t seed = 7) : random(seed)
     {
-        program = std::make_unique<MainProgram>(clock, random, sound, questions, std::make_unique<SettingsStore>());
+        program =
+            std::make_unique<MainProgram>(clock, random, sound, questions, std::make_unique<SettingsStore>());
         window().setAboutBoxInterval(0);
         program->start();
     }
@@ -79,7 +83,7 @@ struct Rig {
             if (labels.back() != label())
                 labels.append(label());
         };
-        clock.onEvents = note;   // the labels shown during the computer's move too
+        clock.onEvents = note; // the labels shown during the computer's move too
         for (int moves = 0; moves < 64 && state().gameOver == kFalse; ++moves) {
             for (int i = 0; i < 64; ++i) {
                 if (code(i % 8 + 1, i / 8 + 1) == kEmpty) {
@@ -147,8 +151,10 @@ QStringList overflowing(QWidget* root)
             }
         }
         if (tooWide)
-            found.append(QStringLiteral("%1 \"%2\" in %3 x %4").arg(QLatin1String(w->metaObject()->className()),
-                                                                  text).arg(w->width()).arg(w->height()));
+            found.append(QStringLiteral("%1 \"%2\" in %3 x %4")
+                             .arg(QLatin1String(w->metaObject()->className()), text)
+                             .arg(w->width())
+                             .arg(w->height()));
     }
     return found;
 }
@@ -189,7 +195,7 @@ void answerNextBox(BoxSeen& seen, QMessageBox::StandardButton answer)
 class TestL10n : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase() { QCoreApplication::setApplicationName(QStringLiteral("splotchery")); }
     void init() { writeSettings(kQuietSettings); }
     void cleanup() { useLanguage(QStringLiteral("en")); }
@@ -283,7 +289,8 @@ private slots:
             {"What do you think about a draw?", "Wie wär’s mit einem Unentschieden?"},
             {"Splotchery Error", "Fehler in Splotchery"},
             {failureReportText(7, "Out of memory", 0, "Feld_Auswahl"),
-             "Fehler 7: \nNicht genug Arbeitsspeicher\n\t\taufgetreten in Zeile 0\nin Splotchery: Feld_Auswahl"},
+             "Fehler 7: \nNicht genug Arbeitsspeicher\n\t\taufgetreten in Zeile 0\nin Splotchery: "
+             "Feld_Auswahl"},
             {"", ""},
             {"Something else entirely", "Something else entirely"},
         };
@@ -333,9 +340,9 @@ private slots:
                 QCOMPARE(result, QString::fromStdString(rig.window().comment()));
             }
             // The flow's own record stays English whatever is shown.
-            QVERIFY2(rig.window().comment().starts_with("Computer won!  ")
-                         || rig.window().comment().starts_with("You won!  ")
-                         || rig.window().comment() == "The game ends in a draw!",
+            QVERIFY2(rig.window().comment().starts_with("Computer won!  ") ||
+                         rig.window().comment().starts_with("You won!  ") ||
+                         rig.window().comment() == "The game ends in a draw!",
                      rig.window().comment().c_str());
             rig.window().close();
             settingsAfter[language] = settingsText();
@@ -363,11 +370,14 @@ private slots:
 
             BoxSeen report;
             answerNextBox(report, QMessageBox::Ignore);
-            QCOMPARE(questions.reportError("Splotchery Error", failureReportText(1, "Unknown failure", 0, "Start")),
+            QCOMPARE(questions.reportError("Splotchery Error",
+                                           failureReportText(1, "Unknown failure", 0, "Start")),
                      Questions::ErrorChoice::Ignore);
             QCOMPARE(report.title, german ? "Fehler in Splotchery" : "Splotchery Error");
-            QCOMPARE(report.text, german ? "Fehler 1: \nUnbekannter Fehler\n\t\taufgetreten in Zeile 0\nin Splotchery: Start"
-                                         : "Error 1: \nUnknown failure\n\t\toccurred at line 0\nin Splotchery: Start");
+            QCOMPARE(report.text,
+                     german
+                         ? "Fehler 1: \nUnbekannter Fehler\n\t\taufgetreten in Zeile 0\nin Splotchery: Start"
+                         : "Error 1: \nUnknown failure\n\t\toccurred at line 0\nin Splotchery: Start");
             QCOMPARE(report.buttons, german ? QStringList({"Abbrechen", "Ignorieren", "Wiederholen"})
                                             : QStringList({"Abort", "Ignore", "Retry"}));
         }
@@ -394,7 +404,8 @@ private slots:
                 for (auto it = b.begin(); !it.atEnd(); ++it) {
                     const QString href = it.fragment().charFormat().anchorHref();
                     if (!href.isEmpty())
-                        QVERIFY2(QFile::exists(":/help/de/" + href), qPrintable(url.toString() + " -> " + href));
+                        QVERIFY2(QFile::exists(":/help/de/" + href),
+                                 qPrintable(url.toString() + " -> " + href));
                 }
             }
         }
@@ -415,8 +426,9 @@ private slots:
         QCOMPARE(options.windowTitle(), "Einstellungen");
         QCOMPARE(overflowing(&options), QStringList());
 
-        const GameRecord counts;   // the dialog shows it by reference
-        RecordDialog record(counts, [] { return false; }, [] {});
+        const GameRecord counts; // the dialog shows it by reference
+        RecordDialog record(
+            counts, [] { return false; }, [] {});
         record.show();
         QVERIFY(QTest::qWaitForWindowExposed(&record));
         QCOMPARE(record.windowTitle(), "Bilanz");
@@ -458,8 +470,8 @@ private slots:
         useLanguage("de");
         Rig rig;
         QLabel* label = rig.window().booth()->commentLabel();
-        for (const char* text : {"Computer won!  No luck today!", "You won!  Very clever!", "The game ends in a draw!",
-                                 "Really start a new game?", "Pelko's turn"}) {
+        for (const char* text : {"Computer won!  No luck today!", "You won!  Very clever!",
+                                 "The game ends in a draw!", "Really start a new game?", "Pelko's turn"}) {
             rig.window().setComment(text);
             QCOMPARE(label->text(), shownText(text));
             QCOMPARE(overflowing(&rig.window()), QStringList());

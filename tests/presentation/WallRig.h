@@ -3,13 +3,13 @@
 // the waits' event processing in a journal.
 #pragma once
 
-#include "tests/doubles/FakeClock.h"
-#include "tests/doubles/RecordingSound.h"
-#include "tests/doubles/ScriptedRandom.h"
 #include "engine/Board.h"
 #include "engine/GameSettings.h"
 #include "flow/Game.h"
 #include "presentation/WallPainter.h"
+#include "tests/doubles/FakeClock.h"
+#include "tests/doubles/RecordingSound.h"
+#include "tests/doubles/ScriptedRandom.h"
 
 #include <functional>
 #include <string>
@@ -19,8 +19,7 @@ namespace splot {
 
 // A wall with a new board and the grid drawn, the cursor on column 3, row 1.
 // `prepare` runs on the surface before anything is drawn.
-template <class Surface>
-struct Rig {
+template <class Surface> struct Rig {
     explicit Rig(std::uint32_t seed = 1, const std::function<void(Surface&)>& prepare = {}, int n = 8)
         : random({}, seed), painter(wall, board, state, settings, random, sound, clock)
     {

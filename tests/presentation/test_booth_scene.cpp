@@ -47,7 +47,7 @@ TwipRect grownPuddle(int side, int blocks)
 class TestBoothScene : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     // The wall hangs on the booth where BoothView places it; a ring 4 units wide around that
     // rectangle shows only the frame's gold, at 1x and 2x. Anything else in the picture that reached
     // into the wall's rectangle (the awning's scallops, the bunting) would cross this ring and be cut
@@ -55,10 +55,11 @@ private slots:
     void wallHangsInTheBoothsOpening()
     {
         BoothView view;
-        const QRect wall = view.wall()->geometry();   // in the booth picture's pixels
+        const QRect wall = view.wall()->geometry(); // in the booth picture's pixels
         QCOMPARE(wall, QRect(133, 7, 287, 287));
         for (int dpr : {1, 2}) {
-            const QImage booth = pictures::pixmap(pictures::Picture::Booth, dpr).toImage()
+            const QImage booth = pictures::pixmap(pictures::Picture::Booth, dpr)
+                                     .toImage()
                                      .convertToFormat(QImage::Format_ARGB32);
             const QRect inner(wall.topLeft() * dpr, wall.size() * dpr);
             const QRect outer = inner.adjusted(-4 * dpr, -4 * dpr, 4 * dpr, 4 * dpr);
@@ -67,10 +68,13 @@ private slots:
                 for (int x = outer.left(); x <= outer.right(); ++x)
                     if (!inner.contains(x, y) && !frameGold(booth.pixel(x, y)))
                         wrong.append({x, y});
-            QVERIFY2(wrong.isEmpty(), qPrintable(QStringLiteral("%1x: %2 pixel(s) not frame gold, the first #%3 at %4,%5")
-                                                     .arg(dpr).arg(wrong.size())
-                                                     .arg(booth.pixel(wrong.value(0)) & 0xffffff, 6, 16, QChar('0'))
-                                                     .arg(wrong.value(0).x()).arg(wrong.value(0).y())));
+            QVERIFY2(wrong.isEmpty(),
+                     qPrintable(QStringLiteral("%1x: %2 pixel(s) not frame gold, the first #%3 at %4,%5")
+                                    .arg(dpr)
+                                    .arg(wrong.size())
+                                    .arg(booth.pixel(wrong.value(0)) & 0xffffff, 6, 16, QChar('0'))
+                                    .arg(wrong.value(0).x())
+                                    .arg(wrong.value(0).y())));
         }
     }
 
@@ -93,8 +97,9 @@ private slots:
                 const TwipRect t = grownPuddle(side, blocks);
                 view.setPuddle(side, t);
                 QCOMPARE(view.puddle(side), t);
-                rects[side] = QRect(twipsToPixels(t.left), twipsToPixels(t.top),
-                                    std::max(1, twipsToPixels(t.width)), std::max(1, twipsToPixels(t.height)));
+                rects[side] =
+                    QRect(twipsToPixels(t.left), twipsToPixels(t.top), std::max(1, twipsToPixels(t.width)),
+                          std::max(1, twipsToPixels(t.height)));
                 QCOMPARE(view.puddleWidget(side)->geometry(), rects[side]);
                 view.puddleWidget(side)->show();
             }
@@ -103,7 +108,10 @@ private slots:
                 for (int x = 0; x < wet.width(); ++x)
                     if (!rects[0].contains(x, y) && !rects[1].contains(x, y))
                         QVERIFY2(wet.pixel(x, y) == bare.pixel(x, y),
-                                 qPrintable(QStringLiteral("%1 blocks: paint outside at %2,%3").arg(blocks).arg(x).arg(y)));
+                                 qPrintable(QStringLiteral("%1 blocks: paint outside at %2,%3")
+                                                .arg(blocks)
+                                                .arg(x)
+                                                .arg(y)));
 
             for (int side = 0; side < 2; ++side) {
                 const QString what = QStringLiteral("side %1 after %2 blocks").arg(side).arg(blocks);
@@ -113,18 +121,21 @@ private slots:
                 puddle->render(&blot, QPoint(), QRegion(), QWidget::DrawChildren);
                 blot = blot.convertToFormat(QImage::Format_ARGB32);
                 const int w = blot.width(), h = blot.height();
-                int cover = 0, pure = 0, lighter = 0, darker = 0;   // cover: the alpha summed over the rectangle
-                bool edge[4] = {};   // top, bottom, left, right
+                int cover = 0, pure = 0, lighter = 0,
+                    darker = 0;    // cover: the alpha summed over the rectangle
+                bool edge[4] = {}; // top, bottom, left, right
                 for (int y = 0; y < h; ++y) {
                     for (int x = 0; x < w; ++x) {
                         const QRgb c = blot.pixel(x, y);
                         if (qAlpha(c) == 0)
                             continue;
-                        QVERIFY2(sidePaint(c, side), qPrintable(what + QStringLiteral(": not its paint at %1,%2").arg(x).arg(y)));
+                        QVERIFY2(sidePaint(c, side),
+                                 qPrintable(what + QStringLiteral(": not its paint at %1,%2").arg(x).arg(y)));
                         // An edge is reached where the blot covers most of a pixel on it (a
                         // round end meets its side in one point).
                         if (qAlpha(c) >= 160)
-                            edge[0] |= y == 0, edge[1] |= y == h - 1, edge[2] |= x == 0, edge[3] |= x == w - 1;
+                            edge[0] |= y == 0, edge[1] |= y == h - 1, edge[2] |= x == 0,
+                                edge[3] |= x == w - 1;
                         cover += qAlpha(c);
                         if (qAlpha(c) < 255)
                             continue;
@@ -133,14 +144,16 @@ private slots:
                         darker += qRed(c) + qGreen(c) + qBlue(c) < 255;
                     }
                 }
-                QVERIFY2(edge[0] && edge[1] && edge[2] && edge[3], qPrintable(what + ": does not reach every edge"));
+                QVERIFY2(edge[0] && edge[1] && edge[2] && edge[3],
+                         qPrintable(what + ": does not reach every edge"));
                 QVERIFY2(cover >= 255 * w * h * 85 / 100, qPrintable(what + ": does not fill its rectangle"));
                 QVERIFY2(pure >= w * h / 2, qPrintable(what + ": mostly not its side's colour"));
-                if (h >= 2) {   // room for a shape: round ends
-                    for (const QPoint corner : {QPoint(0, 0), QPoint(w - 1, 0), QPoint(0, h - 1), QPoint(w - 1, h - 1)})
+                if (h >= 2) { // room for a shape: round ends
+                    for (const QPoint corner :
+                         {QPoint(0, 0), QPoint(w - 1, 0), QPoint(0, h - 1), QPoint(w - 1, h - 1)})
                         QVERIFY2(qAlpha(blot.pixel(corner)) < 255, qPrintable(what + ": square corner"));
                 }
-                if (h >= 4)     // and for a gloss and a rim
+                if (h >= 4) // and for a gloss and a rim
                     QVERIFY2(lighter > 0 && darker > 0, qPrintable(what + ": no gloss or no rim"));
             }
         }

@@ -1,12 +1,12 @@
 // The wall's drawing against a recording canvas (a splot and a splatter from
-// scripted random numbers, drop by drop) and in the wall widget's backing image; the window's arrangement, the etched frame around the label,
-// the story box and the picture buttons.
-#include "tests/doubles/RecordingCanvas.h"
-#include "tests/presentation/WallRig.h"
+// scripted random numbers, drop by drop) and in the wall widget's backing image; the window's arrangement,
+// the etched frame around the label, the story box and the picture buttons.
 #include "presentation/BoothView.h"
 #include "presentation/PictureButton.h"
 #include "presentation/WallPainter.h"
 #include "presentation/WallView.h"
+#include "tests/doubles/RecordingCanvas.h"
+#include "tests/presentation/WallRig.h"
 
 #include <QLabel>
 #include <QSignalSpy>
@@ -41,7 +41,7 @@ QList<QList<double>> circles(const doubles::RecordingCanvas& canvas)
 
 class TestPresentation : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     // 4300 / 8 = 537.5 rounds to even; N grid lines each way, none at N x cellSize. Winning
     // lines join the centres of the first and fifth cell; the cursor is erased and drawn dotted.
     void gridWinningLinesAndCursor()
@@ -71,13 +71,15 @@ private slots:
                 boxes.append({op.x1, op.y1, op.x2 - op.x1, op.y2 - op.y1, double(op.foreColor)});
             } else if (op.kind == Op::Line && op.foreColor == 7) {
                 const bool horizontal = op.y1 == op.y2;
-                QVERIFY(horizontal ? op.x1 == 0 && op.x2 == 8 * 538 : op.x1 == op.x2 && op.y1 == 0 && op.y2 == 8 * 538);
+                QVERIFY(horizontal ? op.x1 == 0 && op.x2 == 8 * 538
+                                   : op.x1 == op.x2 && op.y1 == 0 && op.y2 == 8 * 538);
                 (horizontal ? across : down).append(horizontal ? op.y1 : op.x1);
             }
         }
         QVERIFY(across == down && down == QList<double>({0, 538, 1076, 1614, 2152, 2690, 3228, 3766}));
         const double x = 43 + 2 * 538, y = 43, far = 43 + 7 * 538;
-        QCOMPARE(boxes, (QList<QList<double>>{{x, y, 457, 457, 2}, {x, y, 457, 457, 15}, {far, far, 457, 457, 2}}));
+        QCOMPARE(boxes,
+                 (QList<QList<double>>{{x, y, 457, 457, 2}, {x, y, 457, 457, 15}, {far, far, 457, 457, 2}}));
         QCOMPARE(rig.wall.drawStyle, int(Canvas::SolidPen));
         // On a 6 x 6 wall (cells of 717) line 3's ends fall on halves, which round to even:
         // column 2, rows 1 to 5 from (1075.5, 358.5) to (1075.5, 3226.5).
@@ -99,15 +101,21 @@ private slots:
         for (float r : drops(5))
             rig.random.push({r});
         rig.paint(3, 2, kRed);
-        QCOMPARE(circles(rig.wall), (QList<QList<double>>{{1345, 807, 102.22, 12}, {1330, 929, 22.85, 12},
-                                                          {1383, 914, 29.705, 12}, {1284, 898, 36.56, 12},
-                                                          {1429, 883, 43.415, 12}, {1238, 868, 50.27, 12},
-                                                          {1474, 853, 57.125, 12}, {1193, 837, 63.98, 12}}));
+        QCOMPARE(circles(rig.wall), (QList<QList<double>>{{1345, 807, 102.22, 12},
+                                                          {1330, 929, 22.85, 12},
+                                                          {1383, 914, 29.705, 12},
+                                                          {1284, 898, 36.56, 12},
+                                                          {1429, 883, 43.415, 12},
+                                                          {1238, 868, 50.27, 12},
+                                                          {1474, 853, 57.125, 12},
+                                                          {1193, 837, 63.98, 12}}));
         QCOMPARE(rig.sound.played, std::vector<std::string>{"splot1.wav"});
         rig.wall.ops.clear();
         rig.paint(4, 6, kBlue, true);
-        QCOMPARE(circles(rig.wall), (QList<QList<double>>{{1868, 3081, 4.57, 9}, {1921, 3066, 6.855, 9},
-                                                          {1822, 3050, 9.14, 9}, {1967, 3035, 11.425, 9},
+        QCOMPARE(circles(rig.wall), (QList<QList<double>>{{1868, 3081, 4.57, 9},
+                                                          {1921, 3066, 6.855, 9},
+                                                          {1822, 3050, 9.14, 9},
+                                                          {1967, 3035, 11.425, 9},
                                                           {1776, 3020, 13.71, 9}}));
         QCOMPARE(rig.journal, std::vector<std::string>(5, "events"));
         QCOMPARE(rig.random.draws, 1L + 35 + 25);
@@ -124,9 +132,11 @@ private slots:
             for (int i = first; i < first + 8; ++i) {
                 const Op& c = rig.wall.ops[i];
                 const double lo = i == first ? 0.25 : 0.07, hi = 1 - lo;
-                QVERIFY2(c.kind == Op::Circle && c.fillColor == 12 && c.fillStyle == Canvas::Solid
-                             && c.x1 - c.radius >= (column - 1 + lo) * 538 && c.x1 + c.radius <= (column - 1 + hi) * 538
-                             && c.y1 - c.radius >= (row - 1 + lo) * 538 && c.y1 + c.radius <= (row - 1 + hi) * 538,
+                QVERIFY2(c.kind == Op::Circle && c.fillColor == 12 && c.fillStyle == Canvas::Solid &&
+                             c.x1 - c.radius >= (column - 1 + lo) * 538 &&
+                             c.x1 + c.radius <= (column - 1 + hi) * 538 &&
+                             c.y1 - c.radius >= (row - 1 + lo) * 538 &&
+                             c.y1 + c.radius <= (row - 1 + hi) * 538,
                          qPrintable(QStringLiteral("seed %1 drop %2").arg(seed).arg(i - first)));
             }
             QCOMPARE(rig.sound.played, std::vector<std::string>{"splot1.wav"});
@@ -140,9 +150,9 @@ private slots:
         for (qreal ratio : {1.0, 2.0}) {
             Rig<WallView> rig;
             rig.wall.setPixelRatioOverride(ratio);
-            QCOMPARE(rig.wall.scaleWidth(), 4300.0);   // not 287 x 15: 6 x 6 cells are 717, not 718
+            QCOMPARE(rig.wall.scaleWidth(), 4300.0); // not 287 x 15: 6 x 6 cells are 717, not 718
             rig.paint(3, 2, kRed);
-            rig.painter.Zeichne_Siegeslinie(1);   // column 1, rows 1 to 5
+            rig.painter.Zeichne_Siegeslinie(1); // column 1, rows 1 to 5
             const QImage drawn = rig.wall.image();
             QCOMPARE(drawn.pixelColor(rig.wall.imagePixel(2.5 * 538, 1.5 * 538)), QColor(255, 0, 0));
             QCOMPARE(drawn.pixelColor(rig.wall.imagePixel(269, 1345)), QColor(0, 255, 0));
@@ -153,7 +163,7 @@ private slots:
             rig.wall.resize(300, 300);
             rig.wall.resize(287, 287);
             rig.wall.setPixelRatioOverride(3 - ratio);
-            rig.wall.setPixelRatioOverride(ratio);   // redrawn from the remembered operations
+            rig.wall.setPixelRatioOverride(ratio); // redrawn from the remembered operations
             QCOMPARE(rig.wall.image(), drawn);
             rig.state.cursorX = 5;
             rig.painter.Zeichne_Cursor(2);
@@ -162,7 +172,8 @@ private slots:
             QCOMPARE(rig.wall.image(), drawn);
             rig.painter.Zeichne_Raster();
             rig.wall.setPixelRatioOverride(3 - ratio);
-            QCOMPARE(rig.wall.image().pixelColor(rig.wall.imagePixel(2.5 * 538, 1.5 * 538)), QColor(Qt::white));
+            QCOMPARE(rig.wall.image().pixelColor(rig.wall.imagePixel(2.5 * 538, 1.5 * 538)),
+                     QColor(Qt::white));
         }
     }
 
@@ -206,10 +217,13 @@ private slots:
         const QRect l = booth.commentLabel()->geometry();
         const QImage shot = booth.grab().toImage();
         const int x = l.center().x(), y = l.center().y();
-        const QList<QPoint> greys{{x, l.top() - 1}, {l.left() - 1, y}, {x, l.bottom() + 2}, {l.right() + 2, y}};
-        const QList<QPoint> whites{{x, l.bottom() + 1}, {l.right() + 1, y}, {x, l.top() - 2}, {l.left() - 2, y}};
+        const QList<QPoint> greys{
+            {x, l.top() - 1}, {l.left() - 1, y}, {x, l.bottom() + 2}, {l.right() + 2, y}};
+        const QList<QPoint> whites{
+            {x, l.bottom() + 1}, {l.right() + 1, y}, {x, l.top() - 2}, {l.left() - 2, y}};
         for (int i = 0; i < 4; ++i)
-            QVERIFY(shot.pixelColor(greys[i]) == QColor(128, 128, 128) && shot.pixelColor(whites[i]) == Qt::white);
+            QVERIFY(shot.pixelColor(greys[i]) == QColor(128, 128, 128) &&
+                    shot.pixelColor(whites[i]) == Qt::white);
     }
 
     // Collapsed to nothing and hidden when a game starts, the box opens at full
@@ -229,8 +243,12 @@ private slots:
         BoothView booth;
         booth.show();
         QSignalSpy commands(&booth, &BoothView::pictureButtonCommand);
-        auto isDown = [&](int k) { return booth.pictureButton(k)->pressedFlag() && booth.picBut(2 * k + 1)->isVisible(); };
-        auto isUp = [&](int k) { return !booth.pictureButton(k)->pressedFlag() && booth.picBut(2 * k + 1)->isHidden(); };
+        auto isDown = [&](int k) {
+            return booth.pictureButton(k)->pressedFlag() && booth.picBut(2 * k + 1)->isVisible();
+        };
+        auto isUp = [&](int k) {
+            return !booth.pictureButton(k)->pressedFlag() && booth.picBut(2 * k + 1)->isHidden();
+        };
         bool upWhenRun = false;
         connect(&booth, &BoothView::pictureButtonCommand, this, [&] { upWhenRun = isUp(0); });
         // Press, drag off and back (the bottom-right edge is inside), release: down, up, down, run.

@@ -3,10 +3,10 @@
 // window, the title behind the booth in a low window, the wall's picture drawn
 // again at a new scale exactly as a fresh one, and thin lines and the cursor's
 // dots even on whole device pixels at fractional scales.
-#include "tests/presentation/WallRig.h"
 #include "presentation/BoothView.h"
 #include "presentation/PictureButton.h"
 #include "presentation/WallView.h"
+#include "tests/presentation/WallRig.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -34,8 +34,11 @@ QList<QRect> sceneGeometries(BoothView& b)
 }
 QString text(const LayoutPlacement& p)
 {
-    auto r = [](const TwipRect& t) { return QString::asprintf("%d,%d %dx%d ", t.left, t.top, t.width, t.height); };
-    return r(p.booth) + r(p.label) + r(p.title) + (p.sideVisible ? r(p.side) : QString()) + QString::number(p.buttonsLeft);
+    auto r = [](const TwipRect& t) {
+        return QString::asprintf("%d,%d %dx%d ", t.left, t.top, t.width, t.height);
+    };
+    return r(p.booth) + r(p.label) + r(p.title) + (p.sideVisible ? r(p.side) : QString()) +
+           QString::number(p.buttonsLeft);
 }
 
 // A wall with splots of both sides, a grease spot, the cursor moved and a winning line.
@@ -69,10 +72,11 @@ QList<QList<int>> paintByCell(const QImage& image)
 {
     const QColor colours[] = {QColor(255, 0, 0), QColor(0, 0, 255), QColor(255, 255, 0), QColor(0, 255, 0)};
     const double cell = image.width() * 538.0 / (287 * 15);
-    auto amount = [](QRgb x, const QColor& p) {   // t where x = white + t (paint - white), or 0
+    auto amount = [](QRgb x, const QColor& p) { // t where x = white + t (paint - white), or 0
         const double d[3] = {p.red() - 255.0, p.green() - 255.0, p.blue() - 255.0};
         const double v[3] = {qRed(x) - 255.0, qGreen(x) - 255.0, qBlue(x) - 255.0};
-        const double t = (d[0] * v[0] + d[1] * v[1] + d[2] * v[2]) / (d[0] * d[0] + d[1] * d[1] + d[2] * d[2]);
+        const double t =
+            (d[0] * v[0] + d[1] * v[1] + d[2] * v[2]) / (d[0] * d[0] + d[1] * d[1] + d[2] * d[2]);
         double off = 0;
         for (int i = 0; i < 3; ++i)
             off += std::abs(v[i] - t * d[i]);
@@ -121,31 +125,33 @@ QList<int> runs(const QImage& image, int y, QRgb rgb, int from = 0, int to = -1,
 
 class TestZoom : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     // Off: as today at every size. On: 1 at and below the design size (and when only one side
     // is larger), else the largest factor that fits, and then the layout of the window in units z
     // times larger, the label keeping its size.
     void zoomAndArrangement()
     {
         BoothView booth;
-        for (QSize size : {QSize(626, 423), QSize(700, 450), QSize(600, 300), QSize(2000, 423), QSize(939, 634),
-                           QSize(1252, 846), QSize(1280, 761)}) {
+        for (QSize size : {QSize(626, 423), QSize(700, 450), QSize(600, 300), QSize(2000, 423),
+                           QSize(939, 634), QSize(1252, 846), QSize(1280, 761)}) {
             const int W = (size.width() + 4) * 15, SW = size.width() * 15, SH = size.height() * 15;
             for (bool on : {false, true}) {
                 booth.setZoomWithWindow(on);
                 booth.resize(size);
                 booth.positionieren(size.width() + 4);
-                const double z = on ? std::max(1.0, std::min(size.width() / 626.0, size.height() / 423.0)) : 1.0;
+                const double z =
+                    on ? std::max(1.0, std::min(size.width() / 626.0, size.height() / 423.0)) : 1.0;
                 QCOMPARE(booth.zoom(), z);
                 QCOMPARE(booth.wall()->zoom(), z);
-                LayoutPlacement want = positionieren(int(W - SW + std::lrint(SW / z)), int(std::lrint(SW / z)),
-                                                     int(std::lrint(SH / z)));
+                LayoutPlacement want = positionieren(int(W - SW + std::lrint(SW / z)),
+                                                     int(std::lrint(SW / z)), int(std::lrint(SH / z)));
                 want.label = positionieren(W, SW, SH).label;
                 QCOMPARE(text(booth.placement()), text(want));
                 if (z == 1)
                     QCOMPARE(text(booth.placement()), text(positionieren(W, SW, SH)));
-                QCOMPARE(booth.commentLabel()->geometry(), QRect(2, size.height() - 19, size.width() - 4, 17));
-                QCOMPARE(booth.wall()->scaleWidth(), 4300.0);   // the same cells at every zoom
+                QCOMPARE(booth.commentLabel()->geometry(),
+                         QRect(2, size.height() - 19, size.width() - 4, 17));
+                QCOMPARE(booth.wall()->scaleWidth(), 4300.0); // the same cells at every zoom
             }
         }
     }
@@ -160,7 +166,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&booth));
         const QList<QRect> design = sceneGeometries(booth);
         booth.setZoomWithWindow(true);
-        QCOMPARE(sceneGeometries(booth), design);   // at the design size nothing changes
+        QCOMPARE(sceneGeometries(booth), design); // at the design size nothing changes
         booth.resize(1252, 846);
         QCOMPARE(booth.zoom(), 2.0);
         QList<QRect> twice;
@@ -173,14 +179,15 @@ private slots:
         PictureButton* start = booth.pictureButton(0);
         QTest::mousePress(start, Qt::LeftButton, {}, QPoint(70, 70));
         QVERIFY(start->pressedFlag());
-        QTest::mouseMove(start, QPoint(72, 72));   // the bottom-right edge: still inside
+        QTest::mouseMove(start, QPoint(72, 72)); // the bottom-right edge: still inside
         QVERIFY(start->pressedFlag());
         QTest::mouseMove(start, QPoint(73, 40));
         QVERIFY(!start->pressedFlag());
         QTest::mouseRelease(start, Qt::LeftButton, {}, QPoint(73, 40));
 
         // Drawn from the picture at its new size, not enlarged from the small one.
-        const QImage title = booth.title()->grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        const QImage title =
+            booth.title()->grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
         const QImage sharp = pictures::pixmap(pictures::Picture::Title, QSize(932, 112), 1).toImage();
         int opaque = 0, same = 0;
         for (int y = 0; y < sharp.height(); ++y)
@@ -198,7 +205,8 @@ private slots:
         booth.resize(900, 330);
         booth.show();
         QVERIFY(QTest::qWaitForWindowExposed(&booth));
-        const QRect title = booth.title()->geometry(), wall = booth.wall()->geometry().translated(booth.booth()->pos());
+        const QRect title = booth.title()->geometry(),
+                    wall = booth.wall()->geometry().translated(booth.booth()->pos());
         QVERIFY(title.intersects(booth.booth()->geometry()));
         for (int x = wall.left() + 5; x < wall.right(); x += 20) {
             const QPoint p(x, wall.top() + 3);
@@ -217,20 +225,25 @@ private slots:
         const QImage atOne = rig.wall.image();
         const QList<QList<int>> paint = paintByCell(atOne);
         QVERIFY(paint.size() >= 5);
-        for (auto [zoom, ratio] : {std::pair{1.5, 1.0}, {2.0, 1.0}, {1.8, 1.25}, {1.0, 1.5}, {2.0, 2.0}, {1.0, 1.0}}) {
+        for (auto [zoom, ratio] :
+             {std::pair{1.5, 1.0}, {2.0, 1.0}, {1.8, 1.25}, {1.0, 1.5}, {2.0, 2.0}, {1.0, 1.0}}) {
             setScale(rig.wall, zoom, ratio);
             Rig<WallView> fresh(5, [&](WallView& wall) { setScale(wall, zoom, ratio); });
             drawAGame(fresh);
             const QImage image = rig.wall.image();
-            QCOMPARE(image.size(), QSize(std::ceil(std::lrint(287 * zoom) * ratio), std::ceil(std::lrint(287 * zoom) * ratio)));
+            QCOMPARE(image.size(), QSize(std::ceil(std::lrint(287 * zoom) * ratio),
+                                         std::ceil(std::lrint(287 * zoom) * ratio)));
             QCOMPARE(image, fresh.wall.image());
             const QList<QList<int>> scaled = paintByCell(image);
             QCOMPARE(scaled.size(), paint.size());
             for (int i = 0; i < paint.size(); ++i) {
-                QCOMPARE(scaled[i].mid(0, 2), paint[i].mid(0, 2));   // the same cells and colours
+                QCOMPARE(scaled[i].mid(0, 2), paint[i].mid(0, 2)); // the same cells and colours
                 for (int k = 2; k < 5; ++k)
                     QVERIFY2(std::abs(scaled[i][k] - paint[i][k]) <= 3,
-                             qPrintable(QStringLiteral("zoom %1 ratio %2 cell %3").arg(zoom).arg(ratio).arg(paint[i][0])));
+                             qPrintable(QStringLiteral("zoom %1 ratio %2 cell %3")
+                                            .arg(zoom)
+                                            .arg(ratio)
+                                            .arg(paint[i][0])));
             }
         }
         QCOMPARE(rig.wall.image(), atOne);
@@ -240,7 +253,8 @@ private slots:
     // same width (the whole part, at least 1) and the cursor's dots and gaps are that long too.
     void thinLinesOnWholeDevicePixels()
     {
-        for (auto [zoom, ratio] : {std::pair{1.0, 1.0}, {1.0, 1.25}, {1.0, 1.5}, {1.5, 1.0}, {1.2, 1.5}, {1.0, 2.0}}) {
+        for (auto [zoom, ratio] :
+             {std::pair{1.0, 1.0}, {1.0, 1.25}, {1.0, 1.5}, {1.5, 1.0}, {1.2, 1.5}, {1.0, 2.0}}) {
             Rig<WallView> rig(1, [&](WallView& wall) { setScale(wall, zoom, ratio); });
             const QImage image = rig.wall.image();
             const int k = std::max(1, int(zoom * ratio + 1e-6));
@@ -248,13 +262,15 @@ private slots:
             const int middleOfRow = rig.wall.imagePixel(0, 269).y();
             QVERIFY2(runs(image, middleOfRow, 0xc0c0c0) == QList<int>(8, k), qPrintable(at));
             // The cursor on cell (3, 1): its top edge, dots and gaps of k pixels.
-            const QPoint from = rig.wall.imagePixel(43 + 2 * 538, 43), to = rig.wall.imagePixel(43 + 2 * 538 + 457, 43);
-            int row = from.y() - 1;   // the row of the edge, the one with the most dots near y 43
+            const QPoint from = rig.wall.imagePixel(43 + 2 * 538, 43),
+                         to = rig.wall.imagePixel(43 + 2 * 538 + 457, 43);
+            int row = from.y() - 1; // the row of the edge, the one with the most dots near y 43
             for (int y = from.y(); y <= from.y() + 1; ++y)
                 if (runs(image, y, 0x008000).size() > runs(image, row, 0x008000).size())
                     row = y;
             const QList<int> dots = runs(image, row, 0x008000, from.x() - 1, to.x() + 1);
-            const QList<int> gaps = runs(image, row, 0x008000, dots.isEmpty() ? 0 : from.x() - 1, to.x() - k, true);
+            const QList<int> gaps =
+                runs(image, row, 0x008000, dots.isEmpty() ? 0 : from.x() - 1, to.x() - k, true);
             QVERIFY2(dots.size() > 10 && dots == QList<int>(dots.size(), k), qPrintable(at));
             QVERIFY2(gaps.mid(1) == QList<int>(gaps.size() - 1, k), qPrintable(at));
         }

@@ -57,7 +57,7 @@ class TestRecord : public QObject {
         f.write(b);
     }
 
-private slots:
+  private slots:
     void init() { QFile::remove(path_); }
 
     void eachResultCountsInItsOwnKeyAndSurvivesARestart()
@@ -65,7 +65,7 @@ private slots:
         {
             IniFile file(file_);
             RecordStore store(file);
-            QVERIFY(store.load() == GameRecord{});  // no file: all zeros
+            QVERIFY(store.load() == GameRecord{}); // no file: all zeros
             GameRecord record = store.load();
             for (const GameResult& r : sampleResults()) {
                 record.count(r, 1);
@@ -79,7 +79,7 @@ private slots:
         for (const char* line : {"\nVerloren0= 5\n", "\nGewonnen3= 4\n", "\nUnentschieden2= 11\n",
                                  "\nRot_gewonnen= 2\n", "\nBlau_gewonnen= 3\n", "\nUnentschieden= 13\n"})
             QVERIFY2(text.contains(line), line);
-        QCOMPARE(text.count('\n'), 15 + 1);  // the section and its fifteen keys, no more
+        QCOMPARE(text.count('\n'), 15 + 1); // the section and its fifteen keys, no more
     }
 
     void theResetAsksNothingAndZeroesEveryCount()
@@ -97,13 +97,14 @@ private slots:
         // CR LF and LF mixed, a comment, a key without a value, Latin-1 bytes, an
         // unknown section, the record's section in the middle with garbage and a
         // key of someone else's, and no line break at the end.
-        const QByteArray head = "; mine\r\n[Einstellungen]\r\nFeld= 9\r\nRot=J\xf6rg\r\nleer=\n\n[Statistik]\r\n";
+        const QByteArray head =
+            "; mine\r\n[Einstellungen]\r\nFeld= 9\r\nRot=J\xf6rg\r\nleer=\n\n[Statistik]\r\n";
         const QByteArray tail = "Fremd = bleibt\r\n[Zusatz]\r\nx=1";
         write(head + "gewonnen2 = 12abc\r\n" + tail);
         IniFile file(file_);
         RecordStore store(file);
         GameRecord record = store.load();
-        QVERIFY(record == GameRecord{});  // "12abc" is no count
+        QVERIFY(record == GameRecord{}); // "12abc" is no count
         record.count({true, 2, kBlue}, 1);
         QVERIFY(store.save(record, {true, 2, kBlue}));
         QCOMPARE(bytes(), head + "gewonnen2 = 1\r\n" + tail);
@@ -129,10 +130,21 @@ private slots:
 
     void whatIsNotACountReadsZero()
     {
-        const std::pair<const char*, int> cases[] = {
-            {"7", 7}, {" 7", 7}, {"  12  ", 12}, {"0", 0}, {"-3", 0}, {"abc", 0}, {"12abc", 0}, {"1 2", 0},
-            {"+4", 0}, {"", 0}, {"999999999", 999999999}, {"1000000000", 0}, {"99999999999999999999", 0},
-            {"\"5\"", 5}, {"3.5", 0}};
+        const std::pair<const char*, int> cases[] = {{"7", 7},
+                                                     {" 7", 7},
+                                                     {"  12  ", 12},
+                                                     {"0", 0},
+                                                     {"-3", 0},
+                                                     {"abc", 0},
+                                                     {"12abc", 0},
+                                                     {"1 2", 0},
+                                                     {"+4", 0},
+                                                     {"", 0},
+                                                     {"999999999", 999999999},
+                                                     {"1000000000", 0},
+                                                     {"99999999999999999999", 0},
+                                                     {"\"5\"", 5},
+                                                     {"3.5", 0}};
         for (const auto& [value, count] : cases) {
             write(QByteArray("[Statistik]\nBlau_gewonnen=") + value + "\nVerloren3=" + value + "\n");
             IniFile file(file_);

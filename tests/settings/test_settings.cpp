@@ -47,7 +47,8 @@ QString text(const GameSettings& s)
 QByteArray window(int state, int left, int top, int width, int height)
 {
     return QString::asprintf("Status=%d\nLeft=%d\nTop=%d\nWidth=%d\nHeight=%d", state, left, top, width,
-                             height).toUtf8();
+                             height)
+        .toUtf8();
 }
 
 } // namespace
@@ -84,7 +85,7 @@ class TestSettings : public QObject {
             .entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
     }
 
-private slots:
+  private slots:
     void init() { QVERIFY(QDir(dir_.path()).removeRecursively() && QDir().mkpath(dir_.path())); }
 
     // ---- the file --------------------------------------------------------
@@ -154,8 +155,10 @@ private slots:
             put("[Einstellungen]" + e + "Feld=11" + e);
             QVERIFY(store().markStoryShown());   // a new key in the section
             QVERIFY(store().saveWindowState(1)); // a new section
-            QCOMPARE(bytes(), "[Einstellungen]" + e + "Feld=11" + e + "Text=0" + e + "[Window]" + e + "Status= 1" + e);
-            QCOMPARE((QList<int>{load().settings.wallSize, load().placement.windowState}), (QList<int>{11, 1}));
+            QCOMPARE(bytes(),
+                     "[Einstellungen]" + e + "Feld=11" + e + "Text=0" + e + "[Window]" + e + "Status= 1" + e);
+            QCOMPARE((QList<int>{load().settings.wallSize, load().placement.windowState}),
+                     (QList<int>{11, 1}));
         }
     }
 
@@ -250,18 +253,21 @@ private slots:
         s.redName = "ÄÖÜäöüÄÖÜäöüÄÖÜäöüÄÖÜä€ẞßx"; // 26 characters of two and three bytes
         QVERIFY(store().saveChoices(s));
         QCOMPARE(bytes(), "[Einstellungen]\nText=0\nFeld= 8\nSound= 1\nFettflecken= 1\nDüse_verstopft= 0\n"
-                          "Tips= 0\nSpielstärke= 1\nRot=" + s.redName + "\nBlau=Pelko\nComputer=-1\n");
+                          "Tips= 0\nSpielstärke= 1\nRot=" +
+                              s.redName + "\nBlau=Pelko\nComputer=-1\n");
         QCOMPARE(load().settings.redName, std::string("ÄÖÜäöüÄÖÜäöüÄÖÜäöüÄÖÜä€ẞ"));
     }
 
     void everyDialogValueReadsBackUnchanged()
     {
-        const std::string names[] = {"", "Jürgen", "Łucja 李", "  blanks around  ", "'quoted'", "\"dq\"", "\"",
-                                     "ÄÖÜäöüÄÖÜäöüÄÖÜäöüÄÖÜäöü"}; // the last has 24 characters
+        const std::string names[] = {
+            "",         "Jürgen", "Łucja 李", "  blanks around  ",
+            "'quoted'", "\"dq\"", "\"",       "ÄÖÜäöüÄÖÜäöüÄÖÜäöüÄÖÜäöü"}; // the last has 24 characters
         const auto flag = [](int on) { return on ? kTrue : kFalse; };
         for (int n = 0; n < 40; ++n) { // every wall size with every level
-            const GameSettings s{i16(6 + n % 10), flag(n & 1), flag(n & 2), flag(n & 4), i16(n >> 3 & 1),
-                                 i16(n >> 4 & 1), i16(n / 10), names[n % 8], names[(n + 3) % 8], kFalse};
+            const GameSettings s{i16(6 + n % 10),    flag(n & 1),     flag(n & 2), flag(n & 4),
+                                 i16(n >> 3 & 1),    i16(n >> 4 & 1), i16(n / 10), names[n % 8],
+                                 names[(n + 3) % 8], kFalse};
             QVERIFY(store().saveChoices(s));
             QVERIFY(store().markStoryShown());
             QCOMPARE(text(load().settings), text(s));
