@@ -2,6 +2,7 @@
 # Splotchery's one build script.
 #   ./build.sh run    install what is missing, build, start the game
 #   ./build.sh test   install what is missing, build, run every test and check
+#   ./build.sh count  program lines, test lines and their ratio (tools/count-lines)
 #   ./build.sh mutate install what is missing, then plant faults one at a time (tools/mutate)
 #                     and report which the tests notice; slow, so not part of test
 set -euo pipefail
@@ -20,8 +21,8 @@ run_pkgs=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt6-
 # The tests run offscreen; the checks need clang's libFuzzer, Google Benchmark and
 # the desktop-file, AppStream and packaging tools, and a real X server with a
 # small window manager, xdotool and imagemagick for the end-to-end test.
-test_pkgs=(clang libclang-rt-14-dev libbenchmark-dev desktop-file-utils appstream dpkg-dev file lintian
-           xvfb xauth openbox xdotool x11-utils imagemagick python3)
+test_pkgs=(clang libclang-rt-14-dev clang-format libbenchmark-dev desktop-file-utils appstream dpkg-dev file lintian
+           xvfb xauth openbox xdotool wmctrl x11-utils imagemagick python3)
 
 install_missing() {
     local missing=()
@@ -50,6 +51,9 @@ run)
 test)
     install_missing "${run_pkgs[@]}" "${test_pkgs[@]}"
     export CTEST_OUTPUT_ON_FAILURE=1
+
+    echo "== every C++ file formatted as .clang-format says"
+    tools/check-format
 
     echo "== engine alone, no Qt anywhere"
     configure_build build/engine-only -DSPLOT_ENGINE_ONLY=ON -DSPLOT_BENCH=OFF
@@ -81,13 +85,16 @@ test)
     fi
     echo "== all tests and checks passed"
     ;;
+count)
+    exec tools/count-lines
+    ;;
 mutate)
     install_missing "${run_pkgs[@]}" python3
     shift
     exec python3 tools/mutate "$@"
     ;;
 *)
-    echo "usage: $0 run|test|mutate" >&2
+    echo "usage: $0 run|test|count|mutate" >&2
     exit 2
     ;;
 esac
