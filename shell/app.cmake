@@ -2,6 +2,7 @@
 add_library(splot_mainwindow STATIC
     ${CMAKE_CURRENT_LIST_DIR}/MainWindow.h
     ${CMAKE_CURRENT_LIST_DIR}/MainWindow.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MainWindowMenus.cpp
     ${CMAKE_CURRENT_LIST_DIR}/WindowScene.h
     ${CMAKE_CURRENT_LIST_DIR}/WindowScene.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RecordKeeper.h
