@@ -214,8 +214,9 @@ class TestL10n : public QObject {
             QProcess lupdate;
             lupdate.setWorkingDirectory(sources.path());
             lupdate.start(QStringLiteral(SPLOT_LUPDATE),
-                          {"-I", sources.path(), "-locations", "none", "-no-ui-lines", "-extensions", "cpp,h",
-                           "shell", "platform/qt", "presentation", "-ts", copy});
+                          {"-I", sources.path(), "-tr-function-alias", "QT_TRANSLATE_NOOP+=SPLOT_TEXT",
+                           "-locations", "none", "-no-ui-lines", "-extensions", "cpp,h", "shell",
+                           "platform/qt", "presentation", "engine/VictoryText.h", "-ts", copy});
             QVERIFY(lupdate.waitForFinished(120000));
             QCOMPARE(lupdate.exitCode(), 0);
 
