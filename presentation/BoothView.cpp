@@ -196,6 +196,14 @@ void BoothView::setZoomWithWindow(bool on)
     positionieren(outerWidth());
 }
 
+void BoothView::setScreenFit(double fit)
+{
+    if (fit == screenFit_)
+        return;
+    screenFit_ = fit;
+    positionieren(outerWidth());
+}
+
 // ---- Layout -------------------------------------------------------------------
 
 int BoothView::outerWidth() const
@@ -208,14 +216,15 @@ int BoothView::outerWidth() const
 
 int BoothView::minimumOuterWidthTwips() const
 {
-    return minimumOuterWidth();
+    const double least = screenFit_ >= 1 ? 1.0 : zoomWithWindow_ ? kSmallestZoom : screenFit_;
+    return static_cast<int>(std::ceil(minimumOuterWidth() * least));
 }
 
 void BoothView::positionieren(int outerWidthPx)
 {
     const int clientWidth = width() * kTwipsPerPixel;
     const int clientHeight = height() * kTwipsPerPixel;
-    const double zoom = zoomWithWindow_ ? zoomFor(clientWidth, clientHeight) : 1.0;
+    const double zoom = sceneZoom(zoomWithWindow_, screenFit_, clientWidth, clientHeight);
     if (zoom != zoom_) {
         zoom_ = zoom;
         placeScene();
