@@ -2,6 +2,7 @@
 
 #include "shell/AboutBox.h"
 #include "shell/HelpWindow.h"
+#include "shell/MenuKeys.h"
 #include "shell/OptionsDialog.h"
 #include "shell/RecordDialog.h"
 #include "shell/RecordStore.h"
@@ -52,6 +53,7 @@ MainWindow::MainWindow(GameSettings& settings, SettingsStore& store, Sound& soun
     buildMenus();
     // The narrowest the window may be, known before it is first shown (the
     // frame, once known, is taken off at the first resize).
+    fitBoothToScreen();
     setMinimumWidth(minimumClientWidth());
 }
 
@@ -112,10 +114,15 @@ void MainWindow::buildMenus()
     connect(zoom_, &QAction::triggered, this, [this](bool on) {
         booth_->setZoomWithWindow(on);
         store_.saveZoomWithWindow(on);
+        Form_Resize(); // on a small screen the narrowest width follows the choice
     });
     for (int i = 0; i < 3; ++i)
         connect(hilfe_[i], &QAction::triggered, this, [this, i] { hilfe_Click(i); });
     connect(about_, &QAction::triggered, this, [this] { about_Click(); });
+    returnKeysAfterMenus(menuBar(), [this] {
+        if (wallVisible())
+            focusWall();
+    });
 }
 
 void MainWindow::attach(Game& game, WallPainter& painter)
@@ -218,6 +225,8 @@ void MainWindow::createOptionsDialog()
     options_ = new OptionsDialog(
         settings_, [this](const GameSettings& s) { store_.saveChoices(s); }, this);
     connect(options_, &OptionsDialog::hintsToggled, booth_, &BoothView::setHintButtonVisible);
+    // Hints switched off in the middle of a game take the menu's hint and Ctrl+T along at once.
+    connect(options_, &OptionsDialog::hintsToggled, tip_, &QAction::setEnabled);
     options_->loadChoices();
 }
 
@@ -264,6 +273,7 @@ void MainWindow::Form_Resize()
 {
     if (isMinimized())
         return;
+    fitBoothToScreen();
     // Never narrower than the booth and the button column: the outer width
     // is at least booth + button + 800 twips.
     const int minimumClient = minimumClientWidth();
