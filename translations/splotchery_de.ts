@@ -428,7 +428,7 @@ in %4: %5</translation>
     </message>
     <message>
         <source>very easy</source>
-        <translation>sehr leicht</translation>
+        <translation>Neuling</translation>
     </message>
     <message>
         <source>beginner</source>
@@ -436,11 +436,11 @@ in %4: %5</translation>
     </message>
     <message>
         <source>advanced</source>
-        <translation>Fortgeschritten</translation>
+        <translation>Fortgeschrittener</translation>
     </message>
     <message>
         <source>expert</source>
-        <translation>Profi</translation>
+        <translation>Experte</translation>
     </message>
     <message>
         <source>&amp;Red:</source>
@@ -511,7 +511,7 @@ in %4: %5</translation>
     </message>
     <message>
         <source>very easy</source>
-        <translation>sehr leicht</translation>
+        <translation>Neuling</translation>
     </message>
     <message>
         <source>beginner</source>
@@ -519,11 +519,11 @@ in %4: %5</translation>
     </message>
     <message>
         <source>advanced</source>
-        <translation>Fortgeschritten</translation>
+        <translation>Fortgeschrittener</translation>
     </message>
     <message>
         <source>expert</source>
-        <translation>Profi</translation>
+        <translation>Experte</translation>
     </message>
     <message>
         <source>Two players</source>
@@ -531,11 +531,11 @@ in %4: %5</translation>
     </message>
     <message>
         <source>Red won</source>
-        <translation>Rot gewinnt</translation>
+        <translation>Siege Rot</translation>
     </message>
     <message>
         <source>Blue won</source>
-        <translation>Blau gewinnt</translation>
+        <translation>Siege Blau</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
