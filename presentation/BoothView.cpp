@@ -180,7 +180,7 @@ void BoothView::placeScene()
     if (storyPointSize_ > 0) {
         QFont font = story_->font();
         font.setPointSizeF(storyPointSize_ * zoom_);
-        story_->setFont(font);
+        refitText(story_, font);
     }
     const int side =
         static_cast<int>(std::lrint(pictures::logicalSize(pictures::Picture::StartButton).width() * zoom_));

@@ -436,7 +436,7 @@ in %4: %5</translation>
     </message>
     <message>
         <source>advanced</source>
-        <translation>Fortgeschrittener</translation>
+        <translation>Könner</translation>
     </message>
     <message>
         <source>expert</source>
@@ -519,7 +519,7 @@ in %4: %5</translation>
     </message>
     <message>
         <source>advanced</source>
-        <translation>Fortgeschrittener</translation>
+        <translation>Könner</translation>
     </message>
     <message>
         <source>expert</source>
