@@ -8,9 +8,9 @@ class QMenuBar;
 
 namespace splot {
 
-// Watches every menu of `bar`. When one has closed and no other opened in its
-// place while the bar still holds the keys (Escape closes a menu but leaves
-// the bar waiting for more), the bar lets go of them and `toWall` runs.
+// Watches every menu of `bar` for Escape. Escape closes a menu but leaves the
+// bar holding the keys, waiting for more: then the bar lets go of them and
+// `toWall` runs.
 void returnKeysAfterMenus(QMenuBar* bar, std::function<void()> toWall);
 
 } // namespace splot
