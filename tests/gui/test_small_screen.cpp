@@ -47,7 +47,7 @@ class TestSmallScreen : public QObject {
         QCOMPARE(w.booth()->zoom(), 400.0 / (9485.0 / 15));
         QVERIFY(w.minimumWidth() <= 400);
         rig.program->settings().computerPlaysRed = kFalse;
-        w.Start_click();
+        w.start_Click();
         wholeAndPlayable(rig, 3, 2);
 
         // On: the scene follows the window, below what the screen holds too.
