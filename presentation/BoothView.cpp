@@ -182,7 +182,7 @@ void BoothView::placeScene()
     if (storyPointSize_ > 0) {
         QFont font = story_->font();
         font.setPointSizeF(storyPointSize_ * zoom_);
-        story_->setFont(font);
+        refitText(story_, font);
     }
     const int side =
         static_cast<int>(std::lrint(pictures::logicalSize(pictures::Picture::StartButton).width() * zoom_));
@@ -198,6 +198,14 @@ void BoothView::setZoomWithWindow(bool on)
     positionieren(outerWidth());
 }
 
+void BoothView::setScreenFit(double fit)
+{
+    if (fit == screenFit_)
+        return;
+    screenFit_ = fit;
+    positionieren(outerWidth());
+}
+
 // ---- Layout -------------------------------------------------------------------
 
 int BoothView::outerWidth() const
@@ -210,14 +218,15 @@ int BoothView::outerWidth() const
 
 int BoothView::minimumOuterWidthTwips() const
 {
-    return minimumOuterWidth();
+    const double least = screenFit_ >= 1 ? 1.0 : zoomWithWindow_ ? kSmallestZoom : screenFit_;
+    return static_cast<int>(std::ceil(minimumOuterWidth() * least));
 }
 
 void BoothView::positionieren(int outerWidthPx)
 {
     const int clientWidth = width() * kTwipsPerPixel;
     const int clientHeight = height() * kTwipsPerPixel;
-    const double zoom = zoomWithWindow_ ? zoomFor(clientWidth, clientHeight) : 1.0;
+    const double zoom = sceneZoom(zoomWithWindow_, screenFit_, clientWidth, clientHeight);
     if (zoom != zoom_) {
         zoom_ = zoom;
         placeScene();

@@ -33,7 +33,8 @@ class BoothView : public QWidget {
     // The window's outer width: the top-level frame's width, or this widget's
     // own width when it is the window itself.
     int outerWidth() const;
-    // Twips: the narrowest outer width the window may have (9485).
+    // Twips: the narrowest outer width the window may have (9485, less on a
+    // screen that does not hold the design).
     int minimumOuterWidthTwips() const;
     // The last arrangement: in the scene's units (twips at zoom 1), the label
     // in twips of this widget.
@@ -44,7 +45,12 @@ class BoothView : public QWidget {
     // title, side picture, buttons) grows by zoom(); the label keeps its size.
     void setZoomWithWindow(bool on);
     bool zoomWithWindow() const { return zoomWithWindow_; }
-    // The factor the scene's units are enlarged by: 1 while the choice is off.
+    // A screen that does not hold the design: the scene is drawn at `fit` (< 1)
+    // whatever the choice, and with the choice on shrinks with the window too.
+    void setScreenFit(double fit);
+    double screenFit() const { return screenFit_; }
+    // The factor the scene's units are enlarged by: 1 while the choice is off
+    // (on a screen that holds the design).
     double zoom() const { return zoom_; }
     // A rectangle of the scene (twips at zoom 1) in logical pixels at the zoom.
     QRect pixelRect(const TwipRect& rect) const;
@@ -129,6 +135,7 @@ class BoothView : public QWidget {
     TwipRect storyRect_;
     LayoutPlacement placement_;
     bool zoomWithWindow_ = false;
+    double screenFit_ = 1;
     double zoom_ = 1;
     double storyPointSize_ = 0; // the story's font at zoom 1
 };

@@ -64,13 +64,50 @@ double zoomFor(int clientWidth, int clientHeight)
     return std::max(1.0, z);
 }
 
+namespace {
+
+// The label and the gap under it keep their size when the scene is made smaller.
+int labelBand(const LayoutSizes& s)
+{
+    return s.labelHeight + 30;
+}
+
+// The factor at which the design fits a smaller client area, the label keeping its size.
+double shrunkFit(int clientWidth, int clientHeight, const LayoutSizes& s = {})
+{
+    return std::min(static_cast<double>(clientWidth) / kDesignClientWidth,
+                    static_cast<double>(clientHeight - labelBand(s)) / (kDesignClientHeight - labelBand(s)));
+}
+
+} // namespace
+
+double screenFitFor(int outerWidth, int clientWidth, int clientHeight)
+{
+    const double fit =
+        std::min(static_cast<double>(outerWidth) / minimumOuterWidth(), shrunkFit(clientWidth, clientHeight));
+    return std::clamp(fit, kSmallestZoom, 1.0);
+}
+
+double sceneZoom(bool zoomWithWindow, double screenFit, int clientWidth, int clientHeight)
+{
+    if (screenFit >= 1)
+        return zoomWithWindow ? zoomFor(clientWidth, clientHeight) : 1.0;
+    if (!zoomWithWindow)
+        return screenFit;
+    const double fit = shrunkFit(clientWidth, clientHeight);
+    return fit < 1 ? std::max(kSmallestZoom, fit) : zoomFor(clientWidth, clientHeight);
+}
+
 LayoutPlacement positionierenZoomed(int outerWidth, int clientWidth, int clientHeight, double zoom,
                                     const LayoutSizes& s)
 {
     if (zoom == 1.0)
         return positionieren(outerWidth, clientWidth, clientHeight, s);
     const int SW = static_cast<int>(std::lrint(clientWidth / zoom));
-    const int SH = static_cast<int>(std::lrint(clientHeight / zoom));
+    // Made smaller, the scene leaves the label its own size at the bottom.
+    const int SH = zoom > 1
+                       ? static_cast<int>(std::lrint(clientHeight / zoom))
+                       : static_cast<int>(std::lrint((clientHeight - labelBand(s)) / zoom)) + labelBand(s);
     LayoutPlacement p = positionieren(outerWidth - clientWidth + SW, SW, SH, s);
     p.label = positionieren(outerWidth, clientWidth, clientHeight, s).label;
     return p;

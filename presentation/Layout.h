@@ -47,6 +47,21 @@ inline constexpr int kDesignClientHeight = 6345;
 // the largest factor at which the design client area, enlarged, still fits.
 double zoomFor(int clientWidth, int clientHeight);
 
+// The smallest factor the scene is ever drawn at.
+inline constexpr double kSmallestZoom = 0.25;
+
+// How much of the design the screen holds: 1 when a window of the design size
+// fits the screen's available area (outer width, client area under the menu
+// bar, twips), else the largest factor at which the scene still fits there.
+double screenFitFor(int outerWidth, int clientWidth, int clientHeight);
+
+// The factor the scene is drawn at. On a screen that holds the design
+// (screenFit 1) as zoomFor with the choice on and 1 with it off. On a smaller
+// screen the scene is drawn at screenFit with the choice off, and with it on
+// shrinks and grows with the client area (never below kSmallestZoom). Made
+// smaller, the scene fits the client area above the label, which keeps its size.
+double sceneZoom(bool zoomWithWindow, double screenFit, int clientWidth, int clientHeight);
+
 // The arrangement at zoom z: the layout runs on the client area measured in
 // units z times larger than twips (the frame's width, W - SW, is kept as it
 // is in units), so it centres in the whole window as at the design size.

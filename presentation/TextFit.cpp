@@ -125,7 +125,9 @@ void fitText(QWidget* widget)
     widget->setFont(base);
 
     const double size = base.pointSizeF();
-    const double smallest = std::max(kSmallestPoints, size * kSmallestShare);
+    // A text already below the floor (the scene drawn smaller) may shrink by the same share.
+    const double smallest =
+        size <= kSmallestPoints ? size * kSmallestShare : std::max(kSmallestPoints, size * kSmallestShare);
     for (double points = size - kStep; textOverflows(widget) && points >= smallest - 1e-9; points -= kStep) {
         QFont smaller = base;
         smaller.setPointSizeF(points);
@@ -142,6 +144,13 @@ void fitText(QWidget* widget)
             label->setFont(smaller);
         }
     }
+}
+
+void refitText(QWidget* widget, const QFont& base)
+{
+    widget->setProperty(kBaseFont, QVariant());
+    widget->setFont(base);
+    fitText(widget);
 }
 
 void fitTexts(QWidget* root)

@@ -4,6 +4,7 @@
 // tall enough for more lines then wraps instead. Nothing is cut.
 #pragma once
 
+class QFont;
 class QWidget;
 
 namespace splot {
@@ -16,6 +17,9 @@ bool textOverflows(const QWidget* widget);
 // Makes the widget's text fit, starting again from the font it had the first
 // time it was fitted (so a shorter text gets the full size back).
 void fitText(QWidget* widget);
+
+// fitText again from a new font (the scene drawn at another size).
+void refitText(QWidget* widget, const QFont& base);
 
 // fitText for `root` and every widget inside it.
 void fitTexts(QWidget* root);

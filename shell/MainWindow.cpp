@@ -56,6 +56,7 @@ MainWindow::MainWindow(GameSettings& settings, SettingsStore& store, Sound& soun
                                            WindowScene::MenuItems{tipAction_, storyAction_, takeBackAction_});
     // The narrowest the window may be, known before it is first shown (the
     // frame, once known, is taken off at the first resize).
+    fitBoothToScreen();
     setMinimumWidth(minimumClientWidth());
 }
 
@@ -180,6 +181,8 @@ void MainWindow::createOptionsDialog()
     options_ = new OptionsDialog(
         settings_, [this](const GameSettings& s) { store_.saveChoices(s); }, this);
     connect(options_, &OptionsDialog::hintsToggled, booth_, &BoothView::setHintButtonVisible);
+    // Hints switched off in the middle of a game take the menu's hint and Ctrl+T along at once.
+    connect(options_, &OptionsDialog::hintsToggled, tipAction_, &QAction::setEnabled);
     options_->loadChoices();
 }
 
@@ -226,6 +229,7 @@ void MainWindow::Form_Resize()
 {
     if (isMinimized())
         return;
+    fitBoothToScreen();
     // Never narrower than the booth and the button column: the outer width
     // is at least booth + button + 800 twips.
     const int minimumClient = minimumClientWidth();

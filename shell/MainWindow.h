@@ -125,6 +125,8 @@ class MainWindow final : public QMainWindow {
     void fitToFrameOnce();
     void fitToFrameSoon();
     void Form_Resize();
+    // How much of the design the window's screen holds, told to the booth.
+    void fitBoothToScreen();
     int frameExtraWidth() const;
     int frameExtraHeight() const;
     int minimumClientWidth() const;

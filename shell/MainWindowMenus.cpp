@@ -3,6 +3,7 @@
 #include "shell/MainWindow.h"
 
 #include "shell/HelpWindow.h"
+#include "shell/MenuKeys.h"
 #include "shell/OptionsDialog.h"
 #include "shell/RecordKeeper.h"
 #include "shell/SettingsStore.h"
@@ -68,10 +69,15 @@ void MainWindow::buildMenus()
     connect(zoomAction_, &QAction::triggered, this, [this](bool on) {
         booth_->setZoomWithWindow(on);
         store_.saveZoomWithWindow(on);
+        Form_Resize(); // on a small screen the narrowest width follows the choice
     });
     for (int i = 0; i < 3; ++i)
         connect(helpActions_[i], &QAction::triggered, this, [this, i] { hilfe_Click(i); });
     connect(aboutAction_, &QAction::triggered, this, [this] { about_Click(); });
+    returnKeysAfterMenus(menuBar(), [this] {
+        if (booth_->wallVisible())
+            booth_->focusWall();
+    });
 }
 
 void MainWindow::start_Click()

@@ -4,6 +4,8 @@
 
 #include "shell/SettingsStore.h"
 
+#include "presentation/BoothView.h"
+
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
@@ -47,13 +49,30 @@ ScreenInfo MainWindow::screenInfo()
     return screens();
 }
 
+void MainWindow::fitBoothToScreen()
+{
+    const QScreen* s = screen();
+    if (!s)
+        return;
+    const QRect area = s->availableGeometry();
+    const int clientWidth = area.width() - frameExtraWidth();
+    const int clientHeight = area.height() - frameExtraHeight() - menuBar()->sizeHint().height();
+    booth_->setScreenFit(screenFitFor(area.width() * kTwipsPerPixel, clientWidth * kTwipsPerPixel,
+                                      clientHeight * kTwipsPerPixel));
+}
+
 void MainWindow::centreAtDesignSize()
 {
     const int menuHeight = menuBar()->sizeHint().height();
-    resize(pixelsOf(kDesignWidthTwips), pixelsOf(kDesignHeightTwips) + menuHeight);
+    QSize size(pixelsOf(kDesignWidthTwips), pixelsOf(kDesignHeightTwips) + menuHeight);
     const QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen)
+    if (!screen) {
+        resize(size);
         return;
+    }
+    // A screen smaller than the design: the largest window that fits it.
+    const QRect area = screen->availableGeometry();
+    resize(size.boundedTo(area.size() - QSize(frameExtraWidth(), frameExtraHeight())));
     const QRect s = screen->geometry();
     const int outerW = (width() + frameExtraWidth()) * kTwipsPerPixel;
     const int outerH = (height() + frameExtraHeight()) * kTwipsPerPixel;

@@ -424,7 +424,7 @@ in %4: %5</translation>
     </message>
     <message>
         <source>very easy</source>
-        <translation>sehr leicht</translation>
+        <translation>Neuling</translation>
     </message>
     <message>
         <source>beginner</source>
@@ -432,11 +432,11 @@ in %4: %5</translation>
     </message>
     <message>
         <source>advanced</source>
-        <translation>Fortgeschritten</translation>
+        <translation>Könner</translation>
     </message>
     <message>
         <source>expert</source>
-        <translation>Profi</translation>
+        <translation>Experte</translation>
     </message>
     <message>
         <source>&amp;Red:</source>
@@ -507,7 +507,7 @@ in %4: %5</translation>
     </message>
     <message>
         <source>very easy</source>
-        <translation>sehr leicht</translation>
+        <translation>Neuling</translation>
     </message>
     <message>
         <source>beginner</source>
@@ -515,11 +515,11 @@ in %4: %5</translation>
     </message>
     <message>
         <source>advanced</source>
-        <translation>Fortgeschritten</translation>
+        <translation>Könner</translation>
     </message>
     <message>
         <source>expert</source>
-        <translation>Profi</translation>
+        <translation>Experte</translation>
     </message>
     <message>
         <source>Two players</source>
@@ -527,11 +527,11 @@ in %4: %5</translation>
     </message>
     <message>
         <source>Red won</source>
-        <translation>Rot gewinnt</translation>
+        <translation>Siege Rot</translation>
     </message>
     <message>
         <source>Blue won</source>
-        <translation>Blau gewinnt</translation>
+        <translation>Siege Blau</translation>
     </message>
     <message>
         <source>&amp;Reset</source>

@@ -80,6 +80,27 @@ class TestMainWindow : public QObject {
         QVERIFY(rig.state().gameRunning && rig.questions.count("Really start a new game?") == 1);
     }
 
+    // Hints switched in the options while a game goes on (No to a new game): the hint command
+    // and its Ctrl+T follow at once, as the hint button does.
+    void hintCommandFollowsTheHintsChoice()
+    {
+        WindowRig rig; // hints on
+        MainWindow& w = rig.window();
+        w.startAction()->trigger();
+        while (rig.state().moveCount == 0)
+            rig.game().Feld_Auswahl(rig.state().cursorX, rig.state().cursorY);
+        rig.questions.answerer = [](const std::string&) { return false; };
+        for (bool on : {false, true}) {
+            QTimer::singleShot(0, [&] {
+                w.optionsDialog()->hintsBox()->click();
+                QTest::keyClick(w.optionsDialog(), Qt::Key_Escape);
+            });
+            w.optionsAction()->trigger();
+            QVERIFY(rig.state().gameRunning && rig.state().moveCount > 0);
+            QVERIFY(w.tipAction()->isEnabled() == on && w.booth()->hintButtonVisible() == on);
+        }
+    }
+
     // Changed options give up a game with a splot on the wall only after Yes;
     // on No it goes on with its rules, and the new ones come with the next start.
     void changedOptionsAskBeforeGivingUpAGame()

@@ -1,0 +1,16 @@
+// The keys after a menu: a menu closed with Escape leaves the menu bar at
+// rest, so that the next arrows and Enter reach the wall again.
+#pragma once
+
+#include <functional>
+
+class QMenuBar;
+
+namespace splot {
+
+// Watches every menu of `bar` for Escape. Escape closes a menu but leaves the
+// bar holding the keys, waiting for more: then the bar lets go of them and
+// `toWall` runs.
+void returnKeysAfterMenus(QMenuBar* bar, std::function<void()> toWall);
+
+} // namespace splot
