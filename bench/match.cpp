@@ -2,6 +2,7 @@
 // player alternating, a few random opening splots per game; prints wins,
 // losses and draws of the first level and the times of the master's moves.
 //   splot_match [--a 4] [--b 3] [--games 200] [--size 15] [--openings 2] [--seed 1] [--ms 120]
+//               [--nodes N] [--show 1]
 #include "engine/Master.h"
 #include "engine/Search.h"
 #include "platform/Questions.h"
@@ -35,7 +36,8 @@ double seconds()
 }
 
 struct Options {
-    int a = kMasterLevel, b = 3, show = 0, games = 200, size = 15, openings = 2, seed = 1, ms = 120;
+    int a = kMasterLevel, b = 3, show = 0, nodes = 0, games = 200, size = 15, openings = 2, seed = 1,
+        ms = 120;
 };
 
 } // namespace
@@ -58,6 +60,8 @@ int main(int argc, char** argv)
             o.openings = v;
         else if (!std::strcmp(k, "--seed"))
             o.seed = v;
+        else if (!std::strcmp(k, "--nodes"))
+            o.nodes = v;
         else if (!std::strcmp(k, "--show"))
             o.show = v;
         else if (!std::strcmp(k, "--ms"))
@@ -70,8 +74,11 @@ int main(int argc, char** argv)
     Search players[2] = {Search(random, questions, sink), Search(random, questions, sink)};
     players[0].gameLevel = static_cast<i16>(o.a);
     players[1].gameLevel = static_cast<i16>(o.b);
-    for (Search& s : players)
-        s.master.limits.seconds = o.ms / 1000.0;
+    // A node budget (--nodes) makes the master's play independent of the machine's load.
+    for (Search& s : players) {
+        s.master.limits.seconds = o.nodes > 0 ? 0 : o.ms / 1000.0;
+        s.master.limits.nodes = o.nodes;
+    }
 
     int won = 0, lost = 0, drawn = 0;
     long totalMoves = 0;
@@ -115,7 +122,7 @@ int main(int argc, char** argv)
             if (s.gameLevel == kMasterLevel && o.size == 15)
                 masterTimes.push_back(seconds() - t0);
             const int cell = board.index(column, row);
-            if (board.cells(cell) != kEmpty) {
+            if (column < 1 || row < 1 || column > o.size || row > o.size || board.cells(cell) != kEmpty) {
                 std::fprintf(stderr, "level %d chose a painted cell\n", s.gameLevel);
                 return 2;
             }

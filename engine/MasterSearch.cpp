@@ -62,7 +62,8 @@ int MasterSearch::candidates(int side, std::vector<Candidate>& out, bool& oppone
     mustBlock = 0;
     int oppFives = 0;
     for (int i = b.index(1, 1); i <= b.index(N, N); ++i) {
-        if (near_[i] == 0 || b.cells(i) != kEmpty)
+        // Border cells read as empty too, but lie on no line.
+        if (near_[i] == 0 || b.cells(i) != kEmpty || b.cellLineCount(i) == 0)
             continue;
         const Threat me = threatOf(i, side);
         const Threat them = threatOf(i, opp);

@@ -486,6 +486,10 @@ in %4: %5</translation>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
     </message>
+    <message>
+        <source>master</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>splot::RecordDialog</name>
@@ -544,6 +548,10 @@ in %4: %5</translation>
     <message>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>master</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
