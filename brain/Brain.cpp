@@ -106,6 +106,8 @@ bool BrainSession::handle(const std::string& raw, std::vector<std::string>& out)
     } else if (command == "TURN") {
         if (!numbers(rest, v) || v.size() != 2)
             out.push_back("ERROR TURN needs x,y");
+        else if (fiveCell_ != 0)
+            out.push_back("ERROR the game is over");
         else if (place(static_cast<int>(v[0]), static_cast<int>(v[1]), kBlue, out))
             answerMove(out);
     } else if (command == "BOARD") {
@@ -120,10 +122,20 @@ bool BrainSession::handle(const std::string& raw, std::vector<std::string>& out)
             const auto it = std::find(history_.begin(), history_.end(), cell);
             if (it == history_.end()) {
                 out.push_back("ERROR nothing to take back there");
-            } else if (cell == fiveCell_) {
-                board_.cells(cell) = kEmpty; // the five was never entered into the evaluation
-                fiveCell_ = 0;
-                history_.erase(it);
+            } else if (cell == fiveCell_ || std::count(afterFive_.begin(), afterFive_.end(), cell)) {
+                // Splots from five in a row on were never entered into the evaluation.
+                board_.cells(cell) = kEmpty;
+                std::erase(afterFive_, cell);
+                if (cell == fiveCell_) {
+                    fiveCell_ = 0;
+                    for (const int c : afterFive_)
+                        board_.cells(c) = kEmpty; // played after the end: gone with it
+                    std::erase_if(history_, [&](int h) {
+                        return std::count(afterFive_.begin(), afterFive_.end(), h) > 0;
+                    });
+                    afterFive_.clear();
+                }
+                std::erase(history_, cell);
                 out.push_back("OK");
             } else {
                 board_.takeBack(cell, moves_);
@@ -153,6 +165,7 @@ bool BrainSession::reset(int size)
     moves_ = 0;
     fiveCell_ = 0;
     history_.clear();
+    afterFive_.clear();
     search_.drawOfferCounter = 0;
     started_ = true;
     return true;
@@ -161,10 +174,6 @@ bool BrainSession::reset(int size)
 bool BrainSession::place(int x, int y, int side, std::vector<std::string>& out)
 {
     const int n = board_.wallSize;
-    if (fiveCell_ != 0) {
-        out.push_back("ERROR the game is over");
-        return false;
-    }
     if (x < 0 || y < 0 || x >= n || y >= n) {
         out.push_back("ERROR " + std::to_string(x) + "," + std::to_string(y) + " is off the board");
         return false;
@@ -175,6 +184,12 @@ bool BrainSession::place(int x, int y, int side, std::vector<std::string>& out)
         return false;
     }
     history_.push_back(cell);
+    if (fiveCell_ != 0) {
+        // A board after five in a row: the splot is kept, nothing is evaluated.
+        board_.cells(cell) = static_cast<i16>(side);
+        afterFive_.push_back(cell);
+        return true;
+    }
     if (board_.fiveLine(cell, side)) {
         // Five in a row ends the game; the evaluation stays as it was.
         board_.cells(cell) = static_cast<i16>(side);

@@ -488,7 +488,7 @@ in %4: %5</translation>
     </message>
     <message>
         <source>master</source>
-        <translation type="unfinished"></translation>
+        <translation>Meister</translation>
     </message>
 </context>
 <context>
@@ -551,7 +551,7 @@ in %4: %5</translation>
     </message>
     <message>
         <source>master</source>
-        <translation type="unfinished"></translation>
+        <translation>Meister</translation>
     </message>
 </context>
 <context>
