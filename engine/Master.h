@@ -24,11 +24,11 @@ struct Threat {
 };
 
 struct MasterLimits {
-    double seconds = 0.12; // time budget of one move; 0 means none
-    long nodes = 0;        // node budget of one move; 0 means none
-    int maxDepth = 10;     // deepest full-width iteration
-    int vcfDepth = 8;      // own fours in a row searched for a victory
-    long vcfNodes = 4000;  // nodes of one such search
+    double seconds = 0.2; // time budget of one move; 0 means none
+    long nodes = 6000;    // node budget of one move (about 50 ms on one core); 0 means none
+    int maxDepth = 10;    // deepest full-width iteration
+    int vcfDepth = 8;     // own fours in a row searched for a victory
+    long vcfNodes = 4000; // nodes of one such search
 };
 
 class MasterSearch {
@@ -49,6 +49,7 @@ class MasterSearch {
     // Figures of the last search, for the benchmark.
     int depthReached = 0;
     long nodesSearched = 0;
+    int valueFound = 0; // of the chosen move for the side to move; beyond 9'999'000 a sure win
 
     // What a splot of side on the empty cell makes.
     Threat threatOf(int cell, int side) const;

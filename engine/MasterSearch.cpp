@@ -193,6 +193,7 @@ int MasterSearch::choose(Board& board, int side, i16 moveCount)
     int block = 0;
     candidates(side, moves, threatened, block);
     nodesSearched = 0;
+    valueFound = 0;
     if (moves.empty()) {
         // No splot yet (grease spots aside): the middle, or a cell next to it.
         const int mid = (N + 1) / 2;
@@ -262,6 +263,7 @@ int MasterSearch::choose(Board& board, int side, i16 moveCount)
             break;
         chosen = bestMove;
         depthReached = depth;
+        valueFound = alpha;
         // The best move first in the next iteration.
         auto it =
             std::find_if(moves.begin(), moves.end(), [&](const Candidate& c) { return c.cell == bestMove; });
