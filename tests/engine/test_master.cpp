@@ -2,6 +2,9 @@
 // and a table of positions with the cells the master must choose.
 #include "engine/Board.h"
 #include "engine/Master.h"
+#include "engine/Search.h"
+#include "platform/StdRandom.h"
+#include "tests/doubles/ScriptedQuestions.h"
 
 #include <QtTest>
 
@@ -60,6 +63,7 @@ class TestMaster : public QObject {
   private slots:
     void playAndTakeBackKeepTheEvaluation();
     void tactics();
+    void computerMoveAtMaster();
 };
 
 void TestMaster::playAndTakeBackKeepTheEvaluation()
@@ -166,6 +170,33 @@ void TestMaster::tactics()
             }
         }
     }
+}
+
+void TestMaster::computerMoveAtMaster()
+{
+    // The master opens in the very middle of an odd wall; the expert's chance
+    // term spreads its first splot over the cells around it. A hint stays expert.
+    struct NoDraw final : DrawOfferSink {
+        void drawAccepted() override {}
+    } sink;
+    doubles::ScriptedQuestions questions;
+    int middle = 0, hintsInMiddle = 0;
+    for (std::uint32_t seed = 1; seed <= 6; ++seed) {
+        StdRandom random(seed);
+        Search search(random, questions, sink);
+        search.gameLevel = kMasterLevel;
+        Board b;
+        b.newGame(15);
+        b.currentPlayer = kRed;
+        i16 column = 0, row = 0;
+        QVERIFY(search.Feld_Suche(b, 0, column, row));
+        middle += column == 8 && row == 8;
+        search.hintMode = true;
+        QVERIFY(search.Feld_Suche(b, 0, column, row));
+        hintsInMiddle += column == 8 && row == 8;
+    }
+    QCOMPARE(middle, 6);
+    QVERIFY(hintsInMiddle < 6);
 }
 
 QTEST_APPLESS_MAIN(TestMaster)
