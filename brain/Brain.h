@@ -54,7 +54,7 @@ class BrainSession {
     i16 moves_ = 0;
     int fiveCell_ = 0; // the cell that completed five, 0 while the game goes on
     std::vector<int> history_;
-    std::vector<int> afterFive_; // splots put on the board after five in a row
+    std::vector<int> afterFive_;              // splots put on the board after five in a row
     long timeoutTurn_ = 5000, timeLeft_ = -1; // milliseconds; -1 unknown
     bool timed_ = true;
 };
