@@ -68,8 +68,9 @@ class MasterSearch {
     struct Candidate {
         int cell;
         int score;
-        bool ownFour = false;   // a splot here makes a four (or more) of the side to move
-        bool theirFour = false; // ... of the opponent
+        bool ownFour = false;     // a splot here makes a four (or more) of the side to move
+        bool theirFour = false;   // ... of the opponent
+        bool ownOpenFour = false; // an open four or two fours of the side to move
         bool operator<(const Candidate& o) const { return score > o.score; }
     };
 

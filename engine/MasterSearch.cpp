@@ -72,7 +72,8 @@ int MasterSearch::candidates(int side, std::vector<Candidate>& out, bool& oppone
             mustBlock = i;
         }
         opponentThreatens = opponentThreatens || them.openFours || them.fours >= 2;
-        out.push_back({i, worth(me) + worth(them) * 9 / 10, makesFour(me), makesFour(them)});
+        out.push_back({i, worth(me) + worth(them) * 9 / 10, makesFour(me), makesFour(them),
+                       me.openFours > 0 || me.fours >= 2});
     }
     if (opponentThreatens) {
         // Against an open three only the cells of its lines, or own fours, help.
@@ -116,14 +117,16 @@ int MasterSearch::negamax(int side, int depth, int ply, int alpha, int beta)
     if (moves.empty())
         return evaluate(side);
     if (oppFives == 1) {
-        moves = {{block, 0, false, false}};
+        moves = {{block, 0, false, false, false}};
         depth = ply < 24 ? depth + 1 : depth; // a forced reply costs no depth
-    } else if (moves.front().score >= 1'000'000 && moves.front().score < 10'000'000) {
+    } else {
         // An open four (or two fours) against no four of the opponent: won.
-        bool oppFour = false;
-        for (const Candidate& c : moves)
+        bool oppFour = false, openFour = false;
+        for (const Candidate& c : moves) {
             oppFour = oppFour || c.theirFour;
-        if (!oppFour)
+            openFour = openFour || c.ownOpenFour;
+        }
+        if (openFour && !oppFour)
             return kWin - ply - 2;
     }
     if (depth <= 0)
@@ -215,8 +218,9 @@ int MasterSearch::choose(Board& board, int side, i16 moveCount)
             return c.cell;
     if (block)
         return block;
-    if (moves.front().score >= 1'000'000)
-        return moves.front().cell;
+    for (const Candidate& c : moves)
+        if (c.ownOpenFour)
+            return c.cell;
     if (const int win = vcfRoot(side))
         return win;
 
