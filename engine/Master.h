@@ -83,7 +83,7 @@ class MasterSearch {
     int negamax(int side, int depth, int ply, int alpha, int beta);
     int evaluate(int side) const;
     int vcf(int side, int depth);
-    int vcfRoot(int side);
+    int vcfRoot(int side, long budget);
     void cellsOfLines(int value, std::vector<int>& out);
     bool outOfTime();
     std::uint32_t nextRandom();
@@ -100,6 +100,7 @@ class MasterSearch {
     int fourLines_[2] = {}; // live lines holding four of a side
     long nodes_ = 0;
     long vcfNodesLeft_ = 0;
+    long vcfNodes_ = 0;
     std::vector<int> stamp_;
     int stampNow_ = 0;
     bool stopped_ = false;

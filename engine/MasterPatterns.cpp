@@ -224,9 +224,9 @@ void MasterSearch::cellsOfLines(int value, std::vector<int>& out)
     }
 }
 
-int MasterSearch::vcfRoot(int side)
+int MasterSearch::vcfRoot(int side, long budget)
 {
-    vcfNodesLeft_ = limits.vcfNodes;
+    vcfNodesLeft_ = budget;
     return vcf(side, limits.vcfDepth);
 }
 
@@ -235,7 +235,6 @@ int MasterSearch::vcf(int side, int depth)
     Board& b = *b_;
     const int opp = 1 - side;
     const int sign = b.playerSign(side);
-    ++nodes_;
     std::vector<int> cells;
     // Any cell that completes five ends it at once.
     if (fourLines_[side] > 0) {
@@ -243,8 +242,11 @@ int MasterSearch::vcf(int side, int depth)
         if (!cells.empty())
             return cells.front();
     }
-    if (depth <= 0 || --vcfNodesLeft_ < 0 || outOfTime())
+    // Its own budget, apart from the search's nodes; the clock still counts.
+    if (depth <= 0 || --vcfNodesLeft_ < 0 || stopped_)
         return 0;
+    if ((++vcfNodes_ & 255) == 0 && limits.seconds > 0 && now_ && now_() >= deadline_)
+        stopped_ = true;
 
     // A four of the opponent leaves one move: the block, if it makes a four too.
     int forced = 0;

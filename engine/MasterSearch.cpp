@@ -182,7 +182,7 @@ void MasterSearch::start(Board& board, i16 moveCount)
 int MasterSearch::victoryByFours(Board& board, int side, i16 moveCount)
 {
     start(board, moveCount);
-    return vcfRoot(side);
+    return vcfRoot(side, limits.vcfNodes);
 }
 
 int MasterSearch::choose(Board& board, int side, i16 moveCount)
@@ -221,7 +221,7 @@ int MasterSearch::choose(Board& board, int side, i16 moveCount)
     for (const Candidate& c : moves)
         if (c.ownOpenFour)
             return c.cell;
-    if (const int win = vcfRoot(side))
+    if (const int win = vcfRoot(side, limits.vcfNodes))
         return win;
 
     // Equal moves in random order: games vary.
@@ -230,11 +230,13 @@ int MasterSearch::choose(Board& board, int side, i16 moveCount)
     std::sort(moves.begin(), moves.end());
 
     // A victory by fours for the opponent: only moves that spoil it, if any do.
-    if (!stopped_ && vcfRoot(opp)) {
+    if (!stopped_ && vcfRoot(opp, limits.vcfNodes)) {
         std::vector<Candidate> spoil;
+        if (moves.size() > 20)
+            moves.resize(20); // the best-placed defences and counter-fours
         for (const Candidate& c : moves) {
             make(c.cell, side);
-            const bool still = vcfRoot(opp) != 0;
+            const bool still = vcfRoot(opp, limits.vcfNodes / 4) != 0;
             unmake(c.cell);
             if (!still)
                 spoil.push_back(c);
