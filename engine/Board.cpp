@@ -96,8 +96,12 @@ void Board::Init_Feldoffset()
 
 void Board::Zug_Auswertung()
 {
-    const int filled = currentCell;
-    const i16 sign = playerSign_[currentPlayer];
+    enter(currentCell, currentPlayer);
+}
+
+void Board::enter(int filled, int code, bool potentials)
+{
+    const i16 sign = playerSign_[code];
     const i16* lines = &cellLines_[static_cast<std::size_t>(filled) * 20];
 
     // The lines through the filled cell.
@@ -106,7 +110,7 @@ void Board::Zug_Auswertung()
         if (l == 0)
             break;
         i16& value = lineValue_[l];
-        if (currentPlayer == kGrease)
+        if (code == kGrease)
             value = kDeadLine;
         const i16 v = value;
         if (v == kDeadLine)
@@ -121,32 +125,99 @@ void Board::Zug_Auswertung()
 
     // Every cell that shares a line with it: the 32 cells at distance 1..4 on the
     // eight rays. Occupied cells keep their 100.
-    for (int k = 1; k <= 32; ++k) {
+    for (int k = 1; k <= 32 && potentials; ++k) {
         const int c = filled + neighbourOffset_[k];
-        i16* score = &cellScore_[static_cast<std::size_t>(c) * 2];
-        if (score[0] == kOccupied)
+        if (cellScore_[static_cast<std::size_t>(c) * 2] != kOccupied)
+            potentialsOf(c);
+    }
+}
+
+void Board::potentialsOf(int c)
+{
+    int pos = 0;
+    int neg = 0;
+    const i16* through = &cellLines_[static_cast<std::size_t>(c) * 20];
+    for (int j = 0; j < 20; ++j) {
+        const int l = through[j];
+        if (l == 0)
+            break;
+        const int v = lineValue_[l];
+        if (v == kDeadLine)
             continue;
-        int pos = 0;
-        int neg = 0;
-        const i16* through = &cellLines_[static_cast<std::size_t>(c) * 20];
-        for (int j = 0; j < 20; ++j) {
-            const int l = through[j];
-            if (l == 0)
-                break;
-            const int v = lineValue_[l];
-            if (v == kDeadLine)
-                continue;
-            if (v > 0)
-                pos += v;
-            else
-                neg += v;
-        }
-        if (pos > 64)
-            pos = 65;
-        if (neg < -64)
-            neg = -65;
-        score[0] = static_cast<i16>(pos);
-        score[1] = static_cast<i16>(neg);
+        if (v > 0)
+            pos += v;
+        else
+            neg += v;
+    }
+    if (pos > 64)
+        pos = 65;
+    if (neg < -64)
+        neg = -65;
+    i16* score = &cellScore_[static_cast<std::size_t>(c) * 2];
+    score[0] = static_cast<i16>(pos);
+    score[1] = static_cast<i16>(neg);
+}
+
+int Board::fiveLine(int cell, int side) const
+{
+    const i16 four = static_cast<i16>(64 * playerSign_[side]);
+    const i16* lines = &cellLines_[static_cast<std::size_t>(cell) * 20];
+    for (int j = 0; j < 20 && lines[j] != 0; ++j)
+        if (lineValue_[lines[j]] == four)
+            return lines[j];
+    return 0;
+}
+
+void Board::play(int cell, int side, i16& moveCount, bool potentials)
+{
+    cells_[cell] = static_cast<i16>(side);
+    if (potentials) {
+        cellScore(0, cell) = kOccupied;
+        cellScore(1, cell) = kOccupied;
+    }
+    enter(cell, side, potentials);
+    inc(moveCount);
+}
+
+i16 Board::valueFromCells(int line) const
+{
+    int red = 0, blue = 0;
+    for (int k = 1; k <= 5; ++k) {
+        const int code = cells_[lineCells(k, line)];
+        if (code == kGrease)
+            return kDeadLine;
+        red += code == kRed;
+        blue += code == kBlue;
+    }
+    if (red && blue)
+        return kDeadLine;
+    int v = red ? 1 : blue ? -1 : 0;
+    for (int n = 1; n < red + blue; ++n)
+        v *= 4;
+    return static_cast<i16>(v);
+}
+
+void Board::takeBack(int cell, i16& moveCount, bool potentials)
+{
+    cells_[cell] = kEmpty;
+    recomputeAround(cell, potentials);
+    moveCount = static_cast<i16>(moveCount - 1);
+}
+
+void Board::recomputeAround(int cell, bool potentials)
+{
+    // A line's value depends on its five cells alone, so the lines through the
+    // cell are read again from the cells; then the cell and its neighbours.
+    const i16* lines = &cellLines_[static_cast<std::size_t>(cell) * 20];
+    for (int j = 0; j < 20 && lines[j] != 0; ++j)
+        lineValue_[lines[j]] = valueFromCells(lines[j]);
+    if (!potentials)
+        return;
+    potentialsOf(cell);
+    for (int k = 1; k <= 32; ++k) {
+        const int c = cell + neighbourOffset_[k];
+        if (cellScore_[static_cast<std::size_t>(c) * 2] != kOccupied)
+            potentialsOf(c);
     }
 }
 

@@ -20,6 +20,9 @@ enum CellCode : i16 { kRed = 0, kBlue = 1, kEmpty = 2, kGrease = 3 };
 inline constexpr i16 kOccupied = 100;
 inline constexpr i16 kDeadLine = 100;
 
+// The levels of the computer: 0 very easy, 1 beginner, 2 advanced, 3 expert, 4 master.
+inline constexpr int kMasterLevel = 4;
+
 // The wall sizes the board tables can be built for: at least five cells per
 // side for a line to fit, and small enough for every table entry to fit 16 bits.
 // newGame throws std::invalid_argument outside this range.
@@ -73,12 +76,32 @@ class Board {
     // potentials already 100) into the line values and the potentials around it.
     void Zug_Auswertung();
 
+    // Driving the board from outside (the flow, the computer's searches, the
+    // brain, the match tool) without touching currentCell or currentPlayer:
+    // the first line through the empty cell that holds four of side's splots
+    // and nothing else, so that a splot there makes five (or more); 0 if none.
+    int fiveLine(int cell, int side) const;
+    // Plays side's splot on the empty cell: writes it, marks it occupied,
+    // enters it into the evaluation and counts the move. A search that reads
+    // only the line values may leave every potential alone (potentials false)
+    // as long as it takes each such splot back the same way.
+    void play(int cell, int side, i16& moveCount, bool potentials = true);
+    // Takes back the splot on cell: the cell is empty again, the lines through
+    // it and the potentials around it as they were, one move fewer. A splot
+    // played without potentials is taken back without them.
+    void takeBack(int cell, i16& moveCount, bool potentials = true);
+
     // Scatters the grease spots of a new game and paints each as five yellow
     // drops on the wall's canvas (cellSize and innerSize in the canvas's units).
     // Leaves currentPlayer at 3.
     void Fettflecken(Random& random, Canvas& wall, int cellSize, int innerSize);
 
   private:
+    void enter(int filled, int code, bool potentials = true);
+    void recomputeAround(int cell, bool potentials);
+    i16 valueFromCells(int line) const;
+    void potentialsOf(int c);
+
     std::vector<i16> cells_, lineCells_, cellLines_, cellLineCount_, lineValue_, cellScore_;
     std::array<i16, 33> neighbourOffset_{};
     std::array<i16, 4> playerSign_{};

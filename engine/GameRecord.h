@@ -11,14 +11,14 @@ namespace splot {
 // How one game was decided.
 struct GameResult {
     bool againstComputer = true; // the computer played Red
-    int level = 1;               // the computer's level, 0 very easy .. 3 expert
+    int level = 1;               // the computer's level, 0 very easy .. 3 expert, 4 master
     int winner = kEmpty;         // kRed, kBlue, or kEmpty for a draw
 
     bool operator==(const GameResult&) const = default;
 };
 
 struct GameRecord {
-    static constexpr int kLevels = 4;
+    static constexpr int kLevels = 5; // very easy .. expert, master
 
     std::array<int, kLevels> won{};  // the human beat the computer
     std::array<int, kLevels> lost{}; // the computer won
@@ -27,7 +27,7 @@ struct GameRecord {
     int blueWon = 0;
     int humanDraws = 0;
 
-    // The count a result goes to (a level outside 0..3 counts as the nearest level).
+    // The count a result goes to (a level outside 0..4 counts as the nearest level).
     int& countOf(const GameResult& r)
     {
         if (!r.againstComputer)

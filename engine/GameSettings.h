@@ -16,7 +16,7 @@ struct GameSettings {
     i16 blockedNozzle = kFalse;     // "Düse_verstopft": nonzero is on
     i16 soundOn = 1;                // "Sound": on only when exactly 1
     i16 hintsOn = 0;                // "Tips": offered only when exactly 1
-    i16 level = 1;                  // "Spielstärke": 0 very easy .. 3 expert
+    i16 level = 1;                  // "Spielstärke": 0 very easy .. 3 expert, 4 master
     std::string redName = "Tulla";  // "Rot"
     std::string blueName = "Pelko"; // "Blau"
     i16 showStory = kTrue;          // "Text": nonzero shows the story at start-up

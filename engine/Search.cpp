@@ -127,6 +127,15 @@ bool Search::Feld_Suche(Board& board, i16 moveCount, i16& column, i16& row)
         }
     }
 
+    if (gameLevel == kMasterLevel && !hintMode) {
+        // A fresh seed from the game's generator: equal moves vary from game to game.
+        master.reseed(static_cast<std::uint32_t>(random_.Rnd() * 16777216.0f) + 1u);
+        int c = 0, r = 0;
+        board.columnRow(master.choose(board, board.currentPlayer, moveCount), c, r);
+        column = static_cast<i16>(c);
+        row = static_cast<i16>(r);
+        return true;
+    }
     if (board.currentPlayer == kRed) {
         column = redColumn;
         row = redRow;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "engine/Board.h"
+#include "engine/Master.h"
 
 namespace splot {
 
@@ -23,7 +24,7 @@ class Search {
     {
     }
 
-    i16 gameLevel = 0;        // 0 very easy .. 3 expert, taken at each new game
+    i16 gameLevel = 0;        // 0 very easy .. 3 expert, 4 master, taken at each new game
     bool hintMode = false;    // True only while a hint search runs
     i16 drawOfferCounter = 0; // 0 at each new game; 3 asks; -5 after a No
 
@@ -31,7 +32,8 @@ class Search {
     // Returns false when no cell is chosen: the human accepted the draw offered
     // (drawAccepted() has run), or the wall holds no empty cell at all.
     // column and row are left as they were then.
-    // Overwrites board.currentCell with each cell it scans.
+    // Overwrites board.currentCell with each cell it scans. At "master" the
+    // cell comes from the master's search (the draw offer stays as it is).
     bool Feld_Suche(Board& board, i16 moveCount, i16& column, i16& row);
 
     // Red's value a and Blue's value b of the empty cell at index i, searched at
@@ -40,6 +42,9 @@ class Search {
     // game's order: Red's weight, Red's chance, Blue's weight, Blue's chance (none
     // on a side whose own potential reaches 64).
     void cellValues(const Board& board, int i, int level, i16 moveCount, double& a, double& b);
+
+    // The master's search, its limits open to the caller.
+    MasterSearch master;
 
   private:
     Random& random_;

@@ -3,6 +3,8 @@
 add_library(splot_engine STATIC
     ${CMAKE_CURRENT_LIST_DIR}/Board.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Search.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MasterPatterns.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MasterSearch.cpp
     ${CMAKE_CURRENT_LIST_DIR}/VictoryText.cpp
 )
 target_include_directories(splot_engine PUBLIC ${PROJECT_SOURCE_DIR})

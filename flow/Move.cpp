@@ -114,17 +114,7 @@ void Game::zugAusfuehrenSteps(int x, int y)
     // Five in a row: a line through the cell that held four of the mover's
     // splots and this empty cell, before the move enters the evaluation. The
     // first such line in the cell's list wins.
-    const i16 four = mover == kRed ? 64 : -64;
-    int winningLine = 0;
-    for (int j = 0; j < 20; ++j) {
-        const int l = board_.cellLines(j, cell);
-        if (l == 0)
-            break;
-        if (board_.lineValue(l) == four) {
-            winningLine = l;
-            break;
-        }
-    }
+    const int winningLine = board_.fiveLine(cell, mover);
 
     // The splot drawn once more is only seen again; the winning line must show.
     if (winningLine != 0 && mover == kRed) {
@@ -151,14 +141,13 @@ void Game::zugAusfuehrenSteps(int x, int y)
         return;
     }
 
-    board_.cellScore(0, cell) = kOccupied;
-    board_.cellScore(1, cell) = kOccupied;
-    board_.currentCell = static_cast<i16>(cell);
-    // A retry evaluates from the board as it was before the evaluation began.
+    // The splot enters the evaluation and is counted. A retry evaluates from
+    // the board and the count as they were before the evaluation began.
     const Board before = board_;
+    const i16 countBefore = state_.moveCount;
     call(
-        "Zug_Auswertung", true, [this] { board_.Zug_Auswertung(); }, [&] { board_ = before; });
-    inc(state_.moveCount);
+        "Zug_Auswertung", true, [&] { board_.play(cell, mover, state_.moveCount); },
+        [&] { board_ = before, state_.moveCount = countBefore; });
 
     // Every cell that takes paint is painted: a draw.
     if (state_.moveCount == board_.playableCells) {

@@ -109,6 +109,24 @@ else()
     message(STATUS "packaging: no splotchery target yet, the executable is not installed")
 endif()
 
+# The Gomocup brain: the program beside the game, and its manual page.
+if(TARGET splotchery-brain)
+    set_target_properties(splotchery-brain PROPERTIES INSTALL_RPATH "")
+    target_link_options(splotchery-brain PRIVATE LINKER:-z,relro LINKER:-z,now)
+    install(TARGETS splotchery-brain RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT prefix)
+    install(TARGETS splotchery-brain RUNTIME DESTINATION games COMPONENT debian EXCLUDE_FROM_ALL)
+    configure_file(${_splot_pkg_src}/splotchery-brain.6.in ${_splot_pkg_bin}/splotchery-brain.6 @ONLY)
+    add_custom_command(
+        OUTPUT ${_splot_pkg_bin}/splotchery-brain.6.gz
+        COMMAND ${SPLOT_GZIP} -9nf -k ${_splot_pkg_bin}/splotchery-brain.6
+        DEPENDS ${_splot_pkg_bin}/splotchery-brain.6
+        COMMENT "Compressing the brain's manual page"
+        VERBATIM)
+    add_custom_target(splot_brain_manual ALL DEPENDS ${_splot_pkg_bin}/splotchery-brain.6.gz)
+    add_dependencies(splot_compressed_docs splot_brain_manual)
+    install(FILES ${_splot_pkg_bin}/splotchery-brain.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+endif()
+
 # The readme may arrive after the build folder was configured: a change in docs/ configures again.
 if(IS_DIRECTORY ${PROJECT_SOURCE_DIR}/docs)
     set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/docs)

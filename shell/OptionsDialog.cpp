@@ -2,6 +2,7 @@
 // that put each change into the choices at once, and OK, which stores them.
 #include "shell/OptionsDialog.h"
 
+#include "engine/Board.h"
 #include "presentation/Bevel.h"
 #include "presentation/TextFit.h"
 #include "shell/DialogStyle.h"
@@ -93,7 +94,7 @@ void OptionsDialog::buildControls()
     auto* label1 = makeLabel(tr("&Level:"), this, twipRect(480, 660, 1095, 255));
     staerke_ = new QComboBox(this);
     staerke_->setGeometry(twipRect(1680, 600, 1860, 315));
-    staerke_->addItems({tr("very easy"), tr("beginner"), tr("advanced"), tr("expert")});
+    staerke_->addItems({tr("very easy"), tr("beginner"), tr("advanced"), tr("expert"), tr("master")});
     label1->setBuddy(staerke_);
 
     // Red's frame: the computer or a human with a name.
@@ -212,7 +213,7 @@ void OptionsDialog::loadChoices()
     else
         spieler1_->setChecked(true);
 
-    staerke_->setCurrentIndex(std::clamp<int>(settings_.level, 0, 3));
+    staerke_->setCurrentIndex(std::clamp<int>(settings_.level, 0, kMasterLevel));
 
     // A long name shows its beginning, as typed from the left.
     name0_->setText(QString::fromStdString(settings_.redName));

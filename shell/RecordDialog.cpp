@@ -45,22 +45,24 @@ RecordDialog::RecordDialog(const GameRecord& record, std::function<bool()> askRe
     const QString heads[3] = {tr("Won"), tr("Lost"), tr("Drawn")};
     for (int c = 0; c < 3; ++c)
         addLabel(grid, heads[c], 0, c + 1, right);
-    const QString levels[4] = {tr("very easy"), tr("beginner"), tr("advanced"), tr("expert")};
+    const QString levels[GameRecord::kLevels] = {tr("very easy"), tr("beginner"), tr("advanced"),
+                                                 tr("expert"), tr("master")};
     for (int level = 0; level < GameRecord::kLevels; ++level) {
         addLabel(grid, QStringLiteral("   ") + levels[level], level + 1, 0, left);
         for (int c = 0; c < 3; ++c)
             counts_[level][c] = addLabel(grid, QString(), level + 1, c + 1, right);
     }
-    grid->setRowMinimumHeight(5, 8);
-    addLabel(grid, tr("Two players"), 6, 0, left);
+    const int humans = GameRecord::kLevels;
+    grid->setRowMinimumHeight(humans + 1, 8);
+    addLabel(grid, tr("Two players"), humans + 2, 0, left);
     const QString humanHeads[3] = {tr("Red won"), tr("Blue won"), tr("Drawn")};
     for (int c = 0; c < 3; ++c) {
-        addLabel(grid, humanHeads[c], 6, c + 1, right);
-        counts_[4][c] = addLabel(grid, QString(), 7, c + 1, right);
+        addLabel(grid, humanHeads[c], humans + 2, c + 1, right);
+        counts_[humans][c] = addLabel(grid, QString(), humans + 3, c + 1, right);
     }
-    for (int r = 0; r < 5; ++r)
+    for (int r = 0; r <= humans; ++r)
         for (int c = 0; c < 3; ++c) {
-            const QString head = r < 4 ? levels[r] + QStringLiteral(", ") + heads[c] : humanHeads[c];
+            const QString head = r < humans ? levels[r] + QStringLiteral(", ") + heads[c] : humanHeads[c];
             counts_[r][c]->setAccessibleName(head);
         }
 
@@ -91,9 +93,9 @@ void RecordDialog::refresh()
         counts_[level][1]->setNum(record_.lost[level]);
         counts_[level][2]->setNum(record_.drawn[level]);
     }
-    counts_[4][0]->setNum(record_.redWon);
-    counts_[4][1]->setNum(record_.blueWon);
-    counts_[4][2]->setNum(record_.humanDraws);
+    counts_[GameRecord::kLevels][0]->setNum(record_.redWon);
+    counts_[GameRecord::kLevels][1]->setNum(record_.blueWon);
+    counts_[GameRecord::kLevels][2]->setNum(record_.humanDraws);
 }
 
 void RecordDialog::showEvent(QShowEvent* event)

@@ -27,7 +27,7 @@ class RecordDialog : public QDialog {
     // Fills the counts from the record; done at every showing.
     void refresh();
 
-    // A count's label: row 0..3 the levels, 4 two humans; column 0..2.
+    // A count's label: row 0..4 the levels, 5 two humans; column 0..2.
     QLabel* countLabel(int row, int column) const { return counts_[row][column]; }
     QPushButton* resetButton() const { return reset_; }
     QPushButton* okButton() const { return ok_; }
@@ -43,7 +43,7 @@ class RecordDialog : public QDialog {
     std::function<bool()> askReset_;
     std::function<void()> resetRecord_;
     QWidget* rahmen_ = nullptr;
-    QLabel* counts_[5][3] = {};
+    QLabel* counts_[GameRecord::kLevels + 1][3] = {};
     QPushButton* reset_ = nullptr;
     QPushButton* ok_ = nullptr;
 };

@@ -25,7 +25,7 @@ class RecordStore {
     // Every count back to 0, in memory and in the file.
     bool reset(GameRecord& record);
 
-    // The key of a result's count: "Gewonnen0".."Gewonnen3", "Verloren0"..,
+    // The key of a result's count: "Gewonnen0".."Gewonnen4", "Verloren0"..,
     // "Unentschieden0".. by level against the computer; "Rot_gewonnen",
     // "Blau_gewonnen" and "Unentschieden" between two humans.
     static std::string keyOf(const GameResult& result);

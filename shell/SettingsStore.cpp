@@ -1,6 +1,7 @@
 // The settings store: the choices and the window's placement in "splot.ini".
 #include "shell/SettingsStore.h"
 
+#include "engine/Board.h"
 #include "platform/IniFile.h"
 
 #include <QDir>
@@ -109,7 +110,7 @@ void SettingsStore::load(const ScreenInfo& screen, WindowPlacement& placement, G
     settings.wallSize = static_cast<i16>(std::clamp(f.getInt(kChoices, "Feld", 8), 6, 15));
     settings.hintsOn = exactlyOne(f.getInt(kChoices, "Tips", 0));
     settings.computerPlaysRed = flag(f.getInt(kChoices, "Computer", -1));
-    settings.level = static_cast<i16>(std::clamp(f.getInt(kChoices, "Spielstärke", 1), 0, 3));
+    settings.level = static_cast<i16>(std::clamp(f.getInt(kChoices, "Spielstärke", 1), 0, kMasterLevel));
     settings.redName = f.getString(kChoices, "Rot", "Tulla", kNameChars + 1);
     settings.blueName = f.getString(kChoices, "Blau", "Pelko", kNameChars + 1);
     settings.showStory = flag(f.getInt(kChoices, "Text", -1));

@@ -40,7 +40,7 @@ version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 source_dir=$(sed -n 's/^CMAKE_HOME_DIRECTORY:INTERNAL=//p' "$build/CMakeCache.txt")
 
 echo "-- building the game and its icons"
-cmake --build "$build" --target splotchery splot_icons splot_compressed_docs >"$tmp/build.log" 2>&1 \
+cmake --build "$build" --target splotchery splotchery-brain splot_icons splot_compressed_docs >"$tmp/build.log" 2>&1 \
     || { tail -30 "$tmp/build.log" >&2; echo "check-install: the build failed" >&2; exit 1; }
 
 # The files of every installation, relative to its prefix; then those of an installation under a
@@ -50,14 +50,15 @@ common=(
     share/doc/splotchery/readme.txt
     share/doc/splotchery/copyright
     share/man/man6/splotchery.6.gz
+    share/man/man6/splotchery-brain.6.gz
     "share/applications/$app_id.desktop"
     "share/metainfo/$app_id.metainfo.xml"
     "share/icons/hicolor/scalable/apps/$app_id.svg"
 )
 for s in "${icon_sizes[@]}"; do common+=("share/icons/hicolor/${s}x${s}/apps/$app_id.png"); done
-expected=("${common[@]}" bin/splotchery share/doc/splotchery/LICENSE)
-packaged=("${common[@]}" games/splotchery share/doc/splotchery/changelog.Debian.gz share/lintian/overrides/splotchery)
-not_packaged=(bin/splotchery share/doc/splotchery/LICENSE)
+expected=("${common[@]}" bin/splotchery bin/splotchery-brain share/doc/splotchery/LICENSE)
+packaged=("${common[@]}" games/splotchery games/splotchery-brain share/doc/splotchery/changelog.Debian.gz share/lintian/overrides/splotchery)
+not_packaged=(bin/splotchery bin/splotchery-brain share/doc/splotchery/LICENSE)
 
 echo "-- installing into a temporary prefix"
 root="$tmp/root"
@@ -106,6 +107,17 @@ if [ -f "$man" ]; then
         msgs=$(LC_ALL=C.UTF-8 groff -man -Tutf8 -ww -z "$tmp/splotchery.6" 2>&1 || true)
         [ -z "$msgs" ] && pass "man page formats without warnings" || fail "man page: $msgs"
     fi
+fi
+
+brain_man="$prefix/share/man/man6/splotchery-brain.6.gz"
+if [ -f "$brain_man" ] && command -v groff >/dev/null; then
+    msgs=$(gzip -dc "$brain_man" | LC_ALL=C.UTF-8 groff -man -Tutf8 -ww -z 2>&1 || true)
+    [ -z "$msgs" ] && pass "brain's man page formats without warnings" || fail "brain's man page: $msgs"
+fi
+brain="$prefix/bin/splotchery-brain"
+if [ -x "$brain" ]; then
+    answer=$(printf 'START 15\nBEGIN\nEND\n' | timeout 20 "$brain" | tr '\n' ' ')
+    [ "$answer" = "OK 7,7 " ] && pass "the installed brain answers" || fail "the installed brain answers '$answer'"
 fi
 
 echo "-- desktop entry and AppStream metadata"

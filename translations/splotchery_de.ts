@@ -482,6 +482,10 @@ in %4: %5</translation>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
     </message>
+    <message>
+        <source>master</source>
+        <translation>Meister</translation>
+    </message>
 </context>
 <context>
     <name>splot::RecordDialog</name>
@@ -540,6 +544,10 @@ in %4: %5</translation>
     <message>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>master</source>
+        <translation>Meister</translation>
     </message>
 </context>
 <context>

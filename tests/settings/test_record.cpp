@@ -76,10 +76,11 @@ class TestRecord : public QObject {
         QVERIFY(RecordStore(again).load() == sample());
         const QByteArray text = bytes();
         QVERIFY(text.startsWith("[Statistik]\n"));
-        for (const char* line : {"\nVerloren0= 5\n", "\nGewonnen3= 4\n", "\nUnentschieden2= 11\n",
-                                 "\nRot_gewonnen= 2\n", "\nBlau_gewonnen= 3\n", "\nUnentschieden= 13\n"})
+        for (const char* line :
+             {"\nVerloren0= 5\n", "\nGewonnen3= 4\n", "\nUnentschieden2= 11\n", "\nVerloren4= 9\n",
+              "\nRot_gewonnen= 2\n", "\nBlau_gewonnen= 3\n", "\nUnentschieden= 13\n"})
             QVERIFY2(text.contains(line), line);
-        QCOMPARE(text.count('\n'), 15 + 1); // the section and its fifteen keys, no more
+        QCOMPARE(text.count('\n'), 18 + 1); // the section and its eighteen keys, no more
     }
 
     void theResetAsksNothingAndZeroesEveryCount()

@@ -264,7 +264,7 @@ class TestSettings : public QObject {
             "",         "Jürgen", "Łucja 李", "  blanks around  ",
             "'quoted'", "\"dq\"", "\"",       "ÄÖÜäöüÄÖÜäöüÄÖÜäöüÄÖÜäöü"}; // the last has 24 characters
         const auto flag = [](int on) { return on ? kTrue : kFalse; };
-        for (int n = 0; n < 40; ++n) { // every wall size with every level
+        for (int n = 0; n < 50; ++n) { // every wall size with every level
             const GameSettings s{i16(6 + n % 10),    flag(n & 1),     flag(n & 2), flag(n & 4),
                                  i16(n >> 3 & 1),    i16(n >> 4 & 1), i16(n / 10), names[n % 8],
                                  names[(n + 3) % 8], kFalse};
@@ -283,7 +283,7 @@ class TestSettings : public QObject {
                                                        "Stufe 0 Rot 'Tulla' Blau 'Pelko' Text -1"));
         put("[Einstellungen]\nComputer= 0\nSound= 1\nTips= 1\nFeld=abc\nSpielstärke= 7\n");
         QCOMPARE(text(load().settings), QStringLiteral("Feld 6 Computer 0 Fett 0 Duese 0 Sound 1 Tips 1 "
-                                                       "Stufe 3 Rot 'Tulla' Blau 'Pelko' Text -1"));
+                                                       "Stufe 4 Rot 'Tulla' Blau 'Pelko' Text -1"));
     }
 
     // Zoom with window: off without its section; on only for exactly 1; written in a section of

@@ -1,0 +1,113 @@
+// The master level: a search that reads threats (fours, open threes and their
+// combinations), looks for victories by continuous fours for both sides and
+// plays an alpha-beta search with iterative deepening over the cells near the splots.
+#pragma once
+
+#include "engine/Board.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+namespace splot {
+
+// What one splot of a side on an empty cell makes, counted over the four directions.
+struct Threat {
+    int fives = 0;      // completes five (or more)
+    int openFours = 0;  // two ways to five in one direction
+    int fours = 0;      // one way to five
+    int openThrees = 0; // one move from an open four
+    int threes = 0;
+    int twos = 0;
+    int ones = 0;
+};
+
+struct MasterLimits {
+    double seconds = 0.2; // time budget of one move; 0 means none
+    long nodes = 6000;    // node budget of one move (about 50 ms on one core); 0 means none
+    int maxDepth = 10;    // deepest full-width iteration
+    int vcfDepth = 8;     // own fours in a row searched for a victory
+    long vcfNodes = 4000; // nodes of one such search
+};
+
+class MasterSearch {
+  public:
+    using TimeSource = std::function<double()>; // seconds, monotonic
+
+    explicit MasterSearch(std::uint32_t seed = 1);
+
+    MasterLimits limits;
+    void setTimeSource(TimeSource now) { now_ = std::move(now); }
+    void reseed(std::uint32_t seed) { rng_ = seed ? seed : 1; }
+
+    // The cell (a board index) the master paints for side (kRed or kBlue) with
+    // moveCount splots on the wall; 0 when no cell is empty. The board is
+    // played on and taken back during the search and is left as it was.
+    int choose(Board& board, int side, i16 moveCount);
+
+    // Figures of the last search, for the benchmark.
+    int depthReached = 0;
+    long nodesSearched = 0;
+    int valueFound = 0; // of the chosen move for the side to move; beyond 9'999'000 a sure win
+
+    // What a splot of side on the empty cell makes.
+    Threat threatOf(int cell, int side) const;
+    // A victory by continuous fours for side, side to move, of at most
+    // limits.vcfDepth own fours: its first cell, or 0.
+    int victoryByFours(Board& board, int side, i16 moveCount);
+
+  private:
+    struct Entry {
+        std::uint64_t key = 0;
+        int value = 0;
+        i16 move = 0;
+        std::int8_t depth = -1;
+        std::uint8_t bound = 0;
+    };
+    struct Candidate {
+        int cell;
+        int score;
+        bool ownFour = false;     // a splot here makes a four (or more) of the side to move
+        bool theirFour = false;   // ... of the opponent
+        bool ownOpenFour = false; // an open four or two fours of the side to move
+        bool operator<(const Candidate& o) const { return score > o.score; }
+    };
+
+    void attach(Board& board, i16 moveCount);
+    void start(Board& board, i16 moveCount);
+    void make(int cell, int side);
+    void unmake(int cell);
+    int lineWeight(int value) const;
+    int candidates(int side, std::vector<Candidate>& out, bool& opponentThreatens, int& mustBlock);
+    int negamax(int side, int depth, int ply, int alpha, int beta);
+    int evaluate(int side) const;
+    int vcf(int side, int depth);
+    int vcfRoot(int side, long budget);
+    void cellsOfLines(int value, std::vector<int>& out);
+    bool outOfTime();
+    std::uint32_t nextRandom();
+
+    Board* b_ = nullptr;
+    i16 moves_ = 0;
+    std::vector<std::uint8_t> lineDir_;
+    std::vector<std::uint8_t> near_;
+    std::vector<std::array<std::uint64_t, 2>> zobrist_;
+    std::vector<Entry> table_;
+    std::vector<int> stack_;
+    std::uint64_t key_ = 0;
+    int score_ = 0;         // the lines' worth, Red positive
+    int fourLines_[2] = {}; // live lines holding four of a side
+    long nodes_ = 0;
+    long vcfNodesLeft_ = 0;
+    long vcfNodes_ = 0;
+    std::vector<int> stamp_;
+    int stampNow_ = 0;
+    bool stopped_ = false;
+    double deadline_ = 0;
+    int sizeBuilt_ = 0;
+    std::uint32_t rng_ = 1;
+    TimeSource now_;
+};
+
+} // namespace splot

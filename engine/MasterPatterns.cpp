@@ -1,0 +1,305 @@
+// The master's view of the wall: the lines' worth kept as splots are played
+// and taken back, the threat a splot makes on a cell, and the search for a
+// victory by continuous fours.
+#include "engine/Master.h"
+
+#include <algorithm>
+
+namespace splot {
+
+namespace {
+
+std::uint64_t splitmix(std::uint64_t& s)
+{
+    std::uint64_t z = (s += 0x9e3779b97f4a7c15ULL);
+    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
+    z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
+    return z ^ (z >> 31);
+}
+
+constexpr std::size_t kTableSize = std::size_t{1} << 18; // 16 bytes each: 4 MB
+
+} // namespace
+
+MasterSearch::MasterSearch(std::uint32_t seed) : rng_(seed ? seed : 1) {}
+
+int MasterSearch::lineWeight(int v) const
+{
+    switch (v) {
+    case 1:
+        return 1;
+    case 4:
+        return 10;
+    case 16:
+        return 100;
+    case 64:
+        return 1000;
+    case -1:
+        return -1;
+    case -4:
+        return -10;
+    case -16:
+        return -100;
+    case -64:
+        return -1000;
+    default:
+        return 0; // empty or dead
+    }
+}
+
+void MasterSearch::attach(Board& board, i16 moveCount)
+{
+    b_ = &board;
+    moves_ = moveCount;
+    const int N = board.wallSize;
+    const std::size_t cells = static_cast<std::size_t>(board.lastCell) + 1;
+    if (sizeBuilt_ != N) {
+        // The line families in the order the board numbers them: vertical,
+        // horizontal, down to the right, down to the left.
+        lineDir_.assign(static_cast<std::size_t>(board.lineCount) + 1, 0);
+        const int family[4] = {N * (N - 4), (N - 4) * N, (N - 4) * (N - 4), (N - 4) * (N - 4)};
+        int l = 1;
+        for (int d = 0; d < 4; ++d)
+            for (int k = 0; k < family[d]; ++k)
+                lineDir_[l++] = static_cast<std::uint8_t>(d);
+        std::uint64_t s = 0x5eedULL + static_cast<std::uint64_t>(N);
+        zobrist_.resize(cells);
+        for (auto& z : zobrist_)
+            z = {splitmix(s), splitmix(s)};
+        sizeBuilt_ = N;
+    }
+    if (table_.size() != kTableSize)
+        table_.resize(kTableSize);
+    std::fill(table_.begin(), table_.end(), Entry{});
+
+    near_.assign(cells, 0);
+    key_ = 0;
+    score_ = 0;
+    fourLines_[0] = fourLines_[1] = 0;
+    for (int c = 0; c < static_cast<int>(cells); ++c) {
+        const int code = board.cells(c);
+        if (code != kRed && code != kBlue)
+            continue;
+        key_ ^= zobrist_[c][code];
+        for (int dr = -2; dr <= 2; ++dr)
+            for (int dc = -2; dc <= 2; ++dc)
+                ++near_[c + dc + dr * board.rowStride];
+    }
+    for (int l = 1; l <= board.lineCount; ++l) {
+        const int v = board.lineValue(l);
+        score_ += lineWeight(v);
+        fourLines_[0] += v == 64;
+        fourLines_[1] += v == -64;
+    }
+}
+
+void MasterSearch::make(int cell, int side)
+{
+    Board& b = *b_;
+    int before = 0, after = 0, fours[2] = {0, 0};
+    for (int j = 0; j < 20 && b.cellLines(j, cell) != 0; ++j) {
+        const int v = b.lineValue(b.cellLines(j, cell));
+        before += lineWeight(v);
+        fours[0] -= v == 64;
+        fours[1] -= v == -64;
+    }
+    b.play(cell, side, moves_, false);
+    for (int j = 0; j < 20 && b.cellLines(j, cell) != 0; ++j) {
+        const int v = b.lineValue(b.cellLines(j, cell));
+        after += lineWeight(v);
+        fours[0] += v == 64;
+        fours[1] += v == -64;
+    }
+    score_ += after - before;
+    fourLines_[0] += fours[0];
+    fourLines_[1] += fours[1];
+    key_ ^= zobrist_[cell][side];
+    for (int dr = -2; dr <= 2; ++dr)
+        for (int dc = -2; dc <= 2; ++dc)
+            ++near_[cell + dc + dr * b.rowStride];
+}
+
+void MasterSearch::unmake(int cell)
+{
+    Board& b = *b_;
+    const int side = b.cells(cell);
+    int before = 0, after = 0, fours[2] = {0, 0};
+    for (int j = 0; j < 20 && b.cellLines(j, cell) != 0; ++j) {
+        const int v = b.lineValue(b.cellLines(j, cell));
+        before += lineWeight(v);
+        fours[0] -= v == 64;
+        fours[1] -= v == -64;
+    }
+    b.takeBack(cell, moves_, false);
+    for (int j = 0; j < 20 && b.cellLines(j, cell) != 0; ++j) {
+        const int v = b.lineValue(b.cellLines(j, cell));
+        after += lineWeight(v);
+        fours[0] += v == 64;
+        fours[1] += v == -64;
+    }
+    score_ += after - before;
+    fourLines_[0] += fours[0];
+    fourLines_[1] += fours[1];
+    key_ ^= zobrist_[cell][side];
+    for (int dr = -2; dr <= 2; ++dr)
+        for (int dc = -2; dc <= 2; ++dc)
+            --near_[cell + dc + dr * b.rowStride];
+}
+
+int MasterSearch::evaluate(int side) const
+{
+    return side == kRed ? score_ : -score_;
+}
+
+Threat MasterSearch::threatOf(int cell, int side) const
+{
+    const Board& b = *b_;
+    const int sign = b.playerSign(side);
+    // Per direction: lines that become five, the cells that would complete a
+    // four made here, lines that become three, two and one.
+    int fives[4] = {}, threes[4] = {}, twos[4] = {}, ones[4] = {}, nComp[4] = {};
+    int comp[4][4] = {};
+    for (int j = 0; j < 20; ++j) {
+        const int l = b.cellLines(j, cell);
+        if (l == 0)
+            break;
+        const int v = b.lineValue(l) * sign;
+        const int d = lineDir_[l];
+        if (v == 64) {
+            ++fives[d];
+        } else if (v == 16) {
+            for (int k = 1; k <= 5; ++k) {
+                const int e = b.lineCells(k, l);
+                if (e == cell || b.cells(e) != kEmpty)
+                    continue;
+                if (std::find(comp[d], comp[d] + nComp[d], e) == comp[d] + nComp[d] && nComp[d] < 4)
+                    comp[d][nComp[d]++] = e;
+            }
+        } else if (v == 4) {
+            ++threes[d];
+        } else if (v == 1) {
+            ++twos[d];
+        } else if (v == 0) {
+            ++ones[d];
+        }
+    }
+    Threat t;
+    for (int d = 0; d < 4; ++d) {
+        if (fives[d])
+            ++t.fives;
+        else if (nComp[d] >= 2)
+            ++t.openFours;
+        else if (nComp[d] == 1)
+            ++t.fours;
+        else if (threes[d] >= 2)
+            ++t.openThrees;
+        else if (threes[d] == 1)
+            ++t.threes;
+        else if (twos[d] >= 2)
+            ++t.twos;
+        else if (ones[d] > 0)
+            ++t.ones;
+    }
+    return t;
+}
+
+// The empty cells of the lines holding value (a side's three or four), each once.
+void MasterSearch::cellsOfLines(int value, std::vector<int>& out)
+{
+    const Board& b = *b_;
+    out.clear();
+    if (stamp_.size() != near_.size())
+        stamp_.assign(near_.size(), 0);
+    ++stampNow_;
+    for (int l = 1; l <= b.lineCount; ++l) {
+        if (b.lineValue(l) != value)
+            continue;
+        for (int k = 1; k <= 5; ++k) {
+            const int e = b.lineCells(k, l);
+            if (b.cells(e) == kEmpty && stamp_[e] != stampNow_) {
+                stamp_[e] = stampNow_;
+                out.push_back(e);
+            }
+        }
+    }
+}
+
+int MasterSearch::vcfRoot(int side, long budget)
+{
+    vcfNodesLeft_ = budget;
+    return vcf(side, limits.vcfDepth);
+}
+
+int MasterSearch::vcf(int side, int depth)
+{
+    Board& b = *b_;
+    const int opp = 1 - side;
+    const int sign = b.playerSign(side);
+    std::vector<int> cells;
+    // Any cell that completes five ends it at once.
+    if (fourLines_[side] > 0) {
+        cellsOfLines(64 * sign, cells);
+        if (!cells.empty())
+            return cells.front();
+    }
+    // Its own budget, apart from the search's nodes; the clock still counts.
+    if (depth <= 0 || --vcfNodesLeft_ < 0 || stopped_)
+        return 0;
+    if ((++vcfNodes_ & 255) == 0 && limits.seconds > 0 && now_ && now_() >= deadline_)
+        stopped_ = true;
+
+    // A four of the opponent leaves one move: the block, if it makes a four too.
+    int forced = 0;
+    if (fourLines_[opp] > 0) {
+        cellsOfLines(-64 * sign, cells);
+        if (cells.size() != 1)
+            return 0;
+        forced = cells.front();
+    }
+
+    cellsOfLines(16 * sign, cells);
+    for (const int i : cells) {
+        if (forced && i != forced)
+            continue;
+        make(i, side);
+        // The cells where the four now completes.
+        int block = 0, ways = 0;
+        for (int j = 0; j < 20 && b.cellLines(j, i) != 0; ++j) {
+            const int l = b.cellLines(j, i);
+            if (b.lineValue(l) != 64 * sign)
+                continue;
+            for (int k = 1; k <= 5; ++k) {
+                const int e = b.lineCells(k, l);
+                if (b.cells(e) != kEmpty)
+                    continue;
+                if (block == 0) {
+                    block = e;
+                    ways = 1;
+                } else if (e != block) {
+                    ways = 2;
+                }
+            }
+        }
+        bool won = ways >= 2 && fourLines_[opp] == 0;
+        if (!won && block != 0 && fourLines_[opp] == 0) {
+            make(block, opp);
+            won = vcf(side, depth - 1) != 0;
+            unmake(block);
+        }
+        unmake(i);
+        if (won)
+            return i;
+    }
+    return 0;
+}
+
+std::uint32_t MasterSearch::nextRandom()
+{
+    // xorshift32: seeded, so games replay in tests and vary in play.
+    rng_ ^= rng_ << 13;
+    rng_ ^= rng_ >> 17;
+    rng_ ^= rng_ << 5;
+    return rng_;
+}
+
+} // namespace splot

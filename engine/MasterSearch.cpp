@@ -1,0 +1,284 @@
+// The master's choice of move: the sure moves first (five, the block of a
+// four, an open four, a victory by continuous fours), then an alpha-beta search
+// with iterative deepening and a transposition table within the time budget.
+#include "engine/Master.h"
+
+#include <algorithm>
+#include <chrono>
+
+namespace splot {
+
+namespace {
+
+constexpr int kWin = 10'000'000;
+constexpr int kWon = kWin - 1000; // values beyond this are won (or lost) games
+enum Bound : std::uint8_t { kExact = 1, kLower = 2, kUpper = 3 };
+
+// How much a splot's threat is worth when moves are ordered.
+int worth(const Threat& t)
+{
+    if (t.fives)
+        return 10'000'000;
+    if (t.openFours || t.fours >= 2)
+        return 1'000'000;
+    if (t.fours && (t.openThrees || t.threes))
+        return t.openThrees ? 100'000 : 3000 + 300 * t.threes;
+    if (t.openThrees >= 2)
+        return 50'000;
+    return 1500 * t.fours + 2000 * t.openThrees + 300 * t.threes + 80 * t.twos + 5 * t.ones;
+}
+
+bool makesFour(const Threat& t)
+{
+    return t.fives || t.openFours || t.fours;
+}
+
+} // namespace
+
+bool MasterSearch::outOfTime()
+{
+    if (stopped_)
+        return true;
+    if ((nodes_ & 255) != 0)
+        return false;
+    if (limits.nodes > 0 && nodes_ >= limits.nodes)
+        stopped_ = true;
+    else if (limits.seconds > 0 && now_ && now_() >= deadline_)
+        stopped_ = true;
+    return stopped_;
+}
+
+// The moves worth searching for side, best first. Sets opponentThreatens when
+// the opponent has an open three (a cell that makes an open four) and
+// mustBlock to a cell where the opponent completes five (0 if none). Returns
+// the number of cells where the opponent completes five.
+int MasterSearch::candidates(int side, std::vector<Candidate>& out, bool& opponentThreatens, int& mustBlock)
+{
+    const Board& b = *b_;
+    const int opp = 1 - side;
+    const int N = b.wallSize;
+    out.clear();
+    opponentThreatens = false;
+    mustBlock = 0;
+    int oppFives = 0;
+    for (int i = b.index(1, 1); i <= b.index(N, N); ++i) {
+        // Border cells read as empty too, but lie on no line.
+        if (near_[i] == 0 || b.cells(i) != kEmpty || b.cellLineCount(i) == 0)
+            continue;
+        const Threat me = threatOf(i, side);
+        const Threat them = threatOf(i, opp);
+        if (them.fives) {
+            ++oppFives;
+            mustBlock = i;
+        }
+        opponentThreatens = opponentThreatens || them.openFours || them.fours >= 2;
+        out.push_back({i, worth(me) + worth(them) * 9 / 10, makesFour(me), makesFour(them),
+                       me.openFours > 0 || me.fours >= 2});
+    }
+    if (opponentThreatens) {
+        // Against an open three only the cells of its lines, or own fours, help.
+        std::erase_if(out, [](const Candidate& c) { return !(c.theirFour || c.ownFour); });
+    }
+    std::sort(out.begin(), out.end());
+    return oppFives;
+}
+
+int MasterSearch::negamax(int side, int depth, int ply, int alpha, int beta)
+{
+    ++nodes_;
+    if (outOfTime())
+        return 0;
+    const int opp = 1 - side;
+    if (fourLines_[side] > 0)
+        return kWin - ply; // five at once
+    if (moves_ >= b_->playableCells)
+        return 0;
+    if (depth <= 0 && fourLines_[opp] == 0)
+        return evaluate(side);
+
+    const std::uint64_t key = key_ ^ static_cast<std::uint64_t>(side);
+    Entry& e = table_[key & (table_.size() - 1)];
+    int hashMove = 0;
+    if (e.key == key) {
+        hashMove = e.move;
+        if (e.depth >= depth) {
+            if (e.bound == kExact || (e.bound == kLower && e.value >= beta) ||
+                (e.bound == kUpper && e.value <= alpha))
+                return e.value;
+        }
+    }
+
+    std::vector<Candidate> moves;
+    bool threatened = false;
+    int block = 0;
+    const int oppFives = candidates(side, moves, threatened, block);
+    if (oppFives >= 2 || (fourLines_[opp] > 0 && block == 0))
+        return -(kWin - ply - 1);
+    if (moves.empty())
+        return evaluate(side);
+    if (oppFives == 1) {
+        moves = {{block, 0, false, false, false}};
+        depth = ply < 24 ? depth + 1 : depth; // a forced reply costs no depth
+    } else {
+        // An open four (or two fours) against no four of the opponent: won.
+        bool oppFour = false, openFour = false;
+        for (const Candidate& c : moves) {
+            oppFour = oppFour || c.theirFour;
+            openFour = openFour || c.ownOpenFour;
+        }
+        if (openFour && !oppFour)
+            return kWin - ply - 2;
+    }
+    if (depth <= 0)
+        return evaluate(side);
+
+    if (hashMove) {
+        auto it =
+            std::find_if(moves.begin(), moves.end(), [&](const Candidate& c) { return c.cell == hashMove; });
+        if (it != moves.end())
+            std::rotate(moves.begin(), it, it + 1);
+    }
+    const std::size_t width = ply <= 1 ? 12 : 8;
+    if (moves.size() > width)
+        moves.resize(width);
+
+    const int alphaIn = alpha;
+    int best = -kWin - 1, bestMove = moves.front().cell;
+    for (const Candidate& c : moves) {
+        make(c.cell, side);
+        const int v = -negamax(opp, depth - 1, ply + 1, -beta, -alpha);
+        unmake(c.cell);
+        if (stopped_)
+            return 0;
+        if (v > best) {
+            best = v;
+            bestMove = c.cell;
+        }
+        alpha = std::max(alpha, v);
+        if (alpha >= beta)
+            break;
+    }
+    e.key = key;
+    e.value = best;
+    e.move = static_cast<i16>(bestMove);
+    e.depth = static_cast<std::int8_t>(depth);
+    e.bound = best <= alphaIn ? kUpper : best >= beta ? kLower : kExact;
+    return best;
+}
+
+void MasterSearch::start(Board& board, i16 moveCount)
+{
+    attach(board, moveCount);
+    nodes_ = 0;
+    stopped_ = false;
+    depthReached = 0;
+    if (!now_)
+        now_ = [] {
+            return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
+        };
+    deadline_ = now_() + limits.seconds;
+}
+
+int MasterSearch::victoryByFours(Board& board, int side, i16 moveCount)
+{
+    start(board, moveCount);
+    return vcfRoot(side, limits.vcfNodes);
+}
+
+int MasterSearch::choose(Board& board, int side, i16 moveCount)
+{
+    start(board, moveCount);
+    const int N = board.wallSize;
+    const int opp = 1 - side;
+
+    std::vector<Candidate> moves;
+    bool threatened = false;
+    int block = 0;
+    candidates(side, moves, threatened, block);
+    nodesSearched = 0;
+    valueFound = 0;
+    if (moves.empty()) {
+        // No splot yet (grease spots aside): the middle, or a cell next to it.
+        const int mid = (N + 1) / 2;
+        for (int ring = 0; ring < N; ++ring) {
+            std::vector<int> free;
+            for (int c = std::max(1, mid - ring); c <= std::min(N, mid + ring + (N % 2 == 0)); ++c)
+                for (int r = std::max(1, mid - ring); r <= std::min(N, mid + ring + (N % 2 == 0)); ++r)
+                    if (board.cells(board.index(c, r)) == kEmpty)
+                        free.push_back(board.index(c, r));
+            if (!free.empty())
+                return free[nextRandom() % free.size()];
+        }
+        return 0;
+    }
+
+    // The sure moves: five, then the block of a four, then an open four.
+    for (const Candidate& c : moves)
+        if (board.fiveLine(c.cell, side))
+            return c.cell;
+    if (block)
+        return block;
+    for (const Candidate& c : moves)
+        if (c.ownOpenFour)
+            return c.cell;
+    if (const int win = vcfRoot(side, limits.vcfNodes))
+        return win;
+
+    // Equal moves in random order: games vary.
+    for (Candidate& c : moves)
+        c.score = c.score * 16 + static_cast<int>(nextRandom() % 16);
+    std::sort(moves.begin(), moves.end());
+
+    // A victory by fours for the opponent: only moves that spoil it, if any do.
+    if (!stopped_ && vcfRoot(opp, limits.vcfNodes)) {
+        std::vector<Candidate> spoil;
+        if (moves.size() > 20)
+            moves.resize(20); // the best-placed defences and counter-fours
+        for (const Candidate& c : moves) {
+            make(c.cell, side);
+            const bool still = vcfRoot(opp, limits.vcfNodes / 4) != 0;
+            unmake(c.cell);
+            if (!still)
+                spoil.push_back(c);
+            if (stopped_)
+                break;
+        }
+        if (!spoil.empty() && !stopped_)
+            moves = spoil;
+    }
+    if (moves.size() > 16)
+        moves.resize(16);
+
+    int chosen = moves.front().cell;
+    for (int depth = 1; depth <= limits.maxDepth && !stopped_; ++depth) {
+        int alpha = -kWin - 1, bestMove = 0;
+        for (const Candidate& c : moves) {
+            make(c.cell, side);
+            const int v = -negamax(opp, depth - 1, 1, -kWin - 1, -alpha);
+            unmake(c.cell);
+            if (stopped_)
+                break;
+            if (v > alpha) {
+                alpha = v;
+                bestMove = c.cell;
+            }
+        }
+        if (stopped_ && depth > 1)
+            break;
+        if (bestMove == 0)
+            break;
+        chosen = bestMove;
+        depthReached = depth;
+        valueFound = alpha;
+        // The best move first in the next iteration.
+        auto it =
+            std::find_if(moves.begin(), moves.end(), [&](const Candidate& c) { return c.cell == bestMove; });
+        std::rotate(moves.begin(), it, it + 1);
+        if (alpha >= kWon)
+            break;
+    }
+    nodesSearched = nodes_;
+    return chosen;
+}
+
+} // namespace splot
