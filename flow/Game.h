@@ -18,6 +18,7 @@
 
 namespace splot {
 
+class Announcer;
 class Clock;
 class Questions;
 class Random;
@@ -34,6 +35,10 @@ struct GameState {
     bool gameRunning = false;      // program-wide: a game is started and not decided
     bool firstGameStarted = false; // program-wide: never reset
     bool boardExists = false;      // a new game has built the board
+    // For screen readers: the line that won, and each side's last splot.
+    i16 winningLine = 0;
+    i16 lastColumn[2] = {}, lastRow[2] = {};
+    i16 lastMover = -1;
 };
 
 // Everything a move changes in the game, on the wall and in the booth: taken
@@ -77,6 +82,8 @@ class Game final : public DrawOfferSink {
     // The wall is drawn by the presentation, which needs the board and the
     // state first; it is attached right after construction.
     void attachWall(WallDrawing& wall) { wall_ = &wall; }
+    // A screen reader hears what happens (flow/Spoken.cpp); none by default.
+    void attachAnnouncer(Announcer* announcer) { announcer_ = announcer; }
 
     Board& board() { return board_; }
     const Board& board() const { return board_; }
@@ -130,6 +137,12 @@ class Game final : public DrawOfferSink {
     // The question comes at once, also in the middle of a move: closing the
     // window then abandons the move at its next wait.
     bool Ende_click();
+    // Screen reader keys on the wall, dropped while other work runs: L the
+    // last moves, T the turn, R and C the cursor's row and column, D its
+    // diagonals (classic key codes); an arrow's code with Ctrl held jumps
+    // the cursor to the next painted cell that way.
+    void readOut(int keyCode);
+    void jumpCursor(int arrowCode);
     // Sequences and chatter.
     void Sequenz(int n);
     void Geschwaetz();
@@ -177,8 +190,10 @@ class Game final : public DrawOfferSink {
         }
         ~Busy()
         {
-            if (--game_.busyDepth_ == 0)
+            if (--game_.busyDepth_ == 0) {
                 game_.showTakeBackItem(game_.canTakeBack());
+                game_.speak();
+            }
         }
         Busy(const Busy&) = delete;
         Busy& operator=(const Busy&) = delete;
@@ -244,6 +259,17 @@ class Game final : public DrawOfferSink {
     void runGeschwaetz();
     void chatter();
 
+    // What a screen reader is told: a sentence is said with the texts the
+    // label showed before it, at the next wait or when the work is over.
+    void say(const std::string& sentence);
+    void noteComment();
+    void speak();
+    void sayMove(int side, int column, int row);
+    void sayWin(int winner, int line);
+    void sayTakeBack(const Board& before);
+    void sayTaken(int column, int row);
+    void sayHint(int column, int row);
+
     // What a take back comes back to: the game just before a human move.
     struct TakeBackPoint {
         GameSnapshot game;
@@ -282,6 +308,9 @@ class Game final : public DrawOfferSink {
     Questions& questions_;
     Scene& scene_;
     WallDrawing* wall_ = nullptr;
+    Announcer* announcer_ = nullptr;
+    std::vector<std::string> spoken_; // said at the next wait
+    std::string spokenComment_;       // the label's text last said
     Board board_;
     GameState state_;
     Search search_;

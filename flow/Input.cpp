@@ -104,6 +104,7 @@ void Game::runTip()
         return;
 
     moveCursor(state_.moveColumn, state_.moveRow);
+    sayHint(state_.moveColumn, state_.moveRow);
 }
 
 } // namespace splot

@@ -55,7 +55,9 @@ void Game::restoreTakeBackPoint()
     // A copy: restoring it drops the point from the list.
     const TakeBackPoint p = takeBacks_.back();
     scene_.setWallEnabled(false);
+    const Board before = board_;
     restore(p.game);
+    sayTakeBack(before);
     if (!p.cursorShown)
         drawCursor(2);
     standingFrames_[0] = p.game.frames[0];

@@ -1,8 +1,8 @@
 #include "presentation/WallView.h"
 
+#include "presentation/WallAccessible.h"
 #include "presentation/WallStroke.h"
 
-#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -27,7 +27,10 @@ QColor colourOf(int index)
 
 WallView::WallView(QWidget* parent) : QWidget(parent)
 {
+    installAccessibleFactory();
     setAccessibleName(tr("Wall"));
+    setAccessibleDescription(tr("Arrows move, Enter paints. L last moves, T turn, R row, C column, "
+                                "D diagonals, Ctrl+arrows the next splot."));
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(sizeHint());
@@ -301,17 +304,6 @@ QPoint WallView::imagePixel(double x, double y) const
     return {static_cast<int>(std::floor(x * scale)), static_cast<int>(std::floor(y * scale))};
 }
 
-void WallView::setCursorDescription(const QString& text)
-{
-    if (text == accessibleDescription())
-        return;
-    setAccessibleDescription(text);
-#if QT_CONFIG(accessibility)
-    QAccessibleEvent event(this, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&event);
-#endif
-}
-
 int WallView::classicKeyCode(int key)
 {
     switch (key) {
@@ -387,6 +379,13 @@ void WallView::mouseDoubleClickEvent(QMouseEvent* event)
 void WallView::keyPressEvent(QKeyEvent* event)
 {
     const int code = classicKeyCode(event->key());
+    const auto mods = event->modifiers() & ~Qt::KeypadModifier;
+    const bool jump = mods == Qt::ControlModifier && code >= 37 && code <= 40;
+    if (jump || (mods == Qt::NoModifier && QByteArrayView("LTRCD").contains(static_cast<char>(code)))) {
+        emit readingKey(code, jump);
+        return event->accept();
+    }
+    keyPressed_ = true;
     if (code == 0) {
         QWidget::keyPressEvent(event);
         return;

@@ -9,8 +9,10 @@
 #include "shell/Story.h"
 
 #include "flow/Game.h"
+#include "flow/Spoken.h"
 #include "platform/Questions.h"
 #include "platform/Sound.h"
+#include "platform/qt/QtAnnouncer.h"
 #include "presentation/BoothView.h"
 #include "presentation/PictureButton.h"
 #include "presentation/WallPainter.h"
@@ -82,13 +84,13 @@ void MainWindow::buildMenus()
     ende_ = add(gameMenu_, "ende", tr("&End"), QKeySequence(Qt::CTRL | Qt::Key_E));
     tip_ = add(gameMenu_, "tip", tr("Hin&t"), QKeySequence(Qt::CTRL | Qt::Key_T));
     // Offered only once a human has moved, and never while a move runs.
-    zurueck_ = add(gameMenu_, "zurueck", tr("&Take back"), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    zurueck_ = add(gameMenu_, "zurueck", tr("Take &back"), QKeySequence(Qt::CTRL | Qt::Key_Z));
     zurueck_->setEnabled(false);
     separator(gameMenu_, "sep0");
     opt_ = add(gameMenu_, "opt", tr("&Options..."));
     zoom_ = add(gameMenu_, "zoom", tr("&Zoom with window"));
     zoom_->setCheckable(true);
-    statistik_ = add(gameMenu_, "statistik", tr("&Record..."));
+    statistik_ = add(gameMenu_, "statistik", tr("Recor&d..."));
     separator(gameMenu_, "sep2");
     story_ = add(gameMenu_, "story_zeigen", tr("Sto&ry..."));
 
@@ -139,9 +141,7 @@ void MainWindow::wireInput()
         if (game_ && wallEnabled())
             game_->Bild_KeyDown(keyCode);
     });
-    // Screen readers hear where the cursor is and what the cell holds.
-    painter_->setCursorListener(
-        [wall](const std::string& text) { wall->setCursorDescription(QString::fromStdString(text)); });
+    wireScreenReader();
 }
 
 // ---- Start-up -------------------------------------------------------------------

@@ -3,6 +3,7 @@ add_library(splot_mainwindow STATIC
     ${CMAKE_CURRENT_LIST_DIR}/MainWindow.h
     ${CMAKE_CURRENT_LIST_DIR}/MainWindow.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MainWindowScene.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MainWindowSpoken.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MainWindowPlacement.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MainProgram.h
     ${CMAKE_CURRENT_LIST_DIR}/MainProgram.cpp)
