@@ -103,8 +103,30 @@ class NoticeLabel final : public QAccessibleWidget {
     static constexpr const char* kSaid = "splotSaid";
 };
 
+// A picture that steps a number up and down: a spin box with that number.
+class PictureSpin final : public QAccessibleWidget, public QAccessibleValueInterface {
+  public:
+    explicit PictureSpin(QWidget* w) : QAccessibleWidget(w, QAccessible::SpinBox) {}
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        return type == QAccessible::ValueInterface ? static_cast<QAccessibleValueInterface*>(this)
+                                                   : QAccessibleWidget::interface_cast(type);
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Value ? currentValue().toString() : QAccessibleWidget::text(t);
+    }
+    QVariant currentValue() const override { return widget()->property("splotValue"); }
+    void setCurrentValue(const QVariant&) override {} // changed by its own keys only
+    QVariant maximumValue() const override { return widget()->property("splotMaximum"); }
+    QVariant minimumValue() const override { return widget()->property("splotMinimum"); }
+    QVariant minimumStepSize() const override { return 1; }
+};
+
 QAccessibleInterface* factory(const QString& className, QObject* object)
 {
+    if (object && object->isWidgetType() && object->property("splotMaximum").isValid())
+        return new PictureSpin(static_cast<QWidget*>(object));
     if (className == QLatin1String("splot::WallView"))
         return new WallAccessible(static_cast<WallView*>(object));
     if (object && object->isWidgetType() && object->property("splotNotice").toBool())
@@ -272,6 +294,20 @@ void announceOnLabel(QWidget* label, const QString& text)
     QAccessibleEvent event(label, QAccessible::ObjectShow);
 #endif
     QAccessible::updateAccessibility(&event);
+#endif
+}
+
+void setAccessibleSpinValue(QWidget* picture, int value, int minimum, int maximum)
+{
+    const bool changed = picture->property("splotValue") != QVariant(value);
+    picture->setProperty("splotMinimum", minimum);
+    picture->setProperty("splotMaximum", maximum);
+    picture->setProperty("splotValue", value);
+#if QT_CONFIG(accessibility)
+    if (changed && QAccessible::isActive()) {
+        QAccessibleValueChangeEvent event(picture, value);
+        QAccessible::updateAccessibility(&event);
+    }
 #endif
 }
 

@@ -64,7 +64,12 @@ class WallAccessible final : public QAccessibleWidget, public QAccessibleTableIn
 // screen stays the label's own.
 void announceOnLabel(QWidget* label, const QString& text);
 
-// The wall's table and the notification label for Qt's accessibility.
+// A picture that steps a number (the options dialog's plus/minus) is a spin
+// box for screen readers, with this value; they are told when it changes.
+void setAccessibleSpinValue(QWidget* picture, int value, int minimum, int maximum);
+
+// The wall's table, the notification label and the picture spin boxes for
+// Qt's accessibility.
 void installAccessibleFactory();
 
 } // namespace splot

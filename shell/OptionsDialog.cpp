@@ -3,10 +3,12 @@
 #include "assets/Pictures.h"
 #include "presentation/Bevel.h"
 #include "presentation/TextFit.h"
+#include "presentation/WallAccessible.h"
 #include "shell/DialogStyle.h"
 #include "shell/FixedDialog.h"
 #include "shell/SettingsStore.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGuiApplication>
@@ -126,6 +128,11 @@ void OptionsDialog::buildControls()
     plumin_->installEventFilter(this);
     showPluminPicture(0);
     label0->setBuddy(plumin_);
+    // For screen readers a spin box (made as such before anything asks for it)
+    // named like its label, the wall size its value.
+    installAccessibleFactory();
+    setAccessibleSpinValue(plumin_, 8, kMinSize, kMaxSize);
+    plumin_->setAccessibleName(label0->text().remove(QLatin1Char('&')).remove(QLatin1Char(':')));
 
     // The size display is 0.9 times the control's height; its font is never
     // taller than 0.85 times the display's height (in points).
@@ -144,6 +151,7 @@ void OptionsDialog::buildControls()
     staerke_->setGeometry(twipRect(1680, 600, 1860, 315));
     staerke_->addItems({tr("very easy"), tr("beginner"), tr("advanced"), tr("expert")});
     label1->setBuddy(staerke_);
+    staerke_->view()->setAccessibleName(label1->text().remove(QLatin1Char('&')).remove(QLatin1Char(':')));
 
     // Red's frame: the computer or a human with a name.
     rahmen0_ = new QWidget(this);
@@ -393,6 +401,7 @@ void OptionsDialog::Zahl_Change()
 {
     changed_ = true;
     settings_.wallSize = static_cast<i16>(leadingNumber(zahl_->text()));
+    setAccessibleSpinValue(plumin_, settings_.wallSize, kMinSize, kMaxSize);
 }
 
 void OptionsDialog::Spieler_Click()
