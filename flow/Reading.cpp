@@ -90,8 +90,9 @@ void Game::sayTakeBack(const Board& before)
         std::swap(first, second);
     if (first.empty())
         return;
-    say(second.empty() ? words.say("Taken back: %1.", first)
-                       : words.say("Taken back: %1 and %2.", first, second));
+    // Said before the label's text that came back with the position.
+    spoken_.push_back(second.empty() ? words.say("Taken back: %1.", first)
+                                     : words.say("Taken back: %1 and %2.", first, second));
 }
 
 void Game::sayTaken(int column, int row)

@@ -237,7 +237,7 @@ void WallView::cursorDrawn()
 {
 #if QT_CONFIG(accessibility)
     const int n = spoken_ ? spoken_->wallSize() : 0;
-    if (n == 0 || !QAccessible::isActive())
+    if (n == 0)
         return;
     if (n != spokenSize_) {
         // Another wall: its cells are made anew, and its name tells the size.
@@ -264,12 +264,13 @@ void WallView::tellCursorCell()
 {
 #if QT_CONFIG(accessibility)
     const int n = spoken_ ? spoken_->wallSize() : 0;
-    if (n == 0 || !hasFocus() || !QAccessible::isActive())
+    if (n == 0 || !hasFocus())
         return;
     spokenCell_ = (spoken_->cursorRow() - 1) * n + spoken_->cursorColumn() - 1;
     QAccessibleEvent event(this, QAccessible::Focus);
     event.setChild(spokenCell_);
     QAccessible::updateAccessibility(&event);
+    emit cellTold(spokenCell_);
 #endif
 }
 
@@ -285,8 +286,6 @@ void announceOnLabel(QWidget* label, const QString& text)
     label->setProperty("splotNotice", true);
     label->setProperty(NoticeLabel::kSaid, text);
 #if QT_CONFIG(accessibility)
-    if (!QAccessible::isActive())
-        return;
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     QAccessibleAnnouncementEvent event(label, text);
 #else
@@ -304,7 +303,7 @@ void setAccessibleSpinValue(QWidget* picture, int value, int minimum, int maximu
     picture->setProperty("splotMaximum", maximum);
     picture->setProperty("splotValue", value);
 #if QT_CONFIG(accessibility)
-    if (changed && QAccessible::isActive()) {
+    if (changed) {
         QAccessibleValueChangeEvent event(picture, value);
         QAccessible::updateAccessibility(&event);
     }

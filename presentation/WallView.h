@@ -87,6 +87,8 @@ class WallView : public QWidget, public Canvas {
     // A screen reader key: L, T, R, C, D as their codes, or an arrow's code
     // with Ctrl held (`jump`). Sent also while the wall's input is off.
     void readingKey(int keyCode, bool jump);
+    // Screen readers were told that this cell (row x N + column, from 0) has the focus.
+    void cellTold(int index);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
