@@ -61,6 +61,7 @@ MainWindow::~MainWindow()
 {
     if (hourglass_)
         QGuiApplication::restoreOverrideCursor();
+    booth_->wall()->setSpoken(nullptr); // the words go before the wall
 }
 
 void MainWindow::buildMenus()

@@ -285,7 +285,6 @@ def play(size, language, whole_game):
                 key("ctrl+z")
                 found, said = wait_said(since2, r"Taken back: [A-Z]+\d+ and " + reply.group(1) + r"\.", 20)
                 check(found, f"{tag} a take back is said: {said}")
-                pump(10, lambda: False if not said else True)
         check(result is not None, f"{tag} the result is said with the line's ends: {spoken(0)[-3:]}")
     finally:
         game.terminate()

@@ -1,7 +1,6 @@
-// What a screen reader is told, on platform doubles: cell names, a cell, a row,
-// a column and the diagonals in words; every announcement of a game between two
-// players as one log; a game against the computer with its replies, the hint,
-// a refused cell and a take back; the reading keys and the jump.
+// What a screen reader is told, on platform doubles: the wall in words, every
+// announcement of a game between two players as one log, the computer's reply,
+// the hint, a refused cell and a take back; the reading keys and the jump.
 #include "flow/Spoken.h"
 #include "platform/Announcer.h"
 #include "tests/doubles/GameOnDoubles.h"
