@@ -89,6 +89,12 @@ class WallCell final : public QAccessibleInterface, public QAccessibleTableCellI
 class NoticeLabel final : public QAccessibleWidget {
   public:
     explicit NoticeLabel(QWidget* label) : QAccessibleWidget(label, QAccessible::Notification) {}
+    // A plain label until the game first says something: the window that
+    // shows it at start-up is not an announcement.
+    QAccessible::Role role() const override
+    {
+        return widget()->property(kSaid).isValid() ? QAccessible::Notification : QAccessible::StaticText;
+    }
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name) {

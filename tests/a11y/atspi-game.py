@@ -139,13 +139,29 @@ def tree(node):
     return seen
 
 
+def menu(letter, item):
+    """Opens a menu with Alt+letter, waits for it to show, then picks the item by its letter."""
+    since = len(events)
+    key("alt+" + letter)
+    pump(10, lambda: any(k.endswith("showing") and d == 1 and r in ("menu", "popup menu")
+                         for k, d, n, r in events[since:]))
+    key(item)
+
+
+def active(node):
+    try:
+        return node.get_state_set().contains(Atspi.StateType.ACTIVE)
+    except GLib.Error:
+        return False
+
+
 def dialog(app, title):
     return find(app, lambda n: n.get_role_name() == "dialog" and n.get_name() == title)
 
 
 def dialogs(app, main):
     """The options, the record and the about box: every control named, the values read."""
-    key("alt+g", "o")
+    menu("g", "o")
     pump(10, lambda: dialog(app, "Options") is not None)
     options = dialog(app, "Options")
     if check(options is not None, "the options dialog opens"):
@@ -158,9 +174,11 @@ def dialogs(app, main):
               f"{[] if spin else tree(options)}")
         key("alt+w", "Up")
         check(spin is not None and pump(10, lambda: value() == 9), "Up makes it 9")
-        key("Down", "Escape")
-    pump(10, lambda: dialog(app, "Options") is None)
-    key("alt+g", "d")
+        key("Down")
+        check(spin is not None and pump(10, lambda: value() == 8), "Down makes it 8 again")
+        key("Escape")
+    pump(10, lambda: dialog(app, "Options") is None and active(main()))
+    menu("g", "d")
     pump(10, lambda: dialog(app, "Record") is not None)
     record = dialog(app, "Record")
     if check(record is not None, "the record dialog opens"):
@@ -171,15 +189,14 @@ def dialogs(app, main):
         missing = unnamed_controls(record)
         check(not missing, f"every control of the record dialog has a name: {missing}")
         key("Escape")
-    pump(10, lambda: dialog(app, "Record") is None)
-    key("alt+h", "a")
+    pump(10, lambda: dialog(app, "Record") is None and active(main()))
+    menu("h", "a")
     pump(10, lambda: dialog(app, "About Splotchery") is not None)
     about = dialog(app, "About Splotchery")
     if check(about is not None, "the about box opens"):
         missing = unnamed_controls(about)
         check(not missing, f"the about box has no unnamed pictures: {missing}")
-    pump(10, lambda: dialog(app, "About Splotchery") is None)
-    pump(2)  # the main window active again
+    pump(10, lambda: dialog(app, "About Splotchery") is None and active(main()))
 
 
 def play(size, language, whole_game):

@@ -64,7 +64,9 @@ class SpokenTest : public QObject {
         QCOMPARE(w.row(1), std::string("Row 1: H grease spot; the rest empty"));
         QCOMPARE(w.row(5), std::string("Row 5: C red, D red, E red, F red; the rest empty"));
         QCOMPARE(w.column(3), std::string("Column C: 3 blue, 5 red; the rest empty"));
-        QCOMPARE(w.diagonals(4, 4), std::string("Diagonal down: C3 blue, E5 red; the rest empty. "
+        QCOMPARE(w.diagonals(5, 4),
+                 std::string("Diagonal down: D3 blue, F5 red; the rest empty. "
+                             "Diagonal up: D5 red, F3 blue, H1 grease spot; the rest empty.")); the rest empty. "
                                                 "Diagonal up: C5 red, E3 blue; the rest empty."));
         rig.game.readOut('T'), rig.game.readOut('L');
         rig.play("73");
