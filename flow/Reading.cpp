@@ -31,7 +31,7 @@ void Game::say(const std::string& sentence)
 
 void Game::speak()
 {
-    if (!announcer_ || abandoned_) {
+    if (!announcer_ || abandoned()) {
         spoken_.clear();
         return;
     }
@@ -110,7 +110,7 @@ void Game::sayHint(int column, int row)
 
 void Game::readOut(int keyCode)
 {
-    if (!announcer_ || abandoned_ || busy() || !state_.boardExists)
+    if (!announcer_ || abandoned() || busy() || !state_.boardExists)
         return;
     const Spoken words(board_, state_, settings_, *announcer_);
     std::string text;
@@ -155,8 +155,7 @@ void Game::jumpCursor(int arrowCode)
     default:
         return;
     }
-    wallInput("Bild_KeyDown", [this, dx, dy] {
-        Busy busy(*this);
+    door_.wallInput("Bild_KeyDown", [this, dx, dy] {
         for (int c = state_.cursorX + dx, r = state_.cursorY + dy; onWall(c, r); c += dx, r += dy)
             if (board_.cells(board_.index(c, r)) != kEmpty) {
                 moveCursor(c, r);

@@ -326,37 +326,6 @@ class TestFlow : public QObject {
         QVERIFY(rig.questions.asked.empty() && rig.questions.errors.empty());
     }
 
-    // A failure reported in the introduction: Retry runs only the failed step again, Ignore goes on
-    // after it; the painters step forward once either way.
-    void aFailureInASequenceRepeatsOrSkipsOnlyThatStep()
-    {
-        for (auto choice : {Questions::ErrorChoice::Retry, Questions::ErrorChoice::Ignore}) {
-            GameSettings settings = setup();
-            ScriptedRandom random({0.9f});
-            FakeClock clock;
-            RecordingSound sound;
-            ScriptedQuestions questions;
-            FakeScene scene;
-            Game game(settings, clock, random, sound, questions, scene);
-            RecordingWall wall;
-            game.attachWall(wall);
-            int failures = 1; // the introduction's events step after the first painter stepped forward
-            clock.onEvents = [&] {
-                if (scene.log.size() > 3 && failures-- > 0)
-                    throw std::out_of_range("out of paint");
-            };
-            questions.choices = {choice};
-            game.Start_click();
-            QCOMPARE(questions.errors.size(), std::size_t(1));
-            QCOMPARE(questions.errors[0].title, std::string("Splotchery Error"));
-            QCOMPARE(questions.errors[0].text,
-                     std::string("Error 9: \nout of paint\n\t\toccurred at line 0\nin Splotchery: Sequenz"));
-            QCOMPARE(std::ranges::count(scene.log, std::string("move 0 -130 -60")), 1);
-            QCOMPARE(std::ranges::count(scene.log, std::string("move 1 140 -60")), 1);
-            QVERIFY(game.state().gameRunning && scene.wallInput && game.board().currentPlayer == kBlue);
-        }
-    }
-
     // A failure at a chosen step of a move against the computer, answered Abort, Retry or Ignore:
     // the report names the procedure; the move happens whole or not at all; the game plays on to a
     // proper end.

@@ -57,7 +57,8 @@ class TestPlayerRoad : public QObject {
                             (rig.state().moveCount == count + 2 || rig.state().gameOver));
                 else
                     QVERIFY(rig.game().board().currentPlayer != side || rig.state().gameOver);
-                nozzles += rig.window().comment() == "Nozzle blocked!" || rig.code(to.x(), to.y()) == kEmpty;
+                nozzles +=
+                    rig.window().scene().comment() == "Nozzle blocked!" || rig.code(to.x(), to.y()) == kEmpty;
                 QCOMPARE(QApplication::focusWidget(), &rig.wall());
                 QCOMPARE(disagreement(rig), QString());
                 if (moves == 2) { // Enter on the splot just played: refused, the focus stays
@@ -90,7 +91,8 @@ class TestPlayerRoad : public QObject {
                     QCOMPARE(QApplication::focusWidget(), &rig.wall());
                 }
             }
-            QVERIFY2(!rig.state().gameRunning && rig.state().gameOver, rig.window().comment().c_str());
+            QVERIFY2(!rig.state().gameRunning && rig.state().gameOver,
+                     rig.window().scene().comment().c_str());
             QVERIFY(computer || nozzles > 0);
             QCOMPARE(QApplication::focusWidget(), &rig.wall());
         }

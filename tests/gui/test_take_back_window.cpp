@@ -66,7 +66,7 @@ struct Rig : WindowRig {
     };
     Shot shot()
     {
-        Shot s{wall().image(), window().comment(), {}};
+        Shot s{wall().image(), window().scene().comment(), {}};
         const Board& b = game().board();
         const GameState& g = game().state();
         s.game = {b.currentPlayer, g.moveCount, g.gameOver, g.gameRunning, g.cursorX, g.cursorY};
@@ -172,10 +172,10 @@ class TestTakeBackWindow : public QObject {
             StdRandom pick(5);
             for (int tries = 0; rig.game().state().gameRunning && tries < 5000; ++tries)
                 rig.game().Feld_Auswahl(1 + int(pick.Rnd() * 8), 1 + int(pick.Rnd() * 8));
-            const bool lost = rig.window().comment().starts_with("Computer won!");
-            (lost                                             ? expected.lost[1]
-             : rig.window().comment().starts_with("You won!") ? expected.won[1]
-                                                              : expected.drawn[1])++;
+            const bool lost = rig.window().scene().comment().starts_with("Computer won!");
+            (lost                                                     ? expected.lost[1]
+             : rig.window().scene().comment().starts_with("You won!") ? expected.won[1]
+                                                                      : expected.drawn[1])++;
             QVERIFY(rig.window().record() == expected);
             // Taken back, then the same cells again: still counted once.
             rig.ctrlZ();

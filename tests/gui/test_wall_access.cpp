@@ -16,7 +16,7 @@ class WallAccessTest : public QObject {
     {
         writeSettings(kQuietSettings); // 8 x 8 against the computer
         WindowRig rig;
-        rig.window().Start_click();
+        rig.window().start_Click();
         QAccessibleInterface* wall = QAccessible::queryAccessibleInterface(&rig.wall());
         QAccessibleTableInterface* table = wall->tableInterface();
         QVERIFY(table);
@@ -48,7 +48,7 @@ class WallAccessTest : public QObject {
         WindowRig rig;
         QApplication::setActiveWindow(&rig.window());
         QVERIFY(QTest::qWaitForWindowActive(&rig.window()));
-        rig.window().Start_click();
+        rig.window().start_Click();
         QTRY_VERIFY(rig.wall().hasFocus());
         QCoreApplication::processEvents(); // the cell told after the wall's own focus event
         QSignalSpy told(&rig.wall(), &WallView::cellTold);
