@@ -20,9 +20,11 @@ run_pkgs=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt6-
           qt6-l10n-tools qt6-translations-l10n)
 # The tests run offscreen; the checks need clang's libFuzzer, Google Benchmark and
 # the desktop-file, AppStream and packaging tools, and a real X server with a
-# small window manager, xdotool and imagemagick for the end-to-end test.
+# small window manager, xdotool and imagemagick for the end-to-end test; a D-Bus
+# session with the AT-SPI bus and its Python bindings for the screen reader's test.
 test_pkgs=(clang libclang-rt-14-dev clang-format libbenchmark-dev desktop-file-utils appstream dpkg-dev file lintian
-           xvfb xauth openbox xdotool wmctrl x11-utils imagemagick python3)
+           xvfb xauth openbox xdotool wmctrl x11-utils imagemagick python3
+           dbus at-spi2-core python3-pyatspi)
 
 install_missing() {
     local missing=()

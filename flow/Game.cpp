@@ -243,6 +243,7 @@ void Game::Init_Neues_Spiel()
     state_.redBegins = state_.redBegins == 0 ? kTrue : kFalse;
     state_.gameOver = kFalse;
     state_.moveCount = 0;
+    state_.winningLine = 0, state_.lastMover = -1, state_.lastColumn[0] = state_.lastColumn[1] = 0;
 
     // The cursor to the middle of the wall.
     moveCursor(N / 2 + 1, N / 2 + 1);

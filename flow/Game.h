@@ -13,9 +13,11 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace splot {
 
+class Announcer;
 class Clock;
 class Questions;
 class Random;
@@ -34,6 +36,8 @@ class Game final : public DrawOfferSink, private CommandDoor::Owner {
     // The wall is drawn by the presentation, which needs the board and the
     // state first; it is attached right after construction.
     void attachWall(WallDrawing& wall) { wall_ = &wall; }
+    // A screen reader hears what happens (flow/Reading.cpp); none by default.
+    void attachAnnouncer(Announcer* announcer) { announcer_ = announcer; }
 
     Board& board() { return board_; }
     const Board& board() const { return board_; }
@@ -91,6 +95,12 @@ class Game final : public DrawOfferSink, private CommandDoor::Owner {
     // window then abandons the move at its next wait.
     bool Ende_click();
     // Sequences and chatter.
+    // Screen reader keys on the wall, dropped while other work runs: L the
+    // last moves, T the turn, R and C the cursor's row and column, D its
+    // diagonals (classic key codes); an arrow's code with Ctrl held jumps
+    // the cursor to the next painted cell that way.
+    void readOut(int keyCode);
+    void jumpCursor(int arrowCode);
     void Sequenz(int n);
     void Geschwaetz();
 
@@ -182,6 +192,17 @@ class Game final : public DrawOfferSink, private CommandDoor::Owner {
     void runGeschwaetz();
     void chatter();
 
+    // What a screen reader is told: a sentence is said with the texts the
+    // label showed before it, at the next wait or when the work is over.
+    void say(const std::string& sentence);
+    void noteComment();
+    void speak();
+    void sayMove(int side, int column, int row);
+    void sayWin(int winner, int line);
+    void sayTakeBack(const Board& before);
+    void sayTaken(int column, int row);
+    void sayHint(int column, int row);
+
     // The wall's picture just before a human move takes the cursor off it.
     void markPictureBeforeMove();
     void keepTakeBackPoint();
@@ -213,6 +234,9 @@ class Game final : public DrawOfferSink, private CommandDoor::Owner {
     Questions& questions_;
     Scene& scene_;
     WallDrawing* wall_ = nullptr;
+    Announcer* announcer_ = nullptr;
+    std::vector<std::string> spoken_; // said at the next wait
+    std::string spokenComment_;       // the label's text last said
     Board board_;
     GameState state_;
     Search search_;

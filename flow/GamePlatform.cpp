@@ -26,6 +26,7 @@ double Game::mark()
 void Game::waitUntil(double deadline)
 {
     checkAbandoned();
+    speak();
     step([&] { clock_.waitUntil(deadline); });
     checkAbandoned();
 }
@@ -38,6 +39,7 @@ void Game::pause(double seconds)
 void Game::events()
 {
     checkAbandoned();
+    speak();
     step([&] { clock_.doEvents(); });
     checkAbandoned();
 }

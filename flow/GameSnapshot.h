@@ -22,6 +22,10 @@ struct GameState {
     bool gameRunning = false;      // program-wide: a game is started and not decided
     bool firstGameStarted = false; // program-wide: never reset
     bool boardExists = false;      // a new game has built the board
+    // For screen readers: the line that won, and each side's last splot.
+    i16 winningLine = 0;
+    i16 lastColumn[2] = {}, lastRow[2] = {};
+    i16 lastMover = -1;
 };
 
 // Everything a move changes in the game, on the wall and in the booth: taken

@@ -110,6 +110,7 @@ void Game::runTip()
         return;
 
     moveCursor(state_.moveColumn, state_.moveRow);
+    sayHint(state_.moveColumn, state_.moveRow);
 }
 
 } // namespace splot

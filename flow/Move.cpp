@@ -24,6 +24,8 @@ void Game::feldAuswahlSteps(int x, int y)
     board_.currentCell = static_cast<i16>(cell);
 
     // A splot or a grease spot refuses paint: nothing is played, the turn stays.
+    if (board_.cells(cell) != kEmpty)
+        sayTaken(x, y);
     if (board_.cells(cell) == kEmpty) {
         const int mover = board_.currentPlayer;
         // A human move can be taken back; the computer's reply goes with it.
@@ -88,6 +90,7 @@ void Game::feldAuswahlSteps(int x, int y)
             drawCursor(2);
         } else {
             draw("Zeichne_Klecks", true, [=](WallDrawing& w) { w.Zeichne_Klecks(x, y); });
+            sayMove(mover, x, y);
             runZugAusfuehren(x, y);
         }
 
@@ -116,6 +119,8 @@ void Game::zugAusfuehrenSteps(int x, int y)
     // first such line in the cell's list wins.
     const int winningLine = board_.fiveLine(cell, mover);
 
+    if (winningLine != 0)
+        sayWin(mover, winningLine);
     // The splot drawn once more is only seen again; the winning line must show.
     if (winningLine != 0 && mover == kRed) {
         draw("Zeichne_Klecks", false, [=](WallDrawing& w) { w.Zeichne_Klecks(x, y); });

@@ -39,6 +39,8 @@ bool Game::canTakeBack() const
 void Game::workChanged(bool busy)
 {
     scene_.setMenuEnabled(Scene::MenuItem::TakeBack, !busy && canTakeBack());
+    if (!busy)
+        speak(); // the work is over: what happened in it
 }
 
 void Game::markPictureBeforeMove()
@@ -54,7 +56,9 @@ void Game::keepTakeBackPoint()
 void Game::restoreTakeBackPoint(const TakeBackHistory::Point& point)
 {
     scene_.setWallEnabled(false);
+    const Board before = board_;
     restore(point.game);
+    sayTakeBack(before);
     if (!point.cursorShown)
         drawCursor(2);
 }

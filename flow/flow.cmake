@@ -18,6 +18,9 @@ add_library(splot_flow STATIC
     ${CMAKE_CURRENT_LIST_DIR}/Input.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Sequences.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TakeBack.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Spoken.h
+    ${CMAKE_CURRENT_LIST_DIR}/Spoken.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Reading.cpp
 )
 target_include_directories(splot_flow PUBLIC ${PROJECT_SOURCE_DIR})
 target_link_libraries(splot_flow PUBLIC splot_engine splot_platform)

@@ -139,6 +139,7 @@ BoothView::BoothView(QWidget* parent) : QWidget(parent)
     }
 
     comment_ = new QLabel(this);
+    comment_->setProperty("splotNotice", true); // screen readers hear the game through it
     comment_->setAutoFillBackground(true);
     {
         QPalette palette = comment_->palette();

@@ -9,8 +9,6 @@
 #include "platform/Random.h"
 #include "platform/Sound.h"
 
-#include <QCoreApplication>
-
 #include <cmath>
 
 namespace splot {
@@ -160,39 +158,7 @@ void WallPainter::pointToCell(double x, double y, int& column, int& row) const
     row = static_cast<int>(std::floor(y / cellSize_)) + 1;
 }
 
-std::string WallPainter::cursorDescription() const
-{
-    // Read out by screen readers, so in the program's language.
-    const int x = state_.cursorX;
-    const int y = state_.cursorY;
-    const QString where = QCoreApplication::translate("WallPainter", "Column %1, row %2").arg(x).arg(y);
-    const int n = board_.wallSize;
-    if (!state_.boardExists || n < 1 || x < 1 || x > n || y < 1 || y > n)
-        return where.toStdString();
-    const int i = board_.index(x, y);
-    if (i < 0 || i > board_.lastCell)
-        return where.toStdString();
-    QString what;
-    switch (board_.cells(i)) {
-    case kRed:
-        what = QCoreApplication::translate("WallPainter", "%1's red splot")
-                   .arg(QString::fromStdString(settings_.redName));
-        break;
-    case kBlue:
-        what = QCoreApplication::translate("WallPainter", "%1's blue splot")
-                   .arg(QString::fromStdString(settings_.blueName));
-        break;
-    case kGrease:
-        what = QCoreApplication::translate("WallPainter", "grease spot");
-        break;
-    default:
-        what = QCoreApplication::translate("WallPainter", "empty");
-        break;
-    }
-    return (where + QStringLiteral(": ") + what).toStdString();
-}
-
-void WallPainter::setCursorListener(std::function<void(const std::string&)> listener)
+void WallPainter::setCursorListener(std::function<void()> listener)
 {
     listener_ = std::move(listener);
 }
@@ -230,7 +196,7 @@ void WallPainter::restorePicture(const Canvas::Saved& saved)
 void WallPainter::announce()
 {
     if (listener_)
-        listener_(cursorDescription());
+        listener_();
 }
 
 } // namespace splot

@@ -6,7 +6,6 @@
 #include "platform/WallDrawing.h"
 
 #include <functional>
-#include <string>
 
 namespace splot {
 
@@ -40,14 +39,9 @@ class WallPainter final : public WallDrawing {
     // Both 0 while no geometry has been computed yet.
     void pointToCell(double x, double y, int& column, int& row) const;
 
-    // A sentence for screen readers: the cursor cell and what it holds
-    // ("Column 4, row 5: empty", "...: Tulla's red splot", "...: grease spot").
-    std::string cursorDescription() const;
-
-    // Called with cursorDescription() after the cursor is drawn (colour 2),
-    // after a splot lands and after the grid is drawn, so that the window can
-    // pass it on to the wall's accessible description.
-    void setCursorListener(std::function<void(const std::string&)> listener);
+    // Called after the cursor is drawn (colour 2), after a splot lands and
+    // after a picture is put back, so that screen readers can be told.
+    void setCursorListener(std::function<void()> listener);
 
   private:
     void setPaintColour(int column, int row);
@@ -64,7 +58,7 @@ class WallPainter final : public WallDrawing {
     short cellSize_ = 0;
     short cellInset_ = 0;
     short innerSize_ = 0;
-    std::function<void(const std::string&)> listener_;
+    std::function<void()> listener_;
 };
 
 } // namespace splot

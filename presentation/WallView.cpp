@@ -2,9 +2,9 @@
 // redrawn sharply at any zoom; its clicks and keys.
 #include "presentation/WallView.h"
 
+#include "presentation/WallAccessible.h"
 #include "presentation/WallStroke.h"
 
-#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -29,7 +29,10 @@ QColor colourOf(int index)
 
 WallView::WallView(QWidget* parent) : QWidget(parent)
 {
+    installAccessibleFactory();
     setAccessibleName(tr("Wall"));
+    setAccessibleDescription(tr("Arrows move, Enter paints. L last moves, T turn, R row, C column, "
+                                "D diagonals, Ctrl+arrows the next splot."));
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(sizeHint());
@@ -303,17 +306,6 @@ QPoint WallView::imagePixel(double x, double y) const
     return {static_cast<int>(std::floor(x * scale)), static_cast<int>(std::floor(y * scale))};
 }
 
-void WallView::setCursorDescription(const QString& text)
-{
-    if (text == accessibleDescription())
-        return;
-    setAccessibleDescription(text);
-#if QT_CONFIG(accessibility)
-    QAccessibleEvent event(this, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&event);
-#endif
-}
-
 int WallView::classicKeyCode(int key)
 {
     switch (key) {
@@ -389,6 +381,13 @@ void WallView::mouseDoubleClickEvent(QMouseEvent* event)
 void WallView::keyPressEvent(QKeyEvent* event)
 {
     const int code = classicKeyCode(event->key());
+    const auto mods = event->modifiers() & ~Qt::KeypadModifier;
+    const bool jump = mods == Qt::ControlModifier && code >= 37 && code <= 40;
+    if (jump || (mods == Qt::NoModifier && QByteArrayView("LTRCD").contains(static_cast<char>(code)))) {
+        emit readingKey(code, jump);
+        return event->accept();
+    }
+    keyPressed_ = true;
     if (code == 0) {
         QWidget::keyPressEvent(event);
         return;

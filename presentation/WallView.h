@@ -18,6 +18,8 @@ class QPainter;
 
 namespace splot {
 
+class Spoken;
+
 class WallView : public QWidget, public Canvas {
     Q_OBJECT
   public:
@@ -61,9 +63,14 @@ class WallView : public QWidget, public Canvas {
     // The number of drawing operations remembered since the last cls().
     int operationCount() const { return static_cast<int>(ops_.size()); }
 
-    // The accessible description: the cursor cell and what it holds. Screen
-    // readers are told when it changes.
-    void setCursorDescription(const QString& text);
+    // The wall in words, for screen readers (a table of cells; see
+    // WallAccessible), and the cursor drawn: while the wall has the keyboard
+    // focus, they hear the cursor's cell when it moved, or after a key.
+    void setSpoken(const Spoken* spoken) { spoken_ = spoken; }
+    const Spoken* spoken() const { return spoken_; }
+    void cursorDrawn();
+    // Screen readers are told that the cursor's cell has the focus.
+    void tellCursorCell();
 
     // Classic key code of a Qt key: Home 36, End 35, PageUp 33, PageDown 34,
     // Left 37, Up 38, Right 39, Down 40, Enter 13, Space 32, letters and digits
@@ -77,6 +84,11 @@ class WallView : public QWidget, public Canvas {
     void mousePressed(double x, double y);
     // A key pressed while the wall has the focus, as a classic key code.
     void keyPressed(int keyCode);
+    // A screen reader key: L, T, R, C, D as their codes, or an arrow's code
+    // with Ctrl held (`jump`). Sent also while the wall's input is off.
+    void readingKey(int keyCode, bool jump);
+    // Screen readers were told that this cell (row x N + column, from 0) has the focus.
+    void cellTold(int index);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -84,6 +96,7 @@ class WallView : public QWidget, public Canvas {
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 
   private:
     struct PenState {
@@ -116,6 +129,10 @@ class WallView : public QWidget, public Canvas {
     double zoom_ = 1;
     qreal ratioOverride_ = 0;
     bool inputEnabled_ = true;
+    const Spoken* spoken_ = nullptr;
+    int spokenCell_ = -1; // the cell screen readers were last told of, on a wall this big
+    int spokenSize_ = 0;
+    bool keyPressed_ = false; // a key since then: its cell is told again
 };
 
 } // namespace splot

@@ -10,6 +10,8 @@ add_library(splot_presentation STATIC
     ${CMAKE_CURRENT_LIST_DIR}/WallStroke.cpp
     ${CMAKE_CURRENT_LIST_DIR}/WallView.h
     ${CMAKE_CURRENT_LIST_DIR}/WallView.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/WallAccessible.h
+    ${CMAKE_CURRENT_LIST_DIR}/WallAccessible.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PictureButton.h
     ${CMAKE_CURRENT_LIST_DIR}/PictureButton.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Puddle.h

@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QPainter>
 #include <QScreen>
 #include <QTimer>
 
@@ -39,19 +40,23 @@ AboutBox::AboutBox(QWidget* mainWindow, int intervalMs) : QDialog(nullptr)
     setModal(true);
     setFixedSize(px(5340), px(4935));
 
+    // Two pictures: the two painters' guild marks, above and below the name.
+    // They are painted on the background: they tell a screen reader nothing.
+    const qreal dpr = devicePixelRatioF();
+    QPixmap back(QSize(width(), height()) * dpr);
+    back.setDevicePixelRatio(dpr);
+    back.fill(QColor(0, 0, 128));
+    {
+        QPainter painter(&back);
+        painter.drawPixmap(QRect((width() - 64) / 2, 8, 64, 64),
+                           pictures::pixmap(pictures::Picture::About1, dpr));
+        painter.drawPixmap(QRect((width() - 64) / 2, height() - 64 - 16, 64, 64),
+                           pictures::pixmap(pictures::Picture::About2, dpr));
+    }
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(0, 0, 128));
+    pal.setBrush(QPalette::Window, QBrush(back));
     setPalette(pal);
     setAutoFillBackground(true);
-
-    // Two pictures: the two painters' guild marks, above and below the name.
-    const qreal dpr = devicePixelRatioF();
-    auto* image1 = new QLabel(this);
-    image1->setPixmap(pictures::pixmap(pictures::Picture::About1, dpr));
-    image1->setGeometry((width() - 64) / 2, 8, 64, 64);
-    auto* image2 = new QLabel(this);
-    image2->setPixmap(pictures::pixmap(pictures::Picture::About2, dpr));
-    image2->setGeometry((width() - 64) / 2, height() - 64 - 16, 64, 64);
 
     auto* name = new QLabel(QStringLiteral("Splotchery32 v1.24"), this);
     QFont bold = font();

@@ -27,7 +27,7 @@ namespace {
 // The help pages in the order of the contents.
 const char* const kPageFiles[] = {
     "index.html", "rules.html",   "playing.html",  "levels.html",   "grease.html",     "nozzle.html",
-    "hints.html", "options.html", "painters.html", "settings.html", "helponhelp.html",
+    "hints.html", "options.html", "painters.html", "settings.html", "helponhelp.html", "screenreader.html",
 };
 
 // The help pages' folder in the resource for the language the program

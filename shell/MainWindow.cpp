@@ -11,8 +11,10 @@
 #include "shell/WindowScene.h"
 
 #include "flow/Game.h"
+#include "flow/Spoken.h"
 #include "platform/Questions.h"
 #include "platform/Sound.h"
+#include "platform/qt/QtAnnouncer.h"
 #include "presentation/BoothView.h"
 #include "presentation/PictureButton.h"
 #include "presentation/WallPainter.h"
@@ -60,7 +62,10 @@ MainWindow::MainWindow(GameSettings& settings, SettingsStore& store, Sound& soun
     setMinimumWidth(minimumClientWidth());
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    booth_->wall()->setSpoken(nullptr); // the words go before the wall
+}
 
 Scene& MainWindow::scene()
 {
@@ -102,9 +107,7 @@ void MainWindow::wireInput()
         if (game_)
             game_->Bild_KeyDown(keyCode);
     });
-    // Screen readers hear where the cursor is and what the cell holds.
-    painter_->setCursorListener(
-        [wall](const std::string& text) { wall->setCursorDescription(QString::fromStdString(text)); });
+    wireScreenReader();
 }
 
 // ---- Start-up -------------------------------------------------------------------

@@ -22,12 +22,14 @@ class BoothView;
 class Game;
 class HelpWindow;
 class OptionsDialog;
+class QtAnnouncer;
 class Questions;
 class RecordDialog;
 class RecordKeeper;
 class SettingsStore;
 struct ScreenInfo;
 class Sound;
+class Spoken;
 class WallPainter;
 class WindowScene;
 
@@ -114,6 +116,7 @@ class MainWindow final : public QMainWindow {
     static ScreenInfo screenInfo();
     void buildMenus();
     void wireInput();
+    void wireScreenReader(); // MainWindowSpoken.cpp
     // Start-up steps that come from the dialogs: the about box, the hidden
     // options dialog filled with the choices, the story.
     void showAboutBox();
@@ -137,6 +140,8 @@ class MainWindow final : public QMainWindow {
     Sound& sound_;
     Game* game_ = nullptr;
     WallPainter* painter_ = nullptr;
+    std::unique_ptr<QtAnnouncer> announcer_; // what screen readers hear
+    std::unique_ptr<Spoken> spoken_;
 
     BoothView* booth_ = nullptr;
     OptionsDialog* options_ = nullptr;

@@ -39,13 +39,13 @@ void MainWindow::buildMenus()
     endAction_ = add(gameMenu_, "ende", tr("&End"), QKeySequence(Qt::CTRL | Qt::Key_E));
     tipAction_ = add(gameMenu_, "tip", tr("Hin&t"), QKeySequence(Qt::CTRL | Qt::Key_T));
     // Offered only once a human has moved, and never while a move runs.
-    takeBackAction_ = add(gameMenu_, "zurueck", tr("&Take back"), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    takeBackAction_ = add(gameMenu_, "zurueck", tr("Take &back"), QKeySequence(Qt::CTRL | Qt::Key_Z));
     takeBackAction_->setEnabled(false);
     separator(gameMenu_, "sep0");
     optionsAction_ = add(gameMenu_, "opt", tr("&Options..."));
     zoomAction_ = add(gameMenu_, "zoom", tr("&Zoom with window"));
     zoomAction_->setCheckable(true);
-    recordAction_ = add(gameMenu_, "statistik", tr("&Record..."));
+    recordAction_ = add(gameMenu_, "statistik", tr("Recor&d..."));
     separator(gameMenu_, "sep2");
     storyAction_ = add(gameMenu_, "story_zeigen", tr("Sto&ry..."));
 

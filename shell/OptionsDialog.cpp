@@ -5,11 +5,13 @@
 #include "engine/Board.h"
 #include "presentation/Bevel.h"
 #include "presentation/TextFit.h"
+#include "presentation/WallAccessible.h"
 #include "shell/DialogStyle.h"
 #include "shell/FixedDialog.h"
 #include "shell/SettingsStore.h"
 #include "shell/WallSizeControl.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGuiApplication>
@@ -90,12 +92,17 @@ void OptionsDialog::buildControls()
 
     wallSize_ = new WallSizeControl(this);
     label0->setBuddy(wallSize_->picture());
+    // For screen readers a spin box named like its label, the wall size its value.
+    installAccessibleFactory();
+    setAccessibleSpinValue(wallSize_->picture(), 8, WallSizeControl::kMinSize, WallSizeControl::kMaxSize);
+    wallSize_->picture()->setAccessibleName(label0->text().remove(QLatin1Char('&')).remove(QLatin1Char(':')));
 
     auto* label1 = makeLabel(tr("&Level:"), this, twipRect(480, 660, 1095, 255));
     staerke_ = new QComboBox(this);
     staerke_->setGeometry(twipRect(1680, 600, 1860, 315));
     staerke_->addItems({tr("very easy"), tr("beginner"), tr("advanced"), tr("expert"), tr("master")});
     label1->setBuddy(staerke_);
+    staerke_->view()->setAccessibleName(label1->text().remove(QLatin1Char('&')).remove(QLatin1Char(':')));
 
     // Red's frame: the computer or a human with a name.
     rahmen0_ = new QWidget(this);
@@ -272,6 +279,8 @@ void OptionsDialog::Zahl_Change()
 {
     changed_ = true;
     settings_.wallSize = static_cast<i16>(wallSize_->size());
+    setAccessibleSpinValue(wallSize_->picture(), settings_.wallSize, WallSizeControl::kMinSize,
+                           WallSizeControl::kMaxSize);
 }
 
 void OptionsDialog::Spieler_Click()

@@ -63,7 +63,7 @@ RecordDialog::RecordDialog(const GameRecord& record, std::function<bool()> askRe
     for (int r = 0; r <= humans; ++r)
         for (int c = 0; c < 3; ++c) {
             const QString head = r < humans ? levels[r] + QStringLiteral(", ") + heads[c] : humanHeads[c];
-            counts_[r][c]->setAccessibleName(head);
+            counts_[r][c]->setProperty("head", head); // named with the count by refresh()
         }
 
     reset_ = new QPushButton(tr("&Reset"), this);
@@ -96,6 +96,11 @@ void RecordDialog::refresh()
     counts_[GameRecord::kLevels][0]->setNum(record_.redWon);
     counts_[GameRecord::kLevels][1]->setNum(record_.blueWon);
     counts_[GameRecord::kLevels][2]->setNum(record_.humanDraws);
+    // A screen reader reads the name instead of the text: it holds the count.
+    for (auto& row : counts_)
+        for (QLabel* count : row)
+            count->setAccessibleName(count->property("head").toString() + QStringLiteral(": ") +
+                                     count->text());
 }
 
 void RecordDialog::showEvent(QShowEvent* event)

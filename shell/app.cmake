@@ -7,6 +7,7 @@ add_library(splot_mainwindow STATIC
     ${CMAKE_CURRENT_LIST_DIR}/WindowScene.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RecordKeeper.h
     ${CMAKE_CURRENT_LIST_DIR}/RecordKeeper.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MainWindowSpoken.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MainWindowPlacement.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MenuKeys.h
     ${CMAKE_CURRENT_LIST_DIR}/MenuKeys.cpp

@@ -30,6 +30,7 @@ set(SPLOT_HELP_FILES
     help/index.html
     help/rules.html
     help/playing.html
+    help/screenreader.html
     help/levels.html
     help/grease.html
     help/nozzle.html

@@ -229,6 +229,101 @@ in %4: %5</translation>
     </message>
 </context>
 <context>
+    <name>Spoken</name>
+    <message>
+        <source>Wall</source>
+        <translation>Wand</translation>
+    </message>
+    <message>
+        <source>Wall, %1 by %2</source>
+        <translation>Wand, %1 mal %2</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>rot</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>blau</translation>
+    </message>
+    <message>
+        <source>grease spot</source>
+        <translation>Fettfleck</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>, winning line</source>
+        <translation>, Gewinnreihe</translation>
+    </message>
+    <message>
+        <source>; the rest empty</source>
+        <translation>; der Rest leer</translation>
+    </message>
+    <message>
+        <source>Row %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>Column %1: %2</source>
+        <translation>Spalte %1: %2</translation>
+    </message>
+    <message>
+        <source>Diagonal down: %1. Diagonal up: %2.</source>
+        <translation>Diagonale abwärts: %1. Diagonale aufwärts: %2.</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>No game is running.</source>
+        <translation>Es läuft kein Spiel.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s turn, move %2.</source>
+        <translation>%1 ist dran, Zug %2.</translation>
+    </message>
+    <message>
+        <source>No moves yet.</source>
+        <translation>Noch keine Züge.</translation>
+    </message>
+    <message>
+        <source>%1 played %2.</source>
+        <translation>%1 spielte %2.</translation>
+    </message>
+    <message>
+        <source>%1 won: five in a row from %2 to %3.</source>
+        <translation>%1 hat gewonnen: fünf in einer Reihe von %2 bis %3.</translation>
+    </message>
+    <message>
+        <source>%1 is taken.</source>
+        <translation>%1 ist besetzt.</translation>
+    </message>
+    <message>
+        <source>Hint: %1.</source>
+        <translation>Tipp: %1.</translation>
+    </message>
+    <message>
+        <source>Taken back: %1.</source>
+        <translation>Zurückgenommen: %1.</translation>
+    </message>
+    <message>
+        <source>Taken back: %1 and %2.</source>
+        <translation>Zurückgenommen: %1 und %2.</translation>
+    </message>
+    <message>
+        <source>Nothing painted that way.</source>
+        <translation>In dieser Richtung ist nichts bemalt.</translation>
+    </message>
+</context>
+<context>
     <name>Story</name>
     <message>
         <source>Hey!</source>
@@ -257,29 +352,6 @@ in %4: %5</translation>
     <message>
         <source>Instead of throwing paint balls, they are squirting the paint directly at the wall with the refill pump. And to make it more exciting they are betting who is the first to place 5 splots in a line.</source>
         <translation>Statt Farbbälle zu werfen, spritzen sie die Farbe mit der Nachfüllpumpe direkt an die Wand. Und damit es spannender wird, wetten sie, wer als Erster fünf Kleckse in eine Reihe bringt.</translation>
-    </message>
-</context>
-<context>
-    <name>WallPainter</name>
-    <message>
-        <source>Column %1, row %2</source>
-        <translation>Spalte %1, Zeile %2</translation>
-    </message>
-    <message>
-        <source>%1&apos;s red splot</source>
-        <translation>roter Klecks von %1</translation>
-    </message>
-    <message>
-        <source>%1&apos;s blue splot</source>
-        <translation>blauer Klecks von %1</translation>
-    </message>
-    <message>
-        <source>grease spot</source>
-        <translation>Fettfleck</translation>
-    </message>
-    <message>
-        <source>empty</source>
-        <translation>leer</translation>
     </message>
 </context>
 <context>
@@ -400,11 +472,11 @@ in %4: %5</translation>
         <translation>Mit dem Fenster &amp;wachsen</translation>
     </message>
     <message>
-        <source>&amp;Take back</source>
+        <source>Take &amp;back</source>
         <translation>&amp;Zurücknehmen</translation>
     </message>
     <message>
-        <source>&amp;Record...</source>
+        <source>Recor&amp;d...</source>
         <translation>Bil&amp;anz …</translation>
     </message>
 </context>
@@ -562,6 +634,10 @@ in %4: %5</translation>
     <message>
         <source>Wall</source>
         <translation>Wand</translation>
+    </message>
+    <message>
+        <source>Arrows move, Enter paints. L last moves, T turn, R row, C column, D diagonals, Ctrl+arrows the next splot.</source>
+        <translation>Pfeiltasten bewegen, Eingabe spritzt. L letzte Züge, T wer dran ist, R Zeile, C Spalte, D Diagonalen, Strg+Pfeile der nächste Klecks.</translation>
     </message>
 </context>
 </TS>

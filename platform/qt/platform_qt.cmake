@@ -9,6 +9,8 @@ add_library(splot_platform_qt STATIC
     ${CMAKE_CURRENT_LIST_DIR}/QtQuestions.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ShownText.h
     ${CMAKE_CURRENT_LIST_DIR}/ShownText.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/QtAnnouncer.h
+    ${CMAKE_CURRENT_LIST_DIR}/QtAnnouncer.cpp
 )
 target_include_directories(splot_platform_qt PUBLIC ${PROJECT_SOURCE_DIR})
 target_link_libraries(splot_platform_qt PUBLIC splot_platform Qt6::Core Qt6::Widgets Qt6::Multimedia)

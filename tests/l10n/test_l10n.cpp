@@ -319,8 +319,8 @@ class TestL10n : public QObject {
                      german ? QStringList({"&Neues Spiel", "&Beenden", "&Tipp", "&Zurücknehmen", "",
                                            "&Einstellungen …", "Mit dem Fenster &wachsen", "Bil&anz …", "",
                                            "&Geschichte …"})
-                            : QStringList({"&Start", "&End", "Hin&t", "&Take back", "", "&Options...",
-                                           "&Zoom with window", "&Record...", "", "Sto&ry..."}));
+                            : QStringList({"&Start", "&End", "Hin&t", "Take &back", "", "&Options...",
+                                           "&Zoom with window", "Recor&d...", "", "Sto&ry..."}));
 
             rig.window().startAction()->trigger();
             const QStringList labels = rig.playToTheEnd();

@@ -1,0 +1,134 @@
+// What a screen reader is told, on platform doubles: the wall in words, every
+// announcement of a game between two players as one log, the computer's reply,
+// the hint, a refused cell and a take back; the reading keys and the jump.
+#include "flow/Spoken.h"
+#include "platform/Announcer.h"
+#include "tests/doubles/GameOnDoubles.h"
+
+#include <QtTest>
+
+using namespace splot;
+using Log = QStringList;
+
+namespace {
+
+struct Said final : Announcer {
+    void announce(const std::string& text) override { log << QString::fromStdString(text); }
+    QStringList log;
+};
+
+GameSettings setup(bool computer)
+{
+    GameSettings s;
+    s.wallSize = 8;
+    s.soundOn = 0;
+    s.computerPlaysRed = computer ? kTrue : kFalse;
+    s.level = 0;
+    s.redName = "Tulla";
+    s.blueName = "Pelko";
+    return s;
+}
+
+struct Rig : doubles::GameOnDoubles {
+    explicit Rig(bool computer) : GameOnDoubles(setup(computer), {0.9f}, 5)
+    {
+        game.attachAnnouncer(&said);
+        game.Start_click();
+    }
+    Spoken words() const { return Spoken(game.board(), game.state(), settings, said); }
+    Said said;
+};
+
+} // namespace
+
+class SpokenTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void cellNames()
+    {
+        const std::pair<std::pair<int, int>, std::string> names[] = {
+            {{1, 1}, "A1"}, {{3, 12}, "C12"}, {{26, 9}, "Z9"}, {{27, 10}, "AA10"}, {{53, 1}, "BA1"}};
+        for (const auto& [at, name] : names)
+            QCOMPARE(Spoken::cellName(at.first, at.second), name);
+    }
+
+    // Pelko begins (the draw 0.9), tries Tulla's D5 and wins along row 3; Tulla fills row 5.
+    void aGameBetweenTwoPlayersInWords()
+    {
+        Rig rig(false);
+        QCOMPARE(rig.game.board().currentPlayer, i16(kBlue));
+        rig.game.board().cells(rig.game.board().index(8, 1)) = kGrease;
+        rig.play("33 35 43 45 45 53 55 63 65");
+        const Spoken w = rig.words();
+        QCOMPARE(w.cell(8, 1), std::string("H1, grease spot"));
+        QCOMPARE(w.row(1), std::string("Row 1: H grease spot; the rest empty"));
+        QCOMPARE(w.row(5), std::string("Row 5: C red, D red, E red, F red; the rest empty"));
+        QCOMPARE(w.column(3), std::string("Column C: 3 blue, 5 red; the rest empty"));
+        QCOMPARE(w.diagonals(5, 4),
+                 std::string("Diagonal down: D3 blue, F5 red; the rest empty. "
+                             "Diagonal up: D5 red, F3 blue, H1 grease spot; the rest empty."));
+        rig.game.readOut('T'), rig.game.readOut('L');
+        rig.play("73");
+        QCOMPARE(w.cell(7, 3), std::string("G3, blue, winning line"));
+        QCOMPARE(w.cell(7, 4), std::string("G4, empty"));
+        QCOMPARE(w.wallName(), std::string("Wall, 8 by 8"));
+        rig.game.readOut('T');
+        const Log expected = {"Pelko begins",
+                              "Tulla's turn",
+                              "Pelko's turn",
+                              "Tulla's turn",
+                              "Pelko's turn",
+                              "D5 is taken.",
+                              "Tulla's turn",
+                              "Pelko's turn",
+                              "Tulla's turn",
+                              "Pelko's turn",
+                              "Pelko's turn, move 9.",
+                              "Pelko played F3. Tulla played F5.",
+                              "Pelko won: five in a row from C3 to G3. Pelko won!",
+                              "No game is running."};
+        QCOMPARE(rig.said.log, expected);
+    }
+
+    void aGameAgainstTheComputerInWords()
+    {
+        Rig rig(true);
+        rig.said.log.clear();
+        rig.game.Tip_click();
+        const GameState& s = rig.game.state();
+        const QString hint = QString::fromStdString(Spoken::cellName(s.cursorX, s.cursorY));
+        rig.game.Bild_KeyDown(13);
+        const QString reply = QString::fromStdString(Spoken::cellName(s.lastColumn[kRed], s.lastRow[kRed]));
+        QCOMPARE(QString::fromStdString(rig.words().cell(s.cursorX, s.cursorY)), reply + ", red");
+        rig.game.Bild_KeyDown(13); // on the computer's splot
+        rig.game.Zug_Zuruecknehmen();
+        const Log expected = {"Hint: " + hint + ".", "Computer's turn",
+                              "Computer played " + reply + ". Pelko's turn", reply + " is taken.",
+                              "Taken back: " + hint + " and " + reply + ". Pelko begins"};
+        QCOMPARE(rig.said.log, expected);
+        rig.game.readOut('L');
+        QCOMPARE(rig.said.log.back(), QStringLiteral("No moves yet."));
+    }
+
+    // Ctrl+arrows: to the next painted cell that way, or nothing said there is none.
+    void theCursorJumpsToTheNextPaintedCell()
+    {
+        Rig rig(false);
+        rig.play("23 63");
+        rig.game.Bild_KeyDown(36); // Home: A1
+        rig.game.Bild_KeyDown(40), rig.game.Bild_KeyDown(40);
+        rig.said.log.clear();
+        const GameState& s = rig.game.state();
+        rig.game.jumpCursor(39);
+        QCOMPARE(std::pair(int(s.cursorX), int(s.cursorY)), std::pair(2, 3));
+        rig.game.jumpCursor(39);
+        QCOMPARE(std::pair(int(s.cursorX), int(s.cursorY)), std::pair(6, 3));
+        rig.game.jumpCursor(39);
+        rig.game.jumpCursor(40);
+        QCOMPARE(std::pair(int(s.cursorX), int(s.cursorY)), std::pair(6, 3));
+        QCOMPARE(rig.said.log, Log({"Nothing painted that way.", "Nothing painted that way."}));
+    }
+};
+
+QTEST_GUILESS_MAIN(SpokenTest)
+#include "test_spoken.moc"
