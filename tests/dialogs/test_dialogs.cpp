@@ -1,5 +1,6 @@
-// The settings dialog, the story, the about box and the help window.
+// The settings dialog, the story, the about box, the help window and the question boxes.
 #include "platform/IniFile.h"
+#include "platform/qt/QtQuestions.h"
 #include "shell/AboutBox.h"
 #include "shell/HelpWindow.h"
 #include "shell/OptionsDialog.h"
@@ -210,6 +211,41 @@ class TestDialogs : public QObject {
         QTest::keyClicks(help.searchField(), QStringLiteral("grease"));
         QTest::keyClick(help.searchField(), Qt::Key_Return);
         QCOMPARE(help.browser()->source().fileName(), QStringLiteral("grease.html"));
+    }
+
+    void anUntitledQuestionIsTitledSplotcheryAndLeavesTheWallInSight()
+    {
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        const QRect booth(screen.left() + 100, screen.top() + 100, 540, 350);
+        const QRect wall(booth.left() + 130, booth.top() + 40, 280, 280);
+        QtQuestions questions;
+        questions.setKeepClear([&] { return QList<QRect>{booth, wall}; });
+        QString title;
+        QRect shown;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            title = box->windowTitle();
+            shown = box->frameGeometry();
+            box->button(QMessageBox::Yes)->click();
+        });
+        QVERIFY(questions.askYesNo("What do you think about a draw?", ""));
+        QCOMPARE(title, QStringLiteral("Splotchery"));
+        QVERIFY(!shown.intersects(booth) && screen.contains(shown));
+    }
+
+    // Beside the booth when there is room; else beside the wall; always on screen.
+    void placement()
+    {
+        const QRect screen(0, 0, 1280, 800);
+        const QSize box(300, 120);
+        const QRect booth(100, 100, 540, 350), wall(230, 140, 280, 280);
+        QCOMPARE(QtQuestions::placeBeside(box, {booth, wall}, screen), QPoint(640, 214));
+        const QRect wideBooth(0, 0, 1280, 700), wideWall(500, 100, 280, 280);
+        QCOMPARE(QtQuestions::placeBeside(box, {wideBooth, wideWall}, screen), QPoint(780, 179));
+        const QRect whole(0, 0, 1280, 800);
+        const QPoint at = QtQuestions::placeBeside(box, {whole}, screen);
+        QVERIFY(screen.contains(QRect(at, box)));
     }
 };
 
