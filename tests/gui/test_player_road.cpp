@@ -49,11 +49,9 @@ class TestPlayerRoad : public QObject {
         rig.program->settings().computerPlaysRed = computer ? kTrue : kFalse;
         rig.program->settings().blockedNozzle = computer ? kFalse : kTrue;
         MainWindow& w = rig.window();
-        QApplication::setActiveWindow(&w);
-        QVERIFY(QTest::qWaitForWindowActive(&w));
-        auto type = [&](Qt::Key k, Qt::KeyboardModifiers mods = Qt::NoModifier) {
-            QWidget* focus = QApplication::focusWidget();
-            QTest::keyClick(focus ? focus : static_cast<QWidget*>(&w), k, mods);
+        QVERIFY(rig.activate());
+        const auto type = [&rig](Qt::Key k, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+            rig.type(k, mods);
         };
         QStringList labels;
         const auto note = [&] {
@@ -139,8 +137,7 @@ class TestPlayerRoad : public QObject {
         WindowRig rig;
         rig.program->settings().computerPlaysRed = kFalse; // two humans: any click would be a move
         MainWindow& w = rig.window();
-        QApplication::setActiveWindow(&w);
-        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QVERIFY(rig.activate());
         w.startAction()->trigger();
         const int side = rig.game().board().currentPlayer;
         auto click = [](QWidget* target, QPointF p) {
