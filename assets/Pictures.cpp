@@ -1,3 +1,5 @@
+// The pictures rendered from their scalable sources in the resource, at the
+// logical size of each and the screen's device pixel ratio.
 #include "assets/Pictures.h"
 
 #include <QImage>

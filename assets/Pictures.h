@@ -1,3 +1,5 @@
+// The game's own pictures: the booth, the title, the buttons, the plus/minus
+// control, the pump, the painters' frames and the icon, drawn from the resource at any scale.
 #pragma once
 
 #include <QIcon>

@@ -1,3 +1,5 @@
+// The board: a new game's tables, the grease spots and the evaluation of a
+// move (Zug_Auswertung) over every line through the cell.
 #include "engine/Board.h"
 
 #include "platform/Canvas.h"

@@ -1,3 +1,5 @@
+// Feld_Suche: the computer's one-move-ahead choice by level, the hint, and
+// the draw offer.
 #include "engine/Search.h"
 
 #include "platform/Questions.h"

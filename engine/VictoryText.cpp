@@ -1,3 +1,4 @@
+// SiegText: one of the ten exclamations of a side, drawn at random.
 #include "engine/VictoryText.h"
 
 #include "engine/Board.h"
@@ -7,12 +8,6 @@ namespace splot {
 
 std::string SiegText(int outcome, Random& random)
 {
-    static const char* const kTexts[2][10] = {{"Well done!", "Very clever!", "Fantastic!", "Cool!", "Wow!",
-                                               "Hurrah!", "You're top!", "Yippieh!", "Nice!", "Super!"},
-                                              {"Sorry!", "Try again!", "Don't give up!", "Oooh!", "Aaaaargh!",
-                                               "Forget it!", "No luck today!", "Never mind!", "Don't worry!",
-                                               "Once more!"}};
-
     // Rnd * 9 in single precision, rounded halves to even: 0 and 9 come up
     // half as often as the others.
     const float scaled = random.Rnd() * 9.0f;
@@ -22,7 +17,7 @@ std::string SiegText(int outcome, Random& random)
     if (entry > 9)
         entry = 9;
     // Anything but 0 counts as a win of the computer.
-    return kTexts[outcome == 0 ? 0 : 1][entry];
+    return kVictoryTexts[outcome == 0 ? 0 : 1][entry];
 }
 
 } // namespace splot

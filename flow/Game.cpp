@@ -2,93 +2,21 @@
 // the turn, the end of a game, and the doors through which every command comes in.
 #include "flow/Game.h"
 
-#include "platform/Clock.h"
 #include "platform/Questions.h"
 #include "platform/Random.h"
 #include "platform/Scene.h"
-#include "platform/Sound.h"
 #include "platform/WallDrawing.h"
 
 #include <algorithm>
-#include <stdexcept>
 
 namespace splot {
 
 Game::Game(GameSettings& settings, Clock& clock, Random& random, Sound& sound, Questions& questions,
            Scene& scene)
     : settings_(settings), clock_(clock), random_(random), sound_(sound), questions_(questions),
-      scene_(scene), search_(random, questions, *this)
+      scene_(scene), search_(random, questions, *this),
+      guard_(questions, [this] { scene_.setPointer(Scene::Pointer::Normal); }), door_(guard_, *this)
 {
-}
-
-// ---------------------------------------------------------------------------
-// Platform helpers
-
-WallDrawing& Game::wall()
-{
-    if (!wall_)
-        throw std::logic_error("the wall drawing is not attached");
-    return *wall_;
-}
-
-double Game::mark()
-{
-    return clock_.now();
-}
-
-void Game::waitUntil(double deadline)
-{
-    checkAbandoned();
-    step([&] { clock_.waitUntil(deadline); });
-    checkAbandoned();
-}
-
-void Game::pause(double seconds)
-{
-    waitUntil(mark() + seconds);
-}
-
-void Game::events()
-{
-    checkAbandoned();
-    step([&] { clock_.doEvents(); });
-    checkAbandoned();
-}
-
-void Game::playSound(const std::string& fileName)
-{
-    // The setting is read at the moment of the sound.
-    if (soundOn())
-        step([&] { sound_.play(fileName); });
-}
-
-void Game::showFrame(int who, int frame)
-{
-    step([&] { scene_.setCharacterFrame(who, frame); });
-}
-
-void Game::moveCursor(int column, int row)
-{
-    drawCursor(15);
-    state_.cursorX = static_cast<i16>(column);
-    state_.cursorY = static_cast<i16>(row);
-    drawCursor(2);
-}
-
-void Game::drawCursor(int colour)
-{
-    draw("Zeichne_Cursor", false, [colour](WallDrawing& w) { w.Zeichne_Cursor(colour); });
-}
-
-void Game::draw(const char* name, bool needed, const std::function<void(WallDrawing&)>& drawing)
-{
-    call(name, needed, [&] { drawing(wall()); });
-}
-
-bool Game::onWall(int x, int y) const
-{
-    const int N = board_.wallSize;
-    return x >= 1 && x <= N && y >= 1 && y <= N;
 }
 
 // ---------------------------------------------------------------------------
@@ -96,16 +24,12 @@ bool Game::onWall(int x, int y) const
 
 void Game::Start_click()
 {
-    command("Start_click", [this] {
-        Busy busy(*this);
-        runStart();
-    });
+    door_.work("Start_click", [this] { runStart(); });
 }
 
 void Game::restartWithoutAsking()
 {
-    command("Start_click", [this] {
-        Busy busy(*this);
+    door_.work("Start_click", [this] {
         state_.gameRunning = false;
         state_.gameOver = kTrue;
         runStart();
@@ -114,104 +38,67 @@ void Game::restartWithoutAsking()
 
 void Game::Zug_Rot()
 {
-    command("Zug_Rot", [this] {
-        Busy busy(*this);
-        if (!state_.boardExists || !state_.gameRunning || state_.gameOver != kFalse)
-            return;
-        runZugRot();
+    door_.work("Zug_Rot", [this] {
+        if (gameOn())
+            runZugRot();
     });
 }
 
 void Game::Feld_Auswahl(int x, int y)
 {
-    command("Feld_Auswahl", [this, x, y] {
-        Busy busy(*this);
-        if (!state_.boardExists || !state_.gameRunning || state_.gameOver != kFalse || !onWall(x, y))
-            return;
-        // What the wall's input does before and after handing a cell over.
-        scene_.setWallEnabled(false);
-        markPictureBeforeMove();
-        drawCursor(15);
-        runFeldAuswahl(x, y);
-        drawCursor(2);
+    door_.work("Feld_Auswahl", [this, x, y] {
+        if (gameOn() && onWall(x, y))
+            humanMove(x, y);
     });
 }
 
 void Game::Zug_Ausfuehren(int x, int y)
 {
-    command("Zug_Ausfuehren", [this, x, y] {
-        Busy busy(*this);
-        if (!state_.boardExists || !state_.gameRunning || state_.gameOver != kFalse || !onWall(x, y))
-            return;
-        allOrNothing([&] { runZugAusfuehren(x, y); });
+    door_.work("Zug_Ausfuehren", [this, x, y] {
+        if (gameOn() && onWall(x, y))
+            allOrNothing([&] { runZugAusfuehren(x, y); });
     });
 }
 
 void Game::Bild_KeyDown(int keyCode)
 {
-    wallInput("Bild_KeyDown", [this, keyCode] {
-        Busy busy(*this);
-        runKeyDown(keyCode);
-    });
+    door_.wallInput("Bild_KeyDown", [this, keyCode] { runKeyDown(keyCode); });
 }
 
 void Game::Bild_MouseDown(double x, double y)
 {
-    wallInput("Bild_MouseDown", [this, x, y] {
-        Busy busy(*this);
-        runMouseDown(x, y);
-    });
+    door_.wallInput("Bild_MouseDown", [this, x, y] { runMouseDown(x, y); });
 }
 
 void Game::Tip_click()
 {
-    command("Tip_click", [this] {
-        Busy busy(*this);
-        runTip();
-    });
+    door_.work("Tip_click", [this] { runTip(); });
 }
 
 bool Game::Ende_click()
 {
     bool yes = false;
-    if (abandoned_)
+    if (guard_.abandoned())
         return false;
-    guarded("Ende_click", [this, &yes] { yes = questions_.askYesNo("Really end the game?", "End program"); });
+    guard_.door("Ende_click",
+                [this, &yes] { yes = questions_.askYesNo("Really end the game?", "End program"); });
     return yes;
 }
 
 void Game::Sequenz(int n)
 {
-    command("Sequenz", [this, n] {
-        Busy busy(*this);
-        runSequenz(n);
-    });
+    door_.work("Sequenz", [this, n] { runSequenz(n); });
 }
 
 void Game::Geschwaetz()
 {
-    command("Geschwaetz", [this] {
-        Busy busy(*this);
-        runGeschwaetz();
-    });
+    door_.work("Geschwaetz", [this] { runGeschwaetz(); });
 }
 
-void Game::Zug_Zuruecknehmen()
+void Game::abandon()
 {
-    // Like the wall's input, a take back that comes while other work runs is
-    // dropped, not held.
-    if (!canTakeBack())
-        return;
-    // A Retry after a failure goes on where it failed: the game is put back once.
-    bool restored = false;
-    runWork("Zug_Zuruecknehmen", [this, &restored] {
-        Busy busy(*this);
-        if (!restored)
-            restoreTakeBackPoint();
-        restored = true;
-        takeBackPose();
-    });
-    runHeldCommands();
+    guard_.abandon();
+    door_.dropHeld();
 }
 
 void Game::drawAccepted()
@@ -220,6 +107,35 @@ void Game::drawAccepted()
     runSequenz(4);
     scene_.setComment("The game ends in a draw!");
     gameEnd(kEmpty);
+}
+
+// ---------------------------------------------------------------------------
+// The door's questions: the wall's input
+
+bool Game::gameOn() const
+{
+    return state_.boardExists && state_.gameRunning && state_.gameOver == kFalse;
+}
+
+bool Game::takesWallInput() const
+{
+    return state_.boardExists && scene_.wallEnabled();
+}
+
+void Game::passHeldInput()
+{
+    events();
+}
+
+void Game::afterWork()
+{
+    // Whatever happened, the wall takes input exactly while a game runs, and
+    // it has the keyboard focus again after a dialog or a question box.
+    if (!state_.boardExists)
+        return;
+    scene_.setWallEnabled(gameOn());
+    if (scene_.wallVisible() && !scene_.storyVisible())
+        scene_.focusWall();
 }
 
 // ---------------------------------------------------------------------------
@@ -304,7 +220,7 @@ void Game::startSteps()
     }
 
     // 14. The old game's moves can no longer be taken back.
-    forgetTakeBacks();
+    history_.forget();
     state_.gameRunning = true;
     scene_.setWallEnabled(true);
     scene_.focusWall();
@@ -415,7 +331,7 @@ void Game::gameEnd(int winner)
 
     // The record: the game counts with this result until it is taken back.
     const GameResult result{settings_.computerPlaysRed != kFalse, search_.gameLevel, winner};
-    counted_ = result;
+    history_.setCounted(result);
     if (resultListener_)
         resultListener_(result, 1);
 }

@@ -3,18 +3,16 @@
 // outside goes through the platform interfaces, so a whole game runs in a test.
 #pragma once
 
-#include "engine/Board.h"
-#include "engine/GameRecord.h"
 #include "engine/GameSettings.h"
 #include "engine/Search.h"
-#include "platform/Canvas.h"
+#include "flow/CommandDoor.h"
+#include "flow/FailureGuard.h"
+#include "flow/GameSnapshot.h"
+#include "flow/TakeBackHistory.h"
 
-#include <deque>
 #include <functional>
-#include <memory>
 #include <optional>
 #include <string>
-#include <vector>
 
 namespace splot {
 
@@ -25,51 +23,10 @@ class Scene;
 class Sound;
 class WallDrawing;
 
-struct GameState {
-    i16 redBegins = 0; // drawn by Start_click, a Boolean after the new-game setup
-    i16 gameOver = kFalse;
-    i16 moveCount = 0; // splots placed that did not win
-    i16 cursorX = 1, cursorY = 1;
-    i16 moveColumn = 0, moveRow = 0;
-    bool gameRunning = false;      // program-wide: a game is started and not decided
-    bool firstGameStarted = false; // program-wide: never reset
-    bool boardExists = false;      // a new game has built the board
-};
-
-// Everything a move changes in the game, on the wall and in the booth: taken
-// before a move and put back when the move cannot be completed, or when it is
-// taken back.
-struct GameSnapshot {
-    Board board;
-    GameState state;
-    i16 drawOfferCounter = 0;
-    std::shared_ptr<const Canvas::Saved> wall;
-    std::string comment;
-    int frames[2] = {};
-    bool pumps[2] = {};
-    TwipRect puddles[2] = {};
-    // The game's history: how many moves could be taken back, and the result
-    // the game was counted with in the record.
-    std::size_t takeBacks = 0;
-    std::optional<GameResult> counted;
-};
-
-// Thrown out of a wait or doEvents() when the main window has closed in the
-// middle of a move: the move unwinds and nothing more is drawn.
-struct GameAbandoned {};
-
-// The program's title, as the failure report shows it.
-inline constexpr const char* kProgramTitle = "Splotchery";
-
 // v minus the largest integer not above v: in [0, 1) for every v.
 double Frac(double v);
 
-// The text of the failure report: "Error 1: " newline, the description,
-// newline, two tabs, "occurred at line 0", newline, "in Splotchery: Feld_Auswahl".
-std::string failureReportText(int number, const std::string& description, int line,
-                              const std::string& procedure);
-
-class Game final : public DrawOfferSink {
+class Game final : public DrawOfferSink, private CommandDoor::Owner {
   public:
     Game(GameSettings& settings, Clock& clock, Random& random, Sound& sound, Questions& questions,
          Scene& scene);
@@ -89,14 +46,17 @@ class Game final : public DrawOfferSink {
     // sequence is in progress, a command is held and run in order when that
     // work is over; otherwise it runs at once. Each runs inside the failure
     // guard with the given procedure name.
-    void command(const char* procedure, std::function<void()> action);
-    bool busy() const { return busyDepth_ > 0; }
+    void command(const char* procedure, std::function<void()> action)
+    {
+        door_.command(procedure, std::move(action));
+    }
+    bool busy() const { return door_.busy(); }
     // Commands held until the work in progress is over.
-    std::size_t heldCommands() const { return pending_.size(); }
+    std::size_t heldCommands() const { return door_.held(); }
 
     // Ends all work at the next wait or doEvents (the window is closing).
     void abandon();
-    bool abandoned() const { return abandoned_; }
+    bool abandoned() const { return guard_.abandoned(); }
 
     // Game controller. Start_click, Zug_Rot, Feld_Auswahl, Zug_Ausfuehren,
     // Tip_click, Sequenz and Geschwaetz are commands: held while other work is
@@ -151,7 +111,7 @@ class Game final : public DrawOfferSink {
     // A game has been started, a human has moved since, and nothing else runs.
     bool canTakeBack() const;
     // How many moves can still be taken back.
-    std::size_t takeBackDepth() const { return takeBacks_.size(); }
+    std::size_t takeBackDepth() const { return history_.size(); }
 
     // Told of every decided game (change 1) and of a decided game taken back
     // (change -1), so that each game counts once, with its final result.
@@ -162,64 +122,39 @@ class Game final : public DrawOfferSink {
     // (done true) every step a failure report can name; a throw fails the step.
     void setStepProbe(std::function<void(const char* procedure, bool done)> probe)
     {
-        stepProbe_ = std::move(probe);
+        guard_.setStepProbe(std::move(probe));
     }
 
   private:
-    // Marks work in progress (a start, a move, a sequence) for as long as it
-    // runs, also when it unwinds through an exception. Take back is offered
-    // only while nothing runs.
-    struct Busy {
-        explicit Busy(Game& game) : game_(game)
-        {
-            if (game_.busyDepth_++ == 0)
-                game_.showTakeBackItem(false);
-        }
-        ~Busy()
-        {
-            if (--game_.busyDepth_ == 0)
-                game_.showTakeBackItem(game_.canTakeBack());
-        }
-        Busy(const Busy&) = delete;
-        Busy& operator=(const Busy&) = delete;
-        Game& game_;
-    };
-    struct ProcedureFrame {
-        const char* name = "";
-        bool keepsGame = false;
-    };
-    // Abort in a step of the procedure at this depth of the stack: leave it.
-    struct LeaveProcedure {
-        std::size_t depth;
-    };
+    // CommandDoor::Owner: take back is offered only while no work runs.
+    void workChanged(bool busy) override;
+    void passHeldInput() override;
+    void afterWork() override;
+    bool takesWallInput() const override;
+    // A game is on: built, running and not decided. The one rule for the
+    // wall's input: it is on exactly while a game is on.
+    bool gameOn() const;
 
-    // The failure guard of a door: the action is one step of the procedure
-    // `procedure`; a window closing in the middle of it ends here.
-    void guarded(const char* procedure, const std::function<void()>& action);
-    // A door's work, then the input the waits held back meanwhile: wall input
-    // in it is dropped, commands in it are held; then the held commands.
-    void runWork(const char* procedure, const std::function<void()>& action);
-    void dropHeldBackInput(const char* procedure);
-    void runHeldCommands();
-    void wallInput(const char* procedure, std::function<void()> action);
-
-    // Per-procedure failure handling. `procedure` runs body as the procedure
-    // `name`: a failure in one of its steps is reported under that name, and
-    // Abort leaves the procedure (its caller goes on). keepsGame: leaving the
-    // procedure early spoils the move it belongs to.
-    void procedure(const char* name, bool keepsGame, const std::function<void()>& body);
-    // One step of the innermost procedure: Retry runs it again (after
-    // beforeRetry), Ignore goes on after it, Abort leaves the procedure. A step
-    // the move needs, lost by Ignore or Abort, spoils the move. True when done.
+    // The failure guard, as the procedures use it.
+    void procedure(const char* name, bool keepsGame, const std::function<void()>& body)
+    {
+        guard_.procedure(name, keepsGame, body);
+    }
     bool step(const std::function<void()>& action, bool needed = false,
-              const std::function<void()>& beforeRetry = {});
-    // A procedure of one step: a call into the engine or the wall's drawing.
+              const std::function<void()>& beforeRetry = {})
+    {
+        return guard_.step(action, needed, beforeRetry);
+    }
     bool call(const char* name, bool needed, const std::function<void()>& action,
-              const std::function<void()>& beforeRetry = {});
-    // Runs a move, or a start, whole or not at all: spoiled by a failure, or
-    // left by an exception, everything is put back as before it. Nested calls
-    // belong to the outermost one. False when it was put back.
+              const std::function<void()>& beforeRetry = {})
+    {
+        return guard_.call(name, needed, action, beforeRetry);
+    }
+    // A move, or a start, whole or not at all: the game's snapshot is put
+    // back when a failure spoiled it. False when it was put back.
     bool allOrNothing(const std::function<void()>& work);
+    bool spoiled() const { return guard_.spoiled(); }
+    void checkAbandoned() const { guard_.checkAbandoned(); }
 
     // The procedures themselves (the public ones above are their guarded doors).
     void runStart();
@@ -229,6 +164,9 @@ class Game final : public DrawOfferSink {
     // Feld_Suche for the side to move into moveColumn, moveRow; true when a cell was chosen.
     bool searchCell(bool needed);
     void runFeldAuswahl(int x, int y);
+    // A human's move on the cell: the wall's input off, the picture marked
+    // for a take back, the cursor off while the move runs and on again.
+    void humanMove(int x, int y);
     void feldAuswahlSteps(int x, int y);
     void runZugAusfuehren(int x, int y);
     void zugAusfuehrenSteps(int x, int y);
@@ -244,17 +182,11 @@ class Game final : public DrawOfferSink {
     void runGeschwaetz();
     void chatter();
 
-    // What a take back comes back to: the game just before a human move.
-    struct TakeBackPoint {
-        GameSnapshot game;
-        bool cursorShown = false; // the picture still shows the cursor
-    };
     // The wall's picture just before a human move takes the cursor off it.
     void markPictureBeforeMove();
     void keepTakeBackPoint();
-    void restoreTakeBackPoint();
-    void takeBackPose();
-    void forgetTakeBacks();
+    void restoreTakeBackPoint(const TakeBackHistory::Point& point);
+    void takeBackPose(const int (&frames)[2]);
     void showTakeBackItem(bool enabled);
 
     // The platform, as the procedures use it.
@@ -263,7 +195,6 @@ class Game final : public DrawOfferSink {
     void waitUntil(double deadline);
     void pause(double seconds);
     void events();
-    void checkAbandoned() const;
     bool soundOn() const { return settings_.soundOn == 1; }
     void playSound(const std::string& fileName);
     void showFrame(int who, int frame);
@@ -285,17 +216,10 @@ class Game final : public DrawOfferSink {
     Board board_;
     GameState state_;
     Search search_;
-    int busyDepth_ = 0;
-    std::vector<ProcedureFrame> procedures_;
-    int spoiled_ = 0;        // failures that lost a step a move needed
-    bool inWhole_ = false;   // inside allOrNothing
-    int spoiledAtStart_ = 0; // spoiled_ when the outermost allOrNothing began
-    // A move that will be taken back hands no turn over.
-    bool spoiled() const { return inWhole_ && spoiled_ != spoiledAtStart_; }
-    std::function<void(const char*, bool)> stepProbe_;
-    bool draining_ = false;
-    bool abandoned_ = false;
-    std::deque<std::pair<const char*, std::function<void()>>> pending_;
+    FailureGuard guard_;
+    CommandDoor door_;
+    TakeBackHistory history_;
+    ResultListener resultListener_;
 
     // The choices that shape a game (sound, hints and names act at once).
     struct Rules {
@@ -306,12 +230,6 @@ class Game final : public DrawOfferSink {
     void takeWaitingRules();
     Rules rulesAtOpening_{};
     std::optional<Rules> waitingRules_; // the player's choices for the next start
-
-    std::vector<TakeBackPoint> takeBacks_;
-    std::shared_ptr<const Canvas::Saved> pictureBeforeMove_; // until a move keeps it
-    int standingFrames_[2] = {};                             // the painters' frames a take back comes back to
-    std::optional<GameResult> counted_;                      // the result this game was counted with
-    ResultListener resultListener_;
 };
 
 } // namespace splot

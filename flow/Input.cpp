@@ -9,12 +9,28 @@
 
 namespace splot {
 
+double Frac(double v)
+{
+    return v - std::floor(v);
+}
+
+void Game::humanMove(int x, int y)
+{
+    scene_.setWallEnabled(false);
+    markPictureBeforeMove();
+    drawCursor(15);
+    runFeldAuswahl(x, y);
+    drawCursor(2);
+}
+
 void Game::runKeyDown(int keyCode)
 {
     const int N = board_.wallSize;
     auto& s = state_;
-    if (keyCode == 13 || keyCode == 32)
-        markPictureBeforeMove();
+    if (keyCode == 13 || keyCode == 32) { // Enter, Space: the cursor's cell
+        humanMove(s.cursorX, s.cursorY);
+        return;
+    }
     drawCursor(15);
     switch (keyCode) {
     case 36: // Home
@@ -43,11 +59,6 @@ void Game::runKeyDown(int keyCode)
     case 40: // Down
         s.cursorY = static_cast<i16>(Min(s.cursorY + 1, N));
         break;
-    case 13: // Enter
-    case 32: // Space
-        scene_.setWallEnabled(false);
-        runFeldAuswahl(s.cursorX, s.cursorY);
-        break;
     default:
         break;
     }
@@ -75,19 +86,14 @@ void Game::runMouseDown(double x, double y)
         return;
     state_.moveColumn = static_cast<i16>(column);
     state_.moveRow = static_cast<i16>(row);
-
-    scene_.setWallEnabled(false);
-    markPictureBeforeMove();
-    drawCursor(15);
-    runFeldAuswahl(column, row);
-    drawCursor(2);
+    humanMove(column, row);
 }
 
 void Game::runTip()
 {
     // No board before the first game; after a decided game there is nothing
     // left to hint at (and no second draw to offer).
-    if (!state_.boardExists || !state_.gameRunning || state_.gameOver != kFalse)
+    if (!gameOn())
         return;
 
     search_.hintMode = true;

@@ -1,68 +1,65 @@
-// Taking a move back: before every human move the game keeps a snapshot of
-// what that move will change (the board with its evaluation, the state, the
-// draw offer count, the label, the painters, the pump and puddles, and the
-// wall's picture as the player saw it); a take back puts the last of these
-// back, so that the position is exactly the one before the move, the
-// computer's reply undone with it.
+// Taking a move back: the last human move, and against the computer the reply
+// that followed it, put back from the take-back history to exactly the
+// position before the move; then the painters' pose.
 #include "flow/Game.h"
 
 #include "platform/Scene.h"
 #include "platform/WallDrawing.h"
 
-#include <utility>
-
 namespace splot {
+
+void Game::Zug_Zuruecknehmen()
+{
+    // Like the wall's input, a take back that comes while other work runs is
+    // dropped, not held.
+    if (!canTakeBack())
+        return;
+    // A Retry after a failure goes on where it failed: the game is put back once.
+    bool restored = false;
+    int frames[2] = {};
+    door_.runNow("Zug_Zuruecknehmen", [this, &restored, &frames] {
+        CommandDoor::Busy busy(door_);
+        if (!restored && !history_.empty()) {
+            // A copy: restoring it drops the point from the history.
+            const TakeBackHistory::Point p = history_.last();
+            restoreTakeBackPoint(p);
+            frames[0] = p.game.frames[0];
+            frames[1] = p.game.frames[1];
+        }
+        restored = true;
+        takeBackPose(frames);
+    });
+}
 
 bool Game::canTakeBack() const
 {
-    return !abandoned_ && !busy() && !search_.hintMode && state_.boardExists && !takeBacks_.empty();
+    return !guard_.abandoned() && !busy() && !search_.hintMode && state_.boardExists && !history_.empty();
 }
 
-void Game::showTakeBackItem(bool enabled)
+void Game::workChanged(bool busy)
 {
-    scene_.setMenuEnabled(Scene::MenuItem::TakeBack, enabled);
+    scene_.setMenuEnabled(Scene::MenuItem::TakeBack, !busy && canTakeBack());
 }
 
 void Game::markPictureBeforeMove()
 {
-    pictureBeforeMove_ = wall().savePicture();
+    history_.markPicture(wall().savePicture());
 }
 
 void Game::keepTakeBackPoint()
 {
-    TakeBackPoint p{snapshot()};
-    // The picture as the player saw it before the move, cursor and all (the
-    // cursor may stand on a splot that covers part of it). Without that, the
-    // picture now, whose cursor is drawn again when the point is restored.
-    p.cursorShown = pictureBeforeMove_ != nullptr;
-    if (p.cursorShown)
-        p.game.wall = std::move(pictureBeforeMove_);
-    pictureBeforeMove_.reset();
-    takeBacks_.push_back(std::move(p));
+    history_.keep(snapshot());
 }
 
-void Game::forgetTakeBacks()
+void Game::restoreTakeBackPoint(const TakeBackHistory::Point& point)
 {
-    takeBacks_.clear();
-    pictureBeforeMove_.reset();
-    counted_.reset();
-}
-
-void Game::restoreTakeBackPoint()
-{
-    if (takeBacks_.empty())
-        return;
-    // A copy: restoring it drops the point from the list.
-    const TakeBackPoint p = takeBacks_.back();
     scene_.setWallEnabled(false);
-    restore(p.game);
-    if (!p.cursorShown)
+    restore(point.game);
+    if (!point.cursorShown)
         drawCursor(2);
-    standingFrames_[0] = p.game.frames[0];
-    standingFrames_[1] = p.game.frames[1];
 }
 
-void Game::takeBackPose()
+void Game::takeBackPose(const int (&frames)[2])
 {
     // The painters rest a moment while the paint goes back into the pump,
     // then stand as they stood before the move.
@@ -72,8 +69,8 @@ void Game::takeBackPose()
     playSound("splot2.wav");
     events();
     pause(0.4);
-    showFrame(0, standingFrames_[0]);
-    showFrame(1, standingFrames_[1]);
+    showFrame(0, frames[0]);
+    showFrame(1, frames[1]);
     events();
 
     scene_.setWallEnabled(true);

@@ -1,11 +1,19 @@
 # The game flow (target splot_flow): the game controller, the execution of a
-# move, the input on the wall, the painters' sequences. Plain C++20, no Qt.
+# move, the input on the wall, the painters' sequences, and the failure guard,
+# the command door and the take-back history it runs on. Plain C++20, no Qt.
 add_library(splot_flow STATIC
     ${CMAKE_CURRENT_LIST_DIR}/Game.h
     ${CMAKE_CURRENT_LIST_DIR}/Game.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/GamePlatform.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SettingsChange.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/Commands.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/Failures.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/GameSnapshot.h
+    ${CMAKE_CURRENT_LIST_DIR}/FailureGuard.h
+    ${CMAKE_CURRENT_LIST_DIR}/FailureGuard.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/CommandDoor.h
+    ${CMAKE_CURRENT_LIST_DIR}/CommandDoor.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/TakeBackHistory.h
+    ${CMAKE_CURRENT_LIST_DIR}/TakeBackHistory.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Snapshot.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Move.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Input.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Sequences.cpp

@@ -1,3 +1,4 @@
+// The drawing surface the wall's procedures draw on (an interface).
 #pragma once
 
 #include "platform/Types.h"

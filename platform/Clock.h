@@ -1,3 +1,4 @@
+// Time, waits and the event queue as the game flow sees them (an interface).
 #pragma once
 
 namespace splot {

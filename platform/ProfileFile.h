@@ -1,3 +1,4 @@
+// A sectioned key=value settings file, one key at a time (an interface).
 #pragma once
 
 #include <string>

@@ -1,3 +1,4 @@
+// The questions and the failure report the game asks (an interface).
 #pragma once
 
 #include <string>

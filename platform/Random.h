@@ -1,3 +1,4 @@
+// The program's one uniform random generator (an interface).
 #pragma once
 
 namespace splot {

@@ -1,3 +1,5 @@
+// The main window as the game flow changes it: painters, pump, puddles, label,
+// wall, menu items and mouse pointer (an interface).
 #pragma once
 
 #include "platform/Types.h"

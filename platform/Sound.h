@@ -1,3 +1,4 @@
+// One sound channel for the game's sounds (an interface).
 #pragma once
 
 #include <string>

@@ -1,3 +1,4 @@
+// The Mersenne twister behind Random: single-precision values, a reseed from the clock.
 #include "platform/StdRandom.h"
 
 #include <chrono>

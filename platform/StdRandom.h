@@ -1,3 +1,4 @@
+// The random generator over a Mersenne twister, seeded from the clock or fixed.
 #pragma once
 
 #include "platform/Random.h"

@@ -1,3 +1,4 @@
+// The wall's drawing procedures and screen geometry as the flow calls them (an interface).
 #pragma once
 
 #include "platform/Canvas.h"

@@ -1,3 +1,4 @@
+// Bevel edges (links_oben, rechts_unten) drawn one logical pixel at a time.
 #include "presentation/Bevel.h"
 
 #include "platform/Types.h"

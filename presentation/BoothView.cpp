@@ -1,3 +1,5 @@
+// The booth scene: its pictures, painters, pump, puddles, wall, story box,
+// picture buttons and label, placed by positionieren.
 #include "presentation/BoothView.h"
 
 #include "presentation/Bevel.h"

@@ -1,3 +1,4 @@
+// The main window's arrangement for a window size: pure arithmetic in twips.
 #include "presentation/Layout.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Pictures on the booth and the picture buttons with their pressed faces.
 #include "presentation/PictureButton.h"
 
 #include <QMouseEvent>

@@ -1,3 +1,4 @@
+// A paint puddle: a glossy blot of one side's paint filling its rectangle.
 #include "presentation/Puddle.h"
 
 #include <QPainter>

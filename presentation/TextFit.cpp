@@ -1,3 +1,4 @@
+// Texts fitted to their room: a smaller font half a point at a time, or wrapping.
 #include "presentation/TextFit.h"
 
 #include <QAbstractButton>

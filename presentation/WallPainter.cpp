@@ -1,3 +1,5 @@
+// The wall's drawing procedures: grid, cursor, splots, splatter and the
+// winning line, in the wall's units.
 #include "presentation/WallPainter.h"
 
 #include "engine/Board.h"

@@ -1,3 +1,4 @@
+// Thin strokes on whole device pixels: grid lines, the dotted cursor, wiped cells.
 #include "presentation/WallStroke.h"
 
 #include <QColor>

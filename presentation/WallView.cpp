@@ -1,3 +1,5 @@
+// The wall `Bild`: a drawing surface in twips kept in a backing image and
+// redrawn sharply at any zoom; its clicks and keys.
 #include "presentation/WallView.h"
 
 #include "presentation/WallStroke.h"

@@ -1,3 +1,4 @@
+// The about box: the program's name and version, shown modally for a while.
 #include "shell/AboutBox.h"
 
 #include "assets/Pictures.h"

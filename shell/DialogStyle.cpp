@@ -1,3 +1,4 @@
+// The look the game's dialogs share: grey, a small bold font, raised borders.
 #include "shell/DialogStyle.h"
 
 #include "platform/Types.h"

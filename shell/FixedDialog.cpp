@@ -1,3 +1,4 @@
+// The fixed-size modal dialogs: their window flags, shown while the owner is.
 #include "shell/FixedDialog.h"
 
 #include <QDialog>

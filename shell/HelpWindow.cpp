@@ -1,3 +1,4 @@
+// The help window: the help pages with contents, search and help on help.
 #include "shell/HelpWindow.h"
 
 #include "shell/Language.h"

@@ -1,3 +1,4 @@
+// The language the program speaks, chosen from the desktop's languages.
 #include "shell/Language.h"
 
 #include <QCoreApplication>

@@ -1,3 +1,5 @@
+// The program put together: the settings, the main window, the game and the
+// wall's painter, made and joined in the order each needs the other.
 #include "shell/MainProgram.h"
 
 #include "shell/MainWindow.h"
@@ -15,7 +17,7 @@ MainProgram::MainProgram(Clock& clock, Random& random, Sound& sound, Questions& 
     : store_(std::move(store))
 {
     window_ = std::make_unique<MainWindow>(settings_, *store_, sound);
-    game_ = std::make_unique<Game>(settings_, clock, random, sound, questions, *window_);
+    game_ = std::make_unique<Game>(settings_, clock, random, sound, questions, window_->scene());
     painter_ = std::make_unique<WallPainter>(*window_->booth()->wall(), game_->board(), game_->state(),
                                              settings_, random, sound, clock);
     game_->attachWall(*painter_);

@@ -1,12 +1,14 @@
+// The main window: made with its booth, scene and record, the wiring of the
+// wall's input, the start-up sequence, resize and close.
 #include "shell/MainWindow.h"
 
 #include "shell/AboutBox.h"
 #include "shell/HelpWindow.h"
 #include "shell/OptionsDialog.h"
-#include "shell/RecordDialog.h"
-#include "shell/RecordStore.h"
+#include "shell/RecordKeeper.h"
 #include "shell/SettingsStore.h"
 #include "shell/Story.h"
+#include "shell/WindowScene.h"
 
 #include "flow/Game.h"
 #include "platform/Questions.h"
@@ -34,7 +36,7 @@ namespace splot {
 
 MainWindow::MainWindow(GameSettings& settings, SettingsStore& store, Sound& sound, QWidget* parent)
     : QMainWindow(parent), settings_(settings), store_(store), sound_(sound),
-      recordStore_(std::make_unique<RecordStore>(store.file()))
+      records_(std::make_unique<RecordKeeper>(store.file()))
 {
     setObjectName(QStringLiteral("splot"));
     setWindowTitle(QStringLiteral("Splotchery"));
@@ -50,93 +52,53 @@ MainWindow::MainWindow(GameSettings& settings, SettingsStore& store, Sound& soun
     connect(booth_, &BoothView::pictureButtonCommand, this, &MainWindow::PicBut_Command);
 
     buildMenus();
+    scene_ = std::make_unique<WindowScene>(*this, *booth_,
+                                           WindowScene::MenuItems{tipAction_, storyAction_, takeBackAction_});
     // The narrowest the window may be, known before it is first shown (the
     // frame, once known, is taken off at the first resize).
     setMinimumWidth(minimumClientWidth());
 }
 
-MainWindow::~MainWindow()
+MainWindow::~MainWindow() = default;
+
+Scene& MainWindow::scene()
 {
-    if (hourglass_)
-        QGuiApplication::restoreOverrideCursor();
+    return *scene_;
 }
 
-void MainWindow::buildMenus()
+const Scene& MainWindow::scene() const
 {
-    auto add = [](QMenu* menu, const char* name, const QString& caption, const QKeySequence& keys = {}) {
-        QAction* action = menu->addAction(caption);
-        action->setObjectName(QLatin1String(name));
-        if (!keys.isEmpty())
-            action->setShortcut(keys);
-        return action;
-    };
-    auto separator = [](QMenu* menu, const char* name) {
-        menu->addSeparator()->setObjectName(QLatin1String(name));
-    };
+    return *scene_;
+}
 
-    menuBar()->setAccessibleName(tr("Menu bar"));
-    gameMenu_ = menuBar()->addMenu(tr("&Game"));
-    gameMenu_->setObjectName(QStringLiteral("spiel"));
-    gameMenu_->setAccessibleName(tr("Game"));
-    start_ = add(gameMenu_, "start", tr("&Start"), QKeySequence(Qt::CTRL | Qt::Key_S));
-    ende_ = add(gameMenu_, "ende", tr("&End"), QKeySequence(Qt::CTRL | Qt::Key_E));
-    tip_ = add(gameMenu_, "tip", tr("Hin&t"), QKeySequence(Qt::CTRL | Qt::Key_T));
-    // Offered only once a human has moved, and never while a move runs.
-    zurueck_ = add(gameMenu_, "zurueck", tr("&Take back"), QKeySequence(Qt::CTRL | Qt::Key_Z));
-    zurueck_->setEnabled(false);
-    separator(gameMenu_, "sep0");
-    opt_ = add(gameMenu_, "opt", tr("&Options..."));
-    zoom_ = add(gameMenu_, "zoom", tr("&Zoom with window"));
-    zoom_->setCheckable(true);
-    statistik_ = add(gameMenu_, "statistik", tr("&Record..."));
-    separator(gameMenu_, "sep2");
-    story_ = add(gameMenu_, "story_zeigen", tr("Sto&ry..."));
+const GameRecord& MainWindow::record() const
+{
+    return records_->record();
+}
 
-    helpMenu_ = menuBar()->addMenu(tr("&Help"));
-    helpMenu_->setObjectName(QStringLiteral("hilf"));
-    helpMenu_->setAccessibleName(tr("Help"));
-    hilfe_[0] = add(helpMenu_, "hilfe0", tr("&Help"), QKeySequence(Qt::Key_F1));
-    hilfe_[1] = add(helpMenu_, "hilfe1", tr("&Search"), QKeySequence(Qt::SHIFT | Qt::Key_F1));
-    hilfe_[2] = add(helpMenu_, "hilfe2", tr("Help &on Help"));
-    separator(helpMenu_, "sep1");
-    about_ = add(helpMenu_, "about", tr("&About.."));
-
-    connect(start_, &QAction::triggered, this, [this] { Start_click(); });
-    connect(ende_, &QAction::triggered, this, [this] { Ende_click(); });
-    connect(tip_, &QAction::triggered, this, [this] { Tip_click(); });
-    connect(zurueck_, &QAction::triggered, this, [this] { zurueck_Click(); });
-    connect(opt_, &QAction::triggered, this, [this] { opt_Click(); });
-    connect(statistik_, &QAction::triggered, this, [this] { statistik_Click(); });
-    connect(story_, &QAction::triggered, this, [this] { story_zeigen_Click(); });
-    // A matter of the view alone: it takes effect at once, also in the middle of a move.
-    connect(zoom_, &QAction::triggered, this, [this](bool on) {
-        booth_->setZoomWithWindow(on);
-        store_.saveZoomWithWindow(on);
-    });
-    for (int i = 0; i < 3; ++i)
-        connect(hilfe_[i], &QAction::triggered, this, [this, i] { hilfe_Click(i); });
-    connect(about_, &QAction::triggered, this, [this] { about_Click(); });
+RecordDialog* MainWindow::recordDialog() const
+{
+    return records_->dialog();
 }
 
 void MainWindow::attach(Game& game, WallPainter& painter)
 {
     game_ = &game;
     painter_ = &painter;
-    game.setResultListener([this](const GameResult& result, int change) { countGame(result, change); });
+    game.setResultListener([this](const GameResult& result, int change) { records_->count(result, change); });
     wireInput();
 }
 
 void MainWindow::wireInput()
 {
     WallView* wall = booth_->wall();
-    // The wall delivers its input only while it is enabled: never during a
-    // move, before the first game or after a decided one.
+    // The game decides whether the wall takes the input.
     connect(wall, &WallView::mousePressed, this, [this](double x, double y) {
-        if (game_ && wallEnabled())
+        if (game_)
             game_->Bild_MouseDown(x, y);
     });
     connect(wall, &WallView::keyPressed, this, [this](int keyCode) {
-        if (game_ && wallEnabled())
+        if (game_)
             game_->Bild_KeyDown(keyCode);
     });
     // Screen readers hear where the cursor is and what the cell holds.
@@ -159,9 +121,9 @@ void MainWindow::Form_Load()
     centreAtDesignSize();
 
     // 3, 4. No wall until the first game; the painters at rest.
-    setWallVisible(false);
-    setCharacterFrame(0, 0);
-    setCharacterFrame(1, 9);
+    scene_->setWallVisible(false);
+    scene_->setCharacterFrame(0, 0);
+    scene_->setCharacterFrame(1, 9);
 
     // 5. The booth's inner layout needs no correction for large fonts: the
     // window lays out in logical pixels, and Qt maps them to device pixels at
@@ -173,9 +135,9 @@ void MainWindow::Form_Load()
     placement.windowState = 0;
     store_.load(screenInfo(), placement, settings_);
     loaded_ = placement;
-    zoom_->setChecked(store_.zoomWithWindow());
-    booth_->setZoomWithWindow(zoom_->isChecked());
-    record_ = recordStore_->load();
+    zoomAction_->setChecked(store_.zoomWithWindow());
+    booth_->setZoomWithWindow(zoomAction_->isChecked());
+    records_->load();
     applyPlacement(placement);
     createOptionsDialog();
     booth_->setHintButtonVisible(settings_.hintsOn == 1);
@@ -301,116 +263,10 @@ void MainWindow::closeEvent(QCloseEvent* event)
         game_->abandon();
     if (help_)
         help_->close();
-    if (hourglass_) {
-        QGuiApplication::restoreOverrideCursor();
-        hourglass_ = false;
-    }
+    scene_->releasePointer();
     event->accept();
     if (onClosed_)
         onClosed_();
-}
-
-// ---- Commands ---------------------------------------------------------------------
-
-void MainWindow::Start_click()
-{
-    if (game_)
-        game_->Start_click();
-}
-
-void MainWindow::Ende_click()
-{
-    if (game_ && !closed_ && game_->Ende_click())
-        close();
-}
-
-void MainWindow::Tip_click()
-{
-    if (game_)
-        game_->Tip_click();
-}
-
-void MainWindow::zurueck_Click()
-{
-    // Not held for later: during a move it is dropped, like the wall's input.
-    if (game_)
-        game_->Zug_Zuruecknehmen();
-}
-
-void MainWindow::statistik_Click()
-{
-    if (!game_)
-        return;
-    game_->command("statistik_Click", [this] {
-        if (!recordDialog_) {
-            recordDialog_ = new RecordDialog(
-                record_,
-                [this] { return questions_ && questions_->askYesNo("Really reset the record?", "Record"); },
-                [this] { recordStore_->reset(record_); }, this);
-        }
-        recordDialog_->exec();
-    });
-}
-
-void MainWindow::countGame(const GameResult& result, int change)
-{
-    record_.count(result, change);
-    recordStore_->save(record_, result);
-}
-
-void MainWindow::opt_Click()
-{
-    if (!game_ || !options_)
-        return;
-    game_->command("opt_Click", [this] {
-        // A changed setting starts a new game; one with a splot on the wall is
-        // given up only when the player says so.
-        game_->beginSettingsChange();
-        const bool changed = options_->execAndReportChanged();
-        if (!closed_)
-            game_->endSettingsChange(changed);
-    });
-}
-
-void MainWindow::story_zeigen_Click()
-{
-    if (!game_)
-        return;
-    game_->command("story_zeigen_Click", [this] { Story(); });
-}
-
-void MainWindow::hilfe_Click(int index)
-{
-    if (index < 0 || index > 2)
-        return;
-    if (!help_)
-        help_ = new HelpWindow(this);
-    help_->showHelp(index);
-}
-
-void MainWindow::about_Click()
-{
-    if (!game_)
-        return;
-    game_->command("about_Click", [this] { showAboutBox(); });
-}
-
-void MainWindow::PicBut_Command(int index)
-{
-    switch (index) {
-    case 0:
-        Start_click();
-        break;
-    case 2:
-        Ende_click();
-        break;
-    case 4:
-        if (game_ && game_->state().gameRunning)
-            Tip_click();
-        break;
-    default:
-        break;
-    }
 }
 
 } // namespace splot

@@ -1,7 +1,6 @@
 // The main window `splot`: the booth scene on green, the menu bar, the
-// start-up and close of the program. It is the Scene the game flow changes,
-// and it hands the wall's keys and clicks, the menu commands and the picture
-// buttons to the game.
+// start-up and close of the program. It hands the wall's keys and clicks, the
+// menu commands and the picture buttons to the game, which draws through its scene.
 #pragma once
 
 #include "engine/GameRecord.h"
@@ -25,13 +24,14 @@ class HelpWindow;
 class OptionsDialog;
 class Questions;
 class RecordDialog;
-class RecordStore;
+class RecordKeeper;
 class SettingsStore;
 struct ScreenInfo;
 class Sound;
 class WallPainter;
+class WindowScene;
 
-class MainWindow final : public QMainWindow, public Scene {
+class MainWindow final : public QMainWindow {
     Q_OBJECT
   public:
     // The design client area: 9390 x 6345 twips.
@@ -41,8 +41,11 @@ class MainWindow final : public QMainWindow, public Scene {
     MainWindow(GameSettings& settings, SettingsStore& store, Sound& sound, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // The game is made with this window as its scene, then attached together
-    // with the wall's drawing procedures.
+    // The scene the game draws through: the booth, the label, the menu items, the pointer.
+    Scene& scene();
+    const Scene& scene() const;
+    // The game is made with the window's scene, then attached together with
+    // the wall's drawing procedures.
     void attach(Game& game, WallPainter& painter);
     // The questions the record dialog asks (its Reset).
     void setQuestions(Questions& questions) { questions_ = &questions; }
@@ -57,10 +60,10 @@ class MainWindow final : public QMainWindow, public Scene {
     // (the program quits there).
     void setOnClosed(std::function<void()> onClosed) { onClosed_ = std::move(onClosed); }
 
-    // The menu commands.
-    void Start_click();
-    void Ende_click();
-    void Tip_click();
+    // The menu commands, each named after its item: the item's name, then _Click.
+    void start_Click();
+    void ende_Click();
+    void tip_Click();
     void zurueck_Click();
     void opt_Click();
     void statistik_Click();
@@ -84,45 +87,21 @@ class MainWindow final : public QMainWindow, public Scene {
     HelpWindow* helpWindow() const { return help_; }
     QMenu* gameMenu() const { return gameMenu_; }
     QMenu* helpMenu() const { return helpMenu_; }
-    QAction* startAction() const { return start_; }
-    QAction* endAction() const { return ende_; }
-    QAction* tipAction() const { return tip_; }
-    QAction* takeBackAction() const { return zurueck_; }
-    QAction* recordAction() const { return statistik_; }
+    QAction* startAction() const { return startAction_; }
+    QAction* endAction() const { return endAction_; }
+    QAction* tipAction() const { return tipAction_; }
+    QAction* takeBackAction() const { return takeBackAction_; }
+    QAction* recordAction() const { return recordAction_; }
     // The record of decided games, as loaded at start-up and counted since.
-    const GameRecord& record() const { return record_; }
+    const GameRecord& record() const;
     // Made at its first showing, then reused.
-    RecordDialog* recordDialog() const { return recordDialog_; }
-    QAction* optionsAction() const { return opt_; }
-    QAction* zoomAction() const { return zoom_; }
-    QAction* storyAction() const { return story_; }
-    QAction* helpAction(int index) const { return hilfe_[index]; }
-    QAction* aboutAction() const { return about_; }
+    RecordDialog* recordDialog() const;
+    QAction* optionsAction() const { return optionsAction_; }
+    QAction* zoomAction() const { return zoomAction_; }
+    QAction* storyAction() const { return storyAction_; }
+    QAction* helpAction(int index) const { return helpActions_[index]; }
+    QAction* aboutAction() const { return aboutAction_; }
     bool closed() const { return closed_; }
-
-    // Scene
-    void setCharacterFrame(int who, int frame) override;
-    int characterFrame(int who) const override;
-    void moveCharacter(int who, int dxTwips, int dyTwips) override;
-    void setPumpVisible(int which, bool visible) override;
-    bool pumpVisible(int which) const override;
-    TwipRect pumpRect(int which) const override;
-    TwipRect puddle(int who) const override;
-    void setPuddle(int who, const TwipRect& rect) override;
-    void setComment(const std::string& text) override;
-    std::string comment() const override;
-    void setWallVisible(bool visible) override;
-    bool wallVisible() const override;
-    void setWallEnabled(bool enabled) override;
-    bool wallEnabled() const override;
-    void focusWall() override;
-    void repaintWall() override;
-    void setMenuEnabled(MenuItem item, bool enabled) override;
-    void setPointer(Pointer pointer) override;
-    bool storyVisible() const override;
-    int storyHeight() const override;
-    void setStoryHeight(int twips) override;
-    void hideStory() override;
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -150,7 +129,6 @@ class MainWindow final : public QMainWindow, public Scene {
     int frameExtraHeight() const;
     int minimumClientWidth() const;
     void savePlacementOnce();
-    void countGame(const GameResult& result, int change);
 
     GameSettings& settings_;
     SettingsStore& store_;
@@ -161,23 +139,22 @@ class MainWindow final : public QMainWindow, public Scene {
     BoothView* booth_ = nullptr;
     OptionsDialog* options_ = nullptr;
     HelpWindow* help_ = nullptr;
-    RecordDialog* recordDialog_ = nullptr;
     Questions* questions_ = nullptr;
-    std::unique_ptr<RecordStore> recordStore_;
-    GameRecord record_;
+    std::unique_ptr<RecordKeeper> records_;
+    std::unique_ptr<WindowScene> scene_;
 
     QMenu* gameMenu_ = nullptr;
     QMenu* helpMenu_ = nullptr;
-    QAction* start_ = nullptr;
-    QAction* ende_ = nullptr;
-    QAction* tip_ = nullptr;
-    QAction* zurueck_ = nullptr;
-    QAction* statistik_ = nullptr;
-    QAction* opt_ = nullptr;
-    QAction* zoom_ = nullptr; // checkable: the scene grows with the window
-    QAction* story_ = nullptr;
-    QAction* hilfe_[3] = {};
-    QAction* about_ = nullptr;
+    QAction* startAction_ = nullptr;
+    QAction* endAction_ = nullptr;
+    QAction* tipAction_ = nullptr;
+    QAction* takeBackAction_ = nullptr;
+    QAction* recordAction_ = nullptr;
+    QAction* optionsAction_ = nullptr;
+    QAction* zoomAction_ = nullptr; // checkable: the scene grows with the window
+    QAction* storyAction_ = nullptr;
+    QAction* helpActions_[3] = {};
+    QAction* aboutAction_ = nullptr;
 
     // The placement loaded at start-up, applied again once the frame is known;
     // the outer rectangle in pixels it gave and the client size set for it.
@@ -187,8 +164,6 @@ class MainWindow final : public QMainWindow, public Scene {
     bool frameFitted_ = false;
     bool started_ = false;
     bool closed_ = false;
-    bool hourglass_ = false;
-    std::string comment_; // the label's text as the flow wrote it
     int aboutIntervalMs_ = 2500;
     std::function<void()> onClosed_;
 };

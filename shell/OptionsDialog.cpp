@@ -1,18 +1,19 @@
+// The settings dialog "Options": its controls laid out in twips, the reactions
+// that put each change into the choices at once, and OK, which stores them.
 #include "shell/OptionsDialog.h"
 
-#include "assets/Pictures.h"
 #include "presentation/Bevel.h"
 #include "presentation/TextFit.h"
 #include "shell/DialogStyle.h"
 #include "shell/FixedDialog.h"
 #include "shell/SettingsStore.h"
+#include "shell/WallSizeControl.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -26,11 +27,6 @@ namespace splot {
 
 namespace {
 
-constexpr int kMinSize = 6;
-constexpr int kMaxSize = 15;
-constexpr int kRepeatMilliseconds = 200;
-constexpr int kPluminTwips = 300; // the plus/minus picture is 300 x 300 twips
-
 // Twips to logical pixels, to the nearest (halves to even).
 int px(int twips)
 {
@@ -40,24 +36,6 @@ int px(int twips)
 QRect twipRect(int left, int top, int width, int height)
 {
     return {px(left), px(top), px(width), px(height)};
-}
-
-// The number at the start of a text, as the size display holds it (" 8 x 8" gives 8).
-int leadingNumber(const QString& text)
-{
-    const QString t = text.trimmed();
-    int i = 0;
-    bool negative = false;
-    if (i < t.size() && (t[i] == u'-' || t[i] == u'+')) {
-        negative = t[i] == u'-';
-        ++i;
-    }
-    int value = 0;
-    while (i < t.size() && t[i].isDigit() && value < 100000) {
-        value = value * 10 + t[i].digitValue();
-        ++i;
-    }
-    return negative ? -value : value;
 }
 
 QLabel* makeLabel(const QString& caption, QWidget* parent, const QRect& r)
@@ -109,35 +87,8 @@ void OptionsDialog::buildControls()
 
     auto* label0 = makeLabel(tr("Size of the &wall:"), this, twipRect(480, 240, 1575, 255));
 
-    zahl_ = new QLabel(sizeText(8), this);
-    zahl_->setGeometry(twipRect(2040, 210, 1215, 270));
-    zahl_->setAutoFillBackground(true);
-    QPalette white = zahl_->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    white.setColor(QPalette::WindowText, Qt::black);
-    zahl_->setPalette(white);
-    zahl_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-
-    plumin_ = new QLabel(this);
-    plumin_->setGeometry(twipRect(3240, 195, kPluminTwips, kPluminTwips));
-    plumin_->setScaledContents(true);
-    plumin_->setFocusPolicy(Qt::StrongFocus);
-    plumin_->setToolTip(tr("Upper left: bigger wall; lower right: smaller wall"));
-    plumin_->installEventFilter(this);
-    showPluminPicture(0);
-    label0->setBuddy(plumin_);
-
-    // The size display is 0.9 times the control's height; its font is never
-    // taller than 0.85 times the display's height (in points).
-    zahl_->resize(zahl_->width(), static_cast<int>(std::lrint(0.9 * plumin_->height())));
-    {
-        const double heightPoints = zahl_->height() * 72.0 / 96.0;
-        QFont zf = zahl_->font();
-        if (0.85 * heightPoints < zf.pointSizeF()) {
-            zf.setPointSizeF(0.85 * heightPoints);
-            zahl_->setFont(zf);
-        }
-    }
+    wallSize_ = new WallSizeControl(this);
+    label0->setBuddy(wallSize_->picture());
 
     auto* label1 = makeLabel(tr("&Level:"), this, twipRect(480, 660, 1095, 255));
     staerke_ = new QComboBox(this);
@@ -182,11 +133,8 @@ void OptionsDialog::buildControls()
     ok_->setGeometry(twipRect(2880, 2640, 1095, 495));
     ok_->setDefault(true);
 
-    timer1_ = new QTimer(this);
-    timer1_->setInterval(kRepeatMilliseconds);
-
     // Tab order as the controls are laid out.
-    setTabOrder(plumin_, staerke_);
+    setTabOrder(wallSize_->picture(), staerke_);
     setTabOrder(staerke_, spieler0_);
     setTabOrder(spieler0_, spieler1_);
     setTabOrder(spieler1_, name0_);
@@ -220,14 +168,32 @@ void OptionsDialog::connectReactions()
     connect(tips_, &QCheckBox::toggled, this, [this] { tips_Click(); });
     connect(sound_, &QCheckBox::toggled, this, [this] { Sound_Toggled(); });
     connect(ok_, &QPushButton::clicked, this, &OptionsDialog::OK_Click);
-    connect(timer1_, &QTimer::timeout, this, &OptionsDialog::plumin_Tick);
+    connect(wallSize_, &WallSizeControl::sizeChanged, this, [this] { Zahl_Change(); });
 }
 
 QString OptionsDialog::sizeText(int size)
 {
-    // Each number with its leading blank: " 8" + " x" + " 8".
-    const QString n = QStringLiteral(" %1").arg(size);
-    return n + QStringLiteral(" x") + n;
+    return WallSizeControl::sizeText(size);
+}
+
+QLabel* OptionsDialog::sizeDisplay() const
+{
+    return wallSize_->display();
+}
+
+QLabel* OptionsDialog::plusMinus() const
+{
+    return wallSize_->picture();
+}
+
+QTimer* OptionsDialog::repeatTimer() const
+{
+    return wallSize_->repeatTimer();
+}
+
+void OptionsDialog::plumin_Tick()
+{
+    wallSize_->plumin_Tick();
 }
 
 void OptionsDialog::loadChoices()
@@ -239,7 +205,7 @@ void OptionsDialog::loadChoices()
     flecken_->setChecked(settings_.greaseSpots != 0);
     tips_->setChecked(settings_.hintsOn == 1);
 
-    setSizeText(sizeText(std::clamp<int>(settings_.wallSize, kMinSize, kMaxSize)));
+    wallSize_->setSize(settings_.wallSize);
 
     if (settings_.computerPlaysRed != 0)
         spieler0_->setChecked(true);
@@ -277,7 +243,7 @@ void OptionsDialog::showEvent(QShowEvent* event)
     // Opening clears the change mark; the reactions run while the dialog is
     // filled at start-up and must not count as the user's changes.
     changed_ = false;
-    showPluminPicture(0); // at the pixel ratio of the screen it opens on
+    wallSize_->rest(); // the picture at the pixel ratio of the screen it opens on
     QDialog::showEvent(event);
     ok_->setFocus();
 }
@@ -285,8 +251,7 @@ void OptionsDialog::showEvent(QShowEvent* event)
 void OptionsDialog::hideEvent(QHideEvent* event)
 {
     // A press held while the dialog goes away must not keep stepping.
-    timer1_->stop();
-    showPluminPicture(0);
+    wallSize_->rest();
     QDialog::hideEvent(event);
 }
 
@@ -300,99 +265,12 @@ void OptionsDialog::paintEvent(QPaintEvent* event)
     drawRaisedBorder(p, QRect(r0.topLeft(), QSize(r0.width(), r0.height() + rahmen1_->height())));
 }
 
-// --- The plus/minus control ---------------------------------------------------
-
-void OptionsDialog::showPluminPicture(int which)
-{
-    using pictures::Picture;
-    const Picture pic = which == 1   ? Picture::PluminPlus
-                        : which == 2 ? Picture::PluminMinus
-                                     : Picture::PluminNeutral;
-    plumin_->setPixmap(pictures::pixmap(pic, devicePixelRatioF()));
-}
-
-bool OptionsDialog::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == plumin_) {
-        switch (event->type()) {
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonDblClick: {
-            // plumin_MouseDown: any button; the position in twips.
-            auto* me = static_cast<QMouseEvent*>(event);
-            pressX_ = static_cast<float>(me->position().x() * kTwipsPerPixel);
-            pressY_ = static_cast<float>(me->position().y() * kTwipsPerPixel);
-            timer1_->start();
-            pluminStep();
-            return true;
-        }
-        case QEvent::MouseButtonRelease:
-            // plumin_MouseUp: the repeat ends when any button is released.
-            timer1_->stop();
-            showPluminPicture(0);
-            return true;
-        case QEvent::FocusIn:
-        case QEvent::FocusOut:
-            // The control has no face for the keyboard focus: the size display shows it.
-            zahl_->setFrameStyle(event->type() == QEvent::FocusIn ? (QFrame::Box | QFrame::Plain)
-                                                                  : QFrame::NoFrame);
-            break;
-        case QEvent::KeyPress: {
-            // From the keyboard (Alt+W gets here): one step per key press.
-            auto* ke = static_cast<QKeyEvent*>(event);
-            const int key = ke->key();
-            if (key == Qt::Key_Up || key == Qt::Key_Right || key == Qt::Key_Plus) {
-                pressX_ = pressY_ = 0;
-            } else if (key == Qt::Key_Down || key == Qt::Key_Left || key == Qt::Key_Minus) {
-                pressX_ = pressY_ = kPluminTwips;
-            } else {
-                break;
-            }
-            pluminStep();
-            showPluminPicture(0);
-            return true;
-        }
-        default:
-            break;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
-}
-
-void OptionsDialog::plumin_Tick()
-{
-    pluminStep();
-}
-
-void OptionsDialog::pluminStep()
-{
-    const int n = leadingNumber(zahl_->text());
-    int next;
-    // The upper-left triangle steps up; the diagonal and the lower-right triangle step down.
-    if (pressX_ + pressY_ < static_cast<float>(kPluminTwips)) {
-        showPluminPicture(1);
-        next = n + 1;
-    } else {
-        showPluminPicture(2);
-        next = n - 1;
-    }
-    if (next >= kMinSize && next <= kMaxSize)
-        setSizeText(sizeText(next));
-}
-
-void OptionsDialog::setSizeText(const QString& text)
-{
-    if (zahl_->text() == text)
-        return; // no change, no reaction
-    zahl_->setText(text);
-    Zahl_Change();
-}
-
 // --- The change reactions -------------------------------------------------------
 
 void OptionsDialog::Zahl_Change()
 {
     changed_ = true;
-    settings_.wallSize = static_cast<i16>(leadingNumber(zahl_->text()));
+    settings_.wallSize = static_cast<i16>(wallSize_->size());
 }
 
 void OptionsDialog::Spieler_Click()

@@ -24,6 +24,7 @@ class QWidget;
 namespace splot {
 
 class SettingsStore;
+class WallSizeControl;
 
 class OptionsDialog : public QDialog {
     Q_OBJECT
@@ -57,10 +58,11 @@ class OptionsDialog : public QDialog {
     // One tick of the auto-repeat timer of the plus/minus control (Timer1):
     // steps again in the direction of the held press.
     void plumin_Tick();
+    WallSizeControl* wallSizeControl() const { return wallSize_; }
 
     // The controls, for the main window's tests and the dialog's own.
-    QLabel* sizeDisplay() const { return zahl_; }              // Zahl
-    QLabel* plusMinus() const { return plumin_; }              // plumin (0)
+    QLabel* sizeDisplay() const;                               // Zahl
+    QLabel* plusMinus() const;                                 // plumin (0)
     QComboBox* levelList() const { return staerke_; }          // Staerke
     QRadioButton* computerOption() const { return spieler0_; } // Spieler (0)
     QRadioButton* humanOption() const { return spieler1_; }    // Spieler (1)
@@ -71,7 +73,7 @@ class OptionsDialog : public QDialog {
     QCheckBox* nozzleBox() const { return dVerst_; }           // D_verst
     QCheckBox* soundBox() const { return sound_; }             // Sound
     QPushButton* okButton() const { return ok_; }              // ok
-    QTimer* repeatTimer() const { return timer1_; }            // Timer1
+    QTimer* repeatTimer() const;                               // Timer1
 
     // The size display's text for a wall size: 8 gives " 8 x 8".
     static QString sizeText(int size);
@@ -91,14 +93,10 @@ class OptionsDialog : public QDialog {
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void buildControls();
     void connectReactions();
-    void setSizeText(const QString& text);
-    void pluminStep();
-    void showPluminPicture(int which);
 
     void Zahl_Change();
     void Spieler_Click();
@@ -112,12 +110,7 @@ class OptionsDialog : public QDialog {
     SaveChoices saveChoices_;
     bool changed_ = false;
 
-    // The last press on the plus/minus control, in twips relative to the picture.
-    float pressX_ = 0;
-    float pressY_ = 0;
-
-    QLabel* zahl_ = nullptr;
-    QLabel* plumin_ = nullptr;
+    WallSizeControl* wallSize_ = nullptr;
     QComboBox* staerke_ = nullptr;
     QWidget* rahmen0_ = nullptr;
     QWidget* rahmen1_ = nullptr;
@@ -130,7 +123,6 @@ class OptionsDialog : public QDialog {
     QCheckBox* dVerst_ = nullptr;
     QCheckBox* sound_ = nullptr;
     QPushButton* ok_ = nullptr;
-    QTimer* timer1_ = nullptr;
 };
 
 } // namespace splot

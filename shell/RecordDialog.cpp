@@ -1,3 +1,4 @@
+// The record dialog: the counts by level and between humans, and Reset.
 #include "shell/RecordDialog.h"
 
 #include "shell/DialogStyle.h"

@@ -1,3 +1,4 @@
+// The record in the settings file: loading, saving one count, the reset.
 #include "shell/RecordStore.h"
 
 #include "shell/SettingsStore.h"

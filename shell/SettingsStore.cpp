@@ -1,3 +1,4 @@
+// The settings store: the choices and the window's placement in "splot.ini".
 #include "shell/SettingsStore.h"
 
 #include "platform/IniFile.h"

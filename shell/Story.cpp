@@ -1,3 +1,4 @@
+// The story of the two painters in the booth's story box.
 #include "shell/Story.h"
 
 #include "presentation/TextFit.h"

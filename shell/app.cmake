@@ -2,7 +2,11 @@
 add_library(splot_mainwindow STATIC
     ${CMAKE_CURRENT_LIST_DIR}/MainWindow.h
     ${CMAKE_CURRENT_LIST_DIR}/MainWindow.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/MainWindowScene.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MainWindowMenus.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/WindowScene.h
+    ${CMAKE_CURRENT_LIST_DIR}/WindowScene.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/RecordKeeper.h
+    ${CMAKE_CURRENT_LIST_DIR}/RecordKeeper.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MainWindowPlacement.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MainProgram.h
     ${CMAKE_CURRENT_LIST_DIR}/MainProgram.cpp)

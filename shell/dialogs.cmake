@@ -4,6 +4,8 @@ add_library(splot_dialogs STATIC
     ${CMAKE_CURRENT_LIST_DIR}/FixedDialog.cpp
     ${CMAKE_CURRENT_LIST_DIR}/OptionsDialog.h
     ${CMAKE_CURRENT_LIST_DIR}/OptionsDialog.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/WallSizeControl.h
+    ${CMAKE_CURRENT_LIST_DIR}/WallSizeControl.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Story.h
     ${CMAKE_CURRENT_LIST_DIR}/Story.cpp
     ${CMAKE_CURRENT_LIST_DIR}/AboutBox.h

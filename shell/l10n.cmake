@@ -44,8 +44,10 @@ set(SPLOT_TEXT_PATHS)
 foreach(dir ${SPLOT_TEXT_DIRS})
     list(APPEND SPLOT_TEXT_PATHS ${PROJECT_SOURCE_DIR}/${dir})
 endforeach()
+# The exclamations after a game, marked with SPLOT_TEXT where the engine defines them.
+list(APPEND SPLOT_TEXT_PATHS ${PROJECT_SOURCE_DIR}/engine/VictoryText.h)
 add_custom_target(splot_lupdate
-    COMMAND ${SPLOT_LUPDATE} -I ${PROJECT_SOURCE_DIR} -locations none -no-ui-lines -extensions cpp,h ${SPLOT_TEXT_PATHS} -ts ${SPLOT_TS_FILES}
+    COMMAND ${SPLOT_LUPDATE} -I ${PROJECT_SOURCE_DIR} -tr-function-alias QT_TRANSLATE_NOOP+=SPLOT_TEXT -locations none -no-ui-lines -extensions cpp,h ${SPLOT_TEXT_PATHS} -ts ${SPLOT_TS_FILES}
     WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
     COMMENT "Updating the catalogues from the sources"
     VERBATIM)

@@ -419,10 +419,6 @@ in %4: %5</translation>
         <translation>&amp;Wandgröße:</translation>
     </message>
     <message>
-        <source>Upper left: bigger wall; lower right: smaller wall</source>
-        <translation>Oben links: größere Wand, unten rechts: kleinere Wand</translation>
-    </message>
-    <message>
         <source>&amp;Level:</source>
         <translation>&amp;Spielstärke:</translation>
     </message>
@@ -544,6 +540,13 @@ in %4: %5</translation>
     <message>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>splot::WallSizeControl</name>
+    <message>
+        <source>Upper left: bigger wall; lower right: smaller wall</source>
+        <translation>Oben links: größere Wand, unten rechts: kleinere Wand</translation>
     </message>
 </context>
 <context>

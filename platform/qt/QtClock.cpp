@@ -1,3 +1,5 @@
+// The clock over Qt: a monotonic timer, waits that sleep without user input,
+// and doEvents.
 #include "platform/qt/QtClock.h"
 
 #include <QCoreApplication>

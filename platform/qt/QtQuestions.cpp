@@ -1,3 +1,5 @@
+// The questions and the failure report as message boxes over the main window,
+// kept clear of the booth and the wall.
 #include "platform/qt/QtQuestions.h"
 
 #include "platform/qt/ShownText.h"

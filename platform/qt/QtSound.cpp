@@ -1,3 +1,4 @@
+// One sound channel over QSoundEffect, from the program's resources.
 #include "platform/qt/QtSound.h"
 
 #ifdef SPLOT_HAVE_ASSETS_API

@@ -1,3 +1,5 @@
+// The game flow's English texts in the program's language: whole texts, and
+// patterns whose parts are names, exclamations or a failure's details.
 #include "platform/qt/ShownText.h"
 
 #include <QCoreApplication>
@@ -9,7 +11,8 @@ namespace splot {
 namespace {
 
 // Whole texts of the flow and the engine: the label, the questions and their
-// titles, the exclamations after a game against the computer.
+// titles. The exclamations after a game against the computer are marked for
+// the catalogue where the engine defines them, under this context too.
 constexpr const char* kWhole[] = {
     QT_TRANSLATE_NOOP("ShownText", "Computer's turn"),
     QT_TRANSLATE_NOOP("ShownText", "Computer begins"),
@@ -24,28 +27,6 @@ constexpr const char* kWhole[] = {
     QT_TRANSLATE_NOOP("ShownText", "What do you think about a draw?"),
     QT_TRANSLATE_NOOP("ShownText", "Out of memory"),
     QT_TRANSLATE_NOOP("ShownText", "Unknown failure"),
-    // The cheers after a win against the computer.
-    QT_TRANSLATE_NOOP("ShownText", "Well done!"),
-    QT_TRANSLATE_NOOP("ShownText", "Very clever!"),
-    QT_TRANSLATE_NOOP("ShownText", "Fantastic!"),
-    QT_TRANSLATE_NOOP("ShownText", "Cool!"),
-    QT_TRANSLATE_NOOP("ShownText", "Wow!"),
-    QT_TRANSLATE_NOOP("ShownText", "Hurrah!"),
-    QT_TRANSLATE_NOOP("ShownText", "You're top!"),
-    QT_TRANSLATE_NOOP("ShownText", "Yippieh!"),
-    QT_TRANSLATE_NOOP("ShownText", "Nice!"),
-    QT_TRANSLATE_NOOP("ShownText", "Super!"),
-    // The consolations after a loss.
-    QT_TRANSLATE_NOOP("ShownText", "Sorry!"),
-    QT_TRANSLATE_NOOP("ShownText", "Try again!"),
-    QT_TRANSLATE_NOOP("ShownText", "Don't give up!"),
-    QT_TRANSLATE_NOOP("ShownText", "Oooh!"),
-    QT_TRANSLATE_NOOP("ShownText", "Aaaaargh!"),
-    QT_TRANSLATE_NOOP("ShownText", "Forget it!"),
-    QT_TRANSLATE_NOOP("ShownText", "No luck today!"),
-    QT_TRANSLATE_NOOP("ShownText", "Never mind!"),
-    QT_TRANSLATE_NOOP("ShownText", "Don't worry!"),
-    QT_TRANSLATE_NOOP("ShownText", "Once more!"),
 };
 
 // Texts made of fixed words around one or more parts: a player's name, an
@@ -99,10 +80,11 @@ const char* wholeText(const QString& text)
     return nullptr;
 }
 
-QString translatedWhole(const QString& text)
+// A part of a pattern that is one of our texts (an exclamation, a failure's
+// description): its translation, or the text as it is.
+QString translatedPart(const QString& text)
 {
-    const char* english = wholeText(text);
-    return english ? translated(english) : text;
+    return translated(text.toUtf8().constData());
 }
 
 // `pattern` with each %n replaced by parts[n - 1] in one pass, so that a
@@ -129,15 +111,15 @@ QString filled(const QString& pattern, const QStringList& parts)
 QString shownText(const std::string& text)
 {
     const QString english = QString::fromStdString(text);
-    if (wholeText(english))
-        return translatedWhole(english);
+    if (const char* whole = wholeText(english))
+        return translated(whole);
     for (const Pattern& p : kPatterns) {
         const QRegularExpressionMatch m = expressionOf(QLatin1String(p.english)).match(english);
         if (!m.hasMatch())
             continue;
         QStringList parts;
         for (int i = 1; i <= m.lastCapturedIndex(); ++i)
-            parts.append((p.translated >> (i - 1)) & 1u ? translatedWhole(m.captured(i)) : m.captured(i));
+            parts.append((p.translated >> (i - 1)) & 1u ? translatedPart(m.captured(i)) : m.captured(i));
         return filled(translated(p.english), parts);
     }
     return english;

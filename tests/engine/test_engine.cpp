@@ -317,11 +317,7 @@ class TestEngine : public QObject {
     // Rnd * 9 rounded picks one of a side's ten texts: 0 and 9 come up half as often.
     void victoryTexts()
     {
-        const char* const texts[2][10] = {{"Well done!", "Very clever!", "Fantastic!", "Cool!", "Wow!",
-                                           "Hurrah!", "You're top!", "Yippieh!", "Nice!", "Super!"},
-                                          {"Sorry!", "Try again!", "Don't give up!", "Oooh!", "Aaaaargh!",
-                                           "Forget it!", "No luck today!", "Never mind!", "Don't worry!",
-                                           "Once more!"}};
+        const auto& texts = kVictoryTexts;
         StdRandom random(1234);
         for (int side : {0, 1}) {
             std::map<std::string, int> counts; // in 90000 calls: 5000 each for 0 and 9, 10000 for the others

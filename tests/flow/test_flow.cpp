@@ -318,29 +318,6 @@ class TestFlow : public QObject {
         QVERIFY(rig.questions.asked.empty() && rig.questions.errors.empty());
     }
 
-    // A failure reported in the introduction: Retry runs only the failed step again, Ignore goes on
-    // after it; the painters step forward once either way.
-    void aFailureInASequenceRepeatsOrSkipsOnlyThatStep()
-    {
-        for (auto choice : {Questions::ErrorChoice::Retry, Questions::ErrorChoice::Ignore}) {
-            Rig rig(setup(), {0.9f}, 1, false);
-            int failures = 1; // the introduction's events step after the first painter stepped forward
-            rig.clock.onEvents = [&] {
-                if (rig.count("move 0 -130 -60") > 0 && failures-- > 0)
-                    throw std::out_of_range("out of paint");
-            };
-            rig.questions.choices = {choice};
-            rig.game.Start_click();
-            QCOMPARE(rig.questions.errors.size(), std::size_t(1));
-            QCOMPARE(rig.questions.errors[0].title, std::string("Splotchery Error"));
-            QCOMPARE(rig.questions.errors[0].text,
-                     std::string("Error 9: \nout of paint\n\t\toccurred at line 0\nin Splotchery: Sequenz"));
-            QCOMPARE(rig.count("move 0 -130 -60"), 1);
-            QCOMPARE(rig.count("move 1 140 -60"), 1);
-            QVERIFY(rig.game.state().gameRunning && rig.scene.wallInput && rig.side() == kBlue);
-        }
-    }
-
     // A failure at a chosen step of a move against the computer, answered Abort, Retry or Ignore:
     // the report names the procedure; the move happens whole or not at all; the game plays on to a
     // proper end.

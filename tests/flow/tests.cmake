@@ -4,3 +4,5 @@ splot_add_test(test_platform_qt SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_platform_
 # The painters' sequences, a move, a win and a new game as one ordered log.
 splot_add_test(test_sequences SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_sequences.cpp LIBS splot_flow)
 splot_add_test(test_take_back SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_take_back.cpp LIBS splot_flow)
+# The failure guard, the command door and the take-back history, each alone.
+splot_add_test(test_game_parts SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_game_parts.cpp LIBS splot_flow)

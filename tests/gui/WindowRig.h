@@ -97,7 +97,7 @@ struct WindowRig {
     };
     Shot shot()
     {
-        Shot s{wall().image(), window().comment(), {}};
+        Shot s{wall().image(), window().scene().comment(), {}};
         const Board& b = game().board();
         const GameState& g = state();
         s.game = {b.currentPlayer, g.moveCount, g.gameOver, g.gameRunning, g.cursorX, g.cursorY};
@@ -147,7 +147,7 @@ inline QString disagreement(WindowRig& rig)
 {
     const GameState& s = rig.state();
     const int N = s.boardExists ? rig.game().board().wallSize : 0;
-    const QString label = QString::fromStdString(rig.window().comment());
+    const QString label = QString::fromStdString(rig.window().scene().comment());
     int greens = 0, splots = 0;
     for (int i = 0; i < N * N; ++i) {
         const int code = rig.code(i % N + 1, i / N + 1);
@@ -165,7 +165,8 @@ inline QString disagreement(WindowRig& rig)
     }
     if (N > 0 && splots != s.moveCount + (greens >= 5)) // the winning splot is not counted
         return QStringLiteral("%1 splots, moveCount %2").arg(splots).arg(s.moveCount);
-    if (N > 0 && (s.gameRunning || s.gameOver != kFalse) && rig.window().wallEnabled() != s.gameRunning)
+    if (N > 0 && (s.gameRunning || s.gameOver != kFalse) &&
+        rig.window().scene().wallEnabled() != s.gameRunning)
         return QStringLiteral("the wall takes input while no game runs, or none while one runs");
     if (s.gameOver != kFalse ? !(label.contains("won!") ? greens >= 5 : greens == 0 && label.contains("draw"))
                              : s.gameRunning && !label.endsWith("'s turn") && !label.endsWith(" begins"))

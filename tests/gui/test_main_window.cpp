@@ -24,7 +24,8 @@ class TestMainWindow : public QObject {
         WindowRig rig;
         MainWindow& w = rig.window();
         QCOMPARE(w.windowTitle(), QStringLiteral("Splotchery  1.24")); // set by the about box
-        QVERIFY(w.isMaximized() && w.storyVisible() && !w.wallVisible() && settingsHave("Text=0"));
+        QVERIFY(w.isMaximized() && w.scene().storyVisible() && !w.scene().wallVisible() &&
+                settingsHave("Text=0"));
         QCOMPARE(rig.sound.played, std::vector<std::string>{"splot0.wav"});
         // Restored, it stands centred at its design size, widened to what the booth and buttons need.
         const QRect g = w.normalGeometry(), screen = w.screen()->geometry();
@@ -40,7 +41,7 @@ class TestMainWindow : public QObject {
         };
         WindowRig rig; // a second start: where it was, without story or sound
         MainWindow& w = rig.window();
-        QVERIFY(!w.isMaximized() && !w.storyVisible() && rig.sound.played.empty());
+        QVERIFY(!w.isMaximized() && !w.scene().storyVisible() && rig.sound.played.empty());
         QCOMPARE(placement(rig), QList<int>({1500, 1200, 9600, 6900}));
         writeSettings(QStringLiteral("[Window]\r\nStatus= 7\r\n"));
         w.resize(700, 500);
@@ -121,7 +122,7 @@ class TestMainWindow : public QObject {
     {
         WindowRig rig;
         rig.program->settings().computerPlaysRed = kFalse; // two humans: every click that counts lands
-        rig.window().Start_click();
+        rig.window().start_Click();
         const std::pair<Qt::Key, QPoint> steps[] = {
             {Qt::Key_Home, {1, 1}},     {Qt::Key_Down, {1, 2}},   {Qt::Key_Left, {1, 2}},
             {Qt::Key_Right, {2, 2}},    {Qt::Key_End, {8, 8}},    {Qt::Key_Down, {8, 8}},
@@ -167,7 +168,7 @@ class TestMainWindow : public QObject {
         WindowRig rig; // kept for the next start
         QVERIFY(rig.window().zoomAction()->isChecked() && rig.window().booth()->zoomWithWindow());
         rig.program->settings().computerPlaysRed = kFalse;
-        rig.window().Start_click();
+        rig.window().start_Click();
         for (double zoom : {1.5, 2.0}) {
             rig.window().resize(int(std::ceil(626 * zoom)), int(std::ceil(423 * zoom)) + menuHeight);
             QCOMPARE(rig.wall().zoom(), zoom);
@@ -212,8 +213,8 @@ class TestMainWindow : public QObject {
         for (bool byEnd : {false, true}) { // by the frame without a question, or by End answered Yes
             writeSettings(kQuietSettings);
             WindowRig rig;
-            rig.window().Start_click();
-            rig.window().Tip_click(); // the cursor onto a free cell
+            rig.window().start_Click();
+            rig.window().tip_Click(); // the cursor onto a free cell
             int events = 0;
             rig.clock.onEvents = [&] {
                 rig.questions.answers = {true};
@@ -225,7 +226,7 @@ class TestMainWindow : public QObject {
             QVERIFY(events == 1 && rig.closedCount == 1 && rig.game().abandoned());
             QVERIFY(int(rig.questions.asked.size()) == byEnd && settingsHave("Left= 1500"));
             const int ops = rig.wall().operationCount(); // later commands and closes do nothing
-            rig.window().Start_click();
+            rig.window().start_Click();
             rig.window().close();
             QVERIFY(rig.wall().operationCount() == ops && rig.closedCount == 1);
             QVERIFY(rig.questions.errors.empty());

@@ -120,7 +120,7 @@ class TestPlayerRoad : public QObject {
         }
         rig.clock.onEvents = nullptr;
         useLanguage("en");
-        QVERIFY2(!rig.state().gameRunning && rig.state().gameOver, rig.window().comment().c_str());
+        QVERIFY2(!rig.state().gameRunning && rig.state().gameOver, rig.window().scene().comment().c_str());
         QVERIFY2(labels.back().startsWith(result), qPrintable(labels.back()));
         QVERIFY(computer || nozzles > 0);
         QCOMPARE(QApplication::focusWidget(), &rig.wall());

@@ -134,10 +134,10 @@ class TestTakeBackWindow : public QObject {
             StdRandom pick(5);
             for (int tries = 0; rig.game().state().gameRunning && tries < 5000; ++tries)
                 rig.game().Feld_Auswahl(1 + int(pick.Rnd() * 8), 1 + int(pick.Rnd() * 8));
-            const bool lost = rig.window().comment().starts_with("Computer won!");
-            (lost                                             ? expected.lost[1]
-             : rig.window().comment().starts_with("You won!") ? expected.won[1]
-                                                              : expected.drawn[1])++;
+            const bool lost = rig.window().scene().comment().starts_with("Computer won!");
+            (lost                                                     ? expected.lost[1]
+             : rig.window().scene().comment().starts_with("You won!") ? expected.won[1]
+                                                                      : expected.drawn[1])++;
             QVERIFY(rig.window().record() == expected);
             // Taken back, then the same cells again: still counted once.
             rig.type(Qt::Key_Z, Qt::ControlModifier);

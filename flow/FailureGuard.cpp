@@ -1,12 +1,8 @@
-// Failures: every procedure reports a failure under its own name; Retry runs
-// the failed step again, Ignore goes on after it, Abort leaves the procedure.
-// A move (or a start) that a failure spoiled is put back whole, so the board,
-// the wall, the count of moves and the turn always agree.
-#include "flow/Game.h"
+// The failure guard: the procedure stack, the failure report of a step and
+// its Retry, Ignore and Abort, and the all-or-nothing run of a move.
+#include "flow/FailureGuard.h"
 
 #include "platform/Questions.h"
-#include "platform/Scene.h"
-#include "platform/WallDrawing.h"
 
 #include <exception>
 #include <new>
@@ -45,15 +41,45 @@ void describe(const std::exception_ptr& failure, int& number, std::string& descr
 
 } // namespace
 
-void Game::procedure(const char* name, bool keepsGame, const std::function<void()>& body)
+std::string failureReportText(int number, const std::string& description, int line,
+                              const std::string& procedure)
 {
-    const std::size_t depth = procedures_.size();
-    procedures_.push_back({name, keepsGame});
+    return "Error " + std::to_string(number) + ": \n" + description + "\n\t\toccurred at line " +
+           std::to_string(line) + "\nin " + kProgramTitle + ": " + procedure;
+}
+
+FailureGuard::FailureGuard(Questions& questions, std::function<void()> beforeReport)
+    : questions_(questions), beforeReport_(std::move(beforeReport))
+{
+}
+
+void FailureGuard::checkAbandoned() const
+{
+    if (abandoned_)
+        throw GameAbandoned{};
+}
+
+void FailureGuard::door(const char* name, const std::function<void()>& action)
+{
+    const bool outermost = frames_.empty();
+    try {
+        procedure(name, false, [&] { step(action); });
+    } catch (const GameAbandoned&) {
+        // Unwinds the whole stack of work; the outermost door swallows it.
+        if (!outermost)
+            throw;
+    }
+}
+
+void FailureGuard::procedure(const char* name, bool keepsGame, const std::function<void()>& body)
+{
+    const std::size_t depth = frames_.size();
+    frames_.push_back({name, keepsGame});
     struct Pop {
-        std::vector<ProcedureFrame>& frames;
+        std::vector<Frame>& frames;
         std::size_t depth;
         ~Pop() { frames.resize(depth); }
-    } pop{procedures_, depth};
+    } pop{frames_, depth};
     try {
         body();
     } catch (const LeaveProcedure& leave) {
@@ -62,14 +88,15 @@ void Game::procedure(const char* name, bool keepsGame, const std::function<void(
     }
 }
 
-bool Game::step(const std::function<void()>& action, bool needed, const std::function<void()>& beforeRetry)
+bool FailureGuard::step(const std::function<void()>& action, bool needed,
+                        const std::function<void()>& beforeRetry)
 {
-    if (procedures_.empty()) {
+    if (frames_.empty()) {
         action();
         return true;
     }
-    const std::size_t depth = procedures_.size() - 1;
-    const ProcedureFrame frame = procedures_.back();
+    const std::size_t depth = frames_.size() - 1;
+    const Frame frame = frames_.back();
     for (;;) {
         std::exception_ptr failure;
         try {
@@ -91,7 +118,8 @@ bool Game::step(const std::function<void()>& action, bool needed, const std::fun
         int number = 1;
         std::string description;
         describe(failure, number, description);
-        scene_.setPointer(Scene::Pointer::Normal);
+        if (beforeReport_)
+            beforeReport_();
         const auto choice = questions_.reportError(std::string(kProgramTitle) + " Error",
                                                    failureReportText(number, description, 0, frame.name));
         checkAbandoned();
@@ -110,21 +138,21 @@ bool Game::step(const std::function<void()>& action, bool needed, const std::fun
     }
 }
 
-bool Game::call(const char* name, bool needed, const std::function<void()>& action,
-                const std::function<void()>& beforeRetry)
+bool FailureGuard::call(const char* name, bool needed, const std::function<void()>& action,
+                        const std::function<void()>& beforeRetry)
 {
     bool done = false;
     procedure(name, needed, [&] { done = step(action, needed, beforeRetry); });
     return done;
 }
 
-bool Game::allOrNothing(const std::function<void()>& work)
+bool FailureGuard::allOrNothing(const std::function<void()>& work, const Keep& keep)
 {
     if (inWhole_) {
         work();
         return true;
     }
-    const GameSnapshot before = snapshot();
+    const std::function<void()> putBack = keep();
     const int spoiledBefore = spoiled_;
     spoiledAtStart_ = spoiled_;
     inWhole_ = true;
@@ -137,62 +165,13 @@ bool Game::allOrNothing(const std::function<void()>& work)
     } catch (const GameAbandoned&) {
         throw;
     } catch (...) {
-        restore(before);
+        putBack();
         throw;
     }
     if (spoiled_ == spoiledBefore)
         return true;
-    restore(before);
+    putBack();
     return false;
-}
-
-GameSnapshot Game::snapshot()
-{
-    GameSnapshot s;
-    s.board = board_;
-    s.state = state_;
-    s.drawOfferCounter = search_.drawOfferCounter;
-    if (wall_)
-        s.wall = wall_->savePicture();
-    s.comment = scene_.comment();
-    for (int who = 0; who < 2; ++who) {
-        s.frames[who] = scene_.characterFrame(who);
-        s.pumps[who] = scene_.pumpVisible(who);
-        s.puddles[who] = scene_.puddle(who);
-    }
-    s.takeBacks = takeBacks_.size();
-    s.counted = counted_;
-    return s;
-}
-
-void Game::restore(const GameSnapshot& before)
-{
-    // The painters' introduction is not played a second time.
-    const bool firstGameStarted = state_.firstGameStarted;
-    board_ = before.board;
-    state_ = before.state;
-    state_.firstGameStarted = firstGameStarted;
-    search_.drawOfferCounter = before.drawOfferCounter;
-    search_.hintMode = false;
-    if (wall_ && before.wall)
-        wall_->restorePicture(*before.wall);
-    scene_.setComment(before.comment);
-    for (int who = 0; who < 2; ++who) {
-        scene_.setCharacterFrame(who, before.frames[who]);
-        scene_.setPumpVisible(who, before.pumps[who]);
-        scene_.setPuddle(who, before.puddles[who]);
-    }
-    scene_.setMenuEnabled(Scene::MenuItem::Story, !state_.gameRunning);
-    scene_.setWallEnabled(state_.boardExists && state_.gameRunning && state_.gameOver == kFalse);
-
-    // Moves made since can no longer be taken back; a result counted since no
-    // longer counts (it counts again when the game is decided again).
-    if (takeBacks_.size() > before.takeBacks)
-        takeBacks_.resize(before.takeBacks);
-    pictureBeforeMove_.reset();
-    if (counted_ && counted_ != before.counted && resultListener_)
-        resultListener_(*counted_, -1);
-    counted_ = before.counted;
 }
 
 } // namespace splot
