@@ -1,10 +1,17 @@
-// Every picture and painter frame renders from its SVG source at 1x and 2x: present, of its size
-// and not fully transparent. All of them go onto a contact sheet in the build folder to look at.
+// The art in one place: every picture and painter frame renders from its SVG source at 1x and 2x
+// (present, of its size, not fully transparent; all on a contact sheet in the build folder to look
+// at), the title's top rows stay clear, the booth's opening is the wall's rectangle framed in gold,
+// and the blocked nozzle's puddles are blots of their side's paint filling their rectangles.
 #include "assets/Pictures.h"
+#include "presentation/BoothView.h"
+#include "presentation/Layout.h"
+#include "presentation/PictureButton.h"
+#include "presentation/WallView.h"
 
-#include <QtGui>
 #include <QtTest>
+#include <QtWidgets>
 
+using namespace splot;
 using namespace splot::pictures;
 
 namespace {
@@ -18,6 +25,34 @@ QList<std::tuple<QString, QPixmap, QSize>> everyPicture(qreal dpr)
     for (int frame = 0; frame < characterFrameCount; ++frame)
         all.append({QStringLiteral("frame %1").arg(frame), characterFrame(frame, dpr), characterSize});
     return all;
+}
+
+// The frame's gold, light to dark, and its dark inner edge: no red or cream stripe, no teal back wall.
+bool frameGold(QRgb c)
+{
+    return qAlpha(c) == 255 && qRed(c) >= 190 && qGreen(c) >= 130 && qGreen(c) <= 240 && qBlue(c) <= 160;
+}
+
+// The paint of one side: pure hue, lightened by the gloss or darkened at the rim. Red keeps green and
+// blue equal, blue keeps red and green equal (one unit of rounding from premultiplied alpha).
+bool sidePaint(QRgb c, int side)
+{
+    const int r = qRed(c), g = qGreen(c), b = qBlue(c);
+    return side == 0 ? std::abs(g - b) <= 1 && r >= g : std::abs(r - g) <= 1 && b >= r;
+}
+
+// The puddle's rectangle after `blocks` blocked nozzles from a new game's start at the pump's foot.
+TwipRect grownPuddle(int side, int blocks)
+{
+    const TwipRect pump = {3840, 4500, 480, 480};
+    TwipRect r{side == 0 ? pump.left + 120 : pump.left + pump.width - 120, pump.top + pump.height - 10, 0, 0};
+    for (int k = 0; k < blocks; ++k) {
+        r.height += 30;
+        r.top -= 15;
+        r.width += 120;
+        r.left -= side == 0 ? 80 : 40;
+    }
+    return r;
 }
 
 } // namespace
@@ -77,6 +112,100 @@ class TestPictures : public QObject {
             QVERIFY2(
                 firstRow >= 4 * dpr && firstRow <= 8 * dpr,
                 qPrintable(QStringLiteral("%1x: the lettering begins in row %2").arg(dpr).arg(firstRow)));
+        }
+    }
+
+    // The wall hangs on the booth where BoothView places it; a ring 4 units wide around that
+    // rectangle shows only the frame's gold, at 1x and 2x. Anything else in the picture that reached
+    // into the wall's rectangle (the awning's scallops, the bunting) would cross this ring and be cut
+    // off by the white wall with hard edges when a game starts.
+    void wallHangsInTheBoothsOpening()
+    {
+        BoothView view;
+        const QRect wall = view.wall()->geometry(); // in the booth picture's pixels
+        QCOMPARE(wall, QRect(133, 7, 287, 287));
+        for (int dpr : {1, 2}) {
+            const QImage booth = pictures::pixmap(pictures::Picture::Booth, dpr)
+                                     .toImage()
+                                     .convertToFormat(QImage::Format_ARGB32);
+            const QRect inner(wall.topLeft() * dpr, wall.size() * dpr);
+            const QRect outer = inner.adjusted(-4 * dpr, -4 * dpr, 4 * dpr, 4 * dpr);
+            QList<QPoint> wrong;
+            for (int y = outer.top(); y <= outer.bottom(); ++y)
+                for (int x = outer.left(); x <= outer.right(); ++x)
+                    if (!inner.contains(x, y) && !frameGold(booth.pixel(x, y)))
+                        wrong.append({x, y});
+            QVERIFY2(wrong.isEmpty(),
+                     qPrintable(QStringLiteral("%1x: %2 pixel(s) not frame gold, the first #%3 at %4,%5")
+                                    .arg(dpr)
+                                    .arg(wrong.size())
+                                    .arg(booth.pixel(wrong.value(0)) & 0xffffff, 6, 16, QChar('0'))
+                                    .arg(wrong.value(0).x())
+                                    .arg(wrong.value(0).y())));
+        }
+    }
+
+    // Each puddle keeps its rectangle (a point at the start, then growing with each blocked nozzle)
+    // and paints inside it, and only there, a blot of its side's paint: reaching all four edges,
+    // mostly the pure colour, round ends, a light gloss and a darker rim.
+    void puddlesAreBlotsFillingTheirRectangles()
+    {
+        BoothView view;
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        for (int blocks : {0, 1, 3, 6}) {
+            for (int side = 0; side < 2; ++side)
+                view.puddleWidget(side)->hide();
+            const QImage bare = view.booth()->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+            QRect rects[2];
+            for (int side = 0; side < 2; ++side) {
+                const TwipRect t = grownPuddle(side, blocks);
+                view.setPuddle(side, t);
+                QCOMPARE(view.puddle(side), t);
+                rects[side] =
+                    QRect(twipsToPixels(t.left), twipsToPixels(t.top), std::max(1, twipsToPixels(t.width)),
+                          std::max(1, twipsToPixels(t.height)));
+                QCOMPARE(view.puddleWidget(side)->geometry(), rects[side]);
+                view.puddleWidget(side)->show();
+            }
+            const QImage wet = view.booth()->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+            int outside = 0;
+            for (int y = 0; y < wet.height(); ++y)
+                for (int x = 0; x < wet.width(); ++x)
+                    outside += !rects[0].contains(x, y) && !rects[1].contains(x, y) &&
+                               wet.pixel(x, y) != bare.pixel(x, y);
+            QCOMPARE(outside, 0);
+
+            for (int side = 0; side < 2; ++side) {
+                QImage blot(view.puddleWidget(side)->size(), QImage::Format_ARGB32_Premultiplied);
+                blot.fill(Qt::transparent);
+                view.puddleWidget(side)->render(&blot, QPoint(), QRegion(), QWidget::DrawChildren);
+                blot = blot.convertToFormat(QImage::Format_ARGB32);
+                const int w = blot.width(), h = blot.height();
+                // Alpha summed, pixels of the pure colour, lighter and darker ones; the edges reached
+                // (most of a pixel on them covered: a round end meets its side in one point).
+                int cover = 0, pure = 0, lighter = 0, darker = 0, foreign = 0, edges = 0;
+                for (int y = 0; y < h; ++y)
+                    for (int x = 0; x < w; ++x) {
+                        const QRgb c = blot.pixel(x, y);
+                        foreign += qAlpha(c) && !sidePaint(c, side);
+                        if (qAlpha(c) >= 160)
+                            edges |= (y == 0) | (y == h - 1) << 1 | (x == 0) << 2 | (x == w - 1) << 3;
+                        cover += qAlpha(c);
+                        const int sum = qRed(c) + qGreen(c) + qBlue(c);
+                        pure +=
+                            qAlpha(c) == 255 && QColor(c) == (side ? QColor(0, 0, 255) : QColor(255, 0, 0));
+                        lighter += qAlpha(c) == 255 && sum > 255;
+                        darker += qAlpha(c) == 255 && sum < 255;
+                    }
+                const int corner = std::max({qAlpha(blot.pixel(0, 0)), qAlpha(blot.pixel(w - 1, 0)),
+                                             qAlpha(blot.pixel(0, h - 1)), qAlpha(blot.pixel(w - 1, h - 1))});
+                const QString what = QStringLiteral("side %1 after %2 blocks").arg(side).arg(blocks);
+                QVERIFY2(foreign == 0 && edges == 15 && cover >= 255 * w * h * 85 / 100 && pure >= w * h / 2,
+                         qPrintable(what));
+                QVERIFY2(h < 2 || corner < 255, qPrintable(what + ": square corners"));
+                QVERIFY2(h < 4 || (lighter > 0 && darker > 0), qPrintable(what + ": no gloss or no rim"));
+            }
         }
     }
 };

@@ -1,7 +1,6 @@
-// The main window as the game flow sees it, kept as plain state, with a log of
-// the painters' frames and steps, the comments and the pointer in their order.
-// With a journal, those and the pump pictures, the puddles and the wall's input
-// are written to it as well, in one order with the other doubles' entries.
+// The main window as the game flow sees it, kept as plain state. With a journal, the
+// painters' frames and steps, the comments, the pointer, the pump pictures, the puddles
+// and the wall's input are written to it, in one order with the other doubles' entries.
 #pragma once
 
 #include "platform/Scene.h"
@@ -18,12 +17,12 @@ class FakeScene final : public Scene {
     {
         if (auto hook = onFrame)
             hook(who, frame);
-        record("frame " + std::to_string(who) + " " + std::to_string(frames[who] = frame));
+        note("frame " + std::to_string(who) + " " + std::to_string(frames[who] = frame));
     }
     int characterFrame(int who) const override { return frames[who]; }
     void moveCharacter(int who, int dx, int dy) override
     {
-        record("move " + std::to_string(who) + " " + std::to_string(dx) + " " + std::to_string(dy));
+        note("move " + std::to_string(who) + " " + std::to_string(dx) + " " + std::to_string(dy));
     }
     void setPumpVisible(int which, bool visible) override
     {
@@ -39,7 +38,7 @@ class FakeScene final : public Scene {
         note("puddle " + std::to_string(who) + " " + std::to_string(rect.left) + " " +
              std::to_string(rect.top) + " " + std::to_string(rect.width) + " " + std::to_string(rect.height));
     }
-    void setComment(const std::string& text) override { record("comment " + (commentText = text)); }
+    void setComment(const std::string& text) override { note("comment " + (commentText = text)); }
     std::string comment() const override { return commentText; }
     void setWallVisible(bool visible) override { wallShown = visible; }
     bool wallVisible() const override { return wallShown; }
@@ -52,7 +51,7 @@ class FakeScene final : public Scene {
     void focusWall() override {}
     void repaintWall() override {}
     void setMenuEnabled(MenuItem item, bool enabled) override { menuEnabled[int(item)] = enabled; }
-    void setPointer(Pointer p) override { record(p == Pointer::Hourglass ? "hourglass" : "pointer"); }
+    void setPointer(Pointer p) override { note(p == Pointer::Hourglass ? "hourglass" : "pointer"); }
     bool storyVisible() const override { return false; }
     int storyHeight() const override { return 0; }
     void setStoryHeight(int) override {}
@@ -62,9 +61,8 @@ class FakeScene final : public Scene {
     bool pumpsShown[2] = {true, false};
     TwipRect puddles[2] = {};
     std::string commentText;
-    bool wallShown = false, wallInput = true; // the wall hidden until the first game
-    bool menuEnabled[3] = {true, true, true}; // by MenuItem
-    std::vector<std::string> log;
+    bool wallShown = false, wallInput = true;        // the wall hidden until the first game
+    bool menuEnabled[3] = {true, true, true};        // by MenuItem
     std::function<void(int who, int frame)> onFrame; // runs before a frame is shown; may fail it
     std::vector<std::string>* journal = nullptr;
 
@@ -73,11 +71,6 @@ class FakeScene final : public Scene {
     {
         if (journal)
             journal->push_back(entry);
-    }
-    void record(const std::string& entry)
-    {
-        log.push_back(entry);
-        note(entry);
     }
 };
 

@@ -1,7 +1,14 @@
 #!/usr/bin/env bash
 # The player's road: starts a real X server (Xvfb) with a small window manager
-# (openbox) and plays the built game through xdotool, one scenario per file in
-# scenarios/. Usage: tests/e2e/run.sh <build dir> [scenario name ...]
+# (openbox) and plays the built game through xdotool. The scenarios are the files
+# in scenarios/, one row each of the table below; a new scenario is a new file
+# there (it runs with the helpers of lib.sh; the wall is read by wall.py).
+# Only what needs a real X server and window manager lives here:
+#   keyboard-game         focus given by the window manager; a whole game by keys, a click during a move
+#   placement-kept        the window's placement and state, start to start
+#   options-fixed-dialog  a fixed dialog's hints, and its focus coming back with the main window
+#   draw-offer            where a question stands
+# Usage: tests/e2e/run.sh <build dir> [scenario name ...]
 # Prints one line per scenario and "N passed, N failed" at the end.
 set -u
 here=$(cd "$(dirname "$0")" && pwd)

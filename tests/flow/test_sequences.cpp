@@ -2,7 +2,7 @@
 // chatter, a move handed over to the computer, a win and a new game, each
 // compared as one whole ordered log of frames, pump pictures, puddles, sounds,
 // waits, event processing, comments, splots and lines.
-#include "tests/doubles/GameOnDoubles.h"
+#include "tests/flow/FlowRig.h"
 
 #include <QtTest>
 
@@ -11,38 +11,13 @@ using namespace splot::doubles;
 
 namespace {
 
-// Two humans on a wall of n cells, sound off while the game starts (no chatter draws).
-GameSettings twoHumans(int n)
-{
-    GameSettings s;
-    s.wallSize = i16(n);
-    s.computerPlaysRed = kFalse;
-    s.soundOn = 0;
-    return s;
-}
-
-// A game on doubles that all write to one journal; the given draws first.
-struct Rig : GameOnDoubles {
+// Two humans on a wall of n cells, not yet started; the given draws first.
+struct Rig : testing::FlowRig {
     explicit Rig(std::initializer_list<float> draws = {}, int wallSize = 8)
-        : GameOnDoubles(twoHumans(wallSize), draws, 3)
+        : FlowRig(testing::setup(wallSize), draws, 3, false)
     {
-        clock.journal = &journal, scene.journal = &journal, sound.journal = &journal, wall.journal = &journal;
     }
-    // The journal since the last call, without the cursor and the wall's input
-    // (drawn and switched around every move), as "entry, entry, ...".
-    QString seen()
-    {
-        QStringList entries;
-        for (const std::string& e : journal)
-            if (!e.starts_with("cursor") && !e.starts_with("input"))
-                entries << QString::fromStdString(e);
-        // Every command ends by letting the input its waits held back run (and
-        // dropping the wall's): not part of what the command itself does.
-        if (!entries.isEmpty() && entries.back() == QStringLiteral("events"))
-            entries.removeLast();
-        journal.clear();
-        return entries.join(", ");
-    }
+    QString seen() { return QString::fromStdString(FlowRig::seen()); }
     // (column, row) of the first and the fifth cell of a line.
     QList<int> ends(int line) const
     {
@@ -52,8 +27,6 @@ struct Rig : GameOnDoubles {
         b.columnRow(b.lineCells(5, line), c5, r5);
         return {c1, r1, c5, r5};
     }
-
-    std::vector<std::string> journal;
 };
 
 // The squirts, as the log shows them with sound on.

@@ -1,7 +1,7 @@
-// Taking moves back, on platform doubles: after a plain move, after the
-// computer's reply, after a blocked squirt, after a win and after a full-wall
-// draw the game equals the same game played directly to that point; a take back
-// in the middle of a move is dropped; the record counts every decided game once.
+// Taking moves back, on platform doubles: after plain moves, the computer's replies, a blocked
+// squirt, a win and a full-wall draw the game equals the same game played directly to that
+// point; the painters rest a moment; a take back in the middle of a move is dropped; a failure
+// never takes back twice; the record counts every decided game once.
 #include "tests/flow/FlowRig.h"
 
 #include <QtTest>
@@ -10,199 +10,110 @@
 #include <stdexcept>
 
 using namespace splot;
-using namespace splot::doubles;
+using namespace splot::testing;
 
 namespace {
 
-// Two humans, or the computer as Red at `level`; sound off.
-GameSettings setup(int wallSize = 8, int level = -1, bool nozzle = false)
-{
-    GameSettings s;
-    s.wallSize = static_cast<i16>(wallSize);
-    s.computerPlaysRed = level < 0 ? kFalse : kTrue;
-    s.level = static_cast<i16>(std::max(level, 0));
-    s.soundOn = 0;
-    s.blockedNozzle = nozzle ? kTrue : kFalse;
-    return s;
-}
-
-// Everything a take back restores, as one comparable value.
-struct View {
-    std::vector<i16> cells, lineValues, scores;
-    std::vector<int> state; // side, moveCount, gameOver, running, cursor, draw offers, wall input
-    std::string comment;
-    std::vector<int> scene; // frames, pumps, puddles
-    std::vector<std::pair<int, int>> splots, splatters;
-    std::vector<int> lines;
-    std::vector<RecordingCanvas::Op> paper;
-    bool operator==(const View&) const = default;
-};
-
-// A started game whose decided games go into a record.
-struct Rig : splot::testing::FlowRig {
-    explicit Rig(const GameSettings& initial, std::initializer_list<float> draws = {}, std::uint32_t seed = 1)
-        : FlowRig(initial, draws, seed)
+// A game whose decided games go into a record; started on the draws given, unless told not to.
+struct Rig : FlowRig {
+    explicit Rig(const GameSettings& initial, std::initializer_list<float> draws = {}, std::uint32_t seed = 3,
+                 bool start = true)
+        : FlowRig(initial, draws, seed, false)
     {
         game.setResultListener([this](const GameResult& r, int change) {
             record.count(r, change);
             results.emplace_back(r.winner, change);
         });
+        if (start)
+            game.Start_click();
     }
-    View view() const
-    {
-        const Board& b = game.board();
-        const GameState& s = game.state();
-        View v;
-        for (int i = 0; i <= b.lastCell; ++i)
-            v.cells.push_back(b.cells(i)), v.scores.push_back(b.cellScore(0, i)),
-                v.scores.push_back(b.cellScore(1, i));
-        for (int l = 0; l <= b.lineCount; ++l)
-            v.lineValues.push_back(b.lineValue(l));
-        v.state = {b.currentPlayer,
-                   s.moveCount,
-                   s.gameOver,
-                   s.gameRunning,
-                   s.cursorX,
-                   s.cursorY,
-                   const_cast<Game&>(game).search().drawOfferCounter,
-                   scene.wallInput};
-        v.comment = scene.commentText;
-        for (int who = 0; who < 2; ++who)
-            v.scene.insert(v.scene.end(),
-                           {scene.frames[who], scene.pumpsShown[who], scene.puddles[who].left,
-                            scene.puddles[who].top, scene.puddles[who].width, scene.puddles[who].height});
-        v.splots = wall.splots, v.splatters = wall.splatters, v.lines = wall.lines, v.paper = wall.paper.ops;
-        return v;
-    }
-    // The human plays the hinted cells with Enter until the game is decided or
-    // `presses` moves are made; returns the moves made.
-    int playHinted(int presses = 1000)
-    {
-        int made = 0;
-        for (; game.state().gameRunning && made < presses; ++made)
-            game.Tip_click(), game.Bild_KeyDown(13);
-        return made;
-    }
-    bool takeBackOffered() const { return scene.menuEnabled[int(Scene::MenuItem::TakeBack)]; }
+    bool takeBackOffered() const { return offered(Scene::MenuItem::TakeBack); }
 
     GameRecord record;
     std::vector<std::pair<int, int>> results; // winner, change
 };
 
+GameSettings withNozzle(GameSettings s)
+{
+    s.blockedNozzle = kTrue;
+    return s;
+}
+
+const std::string_view kRedAlmostWon = "11 17 21 37 31 57 51 77 61 25"; // (4, 1) wins for Red
+
 } // namespace
+
+Q_DECLARE_METATYPE(splot::GameSettings)
 
 class TestTakeBack : public QObject {
     Q_OBJECT
 
   private slots:
-    void aPlainMoveIsTakenBackToTheStart()
+    // Moves played, then more moves taken back one by one: the game equals the same game played
+    // directly to that point (the menu items included), and goes on from there as any other.
+    void takenBackEqualsPlayedDirectly_data()
     {
-        Rig rig(setup(), {0.9f}); // Blue begins
-        const View start = rig.view();
-        QVERIFY(!rig.takeBackOffered() && !rig.game.canTakeBack());
-        rig.game.Zug_Zuruecknehmen(); // before the first move: nothing
-        QVERIFY(rig.view() == start);
-        rig.play("22 33");
-        const View twoMoves = rig.view();
-        rig.play("45");
-        QVERIFY(rig.takeBackOffered() && rig.game.takeBackDepth() == 3);
-        rig.game.Zug_Zuruecknehmen();
-        QVERIFY(rig.view() == twoMoves);
-        QCOMPARE(rig.scene.commentText, std::string("Pelko's turn"));
-        // The same two moves played directly.
-        Rig direct(setup(), {0.9f});
-        direct.play("22 33");
+        QTest::addColumn<GameSettings>("settings");
+        QTest::addColumn<QList<float>>("draws"); // who begins, the squirts' nozzle draws
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("taken");
+        QTest::addColumn<float>("pushed"); // a draw for the moves taken back, or -1
+        QTest::newRow("plain moves") << setup() << QList<float>{0.9f} << ""
+                                     << "22 33 45" << -1.0f;
+        QTest::newRow("the computer's replies") << setup(8, 1) << QList<float>{0.9f} << "44"
+                                                << "55 66" << -1.0f;
+        QTest::newRow("a blocked squirt") << withNozzle(setup()) << QList<float>{0.9f, 0.5f, 0.5f} << "22 33"
+                                          << "34" << std::nextafter(0.1f, 0.0f);
+        QTest::newRow("a win") << setup() << QList<float>{0.1f} << QString(kRedAlmostWon.data()) << "41"
+                               << -1.0f;
+    }
+    void takenBackEqualsPlayedDirectly()
+    {
+        QFETCH(GameSettings, settings);
+        QFETCH(QList<float>, draws);
+        QFETCH(QString, before);
+        QFETCH(QString, taken);
+        QFETCH(float, pushed);
+        Rig rig(settings, {}, 3, false), direct(settings, {}, 3, false);
+        for (Rig* r : {&rig, &direct}) {
+            for (float d : draws)
+                r->random.push({d});
+            r->game.Start_click();
+            r->play(before.toStdString());
+        }
+        const FlowRig::View atStart = rig.view();
+        const std::size_t depth = rig.game.takeBackDepth();
+        QCOMPARE(rig.takeBackOffered(), depth > 0);
+        if (depth == 0) { // nothing to take back yet: nothing happens
+            rig.game.Zug_Zuruecknehmen();
+            QVERIFY(rig.view() == atStart);
+        }
+        if (pushed >= 0)
+            rig.random.push({pushed});
+        rig.play(taken.toStdString());
+        QVERIFY(rig.takeBackOffered() && rig.game.takeBackDepth() > depth);
+        while (rig.game.takeBackDepth() > depth)
+            rig.game.Zug_Zuruecknehmen();
         QVERIFY(rig.view() == direct.view());
-        rig.game.Zug_Zuruecknehmen(), rig.game.Zug_Zuruecknehmen();
-        QVERIFY(rig.view() == start && !rig.takeBackOffered());
-        // The game goes on from there as any other.
-        rig.play("22 33"), direct.play("44"), rig.play("44");
+        QVERIFY(rig.game.state().gameRunning && !rig.game.state().gameOver && rig.scene.wallInput);
+        rig.play("88 87"), direct.play("88 87");
         QVERIFY(rig.view() == direct.view());
     }
 
-    void thePaintersRestAMomentAndStandAsTheyStood()
+    // The computer's opening move is no move of the player's: nothing to take back.
+    void theComputersOpeningMoveStays()
     {
-        Rig rig(setup(), {0.9f});
-        rig.settings.soundOn = 1;
-        rig.play("22");
-        const auto frames = std::vector{rig.scene.frames[0], rig.scene.frames[1]};
-        rig.play("33");
-        rig.scene.log.clear(), rig.sound.played.clear();
-        const double before = rig.clock.time;
-        rig.game.Zug_Zuruecknehmen();
-        const auto f = [](int who, int frame) {
-            return "frame " + std::to_string(who) + " " + std::to_string(frame);
-        };
-        // The booth put back as it stood (unseen: no events run in between), the rest pose, the stand.
-        QCOMPARE(rig.scene.log,
-                 (std::vector<std::string>{"comment Tulla's turn", f(0, frames[0]), f(1, frames[1]), f(0, 0),
-                                           f(1, 9), f(0, frames[0]), f(1, frames[1])}));
-        QCOMPARE(rig.sound.played, std::vector<std::string>{"splot2.wav"});
-        QCOMPARE(rig.clock.time, before + 0.4);
-    }
-
-    void theComputersReplyGoesWithTheMove()
-    {
-        Rig rig(setup(8, 1), {0.9f}, 3); // Blue begins against the beginner
-        rig.play("44");
-        const View afterReply = rig.view();
-        QCOMPARE(rig.game.state().moveCount, i16(2));
-        rig.play("55 66");
-        rig.game.Zug_Zuruecknehmen(), rig.game.Zug_Zuruecknehmen();
-        QVERIFY(rig.view() == afterReply);
-        QVERIFY(rig.scene.commentText == "Pelko's turn" && rig.game.board().currentPlayer == kBlue);
-        Rig direct(setup(8, 1), {0.9f}, 3);
-        direct.play("44");
-        QVERIFY(rig.view() == direct.view());
-        // The computer begins: its opening move stays.
-        Rig red(setup(8, 1), {0.1f}, 3);
-        const View opening = red.view();
+        Rig red(setup(8, 1), {0.1f});
+        const FlowRig::View opening = red.view();
         red.play("44");
         red.game.Zug_Zuruecknehmen();
         QVERIFY(red.view() == opening && red.game.state().moveCount == 1 && !red.game.canTakeBack());
     }
 
-    void aBlockedSquirtIsAMove()
-    {
-        const float blocked = std::nextafter(0.1f, 0.0f);
-        Rig rig(setup(8, -1, true), {0.9f, 0.5f, 0.5f}); // Blue begins; two squirts land
-        rig.play("22 33");
-        const View before = rig.view();
-        rig.random.push({blocked});
-        rig.play("34");
-        QVERIFY(rig.wall.splatters.size() == 1 && rig.scene.commentText == "Tulla's turn");
-        QCOMPARE(rig.scene.puddles[1].width, 120);
-        rig.game.Zug_Zuruecknehmen();
-        QVERIFY(rig.view() == before);
-        Rig direct(setup(8, -1, true), {0.9f, 0.5f, 0.5f});
-        direct.play("22 33");
-        QVERIFY(rig.view() == direct.view());
-        // Blue squirts at the same cell again, and it lands.
-        rig.random.push({0.5f});
-        rig.play("34");
-        QVERIFY(rig.wall.splotsAt(3, 4) == 1 && rig.game.board().currentPlayer == kRed);
-    }
-
-    void aWinIsTakenBackAndTheGameRunsAgain()
-    {
-        const std::string_view moves = "11 17 21 37 31 57 51 77 61 25";
-        Rig rig(setup(), {0.1f}); // Red begins
-        rig.play(moves);
-        const View before = rig.view();
-        rig.play("41");
-        QVERIFY(rig.scene.commentText == "Tulla won!" && rig.wall.lines.size() == 1 && rig.takeBackOffered());
-        rig.game.Zug_Zuruecknehmen();
-        QVERIFY(rig.view() == before);
-        QVERIFY(rig.game.state().gameRunning && !rig.game.state().gameOver && rig.scene.wallInput);
-        QVERIFY(!rig.scene.menuEnabled[int(Scene::MenuItem::Story)]);
-        Rig direct(setup(), {0.1f});
-        direct.play(moves);
-        QVERIFY(rig.view() == direct.view());
-    }
-
+    // Hinted play against the expert on a small wall ends in a full wall for one of these seeds;
+    // its last move taken back equals the game before it, the cursor where the hint put it.
     void aFullWallIsTakenBack()
     {
-        // Hinted play against the expert on a small wall ends in a full wall for one of these seeds.
         for (std::uint32_t seed = 1; seed <= 8; ++seed) {
             Rig rig(setup(6, 3), {}, seed);
             const int moves = rig.playHinted();
@@ -212,13 +123,25 @@ class TestTakeBack : public QObject {
             rig.game.Zug_Zuruecknehmen();
             Rig direct(setup(6, 3), {}, seed);
             direct.playHinted(moves - 1);
-            direct.game.Tip_click(); // the cursor where the hint put it before the last move
-            QVERIFY(rig.view() == direct.view());
-            QVERIFY(rig.game.state().gameRunning &&
-                    rig.game.state().moveCount < rig.game.board().playableCells);
+            direct.game.Tip_click();
+            QVERIFY(rig.view() == direct.view() && rig.game.state().gameRunning);
             return;
         }
         QFAIL("no full wall");
+    }
+
+    // The booth is put back as it stood (unseen: no events in between), the painters rest, then stand.
+    void thePaintersRestAMomentAndStandAsTheyStood()
+    {
+        Rig rig(setup(8, -1, 1), {0.9f});
+        rig.play("22 33");
+        rig.seen();
+        rig.game.Zug_Zuruecknehmen();
+        QCOMPARE(
+            rig.seen(),
+            std::string("comment Tulla's turn, frame 0 4, pump 0 off, puddle 0 3720 4370 0 0, frame 1 17, "
+                        "pump 1 on, puddle 1 4440 4370 0 0, frame 0 0, frame 1 9, sound splot2.wav, events, "
+                        "wait 400, frame 0 4, frame 1 17, events"));
     }
 
     void aTakeBackDuringAMoveIsDropped()
@@ -239,13 +162,8 @@ class TestTakeBack : public QObject {
 
     void aFailureInTheTakeBackNeverTakesBackTwice()
     {
-        Rig rig(setup(), {0.9f});
-        rig.play("22 33");
-        const View oneMove = [&] {
-            Rig direct(setup(), {0.9f});
-            direct.play("22");
-            return direct.view();
-        }();
+        Rig rig(setup(), {0.9f}), oneMove(setup(), {0.9f});
+        rig.play("22 33"), oneMove.play("22");
         int failures = 1;
         rig.clock.onEvents = [&] {
             if (failures-- > 0)
@@ -254,11 +172,11 @@ class TestTakeBack : public QObject {
         rig.questions.retries = 1; // Retry: the painters' pose again, the game put back once
         rig.game.Zug_Zuruecknehmen();
         QVERIFY(rig.questions.errors.at(0).text.ends_with("in Splotchery: Zug_Zuruecknehmen"));
-        QVERIFY(rig.view() == oneMove && rig.game.takeBackDepth() == 1);
+        QVERIFY(rig.view() == oneMove.view() && rig.game.takeBackDepth() == 1);
         failures = 1; // Abort: the game is put back, the wall takes input
         rig.game.Zug_Zuruecknehmen();
         QVERIFY(rig.questions.errors.size() == 2 && rig.game.takeBackDepth() == 0);
-        QVERIFY(rig.game.board().cells(rig.game.board().index(2, 2)) == kEmpty && rig.scene.wallInput);
+        QVERIFY(rig.cell(2, 2) == kEmpty && rig.scene.wallInput);
         QVERIFY(rig.game.state().moveCount == 0 && rig.scene.commentText == "Pelko begins");
     }
 
@@ -266,8 +184,8 @@ class TestTakeBack : public QObject {
     void aMoveAFailurePutBackLeavesNothingToTakeBackOrCount()
     {
         Rig rig(setup(), {0.1f}); // Red begins
-        rig.play("11 17 21 37 31 57 51 77 61 25");
-        const View before = rig.view();
+        rig.play(kRedAlmostWon);
+        const FlowRig::View before = rig.view();
         const std::size_t depth = rig.game.takeBackDepth();
         // Aborted after the game was decided (at its sound): the winning move is put back.
         rig.settings.soundOn = 1;
@@ -289,8 +207,8 @@ class TestTakeBack : public QObject {
 
     void theRecordCountsEveryDecidedGameOnce()
     {
-        Rig rig(setup(), {0.1f});                     // Red begins
-        rig.play("11 17 21 37 31 57 51 77 61 25 41"); // Red wins
+        Rig rig(setup(), {0.1f});                // Red begins
+        rig.play(kRedAlmostWon), rig.play("41"); // Red wins
         rig.game.Zug_Zuruecknehmen();
         rig.play("88 18 41"); // taken back; Blue blocks, Red still wins through (4, 1)
         QCOMPARE(rig.results, (std::vector<std::pair<int, int>>{{kRed, 1}, {kRed, -1}, {kRed, 1}}));
@@ -313,13 +231,16 @@ class TestTakeBack : public QObject {
     void theRecordKnowsTheLevelAndWhoWon()
     {
         GameRecord record;
-        record.count({true, 2, kBlue}, 1), record.count({true, 2, kRed}, 1),
-            record.count({true, 0, kEmpty}, 1);
-        record.count({false, 1, kBlue}, 1), record.count({false, 1, kEmpty}, 1),
-            record.count({false, 1, kEmpty}, 1);
+        for (const GameResult& r : {GameResult{true, 2, kBlue},
+                                    {true, 2, kRed},
+                                    {true, 0, kEmpty},
+                                    {false, 1, kBlue},
+                                    {false, 1, kEmpty},
+                                    {false, 1, kEmpty}})
+            record.count(r, 1);
         record.count({true, 3, kRed}, -1); // never below 0
         GameRecord expected;
-        expected.won[2] = 1, expected.lost[2] = 1, expected.drawn[0] = 1, expected.blueWon = 1,
+        expected.won[2] = expected.lost[2] = expected.drawn[0] = expected.blueWon = 1;
         expected.humanDraws = 2;
         QVERIFY(record == expected);
     }

@@ -77,6 +77,36 @@ struct WindowRig {
         QApplication::sendEvent(&wall(), &up);
     }
     void key(Qt::Key k) { QTest::keyClick(&wall(), k); }
+    // The window activated as a player's would be; keys then typed where the platform sends them.
+    bool activate()
+    {
+        QApplication::setActiveWindow(&window());
+        return QTest::qWaitForWindowActive(&window());
+    }
+    void type(Qt::Key k, Qt::KeyboardModifiers mods = Qt::NoModifier)
+    {
+        QWidget* focus = QApplication::focusWidget();
+        QTest::keyClick(focus ? focus : static_cast<QWidget*>(&window()), k, mods);
+    }
+    // The wall's picture, the label and the game's tables, to compare whole.
+    struct Shot {
+        QImage picture;
+        std::string label;
+        std::vector<int> game;
+        bool operator==(const Shot&) const = default;
+    };
+    Shot shot()
+    {
+        Shot s{wall().image(), window().scene().comment(), {}};
+        const Board& b = game().board();
+        const GameState& g = state();
+        s.game = {b.currentPlayer, g.moveCount, g.gameOver, g.gameRunning, g.cursorX, g.cursorY};
+        for (int i = 0; i <= b.lastCell; ++i)
+            s.game.insert(s.game.end(), {b.cells(i), b.cellScore(0, i), b.cellScore(1, i)});
+        for (int l = 0; l <= b.lineCount; ++l)
+            s.game.push_back(b.lineValue(l));
+        return s;
+    }
 
     // The backing image's RGB at a wall point in twips, and whether it shows `rgb` within a pixel of it.
     QRgb colourAt(double x, double y)

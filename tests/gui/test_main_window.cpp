@@ -1,8 +1,8 @@
 // The real main window as a player meets it, on platform doubles (virtual time,
 // a seeded generator, recorded sounds, scripted answers) and a settings file in
-// the test's own folder: the first and a later start, a whole game with mouse
-// and keys against the computer, the board input, menus, picture buttons, the
-// placement kept, closing in mid-move, and a seeded soak of random input.
+// the test's own folder: the first and a later start, the board input, menus,
+// picture buttons, the placement kept, closing in mid-move, and a seeded soak of
+// random input.
 #include "tests/gui/WindowRig.h"
 
 #include <QtTest>
@@ -136,40 +136,6 @@ class TestMainWindow : public QObject {
         w.startAction()->trigger();
         QCOMPARE(rig.game().board().wallSize, 10);
         QCOMPARE(d.sizeDisplay()->text(), QStringLiteral(" 10 x 10"));
-    }
-
-    void aWholeGameWithMouseAndKeys()
-    {
-        for (auto [seed, result] : {std::pair{9u, "You won!  "}, {11u, "Computer won!  "}}) {
-            WindowRig rig(seed);
-            rig.window().startAction()->trigger();
-            QCOMPARE(rig.cellSize(), 538); // 8 x 8
-            for (int i = 0; i < 64; ++i)   // the grid lines at 0, cellSize, ... near the top of each row
-                QVERIFY(rig.showsNear(i % 8 * 538, (i / 8 + 0.1) * 538, 0xc0c0c0));
-            for (int moves = 0; moves < 40 && rig.state().gameOver == kFalse; ++moves) {
-                QVERIFY(rig.cursorCoverage(rig.cursor()) > 0.25);
-                // Blue plays the first free cell from the bottom row up, every third move the hinted one.
-                QPoint to;
-                if (moves % 3 == 2)
-                    rig.window().tipAction()->trigger(), to = rig.cursor();
-                for (int i = 63; i >= 0 && to.isNull(); --i)
-                    to = rig.code(8 - i % 8, i / 8 + 1) == kEmpty ? QPoint(8 - i % 8, i / 8 + 1) : QPoint();
-                QCOMPARE(rig.code(to.x(), to.y()), int(kEmpty));
-                if (moves % 2 == 0) {
-                    rig.key(Qt::Key_Home);
-                    for (int k = 2; k < to.x() + to.y(); ++k)
-                        rig.key(k <= to.x() ? Qt::Key_Right : Qt::Key_Down);
-                    QCOMPARE(rig.cursor(), to);
-                    rig.key(moves % 4 == 0 ? Qt::Key_Return : Qt::Key_Space);
-                } else {
-                    rig.press(538 * to.x() - 269, 538 * to.y() - 269);
-                }
-                QCOMPARE(rig.code(to.x(), to.y()), int(kBlue));
-                QCOMPARE(disagreement(rig), QString());
-            }
-            QVERIFY2(rig.window().scene().comment().starts_with(result),
-                     rig.window().scene().comment().c_str());
-        }
     }
 
     // The cursor stops at the edges; the four click points of a 40-unit cell, scaled to 538 units.

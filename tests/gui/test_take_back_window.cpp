@@ -22,61 +22,19 @@ void writeSettings(const QByteArray& text)
     testing::writeSettings(QString::fromUtf8(text));
 }
 
-// The shared window rig, the window activated as a player's would be.
-struct Rig : WindowRig {
-    explicit Rig(std::uint32_t seed) : WindowRig(seed)
-    {
-        QApplication::setActiveWindow(&window());
-        if (!QTest::qWaitForWindowActive(&window()))
-            qWarning("the window did not become active");
-    }
-    // Keys go where the platform sends them: to the focus widget of the active window.
-    QWidget* focus() { return QApplication::focusWidget() ? QApplication::focusWidget() : &window(); }
-    void ctrlZ() { QTest::keyClick(focus(), Qt::Key_Z, Qt::ControlModifier); }
-    // A left click in the middle of a cell.
-    void click(int column, int row)
-    {
-        const double size = cellSize() * wall().zoom();
-        const QPointF p((column - 0.5) * size / kTwipsPerPixel, (row - 0.5) * size / kTwipsPerPixel);
-        QMouseEvent down(QEvent::MouseButtonPress, p, wall().mapToGlobal(p), Qt::LeftButton, Qt::LeftButton,
-                         Qt::NoModifier);
-        QApplication::sendEvent(&wall(), &down);
-    }
-    void enter() { QTest::keyClick(focus(), Qt::Key_Return); }
-
-    // Whether a splot covers part of the cursor's outline (red on its top or bottom edge).
-    bool splotOnCursor()
-    {
-        const QImage image = wall().image();
-        const WallPainter& p = program->painter();
-        const double left = p.cellInset() + p.cellSize() * (game().state().cursorX - 1.0);
-        const double top = p.cellInset() + p.cellSize() * (game().state().cursorY - 1.0);
-        for (double x = left; x <= left + p.innerSize(); x += kTwipsPerPixel / 2.0)
-            for (const double y : {top, top + p.innerSize()})
-                if ((image.pixel(wall().imagePixel(x, y)) & 0xffffff) == 0xff0000)
-                    return true;
-        return false;
-    }
-    // The picture, the label and the game's tables, to compare whole.
-    struct Shot {
-        QImage picture;
-        std::string label;
-        std::vector<int> game;
-        bool operator==(const Shot&) const = default;
-    };
-    Shot shot()
-    {
-        Shot s{wall().image(), window().scene().comment(), {}};
-        const Board& b = game().board();
-        const GameState& g = game().state();
-        s.game = {b.currentPlayer, g.moveCount, g.gameOver, g.gameRunning, g.cursorX, g.cursorY};
-        for (int i = 0; i <= b.lastCell; ++i)
-            s.game.insert(s.game.end(), {b.cells(i), b.cellScore(0, i), b.cellScore(1, i)});
-        for (int l = 0; l <= b.lineCount; ++l)
-            s.game.push_back(b.lineValue(l));
-        return s;
-    }
-};
+// Whether a splot covers part of the cursor's outline (red on its top or bottom edge).
+bool splotOnCursor(WindowRig& rig)
+{
+    const QImage image = rig.wall().image();
+    const WallPainter& p = rig.program->painter();
+    const double left = p.cellInset() + p.cellSize() * (rig.state().cursorX - 1.0);
+    const double top = p.cellInset() + p.cellSize() * (rig.state().cursorY - 1.0);
+    for (double x = left; x <= left + p.innerSize(); x += kTwipsPerPixel / 2.0)
+        for (const double y : {top, top + p.innerSize()})
+            if ((image.pixel(rig.wall().imagePixel(x, y)) & 0xffffff) == 0xff0000)
+                return true;
+    return false;
+}
 
 } // namespace
 
@@ -93,13 +51,14 @@ class TestTakeBackWindow : public QObject {
         // zoomed booth, its first splot covering part of the cursor (which a click
         // leaves as it is).
         for (const bool computerBegins : {false, true}) {
-            std::unique_ptr<Rig> game;
+            std::unique_ptr<WindowRig> game;
             auto wanted = [&] {
-                return game && (computerBegins ? game->game().state().moveCount == 1 && game->splotOnCursor()
+                return game && (computerBegins ? game->game().state().moveCount == 1 && splotOnCursor(*game)
                                                : game->game().state().moveCount == 0);
             };
             for (std::uint32_t seed = 11; !wanted(); ++seed) {
-                game = std::make_unique<Rig>(seed);
+                game = std::make_unique<WindowRig>(seed);
+                QVERIFY(game->activate());
                 game->wall().setPixelRatioOverride(computerBegins ? 2 : 1);
                 if (computerBegins) { // and the booth zoomed with a larger window
                     MainWindow& w = game->window();
@@ -111,10 +70,10 @@ class TestTakeBackWindow : public QObject {
                 game->window().startAction()->trigger();
                 QVERIFY(!game->window().takeBackAction()->isEnabled()); // no move yet
             }
-            Rig& rig = *game;
+            WindowRig& rig = *game;
             // Moves from the keyboard, walking the cursor between them, and clicks,
             // which leave the cursor where the computer squirted; the picture before each.
-            std::vector<Rig::Shot> before;
+            std::vector<WindowRig::Shot> before;
             const Qt::Key walk[] = {Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down, Qt::Key_PageUp};
             StdRandom pick(3);
             for (int k = 0; rig.game().state().gameRunning && k < 60; ++k) {
@@ -126,13 +85,14 @@ class TestTakeBackWindow : public QObject {
                 if (rig.game().board().cells(rig.game().board().index(c, r)) != kEmpty)
                     continue;
                 before.push_back(rig.shot());
-                byMouse ? rig.click(c, r) : rig.enter();
+                byMouse ? rig.press((c - 0.5) * rig.cellSize(), (r - 0.5) * rig.cellSize())
+                        : rig.type(Qt::Key_Return);
                 QVERIFY(rig.window().takeBackAction()->isEnabled());
             }
             // Random clicks lose soon: the first take back is one after a decided game.
             QVERIFY(before.size() >= 4 && rig.game().state().gameOver);
             while (!before.empty()) {
-                rig.ctrlZ();
+                rig.type(Qt::Key_Z, Qt::ControlModifier);
                 QVERIFY2(rig.shot() == before.back(), qPrintable(QString::number(before.size())));
                 before.pop_back();
             }
@@ -142,17 +102,18 @@ class TestTakeBackWindow : public QObject {
 
     void aCtrlZDuringAMoveIsDroppedAndTheItemGreyed()
     {
-        Rig rig(12);
+        WindowRig rig(12);
+        QVERIFY(rig.activate());
         rig.window().startAction()->trigger();
-        rig.enter();
+        rig.type(Qt::Key_Return);
         const std::size_t depth = rig.game().takeBackDepth();
         std::vector<bool> offered;
         rig.clock.onEvents = [&] {
             offered.push_back(rig.window().takeBackAction()->isEnabled());
-            rig.ctrlZ();
+            rig.type(Qt::Key_Z, Qt::ControlModifier);
         };
         QTest::keyClick(&rig.wall(), Qt::Key_Right);
-        rig.enter();
+        rig.type(Qt::Key_Return);
         rig.clock.onEvents = {};
         QVERIFY(!offered.empty() && std::ranges::count(offered, true) == 0);
         QCOMPARE(rig.game().takeBackDepth(), depth + 1);
@@ -164,7 +125,8 @@ class TestTakeBackWindow : public QObject {
         writeSettings(kSettings + "[Statistik]\r\nVerloren1= 4\r\nGewonnen1=-2\r\n");
         GameRecord expected;
         {
-            Rig rig(13);
+            WindowRig rig(13);
+            QVERIFY(rig.activate());
             expected.lost[1] = 4;
             QVERIFY(rig.window().record() == expected);
             rig.window().startAction()->trigger();
@@ -178,12 +140,13 @@ class TestTakeBackWindow : public QObject {
                                                                       : expected.drawn[1])++;
             QVERIFY(rig.window().record() == expected);
             // Taken back, then the same cells again: still counted once.
-            rig.ctrlZ();
+            rig.type(Qt::Key_Z, Qt::ControlModifier);
             QVERIFY(rig.game().state().gameRunning && rig.window().record().lost[1] == 4);
             rig.window().close();
         }
         QVERIFY(settingsText().startsWith(kSettings + "[Statistik]\r\nVerloren1= 4\r\nGewonnen1=-2\r\n"));
-        Rig restarted(14);
+        WindowRig restarted(14);
+        QVERIFY(restarted.activate());
         expected = GameRecord{};
         expected.lost[1] = 4;
         QVERIFY(restarted.window().record() == expected); // the taken-back game did not count

@@ -2,5 +2,3 @@ splot_add_test(test_presentation SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_presenta
     LIBS splot_presentation splot_engine splot_platform)
 splot_add_test(test_zoom SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_zoom.cpp
     LIBS splot_presentation splot_engine splot_platform)
-splot_add_test(test_booth_scene SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_booth_scene.cpp
-    LIBS splot_presentation splot_assets)

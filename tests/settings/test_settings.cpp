@@ -191,6 +191,7 @@ class TestSettings : public QObject {
         QVERIFY(QFile::setPermissions(path_, readOnly | QFile::WriteOwner | QFile::WriteUser));
         QVERIFY(store().saveChoices(other));
         QCOMPARE(load().settings.wallSize, 9);
+        QCOMPARE(QFile::permissions(path_), readOnly | QFile::WriteOwner | QFile::WriteUser); // kept
     }
 
     void latin1FilesStayLatin1UntilTheyCannot()

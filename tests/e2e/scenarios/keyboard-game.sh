@@ -1,19 +1,10 @@
 # A whole game against the computer with the keyboard alone, as a player types it: Ctrl+S starts,
-# Home and the arrows walk the cursor, Enter or Space squirts, Ctrl+T asks for the hint; never Tab,
-# never the mouse. After every move the cursor went where the keys sent it and the splot landed
-# there: the wall kept the keyboard focus through the moves, the computer's replies, a refused
-# cell, a question box and the game menu. Then a new game starts from the keyboard as well.
-{
-    cat <<'INI'
-[Einstellungen]
-Text=0
-Sound=0
-Tips=1
-Computer=-1
-Spielstärke=0
-INI
-    placed_window_ini
-} | write_ini
+# Home and the arrows walk the cursor, Enter or Space squirts, Ctrl+T asks for the hint; never Tab.
+# After every move the cursor went where the keys sent it and the splot landed there: the window
+# manager gave the new window the keyboard focus and the wall kept it through the moves, the
+# computer's replies, a refused cell, a question box and the game menu. A click on the wall while
+# the first squirt runs is dropped. Then a new game by Ctrl+S, and Ctrl+E with Yes ends the program.
+settings 0 Tips=1 Computer=-1 Spielstärke=0
 start_game
 focus_game || fail "the game's window has no keyboard focus"
 cursor_at() { read_wall poll && [ "$CURSOR_C $CURSOR_R" = "$1 $2" ]; }
@@ -57,8 +48,13 @@ for move in $(seq 1 40); do
         wait_for 5 cursor_at "$c" "$r" || fail "move $move: the keys did not bring the cursor to ($c, $r), it is at ($CURSOR_C, $CURSOR_R)"
     fi
     if [ $((move % 2)) -eq 0 ]; then key space; else key Return; fi
+    [ "$move" -eq 1 ] && click_cell 1 1   # during the squirt: dropped
     wait_for 15 landed "$c" "$r" "$reds" || fail "move $move: no splot at ($c, $r): $(wall_text)"
     sleep 0.7
+    if [ "$move" -eq 1 ]; then
+        read_wall after-the-click
+        [ "$(count_cells B)" -eq 1 ] && [ "$(cell_at 1 1)" != B ] || fail "the click during the move played: $(wall_text)"
+    fi
     if [ "$move" -eq 2 ]; then
         # Enter on the computer's splot under the cursor: refused, nothing changes.
         before=$(wall_text)
@@ -90,3 +86,9 @@ wall_text
 
 key ctrl+s   # a decided game: a new one without a question
 wait_for 15 all_white || fail "no new game after the result"
+key ctrl+e
+wait_for 5 window_titled "End program" || fail "no question on Ctrl+E"
+key alt+y
+wait_for 10 game_ended || fail "the game did not end after Yes"
+GAME_PID=""
+ini_is Window Status 0 || fail "Status is $(ini_get Window Status)"
