@@ -8,6 +8,9 @@
 #   placement-kept        the window's placement and state, start to start
 #   options-fixed-dialog  a fixed dialog's hints, and its focus coming back with the main window
 #   draw-offer            where a question stands
+#   magnified-screen      a screen smaller than the window's design: the whole booth fits, a click plays
+#   menu-escape           one Escape from a menu opened by the keyboard gives the keys back to the wall
+#   screen-reader         the game as a screen reader hears it over AT-SPI (its own D-Bus session)
 # Usage: tests/e2e/run.sh <build dir> [scenario name ...]
 # Prints one line per scenario and "N passed, N failed" at the end.
 set -u

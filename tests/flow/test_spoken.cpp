@@ -3,7 +3,7 @@
 // the hint, a refused cell and a take back; the reading keys and the jump.
 #include "flow/Spoken.h"
 #include "platform/Announcer.h"
-#include "tests/doubles/GameOnDoubles.h"
+#include "tests/flow/FlowRig.h"
 
 #include <QtTest>
 
@@ -17,20 +17,16 @@ struct Said final : Announcer {
     QStringList log;
 };
 
-GameSettings setup(bool computer)
+GameSettings named(bool computer)
 {
-    GameSettings s;
-    s.wallSize = 8;
-    s.soundOn = 0;
-    s.computerPlaysRed = computer ? kTrue : kFalse;
-    s.level = 0;
+    GameSettings s = testing::setup(8, computer ? 0 : -1);
     s.redName = "Tulla";
     s.blueName = "Pelko";
     return s;
 }
 
-struct Rig : doubles::GameOnDoubles {
-    explicit Rig(bool computer) : GameOnDoubles(setup(computer), {0.9f}, 5)
+struct Rig : testing::FlowRig {
+    explicit Rig(bool computer) : FlowRig(named(computer), {0.9f}, 5, false)
     {
         game.attachAnnouncer(&said);
         game.Start_click();

@@ -2,7 +2,7 @@
 # the program, less than its window's design) the window fits the screen and the whole booth shows,
 # drawn smaller: green all round it, the title above it, the wall in it, the label at the bottom;
 # a click on the wall plays there.
-write_quiet_ini   # a window of 640 x 460 pixels stored: more than the screen holds
+settings 0   # a window of 640 x 460 pixels stored: more than the screen holds
 start_game QT_SCALE_FACTOR=2
 focus_game || fail "the game's window has no keyboard focus"
 sleep 1

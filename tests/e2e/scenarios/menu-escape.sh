@@ -1,9 +1,6 @@
 # One Escape closes a menu opened from the keyboard and gives the keys back to the wall: the
 # next arrow moves the cursor and Enter squirts there (two humans, so the move is the player's).
-{
-    printf '[Einstellungen]\nText=0\nSound=0\nComputer=0\n'
-    placed_window_ini
-} | write_ini
+settings 0 Computer=0
 start_game
 focus_game || fail "the game's window has no keyboard focus"
 cursor_at() { read_wall poll && [ "$CURSOR_C $CURSOR_R" = "$1 $2" ]; }
