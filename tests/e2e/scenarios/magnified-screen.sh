@@ -16,7 +16,18 @@ key ctrl+s
 sleep 2
 read_wall started
 [ "$WALL_N" = 8 ] || fail "no 8 x 8 wall seen"
-outer_geometry >/dev/null   # sets the client area: WIN_X WIN_Y WIN_WIDTH WIN_HEIGHT
+# The client area, without the frame.
+info=$(xwininfo -id "$GAME_WIN")
+WIN_X=$(sed -n 's/.*Absolute upper-left X: *//p' <<<"$info")
+WIN_Y=$(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$info")
+WIN_WIDTH=$(sed -n 's/^ *Width: *//p' <<<"$info")
+WIN_HEIGHT=$(sed -n 's/^ *Height: *//p' <<<"$info")
+# One screen pixel as "R,G,B".
+screen_pixel() {
+    import -window root -crop "1x1+$1+$2" -depth 8 txt:- 2>/dev/null |
+        sed -n 's/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\)).*/\1,\2,\3/p' | head -1
+}
+is_above() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a > b) }'; }
 log "client $WIN_X $WIN_Y ${WIN_WIDTH}x$WIN_HEIGHT, wall at $WALL_X $WALL_Y, cell $WALL_CELL"
 # Smaller than at twice the design: 538 / 15 design pixels a cell, 72 screen pixels.
 is_above 71 "$WALL_CELL" || fail "the wall is not drawn smaller: cells of $WALL_CELL"
