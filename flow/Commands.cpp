@@ -27,6 +27,9 @@ void Game::command(const char* procedure, std::function<void()> action)
 {
     if (abandoned_ || !action)
         return;
+    // Any command ends a replay, and runs after it.
+    if (replaying_)
+        stopReplay_ = true;
     if (busy()) {
         pending_.emplace_back(procedure, std::move(action));
         return;
@@ -56,7 +59,10 @@ void Game::runHeldCommands()
 void Game::wallInput(const char* procedure, std::function<void()> action)
 {
     // Wall input off: during a move, after a decided game and before the
-    // first one. Input that comes anyway is dropped, never held.
+    // first one. Input that comes anyway is dropped, never held; during a
+    // replay it ends the replay.
+    if (replaying_)
+        stopReplay_ = true;
     if (abandoned_ || busy() || !state_.boardExists || !scene_.wallEnabled())
         return;
     runWork(procedure, action);

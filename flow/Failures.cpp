@@ -162,6 +162,8 @@ GameSnapshot Game::snapshot()
     }
     s.takeBacks = takeBacks_.size();
     s.counted = counted_;
+    s.moves = moves_.size();
+    s.cursorTraces = cursorTraces_.size();
     return s;
 }
 
@@ -189,6 +191,10 @@ void Game::restore(const GameSnapshot& before)
     // longer counts (it counts again when the game is decided again).
     if (takeBacks_.size() > before.takeBacks)
         takeBacks_.resize(before.takeBacks);
+    if (moves_.size() > before.moves)
+        moves_.resize(before.moves);
+    if (cursorTraces_.size() > before.cursorTraces)
+        cursorTraces_.resize(before.cursorTraces);
     pictureBeforeMove_.reset();
     if (counted_ && counted_ != before.counted && resultListener_)
         resultListener_(*counted_, -1);

@@ -77,6 +77,12 @@ void Game::moveCursor(int column, int row)
 
 void Game::drawCursor(int colour)
 {
+    // Taken off a grease spot, the cursor leaves white dots on its drops.
+    const KeptCell at{state_.cursorX, state_.cursorY};
+    if (colour == 15 && state_.boardExists && onWall(at.column, at.row) &&
+        board_.cells(board_.index(at.column, at.row)) == kGrease &&
+        std::find(cursorTraces_.begin(), cursorTraces_.end(), at) == cursorTraces_.end())
+        cursorTraces_.push_back(at);
     draw("Zeichne_Cursor", false, [colour](WallDrawing& w) { w.Zeichne_Cursor(colour); });
 }
 
@@ -199,7 +205,9 @@ void Game::Geschwaetz()
 void Game::Zug_Zuruecknehmen()
 {
     // Like the wall's input, a take back that comes while other work runs is
-    // dropped, not held.
+    // dropped, not held; it ends a replay.
+    if (replaying_)
+        stopReplay_ = true;
     if (!canTakeBack())
         return;
     // A Retry after a failure goes on where it failed: the game is put back once.
@@ -303,8 +311,9 @@ void Game::startSteps()
         board_.currentPlayer = kBlue;
     }
 
-    // 14. The old game's moves can no longer be taken back.
+    // 14. The old game's moves can no longer be taken back, nor a kept game continued.
     forgetTakeBacks();
+    scene_.setMenuEnabled(Scene::MenuItem::Continue, false);
     state_.gameRunning = true;
     scene_.setWallEnabled(true);
     scene_.focusWall();
@@ -330,6 +339,9 @@ void Game::Init_Neues_Spiel()
 
     // The cursor to the middle of the wall.
     moveCursor(N / 2 + 1, N / 2 + 1);
+    moves_.clear();
+    grease_.clear();
+    cursorTraces_.clear();
 
     if (settings_.greaseSpots != 0) {
         // A retry starts from the board and the picture without spots.
@@ -339,16 +351,25 @@ void Game::Init_Neues_Spiel()
             "Fettflecken", true,
             [this] { board_.Fettflecken(random_, wall().canvas(), wall().cellSize(), wall().innerSize()); },
             [&] { board_ = clean, wall().restorePicture(*picture); });
+        greaseSeed_ = random_.lastSeed();
+        for (int row = 1; row <= N; ++row)
+            for (int column = 1; column <= N; ++column)
+                if (board_.cells(board_.index(column, row)) == kGrease)
+                    grease_.push_back({column, row});
     }
 
+    resetPuddles();
+    scene_.setPointer(Scene::Pointer::Normal);
+}
+
+void Game::resetPuddles()
+{
     // The puddles start as points at the bottom of the pump, Red's near its
     // left end, Blue's near its right end.
     const TwipRect pump = scene_.pumpRect(0);
     const int top = pump.top + pump.height - 10;
     scene_.setPuddle(0, TwipRect{pump.left + 120, top, 0, 0});
     scene_.setPuddle(1, TwipRect{pump.left + pump.width - 120, top, 0, 0});
-
-    scene_.setPointer(Scene::Pointer::Normal);
 }
 
 // ---------------------------------------------------------------------------
@@ -412,6 +433,7 @@ void Game::gameEnd(int winner)
     state_.gameRunning = false;
     scene_.setWallEnabled(false);
     scene_.setMenuEnabled(Scene::MenuItem::Story, true);
+    scene_.setMenuEnabled(Scene::MenuItem::Continue, false);
 
     // The record: the game counts with this result until it is taken back.
     const GameResult result{settings_.computerPlaysRed != kFalse, search_.gameLevel, winner};

@@ -7,6 +7,7 @@
 #include "engine/GameRecord.h"
 #include "engine/GameSettings.h"
 #include "engine/Search.h"
+#include "flow/KeptGame.h"
 #include "platform/Canvas.h"
 
 #include <deque>
@@ -52,6 +53,9 @@ struct GameSnapshot {
     // the game was counted with in the record.
     std::size_t takeBacks = 0;
     std::optional<GameResult> counted;
+    // How many moves the game's list held, and grease spots the cursor had left.
+    std::size_t moves = 0;
+    std::size_t cursorTraces = 0;
 };
 
 // Thrown out of a wait or doEvents() when the main window has closed in the
@@ -153,6 +157,21 @@ class Game final : public DrawOfferSink {
     // How many moves can still be taken back.
     std::size_t takeBackDepth() const { return takeBacks_.size(); }
 
+    // The running game as it is kept when the program closes: nothing before
+    // the first game and after a decided one. Moves still in progress are left out.
+    std::optional<KeptGame> keptGame() const;
+    // Brings a kept game back as it was: the wall, the label, the painters,
+    // the puddles and the take-back history. A running game is asked about
+    // first ("Really start a new game?"). The game must have played through
+    // (playsThrough). The player's own rules wait for the next start.
+    void continueGame(const KeptGame& game);
+    // Plays the running or the last game back on an empty wall, move by move
+    // ("Move 7: Tulla, D5"); any key or click on the wall, or any command, ends
+    // it, and everything is as it was before.
+    void replay();
+    bool canReplay() const { return !busy() && !abandoned_ && state_.boardExists && !moves_.empty(); }
+    bool replaying() const { return replaying_; }
+
     // Told of every decided game (change 1) and of a decided game taken back
     // (change -1), so that each game counts once, with its final result.
     using ResultListener = std::function<void(const GameResult& result, int change)>;
@@ -177,8 +196,10 @@ class Game final : public DrawOfferSink {
         }
         ~Busy()
         {
-            if (--game_.busyDepth_ == 0)
+            if (--game_.busyDepth_ == 0) {
                 game_.showTakeBackItem(game_.canTakeBack());
+                game_.showReplayItem();
+            }
         }
         Busy(const Busy&) = delete;
         Busy& operator=(const Busy&) = delete;
@@ -256,6 +277,20 @@ class Game final : public DrawOfferSink {
     void takeBackPose();
     void forgetTakeBacks();
     void showTakeBackItem(bool enabled);
+    void showReplayItem();
+
+    // Kept games and replays.
+    void rebuild(const KeptGame& game);
+    void rebuildGrease(const KeptGame& game);
+    // Paints the kept move m for `mover` on the board and the wall, without
+    // the painters' sequences; pace > 0 shows the squirt for that long.
+    void paintKeptMove(const KeptMove& m, int mover, double pace);
+    // The painters, the pump and the label at rest, with `moves` moves made.
+    void restPose(const KeptGame& game, std::size_t moves);
+    void runReplay();
+    void resetPuddles();
+    void whiteOutCell(int x, int y);
+    void growPuddle(int mover);
 
     // The platform, as the procedures use it.
     WallDrawing& wall();
@@ -311,6 +346,13 @@ class Game final : public DrawOfferSink {
     std::shared_ptr<const Canvas::Saved> pictureBeforeMove_; // until a move keeps it
     int standingFrames_[2] = {};                             // the painters' frames a take back comes back to
     std::optional<GameResult> counted_;                      // the result this game was counted with
+    // The game's moves in order, with what drawing them again needs.
+    std::vector<KeptMove> moves_;
+    std::vector<KeptCell> grease_;
+    std::uint32_t greaseSeed_ = 0;
+    std::vector<KeptCell> cursorTraces_;
+    bool replaying_ = false;
+    bool stopReplay_ = false;
     ResultListener resultListener_;
 };
 

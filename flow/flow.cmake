@@ -10,6 +10,10 @@ add_library(splot_flow STATIC
     ${CMAKE_CURRENT_LIST_DIR}/Input.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Sequences.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TakeBack.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/KeptGame.h
+    ${CMAKE_CURRENT_LIST_DIR}/KeptGame.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Continue.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Replay.cpp
 )
 target_include_directories(splot_flow PUBLIC ${PROJECT_SOURCE_DIR})
 target_link_libraries(splot_flow PUBLIC splot_engine splot_platform)

@@ -2,6 +2,7 @@
 
 #include "shell/AboutBox.h"
 #include "shell/HelpWindow.h"
+#include "shell/KeptGameStore.h"
 #include "shell/OptionsDialog.h"
 #include "shell/RecordDialog.h"
 #include "shell/RecordStore.h"
@@ -84,6 +85,7 @@ void MainWindow::buildMenus()
     // Offered only once a human has moved, and never while a move runs.
     zurueck_ = add(gameMenu_, "zurueck", tr("&Take back"), QKeySequence(Qt::CTRL | Qt::Key_Z));
     zurueck_->setEnabled(false);
+    buildKeptGameItems();
     separator(gameMenu_, "sep0");
     opt_ = add(gameMenu_, "opt", tr("&Options..."));
     zoom_ = add(gameMenu_, "zoom", tr("&Zoom with window"));
@@ -176,6 +178,7 @@ void MainWindow::Form_Load()
     zoom_->setChecked(store_.zoomWithWindow());
     booth_->setZoomWithWindow(zoom_->isChecked());
     record_ = recordStore_->load();
+    loadKeptGame();
     applyPlacement(placement);
     createOptionsDialog();
     booth_->setHintButtonVisible(settings_.hintsOn == 1);
@@ -297,6 +300,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
         return;
     }
     savePlacementOnce();
+    keepGameAtClose();
     if (game_)
         game_->abandon();
     if (help_)

@@ -6,6 +6,7 @@
 
 #include "engine/GameRecord.h"
 #include "engine/GameSettings.h"
+#include "flow/KeptGame.h"
 #include "platform/Scene.h"
 #include "presentation/Layout.h"
 
@@ -13,6 +14,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QMenu;
@@ -22,6 +24,7 @@ namespace splot {
 class BoothView;
 class Game;
 class HelpWindow;
+class KeptGameStore;
 class OptionsDialog;
 class Questions;
 class RecordDialog;
@@ -89,6 +92,11 @@ class MainWindow final : public QMainWindow, public Scene {
     QAction* tipAction() const { return tip_; }
     QAction* takeBackAction() const { return zurueck_; }
     QAction* recordAction() const { return statistik_; }
+    QAction* continueAction() const { return fortsetzen_; }
+    QAction* replayAction() const { return wiederholung_; }
+    // The kept game: "Continue last game" and "Replay".
+    void Fortsetzen_Click();
+    void Wiederholung_Click();
     // The record of decided games, as loaded at start-up and counted since.
     const GameRecord& record() const { return record_; }
     // Made at its first showing, then reused.
@@ -151,6 +159,11 @@ class MainWindow final : public QMainWindow, public Scene {
     int minimumClientWidth() const;
     void savePlacementOnce();
     void countGame(const GameResult& result, int change);
+    // The kept game's menu items, its loading at start-up and its keeping at close.
+    void buildKeptGameItems();
+    void loadKeptGame();
+    void keepGameAtClose();
+    void keptGameGone();
 
     GameSettings& settings_;
     SettingsStore& store_;
@@ -164,6 +177,9 @@ class MainWindow final : public QMainWindow, public Scene {
     RecordDialog* recordDialog_ = nullptr;
     Questions* questions_ = nullptr;
     std::unique_ptr<RecordStore> recordStore_;
+    std::unique_ptr<KeptGameStore> keptStore_;
+    std::optional<KeptGame> kept_; // a kept game that plays through, until given up
+    bool keptGameGone_ = false;    // the kept game gave way to one of this run
     GameRecord record_;
 
     QMenu* gameMenu_ = nullptr;
@@ -173,6 +189,8 @@ class MainWindow final : public QMainWindow, public Scene {
     QAction* tip_ = nullptr;
     QAction* zurueck_ = nullptr;
     QAction* statistik_ = nullptr;
+    QAction* fortsetzen_ = nullptr;
+    QAction* wiederholung_ = nullptr;
     QAction* opt_ = nullptr;
     QAction* zoom_ = nullptr; // checkable: the scene grows with the window
     QAction* story_ = nullptr;

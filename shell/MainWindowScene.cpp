@@ -111,6 +111,12 @@ void MainWindow::setMenuEnabled(MenuItem item, bool enabled)
     case MenuItem::TakeBack:
         zurueck_->setEnabled(enabled);
         break;
+    case MenuItem::Replay:
+        wiederholung_->setEnabled(enabled);
+        break;
+    case MenuItem::Continue:
+        keptGameGone();
+        break;
     }
 }
 

@@ -4,3 +4,4 @@ splot_add_test(test_platform_qt SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_platform_
 # The painters' sequences, a move, a win and a new game as one ordered log.
 splot_add_test(test_sequences SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_sequences.cpp LIBS splot_flow)
 splot_add_test(test_take_back SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_take_back.cpp LIBS splot_flow)
+splot_add_test(test_kept_game SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_kept_game.cpp LIBS splot_flow)
