@@ -121,6 +121,7 @@ void Game::rebuild(const KeptGame& g)
     for (std::size_t i = 0; i < g.moves.size(); ++i) {
         // The cursor moved by the keys, or to the computer's choice.
         const KeptMove& m = g.moves[i];
+        drawTraces(g, i);
         if (state_.cursorX != m.fromColumn || state_.cursorY != m.fromRow)
             moveCursor(m.fromColumn, m.fromRow);
         if (mover == kBlue || !g.computerPlaysRed) {
@@ -138,6 +139,7 @@ void Game::rebuild(const KeptGame& g)
             drawCursor(2);
         mover = 1 - mover;
     }
+    drawTraces(g, g.moves.size());
     if (state_.cursorX != g.cursor.column || state_.cursorY != g.cursor.row)
         moveCursor(g.cursor.column, g.cursor.row);
     restPose(g, g.moves.size());
@@ -183,11 +185,16 @@ void Game::rebuildGrease(const KeptGame& g)
             }
         });
     }
-    // The white dots of the cursor taken off a spot.
+}
+
+void Game::drawTraces(const KeptGame& g, std::size_t moves)
+{
     const KeptCell at{state_.cursorX, state_.cursorY};
-    for (const KeptCell& c : g.cursorTraces) {
-        state_.cursorX = static_cast<i16>(c.column);
-        state_.cursorY = static_cast<i16>(c.row);
+    for (const KeptTrace& t : g.cursorTraces) {
+        if (t.afterMoves != static_cast<int>(moves))
+            continue;
+        state_.cursorX = static_cast<i16>(t.column);
+        state_.cursorY = static_cast<i16>(t.row);
         drawCursor(15);
     }
     state_.cursorX = static_cast<i16>(at.column);

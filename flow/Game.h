@@ -282,6 +282,8 @@ class Game final : public DrawOfferSink {
     // Kept games and replays.
     void rebuild(const KeptGame& game);
     void rebuildGrease(const KeptGame& game);
+    // The cursor's white dots on grease spots it left after `moves` moves.
+    void drawTraces(const KeptGame& game, std::size_t moves);
     // Paints the kept move m for `mover` on the board and the wall, without
     // the painters' sequences; pace > 0 shows the squirt for that long.
     void paintKeptMove(const KeptMove& m, int mover, double pace);
@@ -350,7 +352,7 @@ class Game final : public DrawOfferSink {
     std::vector<KeptMove> moves_;
     std::vector<KeptCell> grease_;
     std::uint32_t greaseSeed_ = 0;
-    std::vector<KeptCell> cursorTraces_;
+    std::vector<KeptTrace> cursorTraces_;
     bool replaying_ = false;
     bool stopReplay_ = false;
     ResultListener resultListener_;

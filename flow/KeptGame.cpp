@@ -43,6 +43,16 @@ std::optional<long long> wholeNumber(const std::string& text, long long low, lon
     return v;
 }
 
+std::optional<KeptCell> cellOf(const std::string& name);
+
+std::string tracesText(const std::vector<KeptTrace>& traces)
+{
+    std::string text;
+    for (const KeptTrace& t : traces)
+        text += (text.empty() ? "" : " ") + cellName(t.column, t.row) + "@" + std::to_string(t.afterMoves);
+    return text;
+}
+
 std::optional<KeptCell> cellOf(const std::string& name)
 {
     if (name.size() < 2 || name[0] < 'A' || name[0] > 'Z')
@@ -64,6 +74,21 @@ std::optional<std::vector<KeptCell>> cellsOf(const std::string& text)
         cells.push_back(*c);
     }
     return cells;
+}
+
+std::optional<std::vector<KeptTrace>> tracesOf(const std::string& text)
+{
+    std::istringstream in(text);
+    std::vector<KeptTrace> traces;
+    for (std::string word; in >> word;) {
+        const auto at = word.find('@');
+        const auto c = cellOf(word.substr(0, at));
+        const auto after = at == std::string::npos ? std::nullopt : wholeNumber(word.substr(at + 1), 0, 999);
+        if (!c || !after)
+            return std::nullopt;
+        traces.push_back({c->column, c->row, static_cast<int>(*after)});
+    }
+    return traces;
 }
 
 std::optional<std::vector<KeptMove>> movesOf(const std::string& text)
@@ -131,7 +156,7 @@ KeptKeys keysOf(const KeptGame& g)
         {"Fettflecken", number(g.greaseSpots ? kTrue : kFalse)},
         {"Flecken", cellsText(g.grease)},
         {"Fleckensaat", number(g.greaseSeed)},
-        {"Cursorspuren", cellsText(g.cursorTraces)},
+        {"Cursorspuren", tracesText(g.cursorTraces)},
         {"Anfang", sideName(g.firstMover)},
         {"Zugzahl", number(static_cast<long long>(g.moves.size()))},
         {"Zuege", moves},
@@ -171,7 +196,7 @@ keptGameFrom(const std::function<std::optional<std::string>(const std::string&)>
     const auto greased = wholeNumber(text[6], -1, 0);
     const auto grease = cellsOf(text[7]);
     const auto seed = wholeNumber(text[8], 0, 0xffffffffLL);
-    const auto traces = cellsOf(text[9]);
+    const auto traces = tracesOf(text[9]);
     const auto first = sideOf(text[10]);
     const auto count = wholeNumber(text[11], 0, kMaxSize * kMaxSize);
     const auto moves = movesOf(text[12]);
@@ -220,8 +245,9 @@ bool playsThrough(const KeptGame& g)
             return false;
         board.placeGreaseSpot(c.column, c.row);
     }
-    for (const KeptCell& c : g.cursorTraces)
-        if (!greased.count(onWall(c, n) ? board.index(c.column, c.row) : -1))
+    for (const KeptTrace& t : g.cursorTraces)
+        if (!greased.count(onWall({t.column, t.row}, n) ? board.index(t.column, t.row) : -1) ||
+            t.afterMoves > static_cast<int>(g.moves.size()))
             return false;
 
     int mover = g.firstMover;

@@ -28,6 +28,14 @@ struct KeptCell {
     bool operator==(const KeptCell&) const = default;
 };
 
+// A grease spot the cursor was taken off (its white dots show on the drops
+// from then on), with the number of moves made by then.
+struct KeptTrace {
+    int column = 0, row = 0;
+    int afterMoves = 0;
+    bool operator==(const KeptTrace&) const = default;
+};
+
 struct KeptGame {
     int wallSize = 8;
     bool computerPlaysRed = true;
@@ -38,7 +46,7 @@ struct KeptGame {
     std::vector<KeptCell> grease; // in the order they were placed
     std::uint32_t greaseSeed = 0; // the seed they were drawn with
     // Grease spots the cursor has been taken off: its white dots show on them.
-    std::vector<KeptCell> cursorTraces;
+    std::vector<KeptTrace> cursorTraces;
     int firstMover = 1; // 0 Red, 1 Blue
     std::vector<KeptMove> moves;
     KeptCell cursor{1, 1};

@@ -46,14 +46,14 @@ void Game::runReplay()
         return g;
     }();
     const std::vector<KeptMove> moves = moves_;
-    const std::vector<KeptCell> traces = cursorTraces_;
+    const std::vector<KeptTrace> traces = cursorTraces_;
     replaying_ = true;
     stopReplay_ = false;
     struct Back {
         Game& game;
         const GameSnapshot& before;
         const std::vector<KeptMove>& moves;
-        const std::vector<KeptCell>& traces;
+        const std::vector<KeptTrace>& traces;
         ~Back()
         {
             game.replaying_ = false;
