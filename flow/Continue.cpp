@@ -99,6 +99,13 @@ void Game::rebuild(const KeptGame& g)
     if (!scene_.wallVisible())
         scene_.setWallVisible(true);
     scene_.setWallEnabled(false);
+    // The painters step up to the wall once per program run, as at a first start.
+    if (!state_.firstGameStarted) {
+        showFrame(0, 1);
+        showFrame(1, 10);
+        events();
+        runSequenz(1);
+    }
     state_.firstGameStarted = true;
 
     search_.drawOfferCounter = static_cast<i16>(g.drawOfferCounter);
