@@ -46,24 +46,19 @@ void Game::runReplay()
         return g;
     }();
     const std::vector<KeptMove> moves = moves_;
-    const std::vector<KeptTrace> traces = cursorTraces_;
     replaying_ = true;
     stopReplay_ = false;
+    // Whatever happens, the game, its lists and the wall as they were.
     struct Back {
         Game& game;
         const GameSnapshot& before;
-        const std::vector<KeptMove>& moves;
-        const std::vector<KeptTrace>& traces;
         ~Back()
         {
             game.replaying_ = false;
-            if (game.abandoned_)
-                return;
-            game.restore(before);
-            game.moves_ = moves;
-            game.cursorTraces_ = traces;
+            if (!game.abandoned_)
+                game.restore(before);
         }
-    } back{*this, before, moves, traces};
+    } back{*this, before};
 
     // An empty wall with its grease spots; the wall's input only stops the replay.
     KeptGame g = *kept;
