@@ -116,6 +116,7 @@ void Game::rebuild(const KeptGame& g)
     state_.redBegins = g.firstMover == kRed ? kTrue : kFalse;
     state_.gameOver = kFalse;
     state_.moveCount = 0;
+    state_.winningLine = 0, state_.lastMover = -1, state_.lastColumn[0] = state_.lastColumn[1] = 0;
     moveCursor(g.wallSize / 2 + 1, g.wallSize / 2 + 1);
     moves_.clear();
     cursorTraces_.clear();
@@ -233,6 +234,10 @@ void Game::paintKeptMove(const KeptMove& m, int mover, double pace)
         drawCursor(2);
     } else {
         random_.seedNextRandomize(m.seed);
+        // The screen reader's last moves, as the wall shows them (nothing is said).
+        state_.lastColumn[mover] = static_cast<i16>(m.column);
+        state_.lastRow[mover] = static_cast<i16>(m.row);
+        state_.lastMover = static_cast<i16>(mover);
         draw("Zeichne_Klecks", true, [&](WallDrawing& w) { w.Zeichne_Klecks(m.column, m.row); });
         board_.cellScore(0, cell) = kOccupied;
         board_.cellScore(1, cell) = kOccupied;
