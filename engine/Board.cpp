@@ -238,25 +238,35 @@ void Board::Fettflecken(Random& random, Canvas& wall, int cellSize, int innerSiz
         if (cells(currentCell) == kGrease)
             continue; // two attempts on one cell: one spot fewer
 
-        cells(currentCell) = kGrease;
-        cellScore(0, currentCell) = kOccupied;
-        cellScore(1, currentCell) = kOccupied;
-        playableCells = static_cast<i16>(playableCells - 1);
-        currentPlayer = kGrease;
-        Zug_Auswertung();
+        placeGreaseSpot(column, row);
+        drawGreaseSpot(random, wall, column, row, cellSize, innerSize);
+    }
+}
 
-        // Five yellow drops scattered around the middle of the cell.
-        wall.setFillStyle(Canvas::Solid);
-        wall.setForeColor(14);
-        wall.setFillColor(14);
-        for (int drop = 0; drop < 5; ++drop) {
-            const double sx = random.Rnd() < 0.5 ? -1.0 : 1.0;
-            const int dx = roundHalfEven(sx * random.Rnd() * cellSize / 3.5);
-            const double sy = random.Rnd() < 0.5 ? -1.0 : 1.0;
-            const int dy = roundHalfEven(sy * random.Rnd() * cellSize / 3.5);
-            const double radius = (0.1 + 0.15 * random.Rnd()) * innerSize;
-            wall.circle((column - 0.5) * cellSize + dx, (row - 0.5) * cellSize + dy, radius);
-        }
+void Board::placeGreaseSpot(int column, int row)
+{
+    currentCell = static_cast<i16>(index(column, row));
+    cells(currentCell) = kGrease;
+    cellScore(0, currentCell) = kOccupied;
+    cellScore(1, currentCell) = kOccupied;
+    playableCells = static_cast<i16>(playableCells - 1);
+    currentPlayer = kGrease;
+    Zug_Auswertung();
+}
+
+void Board::drawGreaseSpot(Random& random, Canvas& wall, int column, int row, int cellSize, int innerSize)
+{
+    // Five yellow drops scattered around the middle of the cell.
+    wall.setFillStyle(Canvas::Solid);
+    wall.setForeColor(14);
+    wall.setFillColor(14);
+    for (int drop = 0; drop < 5; ++drop) {
+        const double sx = random.Rnd() < 0.5 ? -1.0 : 1.0;
+        const int dx = roundHalfEven(sx * random.Rnd() * cellSize / 3.5);
+        const double sy = random.Rnd() < 0.5 ? -1.0 : 1.0;
+        const int dy = roundHalfEven(sy * random.Rnd() * cellSize / 3.5);
+        const double radius = (0.1 + 0.15 * random.Rnd()) * innerSize;
+        wall.circle((column - 0.5) * cellSize + dx, (row - 0.5) * cellSize + dy, radius);
     }
 }
 

@@ -95,6 +95,11 @@ class Board {
     // drops on the wall's canvas (cellSize and innerSize in the canvas's units).
     // Leaves currentPlayer at 3.
     void Fettflecken(Random& random, Canvas& wall, int cellSize, int innerSize);
+    // Its two halves: one spot entered on the board (through the evaluation),
+    // and one spot painted with five draws of the generator per drop.
+    void placeGreaseSpot(int column, int row);
+    static void drawGreaseSpot(Random& random, Canvas& wall, int column, int row, int cellSize,
+                               int innerSize);
 
   private:
     void enter(int filled, int code, bool potentials = true);

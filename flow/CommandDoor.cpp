@@ -22,6 +22,7 @@ void CommandDoor::command(const char* procedure, std::function<void()> action)
 {
     if (guard_.abandoned() || !action)
         return;
+    owner_.inputCame();
     if (busy()) {
         pending_.emplace_back(procedure, std::move(action));
         return;
@@ -41,6 +42,7 @@ void CommandDoor::wallInput(const char* procedure, std::function<void()> action)
 {
     // Wall input off: during a move, after a decided game and before the
     // first one. Input that comes anyway is dropped, never held.
+    owner_.inputCame();
     if (guard_.abandoned() || busy() || !owner_.takesWallInput())
         return;
     runNow(procedure, [this, &action] {

@@ -24,6 +24,8 @@ class CommandDoor {
         virtual void afterWork() = 0;
         // The wall takes a click or a key now.
         virtual bool takesWallInput() const = 0;
+        // A command or wall input has come, whether it runs, waits or is dropped.
+        virtual void inputCame() {}
 
       protected:
         ~Owner() = default;

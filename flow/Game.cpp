@@ -219,8 +219,9 @@ void Game::startSteps()
         board_.currentPlayer = kBlue;
     }
 
-    // 14. The old game's moves can no longer be taken back.
+    // 14. The old game's moves can no longer be taken back, nor a kept game continued.
     history_.forget();
+    scene_.setMenuEnabled(Scene::MenuItem::Continue, false);
     state_.gameRunning = true;
     scene_.setWallEnabled(true);
     scene_.focusWall();
@@ -247,6 +248,9 @@ void Game::Init_Neues_Spiel()
 
     // The cursor to the middle of the wall.
     moveCursor(N / 2 + 1, N / 2 + 1);
+    moves_.clear();
+    grease_.clear();
+    cursorTraces_.clear();
 
     if (settings_.greaseSpots != 0) {
         // A retry starts from the board and the picture without spots.
@@ -256,16 +260,25 @@ void Game::Init_Neues_Spiel()
             "Fettflecken", true,
             [this] { board_.Fettflecken(random_, wall().canvas(), wall().cellSize(), wall().innerSize()); },
             [&] { board_ = clean, wall().restorePicture(*picture); });
+        greaseSeed_ = random_.lastSeed();
+        for (int row = 1; row <= N; ++row)
+            for (int column = 1; column <= N; ++column)
+                if (board_.cells(board_.index(column, row)) == kGrease)
+                    grease_.push_back({column, row});
     }
 
+    resetPuddles();
+    scene_.setPointer(Scene::Pointer::Normal);
+}
+
+void Game::resetPuddles()
+{
     // The puddles start as points at the bottom of the pump, Red's near its
     // left end, Blue's near its right end.
     const TwipRect pump = scene_.pumpRect(0);
     const int top = pump.top + pump.height - 10;
     scene_.setPuddle(0, TwipRect{pump.left + 120, top, 0, 0});
     scene_.setPuddle(1, TwipRect{pump.left + pump.width - 120, top, 0, 0});
-
-    scene_.setPointer(Scene::Pointer::Normal);
 }
 
 // ---------------------------------------------------------------------------
@@ -329,6 +342,7 @@ void Game::gameEnd(int winner)
     state_.gameRunning = false;
     scene_.setWallEnabled(false);
     scene_.setMenuEnabled(Scene::MenuItem::Story, true);
+    scene_.setMenuEnabled(Scene::MenuItem::Continue, false);
 
     // The record: the game counts with this result until it is taken back.
     const GameResult result{settings_.computerPlaysRed != kFalse, search_.gameLevel, winner};

@@ -8,6 +8,7 @@
 #include "flow/CommandDoor.h"
 #include "flow/FailureGuard.h"
 #include "flow/GameSnapshot.h"
+#include "flow/KeptGame.h"
 #include "flow/TakeBackHistory.h"
 
 #include <functional>
@@ -123,6 +124,21 @@ class Game final : public DrawOfferSink, private CommandDoor::Owner {
     // How many moves can still be taken back.
     std::size_t takeBackDepth() const { return history_.size(); }
 
+    // The running game as it is kept when the program closes: nothing before
+    // the first game and after a decided one. Moves still in progress are left out.
+    std::optional<KeptGame> keptGame() const;
+    // Brings a kept game back as it was: the wall, the label, the painters,
+    // the puddles and the take-back history. A running game is asked about
+    // first ("Really start a new game?"). The game must have played through
+    // (playsThrough). The player's own rules wait for the next start.
+    void continueGame(const KeptGame& game);
+    // Plays the running or the last game back on an empty wall, move by move
+    // ("Move 7: Tulla, D5"); any key or click on the wall, or any command, ends
+    // it, and everything is as it was before.
+    void replay();
+    bool canReplay() const { return !busy() && !abandoned() && state_.boardExists && !moves_.empty(); }
+    bool replaying() const { return replaying_; }
+
     // Told of every decided game (change 1) and of a decided game taken back
     // (change -1), so that each game counts once, with its final result.
     using ResultListener = std::function<void(const GameResult& result, int change)>;
@@ -141,6 +157,8 @@ class Game final : public DrawOfferSink, private CommandDoor::Owner {
     void passHeldInput() override;
     void afterWork() override;
     bool takesWallInput() const override;
+    // Any command and any input on the wall ends a replay (a command runs after it).
+    void inputCame() override;
     // A game is on: built, running and not decided. The one rule for the
     // wall's input: it is on exactly while a game is on.
     bool gameOn() const;
@@ -209,6 +227,22 @@ class Game final : public DrawOfferSink, private CommandDoor::Owner {
     void restoreTakeBackPoint(const TakeBackHistory::Point& point);
     void takeBackPose(const int (&frames)[2]);
     void showTakeBackItem(bool enabled);
+    void showReplayItem();
+
+    // Kept games and replays.
+    void rebuild(const KeptGame& game);
+    void rebuildGrease(const KeptGame& game);
+    // The cursor's white dots on grease spots it left after `moves` moves.
+    void drawTraces(const KeptGame& game, std::size_t moves);
+    // Paints the kept move m for `mover` on the board and the wall, without
+    // the painters' sequences; pace > 0 shows the squirt for that long.
+    void paintKeptMove(const KeptMove& m, int mover, double pace);
+    // The painters, the pump and the label at rest, with `moves` moves made.
+    void restPose(const KeptGame& game, std::size_t moves);
+    void runReplay();
+    void resetPuddles();
+    void whiteOutCell(int x, int y);
+    void growPuddle(int mover);
 
     // The platform, as the procedures use it.
     WallDrawing& wall();
@@ -254,6 +288,14 @@ class Game final : public DrawOfferSink, private CommandDoor::Owner {
     void takeWaitingRules();
     Rules rulesAtOpening_{};
     std::optional<Rules> waitingRules_; // the player's choices for the next start
+
+    // The game's moves in order, with what drawing them again needs.
+    std::vector<KeptMove> moves_;
+    std::vector<KeptCell> grease_;
+    std::uint32_t greaseSeed_ = 0;
+    std::vector<KeptTrace> cursorTraces_;
+    bool replaying_ = false;
+    bool stopReplay_ = false;
 };
 
 } // namespace splot

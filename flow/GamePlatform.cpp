@@ -7,6 +7,7 @@
 #include "platform/Sound.h"
 #include "platform/WallDrawing.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace splot {
@@ -66,6 +67,12 @@ void Game::moveCursor(int column, int row)
 
 void Game::drawCursor(int colour)
 {
+    // Taken off a grease spot, the cursor leaves white dots on its drops.
+    const int x = state_.cursorX, y = state_.cursorY;
+    if (colour == 15 && state_.boardExists && onWall(x, y) && board_.cells(board_.index(x, y)) == kGrease &&
+        std::none_of(cursorTraces_.begin(), cursorTraces_.end(),
+                     [&](const KeptTrace& t) { return t.column == x && t.row == y; }))
+        cursorTraces_.push_back({x, y, static_cast<int>(moves_.size())});
     draw("Zeichne_Cursor", false, [colour](WallDrawing& w) { w.Zeichne_Cursor(colour); });
 }
 

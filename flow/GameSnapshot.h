@@ -44,6 +44,9 @@ struct GameSnapshot {
     // the game was counted with in the record.
     std::size_t takeBacks = 0;
     std::optional<GameResult> counted;
+    // How many moves the game's list held, and grease spots the cursor had left.
+    std::size_t moves = 0;
+    std::size_t cursorTraces = 0;
 };
 
 } // namespace splot

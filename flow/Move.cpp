@@ -20,6 +20,7 @@ void Game::runFeldAuswahl(int x, int y)
 
 void Game::feldAuswahlSteps(int x, int y)
 {
+    const KeptCell from{state_.cursorX, state_.cursorY};
     const int cell = board_.index(x, y);
     board_.currentCell = static_cast<i16>(cell);
 
@@ -52,14 +53,7 @@ void Game::feldAuswahlSteps(int x, int y)
         if (blocked) {
             scene_.setComment("Nozzle blocked!");
 
-            // The mover's puddle grows by 30 in height around its centre line
-            // and by 120 in width, 80 of them to the left for Red, 40 for Blue.
-            TwipRect puddle = scene_.puddle(mover);
-            puddle.height += 30;
-            puddle.top -= 15;
-            puddle.width += 120;
-            puddle.left -= mover == kRed ? 80 : 40;
-            scene_.setPuddle(mover, puddle);
+            growPuddle(mover);
 
             draw("Zeichne_Spritzer", false, [=](WallDrawing& w) { w.Zeichne_Spritzer(x, y); });
             events();
@@ -74,23 +68,13 @@ void Game::feldAuswahlSteps(int x, int y)
 
             board_.cells(cell) = kEmpty;
 
-            // White over the cell's inner square takes the splatter away.
-            step(
-                [&] {
-                    WallDrawing& w = wall();
-                    Canvas& canvas = w.canvas();
-                    const double left = w.cellInset() + (x - 1) * w.cellSize();
-                    const double top = w.cellInset() + (y - 1) * w.cellSize();
-                    canvas.setFillStyle(Canvas::Solid);
-                    canvas.setForeColor(15);
-                    canvas.box(left, top, left + w.innerSize(), top + w.innerSize(), true);
-                },
-                true);
-
+            whiteOutCell(x, y);
             drawCursor(2);
+            moves_.push_back({x, y, true, 0, from.column, from.row});
         } else {
             draw("Zeichne_Klecks", true, [=](WallDrawing& w) { w.Zeichne_Klecks(x, y); });
             sayMove(mover, x, y);
+            moves_.push_back({x, y, false, random_.lastSeed(), from.column, from.row});
             runZugAusfuehren(x, y);
         }
 
@@ -100,6 +84,34 @@ void Game::feldAuswahlSteps(int x, int y)
 
     if (state_.gameOver == kFalse)
         scene_.setWallEnabled(true);
+}
+
+void Game::growPuddle(int mover)
+{
+    // The mover's puddle grows by 30 in height around its centre line and by
+    // 120 in width, 80 of them to the left for Red, 40 for Blue.
+    TwipRect puddle = scene_.puddle(mover);
+    puddle.height += 30;
+    puddle.top -= 15;
+    puddle.width += 120;
+    puddle.left -= mover == kRed ? 80 : 40;
+    scene_.setPuddle(mover, puddle);
+}
+
+void Game::whiteOutCell(int x, int y)
+{
+    // White over the cell's inner square takes the splatter away.
+    step(
+        [&] {
+            WallDrawing& w = wall();
+            Canvas& canvas = w.canvas();
+            const double left = w.cellInset() + (x - 1) * w.cellSize();
+            const double top = w.cellInset() + (y - 1) * w.cellSize();
+            canvas.setFillStyle(Canvas::Solid);
+            canvas.setForeColor(15);
+            canvas.box(left, top, left + w.innerSize(), top + w.innerSize(), true);
+        },
+        true);
 }
 
 void Game::runZugAusfuehren(int x, int y)

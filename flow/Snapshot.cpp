@@ -33,6 +33,8 @@ GameSnapshot Game::snapshot()
     }
     s.takeBacks = history_.size();
     s.counted = history_.counted();
+    s.moves = moves_.size();
+    s.cursorTraces = cursorTraces_.size();
     return s;
 }
 
@@ -59,6 +61,10 @@ void Game::restore(const GameSnapshot& before)
     // Moves made since can no longer be taken back; a result counted since no
     // longer counts (it counts again when the game is decided again).
     history_.cutTo(before.takeBacks);
+    if (moves_.size() > before.moves)
+        moves_.resize(before.moves);
+    if (cursorTraces_.size() > before.cursorTraces)
+        cursorTraces_.resize(before.cursorTraces);
     const std::optional<GameResult> counted = history_.counted();
     if (counted && counted != before.counted && resultListener_)
         resultListener_(*counted, -1);

@@ -11,7 +11,8 @@ namespace splot {
 void Game::Zug_Zuruecknehmen()
 {
     // Like the wall's input, a take back that comes while other work runs is
-    // dropped, not held.
+    // dropped, not held; it ends a replay.
+    inputCame();
     if (!canTakeBack())
         return;
     // A Retry after a failure goes on where it failed: the game is put back once.
@@ -39,8 +40,10 @@ bool Game::canTakeBack() const
 void Game::workChanged(bool busy)
 {
     scene_.setMenuEnabled(Scene::MenuItem::TakeBack, !busy && canTakeBack());
-    if (!busy)
+    if (!busy) {
+        showReplayItem();
         speak(); // the work is over: what happened in it
+    }
 }
 
 void Game::markPictureBeforeMove()

@@ -21,6 +21,10 @@ add_library(splot_flow STATIC
     ${CMAKE_CURRENT_LIST_DIR}/Spoken.h
     ${CMAKE_CURRENT_LIST_DIR}/Spoken.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Reading.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/KeptGame.h
+    ${CMAKE_CURRENT_LIST_DIR}/KeptGame.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Continue.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Replay.cpp
 )
 target_include_directories(splot_flow PUBLIC ${PROJECT_SOURCE_DIR})
 target_link_libraries(splot_flow PUBLIC splot_engine splot_platform)

@@ -130,12 +130,22 @@ bool mayBeWritten(const std::string& target)
 
 bool IniFile::writeString(const std::string& section, const std::string& key, const std::string& value)
 {
+    return writeStrings(section, {{key, value}});
+}
+
+bool IniFile::writeStrings(const std::string& section, const Entries& entries)
+{
     std::string bytes;
     const ReadResult read = readAll(bytes);
     if (read == ReadResult::Unusable)
         return false; // never replace a file we could not read whole
-    const std::optional<std::string> updated = ini::withValue(bytes, section, key, value);
-    if (!updated || updated->size() > kMaxFileBytes)
+    std::optional<std::string> updated = bytes;
+    for (const auto& [key, value] : entries) {
+        updated = ini::withValue(*updated, section, key, value);
+        if (!updated)
+            return false;
+    }
+    if (updated->size() > kMaxFileBytes)
         return false;
     if (read == ReadResult::Ok && *updated == bytes)
         return true;

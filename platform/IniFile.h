@@ -74,6 +74,7 @@ class IniFile final : public ProfileFile {
     std::string getString(const std::string& section, const std::string& key, const std::string& defaultValue,
                           int size) override;
     bool writeString(const std::string& section, const std::string& key, const std::string& value) override;
+    bool writeStrings(const std::string& section, const Entries& entries) override;
 
     const std::string& path() const { return path_; }
 

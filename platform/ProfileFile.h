@@ -2,6 +2,8 @@
 #pragma once
 
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace splot {
 
@@ -20,6 +22,16 @@ class ProfileFile {
     // Stores the value; false when the file could not be written (the old file stays whole).
     virtual bool writeString(const std::string& section, const std::string& key,
                              const std::string& value) = 0;
+    // Stores several keys of one section together; false when the file could
+    // not be written. A file on disk is replaced once, with all of them.
+    using Entries = std::vector<std::pair<std::string, std::string>>;
+    virtual bool writeStrings(const std::string& section, const Entries& entries)
+    {
+        bool ok = true;
+        for (const auto& [key, value] : entries)
+            ok = writeString(section, key, value) && ok;
+        return ok;
+    }
 };
 
 } // namespace splot

@@ -1,6 +1,8 @@
 // The program's one uniform random generator (an interface).
 #pragma once
 
+#include <cstdint>
+
 namespace splot {
 
 // The program's one uniform random generator.
@@ -11,6 +13,11 @@ class Random {
     virtual float Rnd() = 0;
     // Re-seed from the clock (tests keep their own seed instead).
     virtual void Randomize() = 0;
+    // The seed the last Randomize() took (0 when it took none), and the seed
+    // the next one takes instead of the clock's: a drawing made again exactly
+    // as it was made once.
+    virtual std::uint32_t lastSeed() const { return 0; }
+    virtual void seedNextRandomize(std::uint32_t seed) { (void)seed; }
 };
 
 } // namespace splot

@@ -13,7 +13,9 @@ namespace splot {
 // characters, the pump and the puddles.
 class Scene {
   public:
-    enum class MenuItem { Tip, Story, TakeBack };
+    // Continue: off when the kept game is given up (a new game, a decided one, or
+    // the kept one continued).
+    enum class MenuItem { Tip, Story, TakeBack, Replay, Continue };
     enum class Pointer { Normal, Hourglass };
 
     virtual ~Scene() = default;

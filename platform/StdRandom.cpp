@@ -26,10 +26,27 @@ float StdRandom::Rnd()
     return static_cast<float>(engine_() >> 8) * (1.0f / 16777216.0f);
 }
 
+StdRandom StdRandom::reseeding(std::uint32_t seed)
+{
+    StdRandom r(seed, false);
+    r.seedsFromSequence_ = true;
+    r.seeds_.seed(seed);
+    return r;
+}
+
 void StdRandom::Randomize()
 {
-    if (!fixed_)
-        engine_.seed(clockSeed());
+    if (hasNextSeed_) {
+        hasNextSeed_ = false;
+        lastSeed_ = nextSeed_;
+    } else if (seedsFromSequence_) {
+        lastSeed_ = static_cast<std::uint32_t>(seeds_());
+    } else if (!fixed_) {
+        lastSeed_ = clockSeed();
+    } else {
+        return;
+    }
+    engine_.seed(lastSeed_);
 }
 
 } // namespace splot

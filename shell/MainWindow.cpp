@@ -4,6 +4,7 @@
 
 #include "shell/AboutBox.h"
 #include "shell/HelpWindow.h"
+#include "shell/KeptGameStore.h"
 #include "shell/OptionsDialog.h"
 #include "shell/RecordKeeper.h"
 #include "shell/SettingsStore.h"
@@ -55,7 +56,8 @@ MainWindow::MainWindow(GameSettings& settings, SettingsStore& store, Sound& soun
 
     buildMenus();
     scene_ = std::make_unique<WindowScene>(*this, *booth_,
-                                           WindowScene::MenuItems{tipAction_, storyAction_, takeBackAction_});
+                                           WindowScene::MenuItems{tipAction_, storyAction_, takeBackAction_,
+                                                                  replayAction_, [this] { keptGameGone(); }});
     // The narrowest the window may be, known before it is first shown (the
     // frame, once known, is taken off at the first resize).
     fitBoothToScreen();
@@ -142,6 +144,7 @@ void MainWindow::Form_Load()
     zoomAction_->setChecked(store_.zoomWithWindow());
     booth_->setZoomWithWindow(zoomAction_->isChecked());
     records_->load();
+    loadKeptGame();
     applyPlacement(placement);
     createOptionsDialog();
     booth_->setHintButtonVisible(settings_.hintsOn == 1);
@@ -266,6 +269,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
         return;
     }
     savePlacementOnce();
+    keepGameAtClose();
     if (game_)
         game_->abandon();
     if (help_)

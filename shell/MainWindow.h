@@ -5,6 +5,7 @@
 
 #include "engine/GameRecord.h"
 #include "engine/GameSettings.h"
+#include "flow/KeptGame.h"
 #include "platform/Scene.h"
 #include "presentation/Layout.h"
 
@@ -12,6 +13,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QMenu;
@@ -21,6 +23,7 @@ namespace splot {
 class BoothView;
 class Game;
 class HelpWindow;
+class KeptGameStore;
 class OptionsDialog;
 class QtAnnouncer;
 class Questions;
@@ -94,6 +97,11 @@ class MainWindow final : public QMainWindow {
     QAction* tipAction() const { return tipAction_; }
     QAction* takeBackAction() const { return takeBackAction_; }
     QAction* recordAction() const { return recordAction_; }
+    QAction* continueAction() const { return continueAction_; }
+    QAction* replayAction() const { return replayAction_; }
+    // The kept game: "Continue last game" and "Replay".
+    void Fortsetzen_Click();
+    void Wiederholung_Click();
     // The record of decided games, as loaded at start-up and counted since.
     const GameRecord& record() const;
     // Made at its first showing, then reused.
@@ -134,6 +142,11 @@ class MainWindow final : public QMainWindow {
     int frameExtraHeight() const;
     int minimumClientWidth() const;
     void savePlacementOnce();
+    // The kept game's menu items, its loading at start-up and its keeping at close.
+    void buildKeptGameItems();
+    void loadKeptGame();
+    void keepGameAtClose();
+    void keptGameGone();
 
     GameSettings& settings_;
     SettingsStore& store_;
@@ -149,6 +162,9 @@ class MainWindow final : public QMainWindow {
     Questions* questions_ = nullptr;
     std::unique_ptr<RecordKeeper> records_;
     std::unique_ptr<WindowScene> scene_;
+    std::unique_ptr<KeptGameStore> keptStore_;
+    std::optional<KeptGame> kept_; // a kept game that plays through, until given up
+    bool keptGameGone_ = false;    // the kept game gave way to one of this run
 
     QMenu* gameMenu_ = nullptr;
     QMenu* helpMenu_ = nullptr;
@@ -157,6 +173,8 @@ class MainWindow final : public QMainWindow {
     QAction* tipAction_ = nullptr;
     QAction* takeBackAction_ = nullptr;
     QAction* recordAction_ = nullptr;
+    QAction* continueAction_ = nullptr;
+    QAction* replayAction_ = nullptr;
     QAction* optionsAction_ = nullptr;
     QAction* zoomAction_ = nullptr; // checkable: the scene grows with the window
     QAction* storyAction_ = nullptr;

@@ -41,6 +41,7 @@ void MainWindow::buildMenus()
     // Offered only once a human has moved, and never while a move runs.
     takeBackAction_ = add(gameMenu_, "zurueck", tr("Take &back"), QKeySequence(Qt::CTRL | Qt::Key_Z));
     takeBackAction_->setEnabled(false);
+    buildKeptGameItems();
     separator(gameMenu_, "sep0");
     optionsAction_ = add(gameMenu_, "opt", tr("&Options..."));
     zoomAction_ = add(gameMenu_, "zoom", tr("&Zoom with window"));

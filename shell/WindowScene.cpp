@@ -128,6 +128,13 @@ void WindowScene::setMenuEnabled(MenuItem item, bool enabled)
     case MenuItem::TakeBack:
         items_.takeBack->setEnabled(enabled);
         break;
+    case MenuItem::Replay:
+        items_.replay->setEnabled(enabled);
+        break;
+    case MenuItem::Continue:
+        if (items_.keptGameGone)
+            items_.keptGameGone();
+        break;
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include "platform/Scene.h"
 
+#include <functional>
 #include <string>
 
 class QAction;
@@ -20,6 +21,9 @@ class WindowScene final : public Scene {
         QAction* hint = nullptr;
         QAction* story = nullptr;
         QAction* takeBack = nullptr;
+        QAction* replay = nullptr;
+        // The kept game gives way: "Continue last game" is off for good.
+        std::function<void()> keptGameGone;
     };
 
     WindowScene(QWidget& window, BoothView& booth, MenuItems items);

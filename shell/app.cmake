@@ -11,6 +11,9 @@ add_library(splot_mainwindow STATIC
     ${CMAKE_CURRENT_LIST_DIR}/MainWindowPlacement.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MenuKeys.h
     ${CMAKE_CURRENT_LIST_DIR}/MenuKeys.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MainWindowKeptGame.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/KeptGameStore.h
+    ${CMAKE_CURRENT_LIST_DIR}/KeptGameStore.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MainProgram.h
     ${CMAKE_CURRENT_LIST_DIR}/MainProgram.cpp)
 target_include_directories(splot_mainwindow PUBLIC ${PROJECT_SOURCE_DIR})

@@ -227,6 +227,10 @@ in %4: %5</translation>
         <source>Record</source>
         <translation>Bilanz</translation>
     </message>
+    <message>
+        <source>Move %1: %2, %3</source>
+        <translation>Zug %1: %2, %3</translation>
+    </message>
 </context>
 <context>
     <name>Spoken</name>
@@ -478,6 +482,14 @@ in %4: %5</translation>
     <message>
         <source>Recor&amp;d...</source>
         <translation>Bil&amp;anz …</translation>
+    </message>
+    <message>
+        <source>&amp;Continue last game</source>
+        <translation>Letztes Spiel &amp;fortsetzen</translation>
+    </message>
+    <message>
+        <source>Re&amp;play</source>
+        <translation>Wieder&amp;holung</translation>
     </message>
 </context>
 <context>

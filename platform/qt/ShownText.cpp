@@ -42,6 +42,8 @@ constexpr Pattern kPatterns[] = {
     {QT_TRANSLATE_NOOP("ShownText", "Computer won!  %1"), 1u << 0},
     {QT_TRANSLATE_NOOP("ShownText", "You won!  %1"), 1u << 0},
     {QT_TRANSLATE_NOOP("ShownText", "%1's turn"), 0},
+    // A replay names each move: its number, who made it, the cell.
+    {QT_TRANSLATE_NOOP("ShownText", "Move %1: %2, %3"), 0},
     {QT_TRANSLATE_NOOP("ShownText", "%1 begins"), 0},
     {QT_TRANSLATE_NOOP("ShownText", "%1 won!"), 0},
     {QT_TRANSLATE_NOOP("ShownText", "%1 Error"), 0},

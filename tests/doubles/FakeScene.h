@@ -61,9 +61,9 @@ class FakeScene final : public Scene {
     bool pumpsShown[2] = {true, false};
     TwipRect puddles[2] = {};
     std::string commentText;
-    bool wallShown = false, wallInput = true;        // the wall hidden until the first game
-    bool menuEnabled[3] = {true, true, true};        // by MenuItem
-    std::function<void(int who, int frame)> onFrame; // runs before a frame is shown; may fail it
+    bool wallShown = false, wallInput = true;             // the wall hidden until the first game
+    bool menuEnabled[5] = {true, true, true, true, true}; // by MenuItem
+    std::function<void(int who, int frame)> onFrame;      // runs before a frame is shown; may fail it
     std::vector<std::string>* journal = nullptr;
 
   private:

@@ -8,3 +8,4 @@ splot_add_test(test_take_back SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_take_back.c
 splot_add_test(test_spoken SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_spoken.cpp LIBS splot_flow)
 # The failure guard, the command door and the take-back history, each alone.
 splot_add_test(test_game_parts SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_game_parts.cpp LIBS splot_flow)
+splot_add_test(test_kept_game SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_kept_game.cpp LIBS splot_flow)

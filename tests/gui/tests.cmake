@@ -5,3 +5,4 @@ splot_add_test(test_take_back_window SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_take
 splot_add_test(test_small_screen SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_small_screen.cpp LIBS splot_mainwindow)
 set_property(TEST test_small_screen APPEND PROPERTY ENVIRONMENT "QT_SCALE_FACTOR=2")
 splot_add_test(test_wall_access SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_wall_access.cpp LIBS splot_mainwindow)
+splot_add_test(test_continue_window SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_continue_window.cpp LIBS splot_mainwindow)

@@ -226,12 +226,14 @@ class TestL10n : public QObject {
             WindowRig rig;
             QCOMPARE(actionTexts(rig.window().menuBar()),
                      german ? QStringList({"&Spiel", "&Hilfe"}) : QStringList({"&Game", "&Help"}));
-            QCOMPARE(actionTexts(rig.window().menuBar()->actions().front()->menu()),
-                     german ? QStringList({"&Neues Spiel", "&Beenden", "&Tipp", "&Zurücknehmen", "",
-                                           "&Einstellungen …", "Mit dem Fenster &wachsen", "Bil&anz …", "",
-                                           "&Geschichte …"})
-                            : QStringList({"&Start", "&End", "Hin&t", "Take &back", "", "&Options...",
-                                           "&Zoom with window", "Recor&d...", "", "Sto&ry..."}));
+            QCOMPARE(
+                actionTexts(rig.window().menuBar()->actions().front()->menu()),
+                german
+                    ? QStringList({"&Neues Spiel", "&Beenden", "&Tipp", "&Zurücknehmen",
+                                   "Letztes Spiel &fortsetzen", "Wieder&holung", "", "&Einstellungen …",
+                                   "Mit dem Fenster &wachsen", "Bil&anz …", "", "&Geschichte …"})
+                    : QStringList({"&Start", "&End", "Hin&t", "Take &back", "&Continue last game", "Re&play",
+                                   "", "&Options...", "&Zoom with window", "Recor&d...", "", "Sto&ry..."}));
             rig.window().startAction()->trigger();
             rig.window().close();
             settingsAfter[language] = settingsText();

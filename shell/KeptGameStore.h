@@ -1,0 +1,30 @@
+// The unfinished game kept in the settings file between runs, in a section of
+// its own, "Partie". A section that does not read back as a game that plays
+// through the engine is ignored and left as it is.
+#pragma once
+
+#include "flow/KeptGame.h"
+#include "platform/ProfileFile.h"
+
+#include <optional>
+
+namespace splot {
+
+class KeptGameStore {
+  public:
+    static constexpr const char* kSection = "Partie";
+
+    explicit KeptGameStore(ProfileFile& file) : file_(file) {}
+
+    std::optional<KeptGame> load();
+    // Writes the game, all keys in one replacement of the file.
+    bool save(const KeptGame& game);
+    // Empties the section's keys (other keys in it stay); a file without a
+    // kept game is not written.
+    bool clear();
+
+  private:
+    ProfileFile& file_;
+};
+
+} // namespace splot
