@@ -2,7 +2,7 @@
 # players, the window closed by its frame, the program started again with an
 # empty wall, Ctrl+R brings the game back and the wall reads the same, the
 # window's picture pixel for pixel; then a replay stopped by a key.
-{ printf '[Einstellungen]\nText=0\nSound= 0\nComputer= 0\n'; window_lines; } | write_ini
+settings 0 Computer=0
 
 # window_shot NAME: the main window's own picture, also kept with the screenshots.
 window_shot() {
