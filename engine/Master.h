@@ -78,6 +78,8 @@ class MasterSearch {
     void start(Board& board, i16 moveCount);
     void make(int cell, int side);
     void unmake(int cell);
+    void tallyLines(int cell, int sign);
+    void touchNear(int cell, int change);
     int lineWeight(int value) const;
     int candidates(int side, std::vector<Candidate>& out, bool& opponentThreatens, int& mustBlock);
     int negamax(int side, int depth, int ply, int alpha, int beta);

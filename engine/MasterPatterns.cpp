@@ -93,57 +93,44 @@ void MasterSearch::attach(Board& board, i16 moveCount)
     }
 }
 
-void MasterSearch::make(int cell, int side)
+// The lines through a cell, added with the sign given: their weight into score_, their fours
+// into fourLines_. Called with -1 before a splot comes or goes and with +1 after.
+void MasterSearch::tallyLines(int cell, int sign)
 {
-    Board& b = *b_;
-    int before = 0, after = 0, fours[2] = {0, 0};
+    const Board& b = *b_;
     for (int j = 0; j < 20 && b.cellLines(j, cell) != 0; ++j) {
         const int v = b.lineValue(b.cellLines(j, cell));
-        before += lineWeight(v);
-        fours[0] -= v == 64;
-        fours[1] -= v == -64;
+        score_ += sign * lineWeight(v);
+        fourLines_[0] += sign * (v == 64);
+        fourLines_[1] += sign * (v == -64);
     }
-    b.play(cell, side, moves_, false);
-    for (int j = 0; j < 20 && b.cellLines(j, cell) != 0; ++j) {
-        const int v = b.lineValue(b.cellLines(j, cell));
-        after += lineWeight(v);
-        fours[0] += v == 64;
-        fours[1] += v == -64;
-    }
-    score_ += after - before;
-    fourLines_[0] += fours[0];
-    fourLines_[1] += fours[1];
-    key_ ^= zobrist_[cell][side];
+}
+
+// The cells within two steps of a cell count one splot more (+1) or less (-1) near them.
+void MasterSearch::touchNear(int cell, int change)
+{
     for (int dr = -2; dr <= 2; ++dr)
         for (int dc = -2; dc <= 2; ++dc)
-            ++near_[cell + dc + dr * b.rowStride];
+            near_[cell + dc + dr * b_->rowStride] += change;
+}
+
+void MasterSearch::make(int cell, int side)
+{
+    tallyLines(cell, -1);
+    b_->play(cell, side, moves_, false);
+    tallyLines(cell, 1);
+    key_ ^= zobrist_[cell][side];
+    touchNear(cell, 1);
 }
 
 void MasterSearch::unmake(int cell)
 {
-    Board& b = *b_;
-    const int side = b.cells(cell);
-    int before = 0, after = 0, fours[2] = {0, 0};
-    for (int j = 0; j < 20 && b.cellLines(j, cell) != 0; ++j) {
-        const int v = b.lineValue(b.cellLines(j, cell));
-        before += lineWeight(v);
-        fours[0] -= v == 64;
-        fours[1] -= v == -64;
-    }
-    b.takeBack(cell, moves_, false);
-    for (int j = 0; j < 20 && b.cellLines(j, cell) != 0; ++j) {
-        const int v = b.lineValue(b.cellLines(j, cell));
-        after += lineWeight(v);
-        fours[0] += v == 64;
-        fours[1] += v == -64;
-    }
-    score_ += after - before;
-    fourLines_[0] += fours[0];
-    fourLines_[1] += fours[1];
+    const int side = b_->cells(cell);
+    tallyLines(cell, -1);
+    b_->takeBack(cell, moves_, false);
+    tallyLines(cell, 1);
     key_ ^= zobrist_[cell][side];
-    for (int dr = -2; dr <= 2; ++dr)
-        for (int dc = -2; dc <= 2; ++dc)
-            --near_[cell + dc + dr * b.rowStride];
+    touchNear(cell, -1);
 }
 
 int MasterSearch::evaluate(int side) const
