@@ -25,6 +25,8 @@ def check(ok, what):
     print(("PASS  " if ok else "FAIL  ") + what, flush=True)
     if not ok:
         failures.append(what)
+        shot = os.path.join(os.environ.get("E2E_DIR", "."), f"failure-{len(failures)}.png")
+        subprocess.run(["import", "-window", "root", shot], capture_output=True)
     return ok
 
 
@@ -133,12 +135,6 @@ def application(pid):
     return None
 
 
-def tree(node):
-    seen = []
-    find(node, lambda n: seen.append((n.get_role_name(), n.get_name())) and False)
-    return seen
-
-
 def menu(letter, item):
     """Opens a menu with Alt+letter, waits for it to show, then picks the item by its letter."""
     since = len(events)
@@ -170,8 +166,7 @@ def dialogs(app, main):
         spin = find(options, lambda n: n.get_role_name() == "spin button")
         value = lambda: Atspi.Value.get_current_value(spin)  # noqa: E731
         check(spin is not None and spin.get_name() == "Size of the wall" and value() == 8,
-              f"the wall size is a spin button 'Size of the wall' at 8: {spin and (spin.get_name(), value())} "
-              f"{[] if spin else tree(options)}")
+              f"the wall size is a spin button 'Size of the wall' at 8: {spin and (spin.get_name(), value())}")
         key("alt+w", "Up")
         check(spin is not None and pump(10, lambda: value() == 9), "Up makes it 9")
         key("Down")
@@ -282,20 +277,12 @@ def play(size, language, whole_game):
             if reply and not result:
                 found, names = wait_focus(since, reply.group(1) + ", red", 10)
                 check(found, f"{tag} the computer's reply focuses {reply.group(1)}: {names}")
-                since2 = len(events)
-                key("l")
-                found, said = wait_said(since2, r"Pelko played [A-Z]+\d+\. Computer played " + reply.group(1), 10)
-                check(found, f"{tag} L says the last moves: {said}")
             if reply and not result and not refused:
                 refused = True
                 since2 = len(events)
                 key("Return")  # the cursor stands on the computer's splot
                 found, said = wait_said(since2, reply.group(1) + " is taken.", 10)
                 check(found, f"{tag} a refused cell is said: {said}")
-                since2 = len(events)
-                key("r")
-                found, said = wait_said(since2, r"Row \d+: .*red", 10)
-                check(found, f"{tag} R reads the row: {said}")
             if reply and not result and moves == 2 and not taken_back:
                 taken_back = True
                 since2 = len(events)
@@ -311,10 +298,8 @@ def play(size, language, whole_game):
             game.kill()
 
 
-if os.environ.get("A11Y_ONLY") != "dialogs":
-    play(15, "en", True)
+play(15, "en", False)
 play(8, "en", True)
-if os.environ.get("A11Y_ONLY") != "dialogs":
-    play(8, "de", False)
+play(8, "de", False)
 print(f"a11y: {'all passed' if not failures else str(len(failures)) + ' failed'}", flush=True)
 sys.exit(1 if failures else 0)

@@ -4,12 +4,13 @@
 # in scenarios/, one row each of the table below; a new scenario is a new file
 # there (it runs with the helpers of lib.sh; the wall is read by wall.py).
 # Only what needs a real X server and window manager lives here:
-#   keyboard-game         focus given by the window manager; a whole game by keys, a click during a move
+#   keyboard-game         focus given by the window manager; a whole game by keys, a click during a move,
+#                         one Escape from a menu opened by the keyboard gives the keys back to the wall
 #   placement-kept        the window's placement and state, start to start
 #   options-fixed-dialog  a fixed dialog's hints, and its focus coming back with the main window
 #   draw-offer            where a question stands
-#   magnified-screen      a screen smaller than the window's design: the whole booth fits, a click plays
-#   menu-escape           one Escape from a menu opened by the keyboard gives the keys back to the wall
+#   magnified-screen      a screen smaller than the window's design: the window fits, a click plays
+#   continue-game         a game closed by the window's frame comes back after a restart
 #   screen-reader         the game as a screen reader hears it over AT-SPI (its own D-Bus session)
 # Usage: tests/e2e/run.sh <build dir> [scenario name ...]
 # Prints one line per scenario and "N passed, N failed" at the end.

@@ -2,8 +2,8 @@
 # Home and the arrows walk the cursor, Enter or Space squirts, Ctrl+T asks for the hint; never Tab.
 # After every move the cursor went where the keys sent it and the splot landed there: the window
 # manager gave the new window the keyboard focus and the wall kept it through the moves, the
-# computer's replies, a refused cell, a question box and the game menu. A click on the wall while
-# the first squirt runs is dropped. Then a new game by Ctrl+S, and Ctrl+E with Yes ends the program.
+# computer's replies, a refused cell, a question box and the game menu (one Escape gives the keys
+# back to the wall). A click on the wall while the first squirt runs is dropped. Then a new game by Ctrl+S, and Ctrl+E with Yes ends the program.
 settings 0 Tips=1 Computer=-1 Spielstärke=0
 start_game
 focus_game || fail "the game's window has no keyboard focus"
@@ -72,10 +72,10 @@ for move in $(seq 1 40); do
         wait_for 5 main_window_active || fail "the question did not close"
     fi
     if [ "$move" -eq 6 ]; then
-        key alt+g   # the game menu, opened and left again
+        key alt+g   # the game menu, opened and left again: the next move's keys reach the wall
         sleep 0.5
         shot menu
-        key Escape Escape
+        key Escape
         sleep 0.3
     fi
 done
