@@ -60,10 +60,22 @@ def key(*keys):
 
 
 def expect(since, role, pattern, what, seconds=20):
-    """Waits until a cell focused or a sentence said since `since` matches; checks; returns the match."""
-    match = lambda: next(filter(None, (re.search(pattern, n) for n in heard(since, role))), None)  # noqa: E731
+    """Waits until a cell focused or a sentence said since `since` matches; checks; returns the match.
+    A draw offer on the way (a question box titled Splotchery) is answered No, as a player would."""
+    offers = []
+
+    def match():
+        if sum(r in ("dialog", "alert") and n == "Splotchery" for n, r in shown(since)) > len(offers):
+            print("-- a draw offer, answered No", flush=True)
+            offers.append(key("alt+n"))
+        return next(filter(None, (re.search(pattern, n) for n in heard(since, role))), None)
+
     check(pump(seconds, match) is not None, f"{what}: {heard(since, role)}")
     return match()
+
+
+def shown(since):
+    return [(n, r) for kind, d, n, r in events[since:] if d == 1 and kind.endswith("showing")]
 
 
 def about(node):
@@ -116,7 +128,7 @@ def dialog(app, main, menu, title, body=lambda box: None, close=("Escape",)):
     pump(10, lambda: any(k.endswith("showing") and d == 1 and r in ("menu", "popup menu")
                          for k, d, n, r in events[since:]))
     key(menu[1])
-    box = pump(10, lambda: find(app, lambda r, n: r == "dialog" and n == title))
+    box = pump(20, lambda: find(app, lambda r, n: r == "dialog" and n == title))
     if check(box is not None, f"the dialog {title} opens"):
         check(not unnamed(box), f"every control of {title} has a name: {unnamed(box)}")
         body(box)
