@@ -16,19 +16,11 @@ NAMES = {(255, 0, 0): "R", (0, 0, 255): "B", (0, 255, 0): "G", (255, 255, 0): "Y
 
 
 def load(path):
-    data = subprocess.run(["convert", path, "-depth", "8", "ppm:-"], check=True, capture_output=True).stdout
-    # P6 <w> <h> <max> then the pixels.
-    fields, pos = [], 0
-    while len(fields) < 4:
-        while data[pos:pos + 1].isspace():
-            pos += 1
-        end = pos
-        while not data[end:end + 1].isspace():
-            end += 1
-        fields.append(data[pos:end])
-        pos = end
-    width, height = int(fields[1]), int(fields[2])
-    return width, height, data[pos + 1:]
+    """Width, height and the RGB bytes of a picture."""
+    width, height = map(int, subprocess.run(["identify", "-format", "%w %h", path], check=True,
+                                            capture_output=True, text=True).stdout.split())
+    return width, height, subprocess.run(["convert", path, "-depth", "8", "rgb:-"], check=True,
+                                         capture_output=True).stdout
 
 
 def main():
