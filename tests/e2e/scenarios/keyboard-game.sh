@@ -35,12 +35,8 @@ for move in $(seq 1 40); do
         [ "$(cell_at "$c" "$r")" = . ] || fail "the hint put the cursor on ($c, $r): $(wall_text)"
     else
         # The last free cell, from the bottom right; walked to from Home.
-        c=0 r=0
-        for rr in $(seq "$WALL_N" -1 1); do
-            for cc in $(seq "$WALL_N" -1 1); do
-                [ "$c" -eq 0 ] && [ "$(cell_at "$cc" "$rr")" = . ] && c=$cc r=$rr
-            done
-        done
+        all=$(printf '%s' "${WALL_ROWS[@]}") && before=${all%.*}
+        c=$((${#before} % WALL_N + 1)) r=$((${#before} / WALL_N + 1))
         keys=(Home)
         for _ in $(seq 2 "$c"); do keys+=(Right); done
         for _ in $(seq 2 "$r"); do keys+=(Down); done
