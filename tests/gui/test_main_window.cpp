@@ -1,8 +1,7 @@
-// The real main window as a player meets it, on platform doubles (virtual time,
-// a seeded generator, recorded sounds, scripted answers) and a settings file in
-// the test's own folder: the first and a later start, the board input, menus,
-// picture buttons, the placement kept, closing in mid-move, and a seeded soak of
-// random input.
+// The real main window as a player meets it: the first and a later start with the placement kept,
+// options changed during a game, the board input at every zoom, picture buttons, closing in
+// mid-move, the wall for screen readers, the record, and a seeded soak of random input.
+#include "shell/RecordDialog.h"
 #include "tests/gui/WindowRig.h"
 
 #include <QtTest>
@@ -63,85 +62,65 @@ class TestMainWindow : public QObject {
         QVERIFY(tooLarge.window().screen()->availableGeometry().contains(tooLarge.window().frameGeometry()));
     }
 
-    void menusFollowThePhase()
+    // Without a game a changed wall size starts one at once. During a game (No to a new game) the
+    // hint command and button follow the hints choice at once; a changed wall size gives the game up
+    // only after Yes: on No it goes on with its rules, and the new size comes with the next start.
+    void optionsChangedDuringAGame()
     {
         WindowRig rig; // hints on
-        MainWindow& w = rig.window();
-        QVERIFY(w.storyAction()->isEnabled());
-        w.startAction()->trigger();
-        QVERIFY(rig.state().gameRunning && !w.storyAction()->isEnabled() && w.tipAction()->isEnabled());
-        rig.program->settings().hintsOn = 0; // the next game has no hint
-        rig.questions.answers = {true};
-        w.startAction()->trigger();
-        QVERIFY(!w.tipAction()->isEnabled() && !w.storyAction()->isEnabled());
-        rig.game().drawAccepted(); // decided: the story is back, a new game needs no question
-        QVERIFY(w.storyAction()->isEnabled());
-        w.startAction()->trigger();
-        QVERIFY(rig.state().gameRunning && rig.questions.count("Really start a new game?") == 1);
-    }
-
-    // Hints switched in the options while a game goes on (No to a new game): the hint command
-    // and its Ctrl+T follow at once, as the hint button does.
-    void hintCommandFollowsTheHintsChoice()
-    {
-        WindowRig rig; // hints on
-        MainWindow& w = rig.window();
-        w.startAction()->trigger();
-        while (rig.state().moveCount == 0)
-            rig.game().Feld_Auswahl(rig.state().cursorX, rig.state().cursorY);
-        rig.questions.answerer = [](const std::string&) { return false; };
-        for (bool on : {false, true}) {
-            QTimer::singleShot(0, [&] {
-                w.optionsDialog()->hintsBox()->click();
-                QTest::keyClick(w.optionsDialog(), Qt::Key_Escape);
-            });
-            w.optionsAction()->trigger();
-            QVERIFY(rig.state().gameRunning && rig.state().moveCount > 0);
-            QVERIFY(w.tipAction()->isEnabled() == on && w.booth()->hintButtonVisible() == on);
-        }
-    }
-
-    // Changed options give up a game with a splot on the wall only after Yes;
-    // on No it goes on with its rules, and the new ones come with the next start.
-    void changedOptionsAskBeforeGivingUpAGame()
-    {
-        WindowRig rig;
         MainWindow& w = rig.window();
         OptionsDialog& d = *w.optionsDialog();
-        const auto changeWallSizeAndClose = [&] {
-            QTimer::singleShot(0, [&] {
-                QTest::keyClick(d.plusMinus(), Qt::Key_Plus);
+        const auto options = [&](const std::function<void()>& act) {
+            QTimer::singleShot(0, [&d, act] {
+                act();
                 QTest::keyClick(&d, Qt::Key_Escape);
             });
             w.optionsAction()->trigger();
         };
-        changeWallSizeAndClose(); // no game yet: a new game on 9 x 9 at once, no question
+        const auto biggerWall = [&d] { QTest::keyClick(d.plusMinus(), Qt::Key_Plus); };
+        options(biggerWall);
         QVERIFY(rig.state().gameRunning && rig.game().board().wallSize == 9 && rig.questions.asked.empty());
-
         rig.questions.answerer = [](const std::string&) { return false; };
-        while (rig.state().moveCount == 0 && rig.state().gameRunning)
+        while (rig.state().moveCount == 0)
             rig.game().Feld_Auswahl(rig.state().cursorX, rig.state().cursorY);
-        QVERIFY(rig.state().gameRunning);
         const int splots = rig.state().moveCount;
-        changeWallSizeAndClose(); // No: the game goes on, on its wall and rules
-        QCOMPARE(rig.questions.count("Really start a new game?"), 1);
+        for (bool on : {false, true}) {
+            options([&d] { d.hintsBox()->click(); });
+            QVERIFY(w.tipAction()->isEnabled() == on && w.booth()->hintButtonVisible() == on);
+        }
+        const int asked = rig.questions.count("Really start a new game?");
+        options(biggerWall);
+        QCOMPARE(rig.questions.count("Really start a new game?"), asked + 1);
         QCOMPARE(rig.questions.asked.back().title, std::string("Start"));
-        QVERIFY(rig.state().gameRunning && rig.state().moveCount == splots);
-        QCOMPARE(rig.game().board().wallSize, 9);
-        QCOMPARE(rig.program->settings().wallSize, i16(9));
-        QVERIFY(settingsHave("Feld= 10"));
-        // The dialog shows the choice, and the next start takes it.
-        rig.questions.answerer = nullptr;
+        QVERIFY(rig.state().gameRunning && rig.state().moveCount == splots &&
+                rig.game().board().wallSize == 9);
+        QVERIFY(rig.program->settings().wallSize == 9 && settingsHave("Feld= 10"));
         rig.questions.answers = {true};
         w.startAction()->trigger();
         QCOMPARE(rig.game().board().wallSize, 10);
         QCOMPARE(d.sizeDisplay()->text(), QStringLiteral(" 10 x 10"));
     }
 
-    // The cursor stops at the edges; the four click points of a 40-unit cell, scaled to 538 units.
-    void boardInputByKeysAndClicks()
+    // The cursor stops at the edges. Zoom with window: off at first; turned on from the Game menu it
+    // is kept and grows the scene with the window; at every zoom a click within 5 % of a cell's edge
+    // is ignored, any button elsewhere in a free cell plays it, a click on a splot does nothing.
+    void boardInputByKeysAndClicksAtEveryZoom()
     {
-        WindowRig rig;
+        WindowRig first;
+        MainWindow& w = first.window();
+        const QList<QAction*> items = w.gameMenu()->actions();
+        QVERIFY(items.indexOf(w.zoomAction()) == items.indexOf(w.optionsAction()) + 1);
+        QVERIFY(w.zoomAction()->isCheckable() && !w.zoomAction()->isChecked());
+        QCOMPARE(w.zoomAction()->text(), QStringLiteral("&Zoom with window"));
+        const int menuHeight = w.height() - w.booth()->height();
+        w.resize(1252, 846 + menuHeight);
+        QCOMPARE(w.booth()->zoom(), 1.0); // off: nothing grows
+        w.zoomAction()->trigger();
+        QVERIFY(settingsHave("[Ansicht]") && settingsHave("Zoom= 1") && w.booth()->zoom() == 2.0);
+        w.close();
+
+        WindowRig rig; // kept for the next start
+        QVERIFY(rig.window().zoomAction()->isChecked() && rig.window().booth()->zoomWithWindow());
         rig.program->settings().computerPlaysRed = kFalse; // two humans: every click that counts lands
         rig.window().start_Click();
         const std::pair<Qt::Key, QPoint> steps[] = {
@@ -155,59 +134,24 @@ class TestMainWindow : public QObject {
         }
         QVERIFY(rig.cursorCoverage({1, 1}) > 0.25);
         QCOMPARE(rig.cursorCoverage({8, 8}), 0.0); // erased where it was
-
         const double k = 538.0 / 40.0;
-        rig.press(41 * k, 41 * k); // 2.5 % into cell (2, 2)
-        rig.press(79 * k, 10 * k); // 97.5 % across cell (2, 1)
-        QCOMPARE(rig.state().moveCount, 0);
-        rig.press(60 * k, 100 * k, Qt::RightButton); // cell (2, 3)
-        rig.press(77 * k, 10 * k, Qt::MiddleButton); // 92.5 % across cell (2, 1)
-        QVERIFY(rig.state().moveCount == 2 && rig.code(2, 3) != kEmpty && rig.code(2, 1) != kEmpty);
-        const int player = rig.game().board().currentPlayer;
-        rig.press(60 * k, 100 * k); // an occupied cell: nothing, the turn stays
-        QVERIFY(rig.state().moveCount == 2 && rig.game().board().currentPlayer == player);
-        QCOMPARE(disagreement(rig), QString());
-    }
-
-    // Zoom with window: off at first; turned on from the Game menu it is kept and grows the scene
-    // with the window; clicks within 5 % of a cell's edge are ignored at every zoom.
-    void zoomWithWindowAndClicksAtTheCellMargins()
-    {
-        WindowRig first;
-        MainWindow& w = first.window();
-        const QList<QAction*> items = w.gameMenu()->actions();
-        QVERIFY(items.indexOf(w.zoomAction()) == items.indexOf(w.optionsAction()) + 1);
-        QVERIFY(w.zoomAction()->isCheckable() && !w.zoomAction()->isChecked());
-        QCOMPARE(w.zoomAction()->text(), QStringLiteral("&Zoom with window"));
-        const int menuHeight = w.height() - w.booth()->height();
-        w.resize(1252, 846 + menuHeight);
-        QCOMPARE(w.booth()->zoom(), 1.0); // off: nothing grows
-        w.zoomAction()->trigger();
-        QVERIFY(settingsHave("[Ansicht]") && settingsHave("Zoom= 1") && w.booth()->zoom() == 2.0);
-        first.window().close();
-
-        WindowRig rig; // kept for the next start
-        QVERIFY(rig.window().zoomAction()->isChecked() && rig.window().booth()->zoomWithWindow());
-        rig.program->settings().computerPlaysRed = kFalse;
-        rig.window().start_Click();
-        for (double zoom : {1.5, 2.0}) {
+        for (auto [zoom, row] : {std::pair{1.0, 0}, {1.5, 3}, {2.0, 5}}) { // column 2, rows row + 1 and + 2
             rig.window().resize(int(std::ceil(626 * zoom)), int(std::ceil(423 * zoom)) + menuHeight);
             QCOMPARE(rig.wall().zoom(), zoom);
             QCOMPARE(rig.wall().size(), QSize(int(std::lrint(287 * zoom)), int(std::lrint(287 * zoom))));
             const int moves = rig.state().moveCount;
-            const double k = 538.0 / 40.0;
-            const int row = zoom == 2.0 ? 4 : 0;    // column 2 of rows 1 to 3, or of 5 to 7
-            rig.press(41 * k, (41 + 40 * row) * k); // 2.5 % into cell (2, 2)
-            rig.press(79 * k, (10 + 40 * row) * k); // 97.5 % across cell (2, 1)
+            rig.press(41 * k, (41 + 40 * row) * k); // 2.5 % into cell (2, row + 2)
+            rig.press(79 * k, (10 + 40 * row) * k); // 97.5 % across cell (2, row + 1)
             QCOMPARE(rig.state().moveCount, moves);
-            rig.press(43 * k, (43 + 40 * row) * k); // 7.5 % into cell (2, 2)
-            rig.press(77 * k, (10 + 40 * row) * k); // 92.5 % across cell (2, 1)
+            rig.press(43 * k, (43 + 40 * row) * k, Qt::RightButton);  // 7.5 % into cell (2, row + 2)
+            rig.press(77 * k, (10 + 40 * row) * k, Qt::MiddleButton); // 92.5 % across cell (2, row + 1)
             QVERIFY(rig.state().moveCount == moves + 2 && rig.code(2, 2 + row) != kEmpty &&
                     rig.code(2, 1 + row) != kEmpty);
+            const int player = rig.game().board().currentPlayer;
+            rig.press(60 * k, (60 + 40 * row) * k); // on the splot: nothing, the turn stays
+            QVERIFY(rig.state().moveCount == moves + 2 && rig.game().board().currentPlayer == player);
             QCOMPARE(disagreement(rig), QString());
         }
-        rig.window().resize(626, 423 + menuHeight);
-        QVERIFY(rig.wall().zoom() == 1.0 && disagreement(rig).isEmpty());
         rig.window().zoomAction()->trigger();
         QVERIFY(settingsHave("Zoom= 0") && !rig.window().booth()->zoomWithWindow());
     }
@@ -249,13 +193,99 @@ class TestMainWindow : public QObject {
             const int ops = rig.wall().operationCount(); // later commands and closes do nothing
             rig.window().start_Click();
             rig.window().close();
-            QVERIFY(rig.wall().operationCount() == ops && rig.closedCount == 1);
-            QVERIFY(rig.questions.errors.empty());
+            QVERIFY(rig.wall().operationCount() == ops && rig.closedCount == 1 &&
+                    rig.questions.errors.empty());
         }
     }
 
+    // For screen readers the wall is a table of N x N named cells, made anew when its size changes;
+    // while it has the keyboard focus the focus follows the cursor: Home, Right, Down, a move with
+    // Enter (the computer's reply is told), a refused one on the computer's splot, and Up.
+    void theWallIsATableForScreenReaders()
+    {
+        WindowRig rig; // 8 x 8 against the computer
+        QVERIFY(rig.activate());
+        rig.window().start_Click();
+        QTRY_VERIFY(rig.wall().hasFocus());
+        QCoreApplication::processEvents(); // the cell told after the wall's own focus event
+        QAccessibleInterface* wall = QAccessible::queryAccessibleInterface(&rig.wall());
+        QAccessibleTableInterface* table = wall->tableInterface();
+        QVERIFY(table && wall->role() == QAccessible::Table && wall->childCount() == 64);
+        QCOMPARE(std::pair(table->rowCount(), table->columnCount()), std::pair(8, 8));
+        QCOMPARE(wall->text(QAccessible::Name), QStringLiteral("Wall, 8 by 8"));
+        QAccessibleInterface* c3 = table->cellAt(2, 2);
+        QCOMPARE(c3->text(QAccessible::Name), QStringLiteral("C3, empty"));
+        QVERIFY(c3->tableCellInterface()->rowIndex() == 2 && wall->indexOfChild(c3) == 18);
+        QVERIFY(wall->child(18) == c3 && c3->parent() == wall);
+
+        QSignalSpy told(&rig.wall(), &WallView::cellTold);
+        for (const Qt::Key k :
+             {Qt::Key_Home, Qt::Key_Right, Qt::Key_Down, Qt::Key_Return, Qt::Key_Return, Qt::Key_Up})
+            rig.type(k);
+        QList<int> cells;
+        for (const QList<QVariant>& signal : told)
+            cells << signal.at(0).toInt();
+        const GameState& s = rig.state();
+        const int reply = (s.lastRow[kRed] - 1) * 8 + s.lastColumn[kRed] - 1;
+        QCOMPARE(cells, QList<int>({0, 1, 9, reply, reply, reply >= 8 ? reply - 8 : reply}));
+
+        rig.program->settings().wallSize = 6;
+        rig.game().restartWithoutAsking();
+        QCOMPARE(std::pair(table->rowCount(), wall->childCount()), std::pair(6, 36));
+        QCOMPARE(wall->text(QAccessible::Name), QStringLiteral("Wall, 6 by 6"));
+        QVERIFY(table->cellAt(6, 0) == nullptr);
+        QCOMPARE(table->cellAt(5, 5)->text(QAccessible::Name), QStringLiteral("F6, empty"));
+        QCOMPARE(wall->child(18)->text(QAccessible::Name), QStringLiteral("A4, empty"));
+    }
+
+    // The record counts a decided game once (not again after a take back and the same cells), is
+    // read back after a restart, and its dialog's Reset asks first: No keeps the counts, Yes zeroes them.
+    void theRecordCountsSurvivesARestartAndResets()
+    {
+        const QString kept = kQuietSettings + "\n[Statistik]\nVerloren1= 4\nGewonnen1=-2\n";
+        writeSettings(kept);
+        GameRecord expected;
+        expected.lost[1] = 4;
+        {
+            WindowRig rig(13);
+            QVERIFY(rig.window().record() == expected);
+            rig.window().startAction()->trigger();
+            StdRandom pick(5); // random cells until the game is decided
+            for (int tries = 0; rig.state().gameRunning && tries < 5000; ++tries)
+                rig.game().Feld_Auswahl(1 + int(pick.Rnd() * 8), 1 + int(pick.Rnd() * 8));
+            const std::string said = rig.window().scene().comment();
+            (said.starts_with("Computer won!") ? expected.lost[1]
+             : said.starts_with("You won!")    ? expected.won[1]
+                                               : expected.drawn[1])++;
+            QVERIFY(rig.window().record() == expected);
+            rig.window().zurueck_Click();
+            QVERIFY(rig.state().gameRunning && rig.window().record().lost[1] == 4);
+            rig.window().close();
+        }
+        QVERIFY(settingsText().startsWith(kept.toUtf8()));
+        WindowRig restarted(14);
+        expected = GameRecord{};
+        expected.lost[1] = 4;
+        QVERIFY(restarted.window().record() == expected); // the taken-back game did not count
+        restarted.questions.answers = {false, true};
+        QString shown;
+        QTimer::singleShot(0, [&] {
+            RecordDialog* d = restarted.window().recordDialog();
+            shown = d->countLabel(1, 1)->text();
+            for (int k = 0; k < 2; ++k) {
+                d->resetButton()->click();
+                shown += "," + d->countLabel(1, 1)->text();
+            }
+            d->okButton()->click();
+        });
+        restarted.window().recordAction()->trigger();
+        QCOMPARE(shown, QStringLiteral("4,4,0"));
+        QCOMPARE(restarted.questions.count("Really reset the record?"), 2);
+        QVERIFY(restarted.window().record() == GameRecord{} && settingsHave("Verloren1= 0"));
+    }
+
     // Random clicks, keys, menu commands, picture buttons, option changes and resizes, many in
-    // the middle of a move.
+    // the middle of a move: the board, the wall and the label always agree.
     void soakOfRandomInputKeepsBoardWallAndLabelInAgreement()
     {
         using namespace Qt;
