@@ -95,7 +95,7 @@ class TestPictures : public QObject {
     // Each puddle keeps its rectangle (a point at the start, then growing with each blocked nozzle
     // at the pump's foot) and fills it with a blot of its side's paint: reaching all four edges
     // (most of an edge pixel covered: a round end meets its side in one point), mostly the pure
-    // colour, round ends, a light gloss and a darker rim.
+    // colour, round ends, a light gloss and a darker rim along the bottom.
     void puddlesAreBlotsFillingTheirRectangles()
     {
         BoothView view;
@@ -113,7 +113,7 @@ class TestPictures : public QObject {
                 view.puddleWidget(side)->render(&blot, QPoint(), QRegion(), QWidget::DrawChildren);
                 blot = blot.convertToFormat(QImage::Format_ARGB32);
                 const int w = blot.width(), h = blot.height();
-                int cover = 0, pure = 0, lighter = 0, darker = 0, foreign = 0, edges = 0;
+                int cover = 0, pure = 0, lighter = 0, foreign = 0, edges = 0;
                 for (int y = 0; y < h; ++y)
                     for (int x = 0; x < w; ++x) {
                         const QRgb c = blot.pixel(x, y);
@@ -125,13 +125,12 @@ class TestPictures : public QObject {
                         pure +=
                             qAlpha(c) == 255 && QColor(c) == (side ? QColor(0, 0, 255) : QColor(255, 0, 0));
                         lighter += qAlpha(c) == 255 && sum > 255;
-                        darker += qAlpha(c) == 255 && sum < 255;
                     }
                 const int corner = std::max({qAlpha(blot.pixel(0, 0)), qAlpha(blot.pixel(w - 1, 0)),
                                              qAlpha(blot.pixel(0, h - 1)), qAlpha(blot.pixel(w - 1, h - 1))});
                 QVERIFY2(foreign == 0 && edges == 15 && cover >= 255 * w * h * 85 / 100 &&
                              pure >= w * h / 2 && (h < 2 || corner < 255) &&
-                             (h < 4 || (lighter > 0 && darker > 0)),
+                             (h < 4 || (lighter > 0 && QColor(blot.pixel(w / 2, h - 1)).value() < 255)),
                          qPrintable(QStringLiteral("side %1 after %2 blocks").arg(side).arg(blocks)));
             }
         }
