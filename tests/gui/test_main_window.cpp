@@ -1,6 +1,6 @@
 // The real main window as a player meets it: the first and a later start with the placement kept,
-// options changed during a game, the board input at every zoom, picture buttons, closing in
-// mid-move, the wall for screen readers, the record, and a seeded soak of random input.
+// options changed during a game, the board input at every zoom, closing in mid-move, the wall for screen
+// readers, the record, and a seeded soak of random input.
 #include "shell/RecordDialog.h"
 #include "tests/gui/WindowRig.h"
 
@@ -152,23 +152,6 @@ class TestMainWindow : public QObject {
         }
         rig.window().zoomAction()->trigger();
         QVERIFY(settingsHave("Zoom= 0") && !rig.window().booth()->zoomWithWindow());
-    }
-
-    void pictureButtonsRunTheirCommands()
-    {
-        WindowRig rig;
-        BoothView& booth = *rig.window().booth();
-        QTest::mouseClick(booth.pictureButton(0), Qt::RightButton); // Start
-        const int moves = rig.state().moveCount;
-        QTest::mouseClick(booth.pictureButton(2), Qt::LeftButton); // the hint: a free cell, nothing played
-        QVERIFY(rig.state().moveCount == moves && rig.code(rig.cursor().x(), rig.cursor().y()) == kEmpty);
-        rig.questions.answers = {false, true};
-        QTest::mouseClick(booth.pictureButton(1), Qt::LeftButton); // End, No: everything stays
-        QVERIFY(rig.window().isVisible() && rig.state().gameRunning && rig.closedCount == 0);
-        writeSettings({});
-        QTest::mouseClick(booth.pictureButton(1), Qt::LeftButton); // End, Yes: closed, placement saved
-        QVERIFY(!rig.window().isVisible() && rig.closedCount == 1 && settingsHave("Left= 1500"));
-        QCOMPARE(rig.questions.count("Really end the game?"), 2);
     }
 
     void closingInTheMiddleOfAMoveEndsCleanly()
