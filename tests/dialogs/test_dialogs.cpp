@@ -121,14 +121,6 @@ class TestDialogs : public QObject {
         QVERIFY(!changedAtOpening);
     }
 
-    void longNamesShowTheirBeginning()
-    {
-        GameSettings settings;
-        settings.redName = settings.blueName = "ABCDEFGHIJKLMNOPQRSTUVWX";
-        OptionsDialog d(settings, [](const GameSettings&) {});
-        QVERIFY(d.redNameBox()->cursorPosition() == 0 && d.blueNameBox()->cursorPosition() == 0);
-    }
-
     void theStoryBeginsWithHeyAndStoresTextZero()
     {
         QTemporaryDir dir;
