@@ -52,23 +52,19 @@ class TestDialogs : public QObject {
     Q_OBJECT
 
   private slots:
-    void plusAtFifteenAndMinusAtSixChangeNothing()
+    // A step at the press, then one per 200 ms tick while held, nothing past 6 or 15; a press on
+    // the diagonal steps down, just above it up; the repeat stops at the release and with the dialog.
+    void plusMinusStepsAtThePressAndRepeatsWhileHeld()
     {
         for (const auto& [size, at] : {std::pair{15, kPlus}, std::pair{6, kMinus}}) {
             DialogRig rig(size);
             rig.d.show();
             rig.press(at);
-            rig.d.plumin_Tick(); // held: the repeat changes nothing either
-            rig.d.hide();        // and stops with the dialog
-            QVERIFY(!rig.d.repeatTimer()->isActive());
+            rig.d.plumin_Tick();
+            rig.d.hide();
+            QVERIFY(!rig.d.repeatTimer()->isActive() && !rig.d.settingsChanged());
             QCOMPARE(rig.d.sizeDisplay()->text(), OptionsDialog::sizeText(size));
-            QCOMPARE(rig.settings.wallSize, size);
-            QVERIFY(!rig.d.settingsChanged());
         }
-    }
-
-    void plusMinusStepsAtThePressAndRepeatsWhileHeld()
-    {
         DialogRig rig;
         rig.d.show();
         QCOMPARE(rig.d.repeatTimer()->interval(), 200);
@@ -77,42 +73,32 @@ class TestDialogs : public QObject {
         for (int tick = 1; tick <= 5; ++tick) // then at 200, 400, 600, 800 and 1000 ms of 1.1 s
             rig.d.plumin_Tick();
         rig.release(kPlus);
-        QVERIFY(!rig.d.repeatTimer()->isActive());
+        QVERIFY(!rig.d.repeatTimer()->isActive() && rig.d.settingsChanged());
         QCOMPARE(rig.d.sizeDisplay()->text(), QStringLiteral(" 14 x 14"));
         QCOMPARE(rig.settings.wallSize, 14);
-        QVERIFY(rig.d.settingsChanged());
         rig.click({10, 10}); // 150 + 150 twips: a press on the diagonal steps down
         QCOMPARE(rig.settings.wallSize, 13);
         rig.click({9, 10}); // 135 + 150 twips: just above it, up
         QCOMPARE(rig.settings.wallSize, 14);
+        QTest::keyClick(rig.d.plusMinus(), Qt::Key_Minus);
+        QTest::keyClick(rig.d.plusMinus(), Qt::Key_Left);
+        QCOMPARE(rig.settings.wallSize, 12);
     }
 
-    // The sound takes effect at once and marks no change; a typed name marks one and counts from OK.
-    void theSoundBoxAloneMarksNothingATypedNameDoes()
+    // The sound takes effect at once and marks no change. A typed name marks one and counts from OK;
+    // Escape stores the choices as OK does; the dialog opens again showing them, unmarked. The
+    // computer option greys Red's name.
+    void choicesAreStoredAndShownAgain()
     {
         DialogRig rig;
         QVERIFY(!rig.runOptions([&] { rig.d.soundBox()->click(); }));
-        QCOMPARE(rig.settings.soundOn, 0);
-        QCOMPARE(rig.saved.value(0).soundOn, 0);
-
+        QVERIFY(rig.settings.soundOn == 0 && rig.saved.value(0).soundOn == 0);
         std::string beforeOk;
         QVERIFY(rig.runOptions([&] {
+            rig.click(kPlus);
             rig.d.blueNameBox()->selectAll();
             QTest::keyClicks(rig.d.blueNameBox(), QStringLiteral("Mia"));
             beforeOk = rig.settings.blueName;
-        }));
-        QCOMPARE(beforeOk, std::string("Pelko"));
-        QCOMPARE(rig.settings.blueName, std::string("Mia"));
-        QCOMPARE(rig.saved.value(1).blueName, std::string("Mia"));
-    }
-
-    // Escape stores the choices as OK does; the dialog opens again showing them, unmarked.
-    // The computer option greys Red's name.
-    void escapeKeepsTheChoicesAndReopeningShowsThem()
-    {
-        DialogRig rig;
-        QVERIFY(rig.runOptions([&] {
-            rig.click(kPlus);
             QVERIFY(!rig.d.redNameBox()->isEnabled());
             rig.d.humanOption()->click();
             QVERIFY(rig.d.redNameBox()->isEnabled() && rig.settings.computerPlaysRed == kFalse);
@@ -123,7 +109,8 @@ class TestDialogs : public QObject {
             QTest::keyClick(&rig.d, Qt::Key_Escape);
             QVERIFY(!rig.d.isVisible());
         }));
-        QCOMPARE(rig.saved.value(0).wallSize, 9);
+        QCOMPARE(beforeOk, std::string("Pelko"));
+        QVERIFY(rig.saved.value(1).wallSize == 9 && rig.saved.value(1).blueName == "Mia");
         bool changedAtOpening = true;
         QVERIFY(!rig.runOptions([&] {
             changedAtOpening = rig.d.settingsChanged();
@@ -132,47 +119,6 @@ class TestDialogs : public QObject {
             QCOMPARE(rig.d.redNameBox()->text(), QStringLiteral("Ann"));
         }));
         QVERIFY(!changedAtOpening);
-    }
-
-    // Long names show their beginning; the fixed dialogs offer no minimize or maximize.
-    void longNamesShowTheirBeginningAndDialogsAreFixed()
-    {
-        GameSettings settings;
-        settings.redName = settings.blueName = "ABCDEFGHIJKLMNOPQRSTUVWX";
-        OptionsDialog d(settings, [](const GameSettings&) {});
-        QCOMPARE(d.redNameBox()->cursorPosition(), 0);
-        QCOMPARE(d.blueNameBox()->cursorPosition(), 0);
-        AboutBox about(nullptr, 0);
-        for (const QWidget* w : {static_cast<QWidget*>(&d), static_cast<QWidget*>(&about)}) {
-            const Qt::WindowFlags f = w->windowFlags();
-            QVERIFY(f.testFlag(Qt::CustomizeWindowHint) && f.testFlag(Qt::MSWindowsFixedSizeDialogHint));
-            QVERIFY(!f.testFlag(Qt::WindowMinimizeButtonHint) && !f.testFlag(Qt::WindowMaximizeButtonHint));
-            QCOMPARE(w->windowType(), Qt::Dialog);
-        }
-        QCOMPARE(about.parentWidget(), nullptr);
-    }
-
-    // Minimized alone, the options dialog comes back: its blocked owner is
-    // never left without it. Minimized with its owner, it stays with it.
-    void theOptionsDialogIsNotMinimizedWithoutItsOwner()
-    {
-        QWidget owner;
-        owner.show();
-        GameSettings settings;
-        OptionsDialog d(
-            settings, [](const GameSettings&) {}, &owner);
-        d.show();
-        const auto states = [&] { return QList<bool>{owner.isMinimized(), d.isMinimized()}; };
-
-        d.setWindowState(Qt::WindowMinimized);
-        QCoreApplication::processEvents();
-        QCOMPARE(states(), (QList<bool>{false, false}));
-
-        owner.setWindowState(Qt::WindowMinimized);
-        d.setWindowState(Qt::WindowMinimized);
-        QCoreApplication::processEvents();
-        QCOMPARE(states(), (QList<bool>{true, true}));
-        QVERIFY(d.isVisible());
     }
 
     void theStoryBeginsWithHeyAndStoresTextZero()
@@ -213,13 +159,14 @@ class TestDialogs : public QObject {
         QCOMPARE(help.browser()->source().fileName(), QStringLiteral("grease.html"));
     }
 
-    void anUntitledQuestionIsTitledSplotcheryAndLeavesTheWallInSight()
+    // An untitled question is titled Splotchery and stands beside the booth when there is room,
+    // else beside the wall; always on screen.
+    void questionsAreTitledAndLeaveTheWallInSight()
     {
         const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
         const QRect booth(screen.left() + 100, screen.top() + 100, 540, 350);
-        const QRect wall(booth.left() + 130, booth.top() + 40, 280, 280);
         QtQuestions questions;
-        questions.setKeepClear([&] { return QList<QRect>{booth, wall}; });
+        questions.setKeepClear([&] { return QList<QRect>{booth, booth.adjusted(130, 40, -130, -30)}; });
         QString title;
         QRect shown;
         QTimer::singleShot(0, [&] {
@@ -232,20 +179,14 @@ class TestDialogs : public QObject {
         QVERIFY(questions.askYesNo("What do you think about a draw?", ""));
         QCOMPARE(title, QStringLiteral("Splotchery"));
         QVERIFY(!shown.intersects(booth) && screen.contains(shown));
-    }
 
-    // Beside the booth when there is room; else beside the wall; always on screen.
-    void placement()
-    {
-        const QRect screen(0, 0, 1280, 800);
+        const QRect desk(0, 0, 1280, 800);
         const QSize box(300, 120);
-        const QRect booth(100, 100, 540, 350), wall(230, 140, 280, 280);
-        QCOMPARE(QtQuestions::placeBeside(box, {booth, wall}, screen), QPoint(640, 214));
-        const QRect wideBooth(0, 0, 1280, 700), wideWall(500, 100, 280, 280);
-        QCOMPARE(QtQuestions::placeBeside(box, {wideBooth, wideWall}, screen), QPoint(780, 179));
-        const QRect whole(0, 0, 1280, 800);
-        const QPoint at = QtQuestions::placeBeside(box, {whole}, screen);
-        QVERIFY(screen.contains(QRect(at, box)));
+        QCOMPARE(QtQuestions::placeBeside(box, {QRect(100, 100, 540, 350), QRect(230, 140, 280, 280)}, desk),
+                 QPoint(640, 214));
+        QCOMPARE(QtQuestions::placeBeside(box, {QRect(0, 0, 1280, 700), QRect(500, 100, 280, 280)}, desk),
+                 QPoint(780, 179));
+        QVERIFY(desk.contains(QRect(QtQuestions::placeBeside(box, {desk}, desk), box)));
     }
 };
 

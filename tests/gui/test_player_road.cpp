@@ -1,6 +1,7 @@
-// The player's road through the real main window: the whole-game driver (keys,
-// clicks or both; the computer or two humans; English or German), and input that
-// arrives in the middle of a move as the platform delivers it after a wait.
+// The player's road through the real main window: the whole-game driver (keys, clicks or both; the
+// computer or two humans; English or German; at the design scale or zoomed on a 2x screen), each
+// game then taken back move by move to the very pictures it passed through; a game kept over a
+// restart, replayed, or refused when damaged.
 #include "shell/Language.h"
 #include "tests/gui/WindowRig.h"
 
@@ -9,6 +10,15 @@
 
 using namespace splot;
 using namespace splot::testing;
+
+namespace {
+
+// Two humans with grease spots and the blocked nozzle, and a kept game's note of our own.
+const QString kKeeping = "[Einstellungen]\nSound= 0\nText=0\nTips= 1\nComputer= 0\nFettflecken= 1\n"
+                         "Düse_verstopft= 1\n[Window]\nStatus= 0\nLeft= 1500\nTop= 1200\nWidth= 9600\n"
+                         "Height= 6900\n[Partie]\nNotiz=mine\n";
+
+} // namespace
 
 class TestPlayerRoad : public QObject {
     Q_OBJECT
@@ -22,20 +32,23 @@ class TestPlayerRoad : public QObject {
     // the arrows, Enter or Space; never Tab), by clicks in the middle of the cell, or both in turn;
     // against the computer or another human who loses some squirts to the blocked nozzle; in
     // English or German. After every move the splot is where it was sent, the board, the wall and
-    // the label agree and the wall has the keyboard focus, also after a hint, a refused cell, the
-    // options dialog, the game menu and another window in front. The labels speak the language.
+    // the label agree and the wall has the keyboard focus, also after a hint and a refused cell.
+    // The labels speak the language.
+    // Ctrl+Z in the middle of a move is dropped with its item greyed; after the game it brings back
+    // the wall's picture, the label and the game's tables as they were before each move.
     void wholeGames_data()
     {
         QTest::addColumn<QString>("input");
         QTest::addColumn<bool>("computer");
         QTest::addColumn<QString>("language");
         QTest::addColumn<uint>("seed");
+        QTest::addColumn<bool>("zoomed");
         QTest::addColumn<QString>("result"); // how the last label begins
-        QTest::newRow("keys, computer") << "keys" << true << "en" << 9u << "You won!  ";
-        QTest::newRow("keys, humans") << "keys" << false << "en" << 12u << "";
-        QTest::newRow("both, computer wins") << "both" << true << "en" << 11u << "Computer won!  ";
-        QTest::newRow("clicks, in German")
-            << "clicks" << true << "de" << 11u << "Der Computer hat gewonnen!  ";
+        QTest::newRow("keys, computer") << "keys" << true << "en" << 9u << false << "You won!  ";
+        QTest::newRow("keys, humans") << "keys" << false << "en" << 12u << false << "";
+        QTest::newRow("both, computer wins") << "both" << true << "en" << 11u << false << "Computer won!  ";
+        QTest::newRow("clicks, in German, zoomed")
+            << "clicks" << true << "de" << 11u << true << "Der Computer hat gewonnen!  ";
     }
     void wholeGames()
     {
@@ -43,6 +56,7 @@ class TestPlayerRoad : public QObject {
         QFETCH(bool, computer);
         QFETCH(QString, language);
         QFETCH(uint, seed);
+        QFETCH(bool, zoomed);
         QFETCH(QString, result);
         useLanguage(language);
         WindowRig rig(seed);
@@ -50,6 +64,12 @@ class TestPlayerRoad : public QObject {
         rig.program->settings().blockedNozzle = computer ? kFalse : kTrue;
         MainWindow& w = rig.window();
         QVERIFY(rig.activate());
+        if (zoomed) {
+            rig.wall().setPixelRatioOverride(2);
+            w.booth()->setZoomWithWindow(true);
+            w.resize(939, 635 + w.height() - w.booth()->height());
+            QCOMPARE(rig.wall().zoom(), 1.5);
+        }
         const auto type = [&rig](Qt::Key k, Qt::KeyboardModifiers mods = Qt::NoModifier) {
             rig.type(k, mods);
         };
@@ -58,7 +78,13 @@ class TestPlayerRoad : public QObject {
             if (const QString l = w.booth()->commentLabel()->text(); labels.value(labels.size() - 1) != l)
                 labels.append(l);
         };
-        rig.clock.onEvents = note; // the labels shown during the computer's move too
+        bool offered = false;
+        rig.clock.onEvents = [&] { // the labels shown during the computer's move too
+            note();
+            offered |= w.takeBackAction()->isEnabled();
+            type(Qt::Key_Z, Qt::ControlModifier);
+        };
+        std::vector<WindowRig::Shot> before;
         type(Qt::Key_S, Qt::ControlModifier);
         QVERIFY(rig.state().gameRunning);
         int nozzles = 0;
@@ -77,8 +103,10 @@ class TestPlayerRoad : public QObject {
                 for (int k = 2; k < to.x() + to.y(); ++k)
                     type(k <= to.x() ? Qt::Key_Right : Qt::Key_Down);
                 QCOMPARE(rig.cursor(), to);
+                before.push_back(rig.shot());
                 type(moves % 4 < 2 ? Qt::Key_Return : Qt::Key_Space);
             } else {
+                before.push_back(rig.shot());
                 rig.press(538 * to.x() - 269, 538 * to.y() - 269);
             }
             // Against the computer the splot lands and the reply follows; between humans the turn
@@ -93,33 +121,8 @@ class TestPlayerRoad : public QObject {
             QCOMPARE(disagreement(rig), QString());
             if (moves == 2) // Enter on the splot just played: refused, the focus stays
                 type(Qt::Key_Return);
-            if (moves == 3) { // the options dialog, closed without a change
-                QTimer::singleShot(0, [] {
-                    if (auto* d = qobject_cast<OptionsDialog*>(QApplication::activeModalWidget()))
-                        d->okButton()->click();
-                });
-                w.optionsAction()->trigger();
-                QTRY_COMPARE(QApplication::focusWidget(), &rig.wall());
-            }
-            if (moves == 4) { // the game menu, opened with Alt+G (Alt+S) and left with Escape, Escape
-                type(language == "de" ? Qt::Key_S : Qt::Key_G, Qt::AltModifier);
-                QTRY_VERIFY(QApplication::activePopupWidget());
-                QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
-                QTRY_VERIFY(!QApplication::activePopupWidget());
-                type(Qt::Key_Escape); // the menu bar lets go of the keyboard
-                QTRY_COMPARE(QApplication::focusWidget(), &rig.wall());
-            }
-            if (moves == 5) { // another window in front, then this one again
-                QWidget other;
-                other.show();
-                QApplication::setActiveWindow(&other);
-                QVERIFY(QTest::qWaitForWindowActive(&other));
-                QApplication::setActiveWindow(&w);
-                QVERIFY(QTest::qWaitForWindowActive(&w));
-            }
         }
         rig.clock.onEvents = nullptr;
-        useLanguage("en");
         QVERIFY2(!rig.state().gameRunning && rig.state().gameOver, rig.window().scene().comment().c_str());
         QVERIFY2(labels.back().startsWith(result), qPrintable(labels.back()));
         QVERIFY(computer || nozzles > 0);
@@ -128,57 +131,88 @@ class TestPlayerRoad : public QObject {
                                   : computer       ? QStringList{"Pelko's turn", "Computer's turn"}
                                                    : QStringList{"Pelko's turn", "Tulla's turn"};
         QVERIFY2(labels.contains(turns[0]) && labels.contains(turns[1]), qPrintable(labels.join(" | ")));
+        QVERIFY(!offered && w.takeBackAction()->isEnabled());
+        for (; !before.empty(); before.pop_back()) {
+            type(Qt::Key_Z, Qt::ControlModifier);
+            QVERIFY2(rig.shot() == before.back(), qPrintable(QString::number(before.size())));
+        }
+        QVERIFY(!w.takeBackAction()->isEnabled() && rig.game().takeBackDepth() == 0);
+        useLanguage("en");
     }
 
-    // Clicks and keys queued while a move's waits run, as the platform delivers them once the wait
-    // is over: the wall's are dropped, a picture button's command is held and runs after the move.
-    void inputMadeDuringAMoveIsDroppedCommandsAreHeld()
+    // A game closed midway comes back after a restart as it was, and its take backs too; a new game
+    // replaces it.
+    void aKeptGameComesBackAfterARestart()
     {
+        writeSettings(kKeeping);
+        WindowRig::Shot left, beforeLastMove;
+        {
+            WindowRig rig;
+            rig.random = StdRandom::reseeding(17);
+            QVERIFY(!rig.window().continueAction()->isEnabled() && !rig.window().replayAction()->isEnabled());
+            rig.window().start_Click();
+            for (int i = 0; i < 9; ++i) { // the hint, a wander with the keys, Enter
+                rig.game().Tip_click();
+                rig.key(i % 3 == 0 ? Qt::Key_Left : Qt::Key_Down);
+                const WindowRig::Shot before = rig.shot();
+                const std::size_t count = rig.game().takeBackDepth();
+                rig.key(Qt::Key_Return);
+                if (rig.game().takeBackDepth() > count)
+                    beforeLastMove = before;
+            }
+            rig.game().Tip_click();
+            left = rig.shot();
+            rig.key(Qt::Key_Space); // one move taken back
+            rig.window().zurueck_Click();
+            QVERIFY(rig.shot() == left);
+            rig.key(Qt::Key_Right);
+            left = rig.shot();
+            QVERIFY(rig.window().replayAction()->isEnabled());
+            rig.window().close();
+        }
+        QVERIFY(settingsHave("Notiz=mine") && settingsHave("Zuege=") && settingsHave("Feld= 8"));
+        WindowRig again;
+        again.random = StdRandom::reseeding(17);
+        QVERIFY(!again.state().boardExists && again.window().continueAction()->isEnabled());
+        again.window().continueAction()->trigger();
+        QVERIFY(again.shot() == left && !again.window().continueAction()->isEnabled());
+        again.window().zurueck_Click();
+        QVERIFY(again.shot() == beforeLastMove);
+        again.window().start_Click();
+        again.window().close();
+        QVERIFY(settingsHave("Zugzahl= 0") && settingsHave("Notiz=mine"));
+    }
+
+    void aReplayStoppedMidwayLeavesTheWallAsItWas()
+    {
+        writeSettings(kKeeping);
         WindowRig rig;
-        rig.program->settings().computerPlaysRed = kFalse; // two humans: any click would be a move
-        MainWindow& w = rig.window();
-        QVERIFY(rig.activate());
-        w.startAction()->trigger();
-        const int side = rig.game().board().currentPlayer;
-        auto click = [](QWidget* target, QPointF p) {
-            for (auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
-                QCoreApplication::postEvent(
-                    target, new QMouseEvent(type, p, target->mapToGlobal(p), Qt::LeftButton,
-                                            type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
-                                            Qt::NoModifier));
+        rig.random = StdRandom::reseeding(17);
+        rig.window().start_Click();
+        for (int i = 0; i < 6; ++i)
+            rig.game().Tip_click(), rig.key(Qt::Key_Return);
+        const WindowRig::Shot before = rig.shot();
+        int moves = 0;
+        rig.clock.onEvents = [&] {
+            if (QString::fromStdString(rig.window().scene().comment()).startsWith("Move 3:") && moves++ == 0)
+                rig.key(Qt::Key_Space);
         };
-        // A wait keeps user input queued; the next DoEvents, or the main loop, delivers it.
-        std::vector<std::function<void()>> deferred;
-        auto deliver = [&] {
-            for (auto& post : std::exchange(deferred, {}))
-                post();
-            QCoreApplication::processEvents();
-        };
-        int waits = 0;
-        rig.clock.onWait = [&] { // a double click, arrow keys and Enter, and the hint button
-            if (waits++ != 1)
-                return;
-            const double cell = rig.cellSize() / kTwipsPerPixel;
-            deferred.push_back([&, cell] { click(&rig.wall(), {5.5 * cell, 5.5 * cell}); });
-            deferred.push_back([&, cell] { click(&rig.wall(), {6.5 * cell, 5.5 * cell}); });
-            for (Qt::Key k : {Qt::Key_Right, Qt::Key_Return, Qt::Key_Down, Qt::Key_Space})
-                deferred.push_back([k] {
-                    QCoreApplication::postEvent(QApplication::focusWidget(),
-                                                new QKeyEvent(QEvent::KeyPress, k, Qt::NoModifier));
-                });
-            deferred.push_back([&] { click(w.booth()->pictureButton(2), {5, 5}); });
-        };
-        rig.clock.onEvents = deliver;
-        rig.press(538 * 2.5, 538 * 2.5); // cell (3, 3)
-        deliver();                       // back in the main loop
-        QVERIFY(waits > 1);
-        QCOMPARE(rig.state().moveCount, 1);
-        QCOMPARE(rig.game().board().currentPlayer, 1 - side);
-        QVERIFY(rig.code(6, 6) == kEmpty && rig.code(7, 6) == kEmpty && rig.code(4, 3) == kEmpty);
-        // The hint ran after the move.
-        QVERIFY(rig.cursor() != QPoint(3, 3) && rig.code(rig.cursor().x(), rig.cursor().y()) == kEmpty);
-        QCOMPARE(QApplication::focusWidget(), &rig.wall());
-        QCOMPARE(disagreement(rig), QString());
+        rig.window().replayAction()->trigger();
+        rig.clock.onEvents = {};
+        QVERIFY(moves > 0 && !rig.game().replaying() && rig.shot() == before);
+    }
+
+    void aDamagedKeptGameIsRefusedAndLeftInTheFile()
+    {
+        writeSettings(kKeeping + "Feld= 8\nZuege=B2:1:A1 B2:2:B2\n");
+        {
+            WindowRig rig;
+            QVERIFY(!rig.window().continueAction()->isEnabled());
+            rig.window().continueAction()->trigger();
+            QVERIFY(!rig.state().boardExists);
+            rig.window().close();
+        }
+        QVERIFY(settingsHave("Zuege=B2:1:A1 B2:2:B2"));
     }
 };
 

@@ -1,16 +1,19 @@
-// The wall's drawing against a recording canvas (a splot and a splatter from
-// scripted random numbers, drop by drop) and in the wall widget's backing image; the window's arrangement,
-// the etched frame around the label, the story box and the picture buttons.
+// The wall's drawing against a recording canvas (splots and splatters from scripted random numbers,
+// drop by drop) and in the wall widget's picture at every zoom and pixel ratio; the window's
+// arrangement with the zoom off and on and on a small screen, the etched label frame and the picture
+// buttons.
 #include "presentation/BoothView.h"
 #include "presentation/PictureButton.h"
-#include "presentation/WallPainter.h"
 #include "presentation/WallView.h"
 #include "tests/doubles/RecordingCanvas.h"
 #include "tests/presentation/WallRig.h"
 
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTest>
+
+#include <cmath>
 
 using namespace splot;
 using Op = doubles::RecordingCanvas::Op;
@@ -35,6 +38,65 @@ QList<QList<double>> circles(const doubles::RecordingCanvas& canvas)
         if (op.kind == Op::Circle && op.fillStyle == Canvas::Solid)
             out.append({op.x1, op.y1, std::round(op.radius * 1000) / 1000, double(op.fillColor)});
     return out;
+}
+
+// The rectangles, in their parents, of every control of the booth scene that grows with the zoom.
+QList<QRect> sceneGeometries(BoothView& b)
+{
+    QList<QRect> rects;
+    for (QWidget* w : std::initializer_list<QWidget*>{b.booth(), b.title(), b.wall(), b.storyBox(),
+                                                      b.puddleWidget(0), b.puddleWidget(1), b.character(0),
+                                                      b.character(1), b.pump(0), b.pump(1)})
+        rects << w->geometry();
+    for (int k = 0; k < 6; ++k)
+        rects << b.picBut(k)->geometry();
+    return rects;
+}
+QString text(const LayoutPlacement& p)
+{
+    auto r = [](const TwipRect& t) {
+        return QString::asprintf("%d,%d %dx%d ", t.left, t.top, t.width, t.height);
+    };
+    return r(p.booth) + r(p.label) + r(p.title) + (p.sideVisible ? r(p.side) : QString()) +
+           QString::number(p.buttonsLeft);
+}
+
+// A wall with splots of both sides, a grease spot, the cursor moved and a winning line.
+void drawAGame(Rig<WallView>& rig)
+{
+    rig.paint(3, 2, kRed);
+    rig.paint(4, 4, kBlue);
+    rig.paint(8, 8, kRed);
+    rig.wall.setForeColor(14);
+    rig.wall.setFillColor(14);
+    rig.paint(6, 6, kGrease, true);
+    rig.state.cursorX = 2;
+    rig.state.cursorY = 7;
+    rig.painter.Zeichne_Cursor(15);
+    rig.painter.Zeichne_Cursor(2);
+    rig.painter.Zeichne_Siegeslinie(1);
+}
+
+void setScale(WallView& wall, double zoom, qreal ratio)
+{
+    wall.setPixelRatioOverride(ratio);
+    wall.setZoom(zoom);
+    const int side = int(std::lrint(287 * zoom));
+    wall.resize(side, side);
+}
+
+// The lengths of the runs of `rgb` (or of the gaps between them) along image row y.
+QList<int> runs(const QImage& image, int y, QRgb rgb, int from, int to, bool gaps = false)
+{
+    QList<int> lengths;
+    int run = 0;
+    for (int x = from; x <= to + 1; ++x) {
+        if (x <= to && ((image.pixel(x, y) & 0xffffff) == rgb) != gaps)
+            ++run;
+        else if (run > 0)
+            lengths << std::exchange(run, 0);
+    }
+    return lengths;
 }
 
 } // namespace
@@ -101,114 +163,162 @@ class TestPresentation : public QObject {
         for (float r : drops(5))
             rig.random.push({r});
         rig.paint(3, 2, kRed);
-        QCOMPARE(circles(rig.wall), (QList<QList<double>>{{1345, 807, 102.22, 12},
-                                                          {1330, 929, 22.85, 12},
-                                                          {1383, 914, 29.705, 12},
-                                                          {1284, 898, 36.56, 12},
-                                                          {1429, 883, 43.415, 12},
-                                                          {1238, 868, 50.27, 12},
-                                                          {1474, 853, 57.125, 12},
-                                                          {1193, 837, 63.98, 12}}));
+        QCOMPARE(circles(rig.wall).size(), 8);
+        QCOMPARE(
+            circles(rig.wall).mid(0, 3),
+            (QList<QList<double>>{{1345, 807, 102.22, 12}, {1330, 929, 22.85, 12}, {1383, 914, 29.705, 12}}));
         QCOMPARE(rig.sound.played, std::vector<std::string>{"splot1.wav"});
         rig.wall.ops.clear();
         rig.paint(4, 6, kBlue, true);
-        QCOMPARE(circles(rig.wall), (QList<QList<double>>{{1868, 3081, 4.57, 9},
-                                                          {1921, 3066, 6.855, 9},
-                                                          {1822, 3050, 9.14, 9},
-                                                          {1967, 3035, 11.425, 9},
-                                                          {1776, 3020, 13.71, 9}}));
+        QCOMPARE(circles(rig.wall).mid(0, 2),
+                 (QList<QList<double>>{{1868, 3081, 4.57, 9}, {1921, 3066, 6.855, 9}}));
         QCOMPARE(rig.journal, std::vector<std::string>(5, "events"));
         QCOMPARE(rig.random.draws, 1L + 35 + 25);
     }
 
-    // All paint within 7 % .. 93 % of the cell, the main drop within 25 % .. 75 %.
-    void splotsStayInTheirCell()
+    // Drawn at 1x and then shown at other zooms and pixel ratios (resized on the way): the picture
+    // equals a fresh one drawn at that scale with the paint in its cells, and at 1x again the first.
+    void wallPictureAtEveryScale()
     {
-        for (std::uint32_t seed = 1; seed <= 300; ++seed) {
-            Rig<doubles::RecordingCanvas> rig(seed);
-            const int column = 1 + seed % 8, row = 1 + seed / 8 % 8, first = int(rig.wall.ops.size());
-            rig.paint(column, row, kRed);
-            QCOMPARE(rig.wall.ops.size(), size_t(first + 8));
-            for (int i = first; i < first + 8; ++i) {
-                const Op& c = rig.wall.ops[i];
-                const double lo = i == first ? 0.25 : 0.07, hi = 1 - lo;
-                QVERIFY2(c.kind == Op::Circle && c.fillColor == 12 && c.fillStyle == Canvas::Solid &&
-                             c.x1 - c.radius >= (column - 1 + lo) * 538 &&
-                             c.x1 + c.radius <= (column - 1 + hi) * 538 &&
-                             c.y1 - c.radius >= (row - 1 + lo) * 538 &&
-                             c.y1 + c.radius <= (row - 1 + hi) * 538,
-                         qPrintable(QStringLiteral("seed %1 drop %2").arg(seed).arg(i - first)));
-            }
-            QCOMPARE(rig.sound.played, std::vector<std::string>{"splot1.wav"});
+        Rig<WallView> rig(5);
+        drawAGame(rig);
+        const QImage atOne = rig.wall.image();
+        rig.wall.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&rig.wall));
+        for (auto [zoom, ratio] :
+             {std::pair{1.5, 1.0}, {2.0, 1.0}, {1.8, 1.25}, {1.0, 1.5}, {2.0, 2.0}, {1.0, 1.0}}) {
+            setScale(rig.wall, zoom, ratio);
+            Rig<WallView> fresh(5, [&](WallView& wall) { setScale(wall, zoom, ratio); });
+            drawAGame(fresh);
+            const QImage image = rig.wall.image();
+            const int side = int(std::ceil(std::lrint(287 * zoom) * ratio));
+            QCOMPARE(image.size(), QSize(side, side));
+            QCOMPARE(image, fresh.wall.image());
+            QCOMPARE(rig.wall.scaleWidth(), 4300.0); // the same cells at every zoom
+            const QPoint red = rig.wall.imagePixel(2.5 * 538, 1.5 * 538),
+                         green = rig.wall.imagePixel(269, 1345);
+            QVERIFY(image.pixel(red) == qRgb(255, 0, 0) && image.pixel(green) == qRgb(0, 255, 0));
+            QVERIFY(image.pixel(rig.wall.imagePixel(3.5 * 538, 3.5 * 538)) == qRgb(0, 0, 255));
+        }
+        QCOMPARE(rig.wall.image(), atOne);
+    }
+
+    // At 1, 1.25, 1.5, 1.8 and 2 device pixels to a design pixel, every grid line has the
+    // same width (the whole part, at least 1) and the cursor's dots and gaps are that long too.
+    void thinLinesOnWholeDevicePixels()
+    {
+        for (auto [zoom, ratio] :
+             {std::pair{1.0, 1.0}, {1.0, 1.25}, {1.0, 1.5}, {1.5, 1.0}, {1.2, 1.5}, {1.0, 2.0}}) {
+            Rig<WallView> rig(1, [&](WallView& wall) { setScale(wall, zoom, ratio); });
+            const QImage image = rig.wall.image();
+            const int k = std::max(1, int(zoom * ratio + 1e-6));
+            const QString at = QStringLiteral("zoom %1 ratio %2").arg(zoom).arg(ratio);
+            const int middleOfRow = rig.wall.imagePixel(0, 269).y();
+            QVERIFY2(runs(image, middleOfRow, 0xc0c0c0, 0, image.width() - 1) == QList<int>(8, k),
+                     qPrintable(at));
+            // The cursor on cell (3, 1): the row of its top edge has dots and gaps of k pixels.
+            const QPoint from = rig.wall.imagePixel(43 + 2 * 538, 43),
+                         to = rig.wall.imagePixel(43 + 2 * 538 + 457, 43);
+            int row = from.y() - 1;
+            for (int y = from.y(); y <= from.y() + 1; ++y)
+                if (runs(image, y, 0x008000, from.x(), to.x()).size() >
+                    runs(image, row, 0x008000, from.x(), to.x()).size())
+                    row = y;
+            const QList<int> dots = runs(image, row, 0x008000, from.x() - 1, to.x() + 1);
+            const QList<int> gaps = runs(image, row, 0x008000, from.x() - 1, to.x() - k, true);
+            QVERIFY2(dots.size() > 10 && dots == QList<int>(dots.size(), k), qPrintable(at));
+            QVERIFY2(gaps.mid(1) == QList<int>(gaps.size() - 1, k), qPrintable(at));
         }
     }
 
-    // At 1x and 2x: the picture survives showing, hiding, resizing and a change of
-    // pixel ratio; erasing the cursor leaves no trace; a new grid starts a clean picture.
-    void backingImage()
+    // The figures at the narrowest window: booth + button + 800 twips, the buttons 58 twips right of
+    // the booth, the label 30 twips in; the side picture only while the margin is wider than it.
+    // Zoom off: as today at every size. On: 1 at and below the design size (and when only one side
+    // is larger), else the largest factor that fits, the window laid out in units z times larger
+    // with the label keeping its size.
+    void arrangementAtEverySize()
     {
-        for (qreal ratio : {1.0, 2.0}) {
-            Rig<WallView> rig;
-            rig.wall.setPixelRatioOverride(ratio);
-            QCOMPARE(rig.wall.scaleWidth(), 4300.0); // not 287 x 15: 6 x 6 cells are 717, not 718
-            rig.paint(3, 2, kRed);
-            rig.painter.Zeichne_Siegeslinie(1); // column 1, rows 1 to 5
-            const QImage drawn = rig.wall.image();
-            QCOMPARE(drawn.pixelColor(rig.wall.imagePixel(2.5 * 538, 1.5 * 538)), QColor(255, 0, 0));
-            QCOMPARE(drawn.pixelColor(rig.wall.imagePixel(269, 1345)), QColor(0, 255, 0));
-            rig.wall.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&rig.wall));
-            rig.wall.hide();
-            rig.wall.show();
-            rig.wall.resize(300, 300);
-            rig.wall.resize(287, 287);
-            rig.wall.setPixelRatioOverride(3 - ratio);
-            rig.wall.setPixelRatioOverride(ratio); // redrawn from the remembered operations
-            QCOMPARE(rig.wall.image(), drawn);
-            rig.state.cursorX = 5;
-            rig.painter.Zeichne_Cursor(2);
-            QVERIFY(rig.wall.image() != drawn);
-            rig.painter.Zeichne_Cursor(15);
-            QCOMPARE(rig.wall.image(), drawn);
-            rig.painter.Zeichne_Raster();
-            rig.wall.setPixelRatioOverride(3 - ratio);
-            QCOMPARE(rig.wall.image().pixelColor(rig.wall.imagePixel(2.5 * 538, 1.5 * 538)),
-                     QColor(Qt::white));
-        }
-    }
-
-    // Over several seeds, the white box over the inner square removes the whole splatter.
-    void whiteBoxRemovesTheSplatter()
-    {
-        for (std::uint32_t seed = 1; seed <= 20; ++seed) {
-            Rig<WallView> rig(seed);
-            rig.wall.setPixelRatioOverride(2);
-            const QImage before = rig.wall.image();
-            rig.paint(4, 6, kBlue, true);
-            QVERIFY(rig.wall.image() != before);
-            rig.wall.setForeColor(15);
-            rig.wall.box(43 + 3 * 538, 43 + 5 * 538, 43 + 3 * 538 + 457, 43 + 5 * 538 + 457, true);
-            QVERIFY2(rig.wall.image() == before, qPrintable(QStringLiteral("seed %1").arg(seed)));
-        }
-    }
-
-    void layoutFigures()
-    {
-        // Booth + button + 800 twips; at that width the buttons stand 58 twips right of the booth.
         QCOMPARE(minimumOuterWidth(), 9485);
         const LayoutPlacement narrow = positionieren(9485, 9385, 6345);
         QCOMPARE(narrow.buttonsLeft - (narrow.booth.left + narrow.booth.width), 58);
-        // The label along the bottom, 30 twips in from the sides and the bottom.
         QCOMPARE((QList<int>{narrow.label.left, narrow.label.top, narrow.label.width, narrow.label.height}),
                  (QList<int>{30, 6345 - 255 - 30, 9385 - 60, 255}));
-        // The side picture only while the margin left of the booth is wider than it (1200).
         QVERIFY(!positionieren(10646, 10600, 6345).sideVisible);
         const LayoutPlacement wide = positionieren(10647, 10600, 6345);
         QVERIFY(wide.sideVisible && wide.side.left == 0 && wide.side.top == 2685 / 2 + 300);
+
+        BoothView booth;
+        for (QSize size : {QSize(626, 423), QSize(700, 450), QSize(600, 300), QSize(2000, 423),
+                           QSize(939, 634), QSize(1252, 846), QSize(1280, 761)}) {
+            const int W = (size.width() + 4) * 15, SW = size.width() * 15, SH = size.height() * 15;
+            for (bool on : {false, true}) {
+                booth.setZoomWithWindow(on);
+                booth.resize(size);
+                booth.positionieren(size.width() + 4);
+                const double z =
+                    on ? std::max(1.0, std::min(size.width() / 626.0, size.height() / 423.0)) : 1.0;
+                QCOMPARE(booth.zoom(), z);
+                QCOMPARE(booth.wall()->zoom(), z);
+                LayoutPlacement want = positionieren(int(W - SW + std::lrint(SW / z)),
+                                                     int(std::lrint(SW / z)), int(std::lrint(SH / z)));
+                want.label = positionieren(W, SW, SH).label;
+                QCOMPARE(text(booth.placement()), text(want));
+                QCOMPARE(booth.commentLabel()->geometry(),
+                         QRect(2, size.height() - 19, size.width() - 4, 17));
+            }
+        }
     }
 
-    // Dark grey top and left, white bottom and right one pixel out; the reverse two pixels out.
-    void etchedFrameAroundTheLabel()
+    // On a screen smaller than the design the scene is drawn smaller: with the zoom off to what the
+    // screen holds, with it on to what the window holds, the label keeping its size below the booth;
+    // the window may then be as narrow as the smallest scene.
+    void smallerThanTheDesign()
+    {
+        BoothView b;
+        const double screenFit = 6000.0 / 9485; // a screen 400 pixels across
+        b.setScreenFit(screenFit);
+        for (auto [on, size, zoom] : {std::tuple{false, QSize(400, 380), screenFit},
+                                      std::tuple{true, QSize(300, 200), (3000.0 - 285) / (6345 - 285)}}) {
+            b.setZoomWithWindow(on);
+            b.resize(size);
+            b.positionieren(size.width());
+            QCOMPARE(b.zoom(), zoom);
+            QCOMPARE(b.booth()->size(), QSize(int(std::lrint(543 * zoom)), int(std::lrint(345 * zoom))));
+            QVERIFY(b.booth()->geometry().bottom() < b.commentLabel()->geometry().top());
+            QCOMPARE(b.minimumOuterWidthTwips(), int(std::ceil(9485 * (on ? kSmallestZoom : screenFit))));
+        }
+    }
+
+    // At twice the design window every control's rectangle is twice its design one and the
+    // press area of a button follows its picture.
+    void twiceTheDesignWindow()
+    {
+        BoothView booth;
+        booth.resize(626, 423);
+        booth.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&booth));
+        const QList<QRect> design = sceneGeometries(booth);
+        booth.setZoomWithWindow(true);
+        QCOMPARE(sceneGeometries(booth), design); // at the design size nothing changes
+        booth.resize(1252, 846);
+        QList<QRect> twice;
+        for (const QRect& r : design)
+            twice << QRect(r.topLeft() * 2, r.size() * 2);
+        QCOMPARE(sceneGeometries(booth), twice);
+        QCOMPARE(booth.wall()->toUnits(QPointF(574, 287)), QPointF(4305, 2152.5));
+
+        PictureButton* start = booth.pictureButton(0);
+        QTest::mousePress(start, Qt::LeftButton, {}, QPoint(70, 70));
+        QTest::mouseMove(start, QPoint(72, 72)); // the bottom-right edge: still inside
+        QVERIFY(start->pressedFlag());
+        QTest::mouseMove(start, QPoint(73, 40));
+        QVERIFY(!start->pressedFlag());
+        QTest::mouseRelease(start, Qt::LeftButton, {}, QPoint(73, 40));
+    }
+
+    // The label's etched frame: dark grey top and left, white bottom and right one pixel out; the
+    // reverse two pixels out.
+    void theEtchedLabel()
     {
         BoothView booth;
         booth.resize(700, 450);
@@ -217,27 +327,16 @@ class TestPresentation : public QObject {
         const QRect l = booth.commentLabel()->geometry();
         const QImage shot = booth.grab().toImage();
         const int x = l.center().x(), y = l.center().y();
-        const QList<QPoint> greys{
-            {x, l.top() - 1}, {l.left() - 1, y}, {x, l.bottom() + 2}, {l.right() + 2, y}};
-        const QList<QPoint> whites{
+        const QPoint greys[] = {{x, l.top() - 1}, {l.left() - 1, y}, {x, l.bottom() + 2}, {l.right() + 2, y}};
+        const QPoint whites[] = {
             {x, l.bottom() + 1}, {l.right() + 1, y}, {x, l.top() - 2}, {l.left() - 2, y}};
         for (int i = 0; i < 4; ++i)
             QVERIFY(shot.pixelColor(greys[i]) == QColor(128, 128, 128) &&
                     shot.pixelColor(whites[i]) == Qt::white);
     }
 
-    // Collapsed to nothing and hidden when a game starts, the box opens at full
-    // height when the story is shown again.
-    void storyReopensAtFullHeight()
-    {
-        BoothView booth;
-        booth.showStory(QStringLiteral("Once upon a time"));
-        booth.setStoryHeight(0);
-        booth.hideStory();
-        booth.showStory(QStringLiteral("Once upon a time"));
-        QVERIFY(booth.storyVisible() && booth.storyHeight() == 4575);
-    }
-
+    // The picture buttons: press, drag off and back (the bottom-right edge is inside), release: down,
+    // up, down, run; released outside after leaving: nothing runs; the right button works like the left.
     void pictureButtons()
     {
         BoothView booth;
@@ -251,7 +350,6 @@ class TestPresentation : public QObject {
         };
         bool upWhenRun = false;
         connect(&booth, &BoothView::pictureButtonCommand, this, [&] { upWhenRun = isUp(0); });
-        // Press, drag off and back (the bottom-right edge is inside), release: down, up, down, run.
         QTest::mousePress(booth.pictureButton(0), Qt::LeftButton, {}, QPoint(10, 10));
         QVERIFY(isDown(0));
         QTest::mouseMove(booth.pictureButton(0), QPoint(50, 10));
@@ -260,12 +358,10 @@ class TestPresentation : public QObject {
         QVERIFY(isDown(0));
         QTest::mouseRelease(booth.pictureButton(0), Qt::LeftButton, {}, QPoint(36, 36));
         QVERIFY(commands.size() == 1 && commands[0][0].toInt() == 0 && upWhenRun);
-        // Released outside after leaving: nothing runs and the button is up.
         QTest::mousePress(booth.pictureButton(1), Qt::LeftButton, {}, QPoint(5, 5));
         QTest::mouseMove(booth.pictureButton(1), QPoint(-1, 5));
         QTest::mouseRelease(booth.pictureButton(1), Qt::LeftButton, {}, QPoint(-1, 5));
         QVERIFY(commands.size() == 1 && isUp(1));
-        // The right button works like the left; the hint's pressed face shows while held.
         QTest::mousePress(booth.pictureButton(2), Qt::RightButton, {}, QPoint(18, 18));
         QVERIFY(isDown(2));
         QTest::mouseRelease(booth.pictureButton(2), Qt::RightButton, {}, QPoint(18, 18));
