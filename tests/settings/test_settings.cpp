@@ -206,6 +206,8 @@ class TestSettings : public QObject {
         QVERIFY(store().saveChoices(other));
         QCOMPARE(load().settings.wallSize, 9);
         QCOMPARE(QFile::permissions(path_), readOnly | QFile::WriteOwner | QFile::WriteUser); // kept
+        QVERIFY(IniFile(QFile::encodeName(link).toStdString()).writeString("Einstellungen", "Feld", " 10"));
+        QVERIFY(QFileInfo(link).isSymLink() && load().settings.wallSize == 10); // a link stays one
         QVERIFY(QFile::remove(link));
     }
 
