@@ -21,7 +21,7 @@ void TestBrain::tournamentSession()
     const QStringList script = {
         "ABOUT -> name=\"Splotchery\", version=\"1.24\", author=\"The Splotchery developers\"",
         "TURN 1,1 -> ERROR no game started",
-        "START 20 -> ERROR unsupported size 20, only 6 to 15",
+        "START 16 -> ERROR unsupported size 16, only 6 to 15",
         "START 5 -> ERROR unsupported size 5, only 6 to 15",
         "START -> ERROR START needs the board size",
         "RECTSTART 15,10 -> ERROR only square boards",
