@@ -1,6 +1,6 @@
 // The record of decided games in the settings file: every count in its own key
 // of "[Statistik]", written like the file's other numbers, read back after a
-// restart; every byte outside the section kept; what is not a count reads 0.
+// restart; what is not a count reads 0.
 #include "platform/IniFile.h"
 #include "shell/RecordStore.h"
 
@@ -77,32 +77,6 @@ class TestRecord : public QObject {
         QCOMPARE(text(record), kZeros);
         QCOMPARE(text(store.load()), kZeros);
         QCOMPARE(bytes().count("= 0\n"), 18);
-    }
-
-    // CR LF and LF mixed, a comment, a key without a value, Latin-1 bytes, an unknown section,
-    // the record's section in the middle with garbage and a key of someone else's, and no line
-    // break at the end; then a file without the section, which gets it at the end.
-    void anOddFileKeepsEveryByteOutsideTheSection()
-    {
-        const QByteArray head =
-            "; mine\r\n[Einstellungen]\r\nFeld= 9\r\nRot=J\xf6rg\r\nleer=\n\n[Statistik]\r\n";
-        const QByteArray tail = "Fremd = bleibt\r\n[Zusatz]\r\nx=1";
-        write(head + "gewonnen2 = 12abc\r\n" + tail);
-        IniFile file(file_);
-        RecordStore store(file);
-        GameRecord record = store.load();
-        QCOMPARE(text(record), kZeros); // "12abc" is no count
-        for (const GameResult& r : {GameResult{true, 2, kBlue}, GameResult{false, 0, kRed}}) {
-            record.count(r, 1);
-            QVERIFY(store.save(record, r));
-        }
-        QCOMPARE(bytes(), head + "gewonnen2 = 1\r\nFremd = bleibt\r\nRot_gewonnen= 1\r\n[Zusatz]\r\nx=1");
-        QVERIFY(RecordStore(file).load() == record);
-
-        const QByteArray odd = "[Window]\nStatus= 0\r\n\r\n  ; end\tof it";
-        write(odd);
-        QVERIFY(store.save(record, {true, 2, kBlue}));
-        QCOMPARE(bytes(), odd + "\n[Statistik]\nGewonnen2= 1");
     }
 
     // One value a key, read as a count or as 0.
