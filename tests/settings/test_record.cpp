@@ -82,26 +82,10 @@ class TestRecord : public QObject {
     // One value a key, read as a count or as 0.
     void whatIsNotACountReadsZero()
     {
-        const char* values[] = {"7",
-                                " 7",
-                                "  12  ",
-                                "0",
-                                "-3",
-                                "abc",
-                                "12abc",
-                                "1 2",
-                                "+4",
-                                "",
-                                "999999999",
-                                "1000000000",
-                                "99999999999999999999",
-                                "\"5\"",
-                                "3.5"};
-        QByteArray file = "[Statistik]\n";
-        for (int k = 0; k < 15; ++k)
-            file += QByteArray(std::array{"Gewonnen", "Verloren", "Unentschieden"}[k / 5]) +
-                    QByteArray::number(k % 5) + "=" + values[k] + "\n";
-        write(file + "Blau_gewonnen= 4\nRot_gewonnen=x\n");
+        write("[Statistik]\nGewonnen0=7\nGewonnen1= 7\nGewonnen2=  12  \nGewonnen3=-3\nGewonnen4=+4\n"
+              "Verloren0=abc\nVerloren1=12abc\nVerloren2=1 2\nVerloren3=\nVerloren4=3.5\n"
+              "Unentschieden0=999999999\nUnentschieden1=1000000000\nUnentschieden2=99999999999999999999\n"
+              "Unentschieden3=\"5\"\nBlau_gewonnen= 4\nRot_gewonnen=x\n");
         IniFile f(file_);
         QCOMPARE(text(RecordStore(f).load()),
                  "won 7 7 12 0 0 lost 0 0 0 0 0 drawn 999999999 0 0 5 0 red 0 blue 4 draws 0");
