@@ -27,13 +27,7 @@ namespace {
 const ScreenInfo kScreens{19200, 12000, {TwipRect{0, 0, 19200, 11400}, TwipRect{19200, 0, 19200, 12000}}};
 const WindowPlacement kCentred{0, (19200 - 9390) / 2, (12000 - 6345) / 2, 9390, 6345};
 
-// Whole records as text, so that one comparison shows every field. A placement
-// reads "state: left,top widthxheight".
-QString text(const WindowPlacement& p)
-{
-    return QString::asprintf("%d: %d,%d %dx%d", p.windowState, p.windowLeft, p.windowTop, p.windowWidth,
-                             p.windowHeight);
-}
+// Whole settings as text, so that one comparison shows every field.
 QString text(const GameSettings& s)
 {
     return QString::asprintf(
@@ -261,7 +255,10 @@ class TestSettings : public QObject {
                 section +=
                     std::array{"", "Left=", "Top=", "Width=", "Height="}[k] + v[k].toStdString() + "\n";
             put(section);
-            QCOMPARE(text(load().placement), QString(expected));
+            const WindowPlacement p = load().placement; // "state: left,top widthxheight"
+            QCOMPARE(QString::asprintf("%d: %d,%d %dx%d", p.windowState, p.windowLeft, p.windowTop,
+                                       p.windowWidth, p.windowHeight),
+                     QString(expected));
         }
     }
 };
