@@ -1,7 +1,7 @@
 // Fuzzes the settings file reader and writer: the input becomes a settings
 // file, keys are written, and after every write the written key must read
-// back and every other key must read as before; a refused write must leave
-// the file as it was.
+// back, every other key must read as before and no other line may be lost; a
+// refused write must leave the file as it was.
 #include "platform/IniFile.h"
 
 #include <algorithm>
@@ -85,6 +85,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             for (const auto& k : kKeys)
                 if (!ini::findValue("[" + s + "]\n" + k + "=", section, key))
                     check(ini::findValue(after, s, k) == ini::findValue(before, s, k));
+        if (ini::isValidUtf8(before) || !ini::isValidUtf8(after)) { // same encoding: no other line lost
+            const auto diff = std::mismatch(before.begin(), before.end(), after.begin(), after.end());
+            const std::size_t head = diff.first - before.begin();
+            const std::size_t tail =
+                std::mismatch(before.rbegin(), before.rend() - head, after.rbegin(), after.rend() - head)
+                    .first -
+                before.rbegin();
+            check(before.find_first_of("\r\n", head) >= before.size() - tail); // nothing from head to tail
+        }
     }
     ::unlink(kPath.c_str());
     return 0;
