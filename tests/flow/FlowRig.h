@@ -84,7 +84,10 @@ struct FlowRig {
                    s.gameRunning,
                    s.cursorX,
                    s.cursorY,
-                   const_cast<Game&>(game).search().drawOfferCounter};
+                   b.playableCells,
+                   int(game.takeBackDepth()),
+                   const_cast<Game&>(game).search().drawOfferCounter,
+                   const_cast<Game&>(game).search().gameLevel};
         for (int who = 0; who < 2; ++who)
             v.scene.insert(v.scene.end(),
                            {scene.frames[who], scene.pumpsShown[who], scene.puddles[who].left,
