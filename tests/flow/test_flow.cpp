@@ -77,44 +77,6 @@ Outcome outcome(const Rig& rig)
     return !five ? Wrong : winner == kRed ? ComputerWon : HumanWon;
 }
 
-// What disagrees among the cells, the splots drawn, moveCount, the side to move, the line values
-// and the wall's input ("" when they agree). `first`: the side to move after an even number of
-// landed splots (the computer's opponent, or the side that began between two humans).
-std::string disagreement(const Rig& rig, int first)
-{
-    const Board& b = rig.game.board();
-    const GameState& s = rig.game.state();
-    int landed = 0;
-    for (int c = 1; c <= b.wallSize; ++c)
-        for (int r = 1; r <= b.wallSize; ++r) {
-            const int code = rig.cell(c, r);
-            if ((code == kRed || code == kBlue) != (rig.wall.splotsAt(c, r) > 0))
-                return "cell " + std::to_string(c) + std::to_string(r) + " holds " + std::to_string(code);
-            landed += code == kRed || code == kBlue;
-        }
-    const bool won = !rig.wall.lines.empty();
-    if (landed != s.moveCount + won)
-        return std::to_string(landed) + " splots, moveCount " + std::to_string(s.moveCount);
-    if (rig.scene.wallInput != (s.gameRunning && s.gameOver == kFalse))
-        return "wall input";
-    if (!s.gameRunning)
-        return {};
-    const bool computer = rig.settings.computerPlaysRed != kFalse;
-    if (rig.side() != (computer || landed % 2 == 0 ? first : 1 - first))
-        return "side " + std::to_string(rig.side()) + " after " + std::to_string(landed);
-    for (int l = 1; l <= b.lineCount; ++l) {
-        int count[4] = {};
-        for (int k = 1; k <= 5; ++k)
-            ++count[b.cells(b.lineCells(k, l))];
-        const int own = count[kRed] ? kRed : kBlue, n = count[own];
-        const bool dead = (count[kRed] && count[kBlue]) || count[kGrease];
-        const int want = dead ? kDeadLine : n == 0 ? 0 : b.playerSign(own) * (1 << (2 * (n - 1)));
-        if (b.lineValue(l) != want)
-            return "line " + std::to_string(l) + " value " + std::to_string(b.lineValue(l));
-    }
-    return {};
-}
-
 // A failure made to happen once, at the next such step of the game: the procedure the report
 // names, whether the move needs the step, and how it is brought about.
 struct Fault {
@@ -333,44 +295,21 @@ class TestFlow : public QObject {
     {
         QFETCH(int, fault);
         QFETCH(int, choice);
-        Rig rig(setup(8, 1), {0.9f}, 3); // Blue begins against the computer
-        rig.play("44 35");
-        QCOMPARE(disagreement(rig, kBlue), std::string());
-        const std::vector<int> before = rig.view().board;
-        const int moves = rig.game.state().moveCount;
+        Rig rig(setup(8, 1), {0.9f}, 3), direct(setup(8, 1), {0.9f}, 3); // Blue begins against the computer
+        rig.play("44 35"), direct.play("44 35 66");
+        const FlowRig::View before = rig.view();
         rig.questions.choices = {Questions::ErrorChoice(choice)};
         kFaults[fault].arm(rig);
         rig.game.Feld_Auswahl(6, 6);
         QCOMPARE(rig.questions.errors.size(), std::size_t(1));
         QCOMPARE(rig.questions.errors[0].text.substr(rig.questions.errors[0].text.rfind(": ") + 2),
                  std::string(kFaults[fault].procedure));
-        QCOMPARE(disagreement(rig, kBlue), std::string());
         // A lost step that the move needs takes the whole move back, the computer's reply included.
         const bool undone = kFaults[fault].needed && choice != int(Questions::ErrorChoice::Retry);
-        QCOMPARE(rig.view().board == before, undone);
-        QCOMPARE(rig.game.state().moveCount, undone ? moves : moves + 2);
+        QVERIFY(rig.view() == (undone ? before : direct.view()));
         QVERIFY(rig.game.state().gameRunning && rig.side() == kBlue && !rig.game.busy());
         rig.playToTheEnd(false, 5);
         QVERIFY(outcome(rig) != Wrong && rig.questions.errors.size() == 1);
-    }
-
-    // A full wall is a draw, whatever failures and answers came in the middle of the game.
-    void aFullWallIsADrawAfterAnyAnswerToAFailure()
-    {
-        int outcomes[5] = {};
-        for (std::uint32_t seed = 1; seed <= 4; ++seed)
-            for (const Fault& fault : kFaults)
-                for (int choice = 0; choice < 3; ++choice) {
-                    Rig rig(setup(6, 3), {}, seed);
-                    for (int i = 0; i < 3 && rig.game.state().gameRunning; ++i)
-                        rig.game.Tip_click(), rig.game.Bild_KeyDown(13);
-                    rig.questions.choices = {Questions::ErrorChoice(choice)};
-                    fault.arm(rig);
-                    rig.playToTheEnd(true, seed);
-                    QCOMPARE(disagreement(rig, kBlue), std::string());
-                    ++outcomes[outcome(rig)];
-                }
-        QVERIFY(outcomes[Wrong] == 0 && outcomes[FullWall] >= 6);
     }
 
     // A failure in the new-game setup takes the start back; the game can be started again.
