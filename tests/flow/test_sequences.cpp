@@ -18,15 +18,6 @@ struct Rig : testing::FlowRig {
     {
     }
     QString seen() { return QString::fromStdString(FlowRig::seen()); }
-    // (column, row) of the first and the fifth cell of a line.
-    QList<int> ends(int line) const
-    {
-        const Board& b = game.board();
-        int c1 = 0, r1 = 0, c5 = 0, r5 = 0;
-        b.columnRow(b.lineCells(1, line), c1, r1);
-        b.columnRow(b.lineCells(5, line), c5, r5);
-        return {c1, r1, c5, r5};
-    }
 };
 
 // The squirts, as the log shows them with sound on.
@@ -167,28 +158,6 @@ class TestSequences : public QObject {
         rig.random.push({0.5f}); // the fifth of the side's ten texts
         rig.play(std::string_view(cells).substr(cells.size() - 2));
         QCOMPARE(rig.seen(), log);
-    }
-
-    // One splot that completes several lines draws the first in its list: the
-    // families in the order down, across, down-right, down-left, each by column.
-    void oneSplotCompletingTwoLinesDrawsTheFirst()
-    {
-        const QList<int> antidiagonal{9, 1, 8, 2, 7, 3, 6, 4, 4, 6, 3, 7, 2, 8, 1, 9};
-        for (bool withDownRight : {false, true}) {
-            Rig rig({0.9f}, 10);
-            rig.game.Start_click();
-            QList<int> red = antidiagonal;
-            if (withDownRight)
-                red << 1 << 1 << 2 << 2 << 3 << 3 << 4 << 4;
-            rig.game.board().currentPlayer = kRed;
-            for (int k = 0; k < red.size(); k += 2)
-                rig.game.Zug_Ausfuehren(red[k], red[k + 1]);
-            QVERIFY(rig.wall.lines.empty());
-            rig.game.Zug_Ausfuehren(5, 5);
-            QCOMPARE(rig.wall.lines.size(), std::size_t(1));
-            QCOMPARE(rig.ends(rig.wall.lines[0]),
-                     withDownRight ? (QList<int>{1, 1, 5, 5}) : (QList<int>{5, 5, 1, 9}));
-        }
     }
 };
 

@@ -123,6 +123,13 @@ class SpokenTest : public QObject {
         rig.game.jumpCursor(40);
         QCOMPARE(std::pair(int(s.cursorX), int(s.cursorY)), std::pair(6, 3));
         QCOMPARE(rig.said.log, Log({"Nothing painted that way.", "Nothing painted that way."}));
+        // The plain keys: End, Left, Up, Page Up, Right twice, Page Down, Home, Left, Up, Down.
+        const int keys[][3] = {{35, 8, 8}, {37, 7, 8}, {38, 7, 7}, {33, 7, 1}, {39, 8, 1}, {39, 8, 1},
+                               {34, 8, 8}, {36, 1, 1}, {37, 1, 1}, {38, 1, 1}, {40, 1, 2}};
+        for (const auto& [key, x, y] : keys) {
+            rig.game.Bild_KeyDown(key);
+            QCOMPARE(std::pair(int(s.cursorX), int(s.cursorY)), std::pair(x, y));
+        }
     }
 };
 
