@@ -33,52 +33,42 @@ class TestSequences : public QObject {
 
   private slots:
     // Chatter: k = 7r + 4 rounded, splot4..splot8.wav and 0.4 s; above 8 nothing (0.65 and up).
-    void everySequenceInOrder_data()
-    {
-        QTest::addColumn<int>("n");
-        QTest::addColumn<int>("sound");
-        QTest::addColumn<QList<float>>("draws");
-        QTest::addColumn<QString>("log");
-        QTest::newRow("introduction")
-            << 1 << 1 << QList<float>{0.3f, 0.99f, 0.45f, 0.64f, 0.65f}
-            << "wait 400, frame 0 2, events, move 0 -130 -60, frame 0 3, sound splot6.wav, "
-               "wait 400, frame 1 11, events, wait 100, frame 0 4, move 1 140 -60, "
-               "frame 1 12, events, sound splot7.wav, wait 400, frame 1 13, frame 0 8, "
-               "events, sound splot8.wav, wait 400, frame 1 17, events";
-        QTest::newRow("Red has won") << 2 << 1 << QList<float>{}
-                                     << "frame 0 6, events, wait 400, frame 0 7, events, wait 400, frame 0 5";
-        QTest::newRow("Blue has won")
-            << 3 << 1 << QList<float>{}
-            << "frame 1 15, events, wait 400, frame 1 16, events, wait 400, frame 1 14";
-        QTest::newRow("draw") << 4 << 1 << QList<float>{} << "frame 0 5, frame 1 14";
-        QTest::newRow("Red squirts") << 5 << 1 << QList<float>{} << kRedSquirt;
-        QTest::newRow("Blue squirts") << 6 << 1 << QList<float>{} << kBlueSquirt;
-        QTest::newRow("Blue squirts silently")
-            << 6 << 0 << QList<float>{}
-            << "wait 300, frame 1 12, pump 1 on, pump 0 off, events, wait 300, "
-               "frame 1 17";
-        QTest::newRow("new game") << 7 << 1 << QList<float>{0.0f, 0.7f, 0.15f, 0.6f}
-                                  << "sound splot4.wav, wait 400, wait 400, frame 1 12, frame 0 3, events, "
-                                     "wait 400, frame 1 13, sound splot5.wav, wait 400, wait 400, "
-                                     "sound splot8.wav, wait 400";
-        QTest::newRow("new game silently")
-            << 7 << 0 << QList<float>{}
-            << "wait 400, frame 1 12, frame 0 3, events, wait 400, frame 1 13, "
-               "wait 400";
-    }
     void everySequenceInOrder()
     {
-        QFETCH(int, n);
-        QFETCH(int, sound);
-        QFETCH(QList<float>, draws);
-        QFETCH(QString, log);
-        Rig rig;
-        rig.settings.soundOn = i16(sound);
-        for (float r : draws)
-            rig.random.push({r});
-        rig.game.Sequenz(n);
-        QCOMPARE(rig.seen(), log);
-        QCOMPARE(rig.random.draws, long(draws.size())); // a silent painter draws nothing
+        const struct {
+            int n, sound;
+            std::vector<float> draws;
+            QString log;
+        } rows[] = {
+            {1,
+             1,
+             {0.3f, 0.99f, 0.45f, 0.64f, 0.65f}, // the introduction
+             "wait 400, frame 0 2, events, move 0 -130 -60, frame 0 3, sound splot6.wav, wait 400, frame 1 "
+             "11, "
+             "events, wait 100, frame 0 4, move 1 140 -60, frame 1 12, events, sound splot7.wav, wait 400, "
+             "frame 1 13, frame 0 8, events, sound splot8.wav, wait 400, frame 1 17, events"},
+            {2, 1, {}, "frame 0 6, events, wait 400, frame 0 7, events, wait 400, frame 0 5"}, // Red has won
+            {3, 1, {}, "frame 1 15, events, wait 400, frame 1 16, events, wait 400, frame 1 14"},
+            {4, 1, {}, "frame 0 5, frame 1 14"}, // a draw
+            {5, 1, {}, kRedSquirt},
+            {6, 1, {}, kBlueSquirt},
+            {6, 0, {}, "wait 300, frame 1 12, pump 1 on, pump 0 off, events, wait 300, frame 1 17"},
+            {7,
+             1,
+             {0.0f, 0.7f, 0.15f, 0.6f}, // a new game
+             "sound splot4.wav, wait 400, wait 400, frame 1 12, frame 0 3, events, wait 400, frame 1 13, "
+             "sound splot5.wav, wait 400, wait 400, sound splot8.wav, wait 400"},
+            {7, 0, {}, "wait 400, frame 1 12, frame 0 3, events, wait 400, frame 1 13, wait 400"},
+        };
+        for (const auto& row : rows) {
+            Rig rig;
+            rig.settings.soundOn = i16(row.sound);
+            for (float r : row.draws)
+                rig.random.push({r});
+            rig.game.Sequenz(row.n);
+            QCOMPARE(rig.seen(), row.log);
+            QCOMPARE(rig.random.draws, long(row.draws.size())); // a silent painter draws nothing
+        }
     }
 
     // A second game: the grid, the puddles at the foot of the pump, the new-game
