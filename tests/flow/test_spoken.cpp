@@ -105,21 +105,16 @@ class SpokenTest : public QObject {
         rig.game.Bild_KeyDown(40), rig.game.Bild_KeyDown(40);
         rig.said.log.clear();
         const GameState& s = rig.game.state();
-        rig.game.jumpCursor(39);
-        QCOMPARE(std::pair(int(s.cursorX), int(s.cursorY)), std::pair(2, 3));
-        rig.game.jumpCursor(39);
-        QCOMPARE(std::pair(int(s.cursorX), int(s.cursorY)), std::pair(6, 3));
-        rig.game.jumpCursor(39);
-        rig.game.jumpCursor(40);
-        QCOMPARE(std::pair(int(s.cursorX), int(s.cursorY)), std::pair(6, 3));
-        QCOMPARE(rig.said.log, Log({"Nothing painted that way.", "Nothing painted that way."}));
-        // The plain keys: End, Left, Up, Page Up, Right twice, Page Down, Home, Left, Up, Down.
-        const int keys[][3] = {{35, 8, 8}, {37, 7, 8}, {38, 7, 7}, {33, 7, 1}, {39, 8, 1}, {39, 8, 1},
-                               {34, 8, 8}, {36, 1, 1}, {37, 1, 1}, {38, 1, 1}, {40, 1, 2}};
-        for (const auto& [key, x, y] : keys) {
-            rig.game.Bild_KeyDown(key);
+        // Jumps right three times and down, then the plain keys: End, Left, Up, Page Up, Right twice,
+        // Page Down, Home, Left, Up, Down.
+        const int keys[][4] = {{1, 39, 2, 3}, {1, 39, 6, 3}, {1, 39, 6, 3}, {1, 40, 6, 3}, {0, 35, 8, 8},
+                               {0, 37, 7, 8}, {0, 38, 7, 7}, {0, 33, 7, 1}, {0, 39, 8, 1}, {0, 39, 8, 1},
+                               {0, 34, 8, 8}, {0, 36, 1, 1}, {0, 37, 1, 1}, {0, 38, 1, 1}, {0, 40, 1, 2}};
+        for (const auto& [jump, key, x, y] : keys) {
+            jump ? rig.game.jumpCursor(key) : rig.game.Bild_KeyDown(key);
             QCOMPARE(std::pair(int(s.cursorX), int(s.cursorY)), std::pair(x, y));
         }
+        QCOMPARE(rig.said.log, Log({"Nothing painted that way.", "Nothing painted that way."}));
     }
 };
 
