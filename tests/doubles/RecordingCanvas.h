@@ -4,7 +4,6 @@
 
 #include "platform/Canvas.h"
 
-#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -37,31 +36,34 @@ class RecordingCanvas final : public Canvas {
 
     struct Saved final : Canvas::Saved {
         std::vector<Op> ops;
-        int pen[5] = {};
+        Op pen; // the pen and brush state, in an operation's fields
     };
     std::unique_ptr<Canvas::Saved> save() const override
     {
         auto saved = std::make_unique<Saved>();
-        saved->ops = ops;
-        const int pen[5] = {foreColor, fillColor, fillStyle, drawWidth, drawStyle};
-        std::ranges::copy(pen, saved->pen);
+        saved->ops = ops, saved->pen = pen();
         return saved;
     }
     void restore(const Canvas::Saved& saved) override
     {
-        const auto& s = dynamic_cast<const Saved&>(saved);
-        ops = s.ops, foreColor = s.pen[0], fillColor = s.pen[1], fillStyle = s.pen[2];
-        drawWidth = s.pen[3], drawStyle = s.pen[4];
+        const auto& [savedOps, p] = dynamic_cast<const Saved&>(saved);
+        ops = savedOps, foreColor = p.foreColor, fillColor = p.fillColor, fillStyle = p.fillStyle;
+        drawWidth = p.drawWidth, drawStyle = p.drawStyle;
     }
 
     int foreColor = 0, fillColor = 0, fillStyle = Transparent, drawWidth = 1, drawStyle = SolidPen;
     std::vector<Op> ops;
 
   private:
+    Op pen() const
+    {
+        return {Op::Cls, 0, 0, 0, 0, 0, false, foreColor, fillColor, fillStyle, drawWidth, drawStyle};
+    }
     Op& add(Op::Kind kind, double x1, double y1, double x2, double y2)
     {
-        return ops.emplace_back(
-            Op{kind, x1, y1, x2, y2, 0, false, foreColor, fillColor, fillStyle, drawWidth, drawStyle});
+        Op& op = ops.emplace_back(pen());
+        op.kind = kind, op.x1 = x1, op.y1 = y1, op.x2 = x2, op.y2 = y2;
+        return op;
     }
 };
 

@@ -1,9 +1,7 @@
 // The wall's drawing as a record, with the geometry of an 8 x 8 wall: the splots
-// and splatters (column, row) and the winning lines since the last grid, and a
-// count of every call. Unlike the real wall, a splot here makes no sound.
-// With a journal, every call is written to it too ("grid", "cursor 2",
-// "splot 3 4", "splatter 3 4", "line 17"). A hook sees every drawing procedure
-// by name before it draws, and may fail it.
+// and splatters (column, row) and the winning lines since the last grid. Unlike the real wall, a splot here
+// makes no sound. With a journal, every call is written to it too ("grid", "cursor 2", "splot 3 4", "splatter
+// 3 4", "line 17"). A hook sees every drawing procedure by name before it draws, and may fail it.
 #pragma once
 
 #include "platform/WallDrawing.h"
@@ -21,24 +19,24 @@ class RecordingWall final : public WallDrawing {
   public:
     void Zeichne_Raster() override
     {
-        on("Zeichne_Raster"), ++drawn, paper.cls(), splots.clear(), splatters.clear(), lines.clear();
+        on("Zeichne_Raster"), paper.cls(), splots.clear(), splatters.clear(), lines.clear();
         note("grid");
     }
     void Zeichne_Cursor(int colour) override
     {
-        on("Zeichne_Cursor"), ++drawn, note("cursor " + std::to_string(colour));
+        on("Zeichne_Cursor"), note("cursor " + std::to_string(colour));
     }
     void Zeichne_Klecks(int c, int r) override
     {
-        on("Zeichne_Klecks"), ++drawn, splots.emplace_back(c, r), note(at("splot", c, r));
+        on("Zeichne_Klecks"), splots.emplace_back(c, r), note(at("splot", c, r));
     }
     void Zeichne_Spritzer(int c, int r) override
     {
-        on("Zeichne_Spritzer"), ++drawn, splatters.emplace_back(c, r), note(at("splatter", c, r));
+        on("Zeichne_Spritzer"), splatters.emplace_back(c, r), note(at("splatter", c, r));
     }
     void Zeichne_Siegeslinie(int line) override
     {
-        on("Zeichne_Siegeslinie"), ++drawn, lines.push_back(line), note("line " + std::to_string(line));
+        on("Zeichne_Siegeslinie"), lines.push_back(line), note("line " + std::to_string(line));
     }
     int cellSize() const override { return 538; } // 4300 units across
     int cellInset() const override { return 43; }
@@ -66,7 +64,6 @@ class RecordingWall final : public WallDrawing {
 
     std::vector<std::pair<int, int>> splots, splatters;
     std::vector<int> lines;
-    int drawn = 0;
     RecordingCanvas paper;
     std::vector<std::string>* journal = nullptr;
     std::function<void(const std::string&)> onDraw; // runs before every drawing procedure

@@ -48,15 +48,6 @@ struct FlowRig {
         for (std::size_t i = 0; i + 1 < cells.size(); i += 3)
             game.Feld_Auswahl(cells[i] - '0', cells[i + 1] - '0');
     }
-    // The human plays the hinted cells with Enter until the game is decided or `presses` moves are
-    // made; returns the moves made.
-    int playHinted(int presses = 1000)
-    {
-        int made = 0;
-        for (; game.state().gameRunning && made < presses; ++made)
-            game.Tip_click(), game.Bild_KeyDown(13);
-        return made;
-    }
     bool offered(Scene::MenuItem item) const { return scene.menuEnabled[int(item)]; }
     int count(const std::string& entry) const { return int(std::ranges::count(journal, entry)); }
 
@@ -84,7 +75,10 @@ struct FlowRig {
                    s.gameRunning,
                    s.cursorX,
                    s.cursorY,
-                   const_cast<Game&>(game).search().drawOfferCounter};
+                   b.playableCells,
+                   int(game.takeBackDepth()),
+                   const_cast<Game&>(game).search().drawOfferCounter,
+                   const_cast<Game&>(game).search().gameLevel};
         for (int who = 0; who < 2; ++who)
             v.scene.insert(v.scene.end(),
                            {scene.frames[who], scene.pumpsShown[who], scene.puddles[who].left,

@@ -46,15 +46,6 @@ GameSettings withGrease(GameSettings s, bool grease)
     return s;
 }
 
-// The entries come in the log in this order, maybe with others between them.
-bool inOrder(const std::vector<std::string>& log, std::initializer_list<std::string> entries)
-{
-    std::size_t found = 0;
-    for (const auto& entry : log)
-        found += found < entries.size() && entry == entries.begin()[found];
-    return found == entries.size();
-}
-
 enum Outcome { Wrong, ComputerWon, HumanWon, FullWall, DrawAccepted };
 
 // How a decided game ended, from what it shows; Wrong when any of it is amiss.
@@ -75,44 +66,6 @@ Outcome outcome(const Rig& rig)
     for (int k = 1; five && k <= 5; ++k)
         five = b.cells(b.lineCells(k, rig.wall.lines[0])) == winner;
     return !five ? Wrong : winner == kRed ? ComputerWon : HumanWon;
-}
-
-// What disagrees among the cells, the splots drawn, moveCount, the side to move, the line values
-// and the wall's input ("" when they agree). `first`: the side to move after an even number of
-// landed splots (the computer's opponent, or the side that began between two humans).
-std::string disagreement(const Rig& rig, int first)
-{
-    const Board& b = rig.game.board();
-    const GameState& s = rig.game.state();
-    int landed = 0;
-    for (int c = 1; c <= b.wallSize; ++c)
-        for (int r = 1; r <= b.wallSize; ++r) {
-            const int code = rig.cell(c, r);
-            if ((code == kRed || code == kBlue) != (rig.wall.splotsAt(c, r) > 0))
-                return "cell " + std::to_string(c) + std::to_string(r) + " holds " + std::to_string(code);
-            landed += code == kRed || code == kBlue;
-        }
-    const bool won = !rig.wall.lines.empty();
-    if (landed != s.moveCount + won)
-        return std::to_string(landed) + " splots, moveCount " + std::to_string(s.moveCount);
-    if (rig.scene.wallInput != (s.gameRunning && s.gameOver == kFalse))
-        return "wall input";
-    if (!s.gameRunning)
-        return {};
-    const bool computer = rig.settings.computerPlaysRed != kFalse;
-    if (rig.side() != (computer || landed % 2 == 0 ? first : 1 - first))
-        return "side " + std::to_string(rig.side()) + " after " + std::to_string(landed);
-    for (int l = 1; l <= b.lineCount; ++l) {
-        int count[4] = {};
-        for (int k = 1; k <= 5; ++k)
-            ++count[b.cells(b.lineCells(k, l))];
-        const int own = count[kRed] ? kRed : kBlue, n = count[own];
-        const bool dead = (count[kRed] && count[kBlue]) || count[kGrease];
-        const int want = dead ? kDeadLine : n == 0 ? 0 : b.playerSign(own) * (1 << (2 * (n - 1)));
-        if (b.lineValue(l) != want)
-            return "line " + std::to_string(l) + " value " + std::to_string(b.lineValue(l));
-    }
-    return {};
 }
 
 // A failure made to happen once, at the next such step of the game: the procedure the report
@@ -163,28 +116,6 @@ class TestFlow : public QObject {
     Q_OBJECT
 
   private slots:
-    // The first start turns the painters to the wall and introduces them; a later one does not.
-    void theFirstStartIntroducesThePaintersALaterOneDoesNot()
-    {
-        Rig rig(setup(), {0.9f, 0.9f}); // Blue begins both games
-        const std::string newGame =
-            "hourglass, puddle 0 3720 4370 0 0, puddle 1 4440 4370 0 0, pointer, wait 400, "
-            "frame 1 12, frame 0 3, events, wait 400, frame 1 13, wait 400, frame 1 13, "
-            "pump 0 on, pump 1 off, comment ";
-        QCOMPARE(rig.seen(),
-                 "grid, frame 0 1, frame 1 10, events, wait 400, frame 0 2, events, move 0 -130 -60, "
-                 "frame 0 3, frame 1 11, events, wait 500, frame 0 4, move 1 140 -60, frame 1 12, "
-                 "events, frame 1 13, frame 0 8, events, frame 1 17, events, " +
-                     newGame + "Pelko begins");
-        rig.settings.redName = "Anna", rig.settings.blueName = "Ben";
-        rig.play("22 32 32"); // the last at a splot: nothing happens, the turn stays
-        QVERIFY(inOrder(rig.journal, {"comment Anna's turn", "comment Ben's turn"}));
-        QVERIFY(rig.scene.wallShown && rig.side() == kBlue && rig.game.state().moveCount == 2);
-        rig.seen();
-        rig.game.restartWithoutAsking();
-        QCOMPARE(rig.seen(), "grid, " + newGame + "Ben begins");
-    }
-
     void aNewGameCommandWaitsForTheMoveAndNoLeavesEverything()
     {
         Rig rig(setup(), {0.9f, 0.9f}); // Blue begins both games
@@ -285,7 +216,7 @@ class TestFlow : public QObject {
         const TwipRect p = rig.scene.puddles[1], red = rig.scene.puddles[0];
         rig.random.push({std::nextafter(0.1f, 0.0f)}); // just below a tenth: blocked
         rig.game.Feld_Auswahl(3, 4);
-        QVERIFY(inOrder(rig.journal, {"comment Nozzle blocked!", "comment Tulla's turn"}));
+        QVERIFY(rig.count("comment Nozzle blocked!") == 1 && rig.scene.commentText == "Tulla's turn");
         QVERIFY(rig.side() == kRed && rig.game.state().moveCount == 0 && rig.wall.splots.empty());
         QVERIFY(rig.cell(3, 4) == kEmpty && rig.wall.splatters.size() == 1);
         // Blue's puddle: 120 wider, 40 of them to the left, 30 higher around its middle.
@@ -333,44 +264,21 @@ class TestFlow : public QObject {
     {
         QFETCH(int, fault);
         QFETCH(int, choice);
-        Rig rig(setup(8, 1), {0.9f}, 3); // Blue begins against the computer
-        rig.play("44 35");
-        QCOMPARE(disagreement(rig, kBlue), std::string());
-        const std::vector<int> before = rig.view().board;
-        const int moves = rig.game.state().moveCount;
+        Rig rig(setup(8, 1), {0.9f}, 3), direct(setup(8, 1), {0.9f}, 3); // Blue begins against the computer
+        rig.play("44 35"), direct.play("44 35 66");
+        const FlowRig::View before = rig.view();
         rig.questions.choices = {Questions::ErrorChoice(choice)};
         kFaults[fault].arm(rig);
         rig.game.Feld_Auswahl(6, 6);
         QCOMPARE(rig.questions.errors.size(), std::size_t(1));
         QCOMPARE(rig.questions.errors[0].text.substr(rig.questions.errors[0].text.rfind(": ") + 2),
                  std::string(kFaults[fault].procedure));
-        QCOMPARE(disagreement(rig, kBlue), std::string());
         // A lost step that the move needs takes the whole move back, the computer's reply included.
         const bool undone = kFaults[fault].needed && choice != int(Questions::ErrorChoice::Retry);
-        QCOMPARE(rig.view().board == before, undone);
-        QCOMPARE(rig.game.state().moveCount, undone ? moves : moves + 2);
+        QVERIFY(rig.view() == (undone ? before : direct.view()));
         QVERIFY(rig.game.state().gameRunning && rig.side() == kBlue && !rig.game.busy());
         rig.playToTheEnd(false, 5);
         QVERIFY(outcome(rig) != Wrong && rig.questions.errors.size() == 1);
-    }
-
-    // A full wall is a draw, whatever failures and answers came in the middle of the game.
-    void aFullWallIsADrawAfterAnyAnswerToAFailure()
-    {
-        int outcomes[5] = {};
-        for (std::uint32_t seed = 1; seed <= 4; ++seed)
-            for (const Fault& fault : kFaults)
-                for (int choice = 0; choice < 3; ++choice) {
-                    Rig rig(setup(6, 3), {}, seed);
-                    for (int i = 0; i < 3 && rig.game.state().gameRunning; ++i)
-                        rig.game.Tip_click(), rig.game.Bild_KeyDown(13);
-                    rig.questions.choices = {Questions::ErrorChoice(choice)};
-                    fault.arm(rig);
-                    rig.playToTheEnd(true, seed);
-                    QCOMPARE(disagreement(rig, kBlue), std::string());
-                    ++outcomes[outcome(rig)];
-                }
-        QVERIFY(outcomes[Wrong] == 0 && outcomes[FullWall] >= 6);
     }
 
     // A failure in the new-game setup takes the start back; the game can be started again.
@@ -381,10 +289,9 @@ class TestFlow : public QObject {
         const std::vector<int> before = rig.view().board;
         rig.settings.wallSize = 3; // no wall of three cells: the setup fails
         rig.game.restartWithoutAsking();
-        QCOMPARE(rig.questions.errors.at(0).text.substr(0, 9), std::string("Error 5: "));
-        QVERIFY(rig.questions.errors.at(0).text.ends_with("in Splotchery: Init_Neues_Spiel"));
+        const std::string& report = rig.questions.errors.at(0).text;
+        QVERIFY(report.starts_with("Error 5: ") && report.ends_with("in Splotchery: Init_Neues_Spiel"));
         QVERIFY(rig.view().board == before && !rig.game.state().gameRunning && !rig.scene.wallInput);
-        QCOMPARE(rig.wall.splots.size(), std::size_t(2));
         rig.settings.wallSize = 6;
         rig.game.Start_click();
         QVERIFY(rig.game.state().gameRunning && rig.scene.wallInput && rig.wall.splots.empty());

@@ -76,19 +76,6 @@ class TestGameParts : public QObject {
         }
     }
 
-    void aClosingWindowUnwindsToTheOutermostDoor()
-    {
-        ScriptedQuestions questions;
-        FailureGuard guard(questions, {});
-        guard.abandon();
-        bool reached = false;
-        guard.door("Start_click", [&] { guard.checkAbandoned(), reached = true; });
-        QVERIFY(!reached);
-        QVERIFY_THROWS_EXCEPTION(GameAbandoned, guard.procedure("Zug_Rot", false, [&] {
-            guard.door("Sequenz", [&] { guard.checkAbandoned(); });
-        }));
-    }
-
     // A command that comes during work waits for it; wall input then is dropped.
     void theDoorHoldsCommandsAndDropsWallInputDuringWork()
     {

@@ -18,15 +18,6 @@ struct Rig : testing::FlowRig {
     {
     }
     QString seen() { return QString::fromStdString(FlowRig::seen()); }
-    // (column, row) of the first and the fifth cell of a line.
-    QList<int> ends(int line) const
-    {
-        const Board& b = game.board();
-        int c1 = 0, r1 = 0, c5 = 0, r5 = 0;
-        b.columnRow(b.lineCells(1, line), c1, r1);
-        b.columnRow(b.lineCells(5, line), c5, r5);
-        return {c1, r1, c5, r5};
-    }
 };
 
 // The squirts, as the log shows them with sound on.
@@ -42,52 +33,42 @@ class TestSequences : public QObject {
 
   private slots:
     // Chatter: k = 7r + 4 rounded, splot4..splot8.wav and 0.4 s; above 8 nothing (0.65 and up).
-    void everySequenceInOrder_data()
-    {
-        QTest::addColumn<int>("n");
-        QTest::addColumn<int>("sound");
-        QTest::addColumn<QList<float>>("draws");
-        QTest::addColumn<QString>("log");
-        QTest::newRow("introduction")
-            << 1 << 1 << QList<float>{0.3f, 0.99f, 0.45f, 0.64f, 0.65f}
-            << "wait 400, frame 0 2, events, move 0 -130 -60, frame 0 3, sound splot6.wav, "
-               "wait 400, frame 1 11, events, wait 100, frame 0 4, move 1 140 -60, "
-               "frame 1 12, events, sound splot7.wav, wait 400, frame 1 13, frame 0 8, "
-               "events, sound splot8.wav, wait 400, frame 1 17, events";
-        QTest::newRow("Red has won") << 2 << 1 << QList<float>{}
-                                     << "frame 0 6, events, wait 400, frame 0 7, events, wait 400, frame 0 5";
-        QTest::newRow("Blue has won")
-            << 3 << 1 << QList<float>{}
-            << "frame 1 15, events, wait 400, frame 1 16, events, wait 400, frame 1 14";
-        QTest::newRow("draw") << 4 << 1 << QList<float>{} << "frame 0 5, frame 1 14";
-        QTest::newRow("Red squirts") << 5 << 1 << QList<float>{} << kRedSquirt;
-        QTest::newRow("Blue squirts") << 6 << 1 << QList<float>{} << kBlueSquirt;
-        QTest::newRow("Blue squirts silently")
-            << 6 << 0 << QList<float>{}
-            << "wait 300, frame 1 12, pump 1 on, pump 0 off, events, wait 300, "
-               "frame 1 17";
-        QTest::newRow("new game") << 7 << 1 << QList<float>{0.0f, 0.7f, 0.15f, 0.6f}
-                                  << "sound splot4.wav, wait 400, wait 400, frame 1 12, frame 0 3, events, "
-                                     "wait 400, frame 1 13, sound splot5.wav, wait 400, wait 400, "
-                                     "sound splot8.wav, wait 400";
-        QTest::newRow("new game silently")
-            << 7 << 0 << QList<float>{}
-            << "wait 400, frame 1 12, frame 0 3, events, wait 400, frame 1 13, "
-               "wait 400";
-    }
     void everySequenceInOrder()
     {
-        QFETCH(int, n);
-        QFETCH(int, sound);
-        QFETCH(QList<float>, draws);
-        QFETCH(QString, log);
-        Rig rig;
-        rig.settings.soundOn = i16(sound);
-        for (float r : draws)
-            rig.random.push({r});
-        rig.game.Sequenz(n);
-        QCOMPARE(rig.seen(), log);
-        QCOMPARE(rig.random.draws, long(draws.size())); // a silent painter draws nothing
+        const struct {
+            int n, sound;
+            std::vector<float> draws;
+            QString log;
+        } rows[] = {
+            {1,
+             1,
+             {0.3f, 0.99f, 0.45f, 0.64f, 0.65f}, // the introduction
+             "wait 400, frame 0 2, events, move 0 -130 -60, frame 0 3, sound splot6.wav, wait 400, frame 1 "
+             "11, "
+             "events, wait 100, frame 0 4, move 1 140 -60, frame 1 12, events, sound splot7.wav, wait 400, "
+             "frame 1 13, frame 0 8, events, sound splot8.wav, wait 400, frame 1 17, events"},
+            {2, 1, {}, "frame 0 6, events, wait 400, frame 0 7, events, wait 400, frame 0 5"}, // Red has won
+            {3, 1, {}, "frame 1 15, events, wait 400, frame 1 16, events, wait 400, frame 1 14"},
+            {4, 1, {}, "frame 0 5, frame 1 14"}, // a draw
+            {5, 1, {}, kRedSquirt},
+            {6, 1, {}, kBlueSquirt},
+            {6, 0, {}, "wait 300, frame 1 12, pump 1 on, pump 0 off, events, wait 300, frame 1 17"},
+            {7,
+             1,
+             {0.0f, 0.7f, 0.15f, 0.6f}, // a new game
+             "sound splot4.wav, wait 400, wait 400, frame 1 12, frame 0 3, events, wait 400, frame 1 13, "
+             "sound splot5.wav, wait 400, wait 400, sound splot8.wav, wait 400"},
+            {7, 0, {}, "wait 400, frame 1 12, frame 0 3, events, wait 400, frame 1 13, wait 400"},
+        };
+        for (const auto& row : rows) {
+            Rig rig;
+            rig.settings.soundOn = i16(row.sound);
+            for (float r : row.draws)
+                rig.random.push({r});
+            rig.game.Sequenz(row.n);
+            QCOMPARE(rig.seen(), row.log);
+            QCOMPARE(rig.random.draws, long(row.draws.size())); // a silent painter draws nothing
+        }
     }
 
     // A second game: the grid, the puddles at the foot of the pump, the new-game
@@ -167,28 +148,6 @@ class TestSequences : public QObject {
         rig.random.push({0.5f}); // the fifth of the side's ten texts
         rig.play(std::string_view(cells).substr(cells.size() - 2));
         QCOMPARE(rig.seen(), log);
-    }
-
-    // One splot that completes several lines draws the first in its list: the
-    // families in the order down, across, down-right, down-left, each by column.
-    void oneSplotCompletingTwoLinesDrawsTheFirst()
-    {
-        const QList<int> antidiagonal{9, 1, 8, 2, 7, 3, 6, 4, 4, 6, 3, 7, 2, 8, 1, 9};
-        for (bool withDownRight : {false, true}) {
-            Rig rig({0.9f}, 10);
-            rig.game.Start_click();
-            QList<int> red = antidiagonal;
-            if (withDownRight)
-                red << 1 << 1 << 2 << 2 << 3 << 3 << 4 << 4;
-            rig.game.board().currentPlayer = kRed;
-            for (int k = 0; k < red.size(); k += 2)
-                rig.game.Zug_Ausfuehren(red[k], red[k + 1]);
-            QVERIFY(rig.wall.lines.empty());
-            rig.game.Zug_Ausfuehren(5, 5);
-            QCOMPARE(rig.wall.lines.size(), std::size_t(1));
-            QCOMPARE(rig.ends(rig.wall.lines[0]),
-                     withDownRight ? (QList<int>{1, 1, 5, 5}) : (QList<int>{5, 5, 1, 9}));
-        }
     }
 };
 
