@@ -1,5 +1,5 @@
 // The master level: a search that reads threats (fours, open threes and their
-// combinations), looks for victories by continuous fours for both sides and
+// combinations), looks for victories by fours and by threes for both sides and
 // plays an alpha-beta search with iterative deepening over the cells near the splots.
 #pragma once
 
@@ -29,6 +29,8 @@ struct MasterLimits {
     int maxDepth = 10;    // deepest full-width iteration
     int vcfDepth = 8;     // own fours in a row searched for a victory
     long vcfNodes = 4000; // nodes of one such search
+    int vctDepth = 4;     // own threes and fours searched for a victory
+    long vctNodes = 3000; // nodes of one such search
 };
 
 class MasterSearch {
@@ -86,6 +88,9 @@ class MasterSearch {
     int evaluate(int side) const;
     int vcf(int side, int depth);
     int vcfRoot(int side, long budget);
+    int vct(int side, int depth);
+    bool threatHolds(int side, int depth);
+    int vctRoot(int side, long budget);
     void cellsOfLines(int value, std::vector<int>& out);
     bool outOfTime();
     std::uint32_t nextRandom();
@@ -98,8 +103,9 @@ class MasterSearch {
     std::vector<Entry> table_;
     std::vector<int> stack_;
     std::uint64_t key_ = 0;
-    int score_ = 0;         // the lines' worth, Red positive
-    int fourLines_[2] = {}; // live lines holding four of a side
+    int score_ = 0;          // the lines' worth, Red positive
+    int fourLines_[2] = {};  // live lines holding four of a side
+    int threeLines_[2] = {}; // live lines holding three of a side
     long nodes_ = 0;
     long vcfNodesLeft_ = 0;
     long vcfNodes_ = 0;
