@@ -1,6 +1,5 @@
 // The master level: playing and taking back splots keeps the evaluation exact,
 // and a table of positions with the cells the master must choose.
-#include "engine/Board.h"
 #include "engine/Master.h"
 #include "engine/Search.h"
 #include "platform/StdRandom.h"
@@ -10,14 +9,11 @@
 
 #include <random>
 #include <set>
-#include <vector>
 
 using namespace splot;
 
-namespace {
-
 // Every table the evaluation keeps, for comparing two boards.
-std::vector<int> tables(const Board& b)
+static std::vector<int> tables(const Board& b)
 {
     std::vector<int> t;
     for (int i = 0; i <= b.lastCell; ++i)
@@ -27,34 +23,33 @@ std::vector<int> tables(const Board& b)
     return t;
 }
 
-// A position: the wall as rows of X (Red), O (Blue), # (grease), . (empty)
-// and * (an empty cell the master may choose); Red to move (Blue when swapped).
-struct Position {
-    std::vector<const char*> rows;
-    const char* name;
+// A wall set up from rows of X (Red), O (Blue), # (grease), . (empty) and
+// * (an empty cell accepted as the master's choice); the splots painted.
+struct Wall {
+    Board b;
+    std::set<int> accepted;
+    i16 moves = 0;
 };
 
-// Stones of the wall, and the accepted cells.
-Board setUp(const Position& p, bool swap, std::set<int>& accepted, i16& moves)
+static Wall setUp(const std::vector<const char*>& rows, bool swap)
 {
-    Board b;
-    b.newGame(static_cast<int>(p.rows.size()));
+    Wall w;
+    Board& b = w.b;
+    b.newGame(static_cast<int>(rows.size()));
     for (int r = 1; r <= b.wallSize; ++r)
         for (int c = 1; c <= b.wallSize; ++c) {
-            const char ch = p.rows[r - 1][c - 1];
+            const char ch = rows[r - 1][c - 1];
             const int i = b.index(c, r);
             if (ch == '*')
-                accepted.insert(i);
+                w.accepted.insert(i);
             else if (ch == '#')
                 b.currentCell = i16(i), b.currentPlayer = kGrease, b.cells(i) = kGrease,
                 b.cellScore(0, i) = b.cellScore(1, i) = kOccupied, b.Zug_Auswertung(), --b.playableCells;
             else if (ch == 'X' || ch == 'O')
-                b.play(i, (ch == 'X') != swap ? kRed : kBlue, moves);
+                b.play(i, (ch == 'X') != swap ? kRed : kBlue, w.moves);
         }
-    return b;
+    return w;
 }
-
-} // namespace
 
 class TestMaster : public QObject {
     Q_OBJECT
@@ -70,10 +65,9 @@ class TestMaster : public QObject {
         i16 moves = 0;
         // 60 splots kept, 20 more played and taken back by a search without the potentials.
         for (int k = 0; k < 80; ++k) {
-            int i;
-            do
+            int i = 0;
+            while (played.cells(i) != kEmpty || played.cellLineCount(i) == 0)
                 i = played.index(1 + int(gen() % 15), 1 + int(gen() % 15));
-            while (played.cells(i) != kEmpty);
             played.play(i, k % 2, moves, k < 60);
             history.push_back(i);
             if (k >= 60)
@@ -91,12 +85,12 @@ class TestMaster : public QObject {
                 QCOMPARE(tables(played), tables(landed));
         }
         QCOMPARE(tables(played), fresh);
-        QCOMPARE(moves, i16(0));
     }
 
     void tactics()
     {
-        const std::vector<Position> table = {
+        // Positions with Red to move (Blue when the colours are swapped), and their names.
+        const std::vector<std::pair<std::vector<const char*>, const char*>> table = {
             {{"...........", "...........", "...........", ".*XXXX*....", "...........", "...........",
               "...........", "..OOOO.....", "...........", "...........", "..........."},
              "win at once, not block"},
@@ -124,19 +118,27 @@ class TestMaster : public QObject {
               "..*.O......", ".......O...", "...........", "...........", "..........."},
              "victory by threes and fours"},
         };
-        for (const Position& p : table) {
+        for (const auto& [rows, name] : table) {
             for (const int side : {kRed, kBlue}) {
-                std::set<int> accepted;
-                i16 moves = 0;
-                Board b = setUp(p, side == kBlue, accepted, moves);
-                const auto before = tables(b);
+                Wall w = setUp(rows, side == kBlue);
                 MasterSearch master(11);
                 master.limits = {.seconds = 0, .nodes = 3000};
-                const int cell = master.choose(b, side, moves);
-                QVERIFY2(accepted.count(cell), p.name);
-                QCOMPARE(tables(b), before);
+                QVERIFY2(w.accepted.count(master.choose(w.b, side, w.moves)), name);
+                QCOMPARE(tables(w.b), tables(setUp(rows, side == kBlue).b)); // left as it was
             }
         }
+    }
+
+    void threats()
+    {
+        // Red's splot at (5,2), (6,2) and (4,5): an open four, a four, an open three.
+        Wall w = setUp({"......", ".XXX..", "......", "......", ".XX...", "......"}, false);
+        MasterSearch m;
+        m.victoryByFours(w.b, kRed, w.moves);
+        auto at = [&](int c, int r) { return m.threatOf(w.b.index(c, r), kRed); };
+        QCOMPARE((std::vector{at(5, 2).openFours, at(6, 2).fours, at(6, 2).openFours, at(4, 5).openThrees,
+                              at(4, 5).fours}),
+                 (std::vector{1, 1, 0, 1, 0}));
     }
 
     void computerMoveAtMaster()
@@ -152,8 +154,7 @@ class TestMaster : public QObject {
             StdRandom random(seed);
             Search search(random, questions, sink);
             search.gameLevel = kMasterLevel;
-            Board b;
-            b.newGame(15);
+            Board b = setUp(std::vector<const char*>(15, "..............."), false).b;
             b.currentPlayer = kRed;
             for (int* count : {&middle, &hintsInMiddle}) {
                 i16 column = 0, row = 0;
