@@ -53,6 +53,13 @@ class MasterSearch {
     long nodesSearched = 0;
     int valueFound = 0; // of the chosen move for the side to move; beyond 9'999'000 a sure win
 
+    // The worth of the wall for side to move, the master playing master.
+    int evaluation(Board& board, int master, int side, i16 moveCount)
+    {
+        attach(board, moveCount);
+        me_ = master;
+        return evaluate(side);
+    }
     // What a splot of side on the empty cell makes.
     Threat threatOf(int cell, int side) const;
     // A victory by continuous fours for side, side to move, of at most
@@ -83,6 +90,7 @@ class MasterSearch {
     void tallyLines(int cell, int sign);
     void touchNear(int cell, int change);
     int lineWeight(int value) const;
+    void addLine(int value, int sign);
     int candidates(int side, std::vector<Candidate>& out, bool& opponentThreatens, int& mustBlock);
     int negamax(int side, int depth, int ply, int alpha, int beta);
     int evaluate(int side) const;
@@ -103,7 +111,9 @@ class MasterSearch {
     std::vector<Entry> table_;
     std::vector<int> stack_;
     std::uint64_t key_ = 0;
-    int score_ = 0;          // the lines' worth, Red positive
+    int lineScore_[2] = {};  // the worth of each side's live lines of three and four
+    int weakScore_[2] = {};  // ... of one and two
+    int me_ = kRed;          // the side the master plays
     int fourLines_[2] = {};  // live lines holding four of a side
     int threeLines_[2] = {}; // live lines holding three of a side
     long nodes_ = 0;

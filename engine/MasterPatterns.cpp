@@ -18,6 +18,7 @@ std::uint64_t splitmix(std::uint64_t& s)
 }
 
 constexpr int kTempo = 150;                              // a line of three of the side to move, extra
+constexpr int kWeakShare = 4;                            // the opponent's lines of one and two: a quarter
 constexpr std::size_t kTableSize = std::size_t{1} << 18; // 16 bytes each: 4 MB
 
 } // namespace
@@ -75,7 +76,7 @@ void MasterSearch::attach(Board& board, i16 moveCount)
 
     near_.assign(cells, 0);
     key_ = 0;
-    score_ = 0;
+    lineScore_[0] = lineScore_[1] = weakScore_[0] = weakScore_[1] = 0;
     fourLines_[0] = fourLines_[1] = 0;
     threeLines_[0] = threeLines_[1] = 0;
     for (int c = 0; c < static_cast<int>(cells); ++c) {
@@ -89,7 +90,7 @@ void MasterSearch::attach(Board& board, i16 moveCount)
     }
     for (int l = 1; l <= board.lineCount; ++l) {
         const int v = board.lineValue(l);
-        score_ += lineWeight(v);
+        addLine(v, 1);
         fourLines_[0] += v == 64;
         fourLines_[1] += v == -64;
         threeLines_[0] += v == 16;
@@ -104,7 +105,7 @@ void MasterSearch::tallyLines(int cell, int sign)
     const Board& b = *b_;
     for (int j = 0; j < 20 && b.cellLines(j, cell) != 0; ++j) {
         const int v = b.lineValue(b.cellLines(j, cell));
-        score_ += sign * lineWeight(v);
+        addLine(v, sign);
         fourLines_[0] += sign * (v == 64);
         fourLines_[1] += sign * (v == -64);
         threeLines_[0] += sign * (v == 16);
@@ -139,11 +140,20 @@ void MasterSearch::unmake(int cell)
     touchNear(cell, -1);
 }
 
+void MasterSearch::addLine(int v, int sign)
+{
+    const int w = lineWeight(v);
+    const int a = w > 0 ? w : -w;
+    (a < 100 ? weakScore_ : lineScore_)[w > 0 ? kRed : kBlue] += sign * a;
+}
+
 int MasterSearch::evaluate(int side) const
 {
-    // The side to move turns its lines of three into fours first: each is
-    // worth more to it.
-    return (side == kRed ? score_ : -score_) + kTempo * threeLines_[side];
+    // The opponent's lines of one and two are no threat yet: the master builds
+    // its own rather than block them. The side to move turns its lines of three
+    // into fours first: each is worth more to it.
+    const int v = lineScore_[me_] + weakScore_[me_] - lineScore_[1 - me_] - weakScore_[1 - me_] / kWeakShare;
+    return (side == me_ ? v : -v) + kTempo * threeLines_[side];
 }
 
 Threat MasterSearch::threatOf(int cell, int side) const

@@ -197,6 +197,7 @@ int MasterSearch::victoryByFours(Board& board, int side, i16 moveCount)
 int MasterSearch::choose(Board& board, int side, i16 moveCount)
 {
     start(board, moveCount);
+    me_ = side;
     const int N = board.wallSize;
     const int opp = 1 - side;
 

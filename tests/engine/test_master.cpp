@@ -131,14 +131,18 @@ class TestMaster : public QObject {
 
     void threats()
     {
-        // Red's splot at (5,2), (6,2) and (4,5): an open four, a four, an open three.
+        // Red's splot at (5,2), (6,2) and (4,5): an open four, a four, an open three. On the
+        // small wall Red has a two (10) and two ones, Blue two ones: to each a quarter of the other's.
         Wall w = setUp({"......", ".XXX..", "......", "......", ".XX...", "......"}, false);
+        Wall e = setUp({"XX...", ".....", ".....", ".....", "....O"}, false);
         MasterSearch m;
         m.victoryByFours(w.b, kRed, w.moves);
         auto at = [&](int c, int r) { return m.threatOf(w.b.index(c, r), kRed); };
-        QCOMPARE((std::vector{at(5, 2).openFours, at(6, 2).fours, at(6, 2).openFours, at(4, 5).openThrees,
-                              at(4, 5).fours}),
-                 (std::vector{1, 1, 0, 1, 0}));
+        auto ev = [&](int master, int side) { return m.evaluation(e.b, master, side, 3); };
+        QCOMPARE(
+            (std::vector{at(5, 2).openFours, at(6, 2).fours, at(6, 2).openFours, at(4, 5).openThrees,
+                         at(4, 5).fours, ev(kRed, kRed), ev(kRed, kBlue), ev(kBlue, kBlue), ev(kBlue, kRed)}),
+            (std::vector{1, 1, 0, 1, 0, 12, -12, -1, 1}));
     }
 
     void computerMoveAtMaster()
