@@ -1,9 +1,9 @@
 // Engine benchmark. The incremental evaluation is measured against a naive
 // reference that recomputes every line value and every potential from the
 // cells after each move; the run ends with the ratio of the two.
+#include "bench/Silent.h"
 #include "engine/Board.h"
 #include "engine/Search.h"
-#include "platform/Questions.h"
 #include "platform/StdRandom.h"
 
 #include <benchmark/benchmark.h>
@@ -19,17 +19,6 @@ using namespace splot;
 namespace {
 
 constexpr int kWall = 15;
-
-class NoQuestions final : public Questions {
-  public:
-    bool askYesNo(const std::string&, const std::string&) override { return false; }
-    ErrorChoice reportError(const std::string&, const std::string&) override { return ErrorChoice::Abort; }
-};
-
-class NoSink final : public DrawOfferSink {
-  public:
-    void drawAccepted() override {}
-};
 
 // The reference: every line's value from its five cells, then every empty
 // cell's potentials from its lines.

@@ -3,9 +3,9 @@
 // losses and draws of the first level and the times of the master's moves.
 //   splot_match [--a 4] [--b 3] [--games 200] [--size 15] [--openings 2] [--seed 1] [--ms 120]
 //               [--nodes N] [--show 1]
+#include "bench/Silent.h"
 #include "engine/Master.h"
 #include "engine/Search.h"
-#include "platform/Questions.h"
 #include "platform/StdRandom.h"
 
 #include <algorithm>
@@ -18,17 +18,6 @@
 using namespace splot;
 
 namespace {
-
-class NoQuestions final : public Questions {
-  public:
-    bool askYesNo(const std::string&, const std::string&) override { return false; }
-    ErrorChoice reportError(const std::string&, const std::string&) override { return ErrorChoice::Abort; }
-};
-
-class NoSink final : public DrawOfferSink {
-  public:
-    void drawAccepted() override {}
-};
 
 double seconds()
 {

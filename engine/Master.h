@@ -1,5 +1,5 @@
 // The master level: a search that reads threats (fours, open threes and their
-// combinations), looks for victories by continuous fours for both sides and
+// combinations), looks for victories by fours and by threes for both sides and
 // plays an alpha-beta search with iterative deepening over the cells near the splots.
 #pragma once
 
@@ -29,6 +29,8 @@ struct MasterLimits {
     int maxDepth = 10;    // deepest full-width iteration
     int vcfDepth = 8;     // own fours in a row searched for a victory
     long vcfNodes = 4000; // nodes of one such search
+    int vctDepth = 4;     // own threes and fours searched for a victory
+    long vctNodes = 3000; // nodes of one such search
 };
 
 class MasterSearch {
@@ -51,6 +53,13 @@ class MasterSearch {
     long nodesSearched = 0;
     int valueFound = 0; // of the chosen move for the side to move; beyond 9'999'000 a sure win
 
+    // The worth of the wall for side to move, the master playing master.
+    int evaluation(Board& board, int master, int side, i16 moveCount)
+    {
+        attach(board, moveCount);
+        me_ = master;
+        return evaluate(side);
+    }
     // What a splot of side on the empty cell makes.
     Threat threatOf(int cell, int side) const;
     // A victory by continuous fours for side, side to move, of at most
@@ -81,11 +90,15 @@ class MasterSearch {
     void tallyLines(int cell, int sign);
     void touchNear(int cell, int change);
     int lineWeight(int value) const;
+    void addLine(int value, int sign);
     int candidates(int side, std::vector<Candidate>& out, bool& opponentThreatens, int& mustBlock);
     int negamax(int side, int depth, int ply, int alpha, int beta);
     int evaluate(int side) const;
     int vcf(int side, int depth);
     int vcfRoot(int side, long budget);
+    int vct(int side, int depth);
+    bool threatHolds(int side, int depth);
+    int vctRoot(int side, long budget);
     void cellsOfLines(int value, std::vector<int>& out);
     bool outOfTime();
     std::uint32_t nextRandom();
@@ -98,8 +111,11 @@ class MasterSearch {
     std::vector<Entry> table_;
     std::vector<int> stack_;
     std::uint64_t key_ = 0;
-    int score_ = 0;         // the lines' worth, Red positive
-    int fourLines_[2] = {}; // live lines holding four of a side
+    int lineScore_[2] = {};  // the worth of each side's live lines of three and four
+    int weakScore_[2] = {};  // ... of one and two
+    int me_ = kRed;          // the side the master plays
+    int fourLines_[2] = {};  // live lines holding four of a side
+    int threeLines_[2] = {}; // live lines holding three of a side
     long nodes_ = 0;
     long vcfNodesLeft_ = 0;
     long vcfNodes_ = 0;

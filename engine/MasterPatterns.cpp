@@ -1,6 +1,6 @@
 // The master's view of the wall: the lines' worth kept as splots are played
 // and taken back, the threat a splot makes on a cell, and the search for a
-// victory by continuous fours.
+// victory by continuous fours or by threes and fours.
 #include "engine/Master.h"
 
 #include <algorithm>
@@ -17,6 +17,8 @@ std::uint64_t splitmix(std::uint64_t& s)
     return z ^ (z >> 31);
 }
 
+constexpr int kTempo = 150;                              // a line of three of the side to move, extra
+constexpr int kWeakShare = 4;                            // the opponent's lines of one and two: a quarter
 constexpr std::size_t kTableSize = std::size_t{1} << 18; // 16 bytes each: 4 MB
 
 } // namespace
@@ -74,8 +76,9 @@ void MasterSearch::attach(Board& board, i16 moveCount)
 
     near_.assign(cells, 0);
     key_ = 0;
-    score_ = 0;
+    lineScore_[0] = lineScore_[1] = weakScore_[0] = weakScore_[1] = 0;
     fourLines_[0] = fourLines_[1] = 0;
+    threeLines_[0] = threeLines_[1] = 0;
     for (int c = 0; c < static_cast<int>(cells); ++c) {
         const int code = board.cells(c);
         if (code != kRed && code != kBlue)
@@ -87,9 +90,11 @@ void MasterSearch::attach(Board& board, i16 moveCount)
     }
     for (int l = 1; l <= board.lineCount; ++l) {
         const int v = board.lineValue(l);
-        score_ += lineWeight(v);
+        addLine(v, 1);
         fourLines_[0] += v == 64;
         fourLines_[1] += v == -64;
+        threeLines_[0] += v == 16;
+        threeLines_[1] += v == -16;
     }
 }
 
@@ -100,9 +105,11 @@ void MasterSearch::tallyLines(int cell, int sign)
     const Board& b = *b_;
     for (int j = 0; j < 20 && b.cellLines(j, cell) != 0; ++j) {
         const int v = b.lineValue(b.cellLines(j, cell));
-        score_ += sign * lineWeight(v);
+        addLine(v, sign);
         fourLines_[0] += sign * (v == 64);
         fourLines_[1] += sign * (v == -64);
+        threeLines_[0] += sign * (v == 16);
+        threeLines_[1] += sign * (v == -16);
     }
 }
 
@@ -133,9 +140,20 @@ void MasterSearch::unmake(int cell)
     touchNear(cell, -1);
 }
 
+void MasterSearch::addLine(int v, int sign)
+{
+    const int w = lineWeight(v);
+    const int a = w > 0 ? w : -w;
+    (a < 100 ? weakScore_ : lineScore_)[w > 0 ? kRed : kBlue] += sign * a;
+}
+
 int MasterSearch::evaluate(int side) const
 {
-    return side == kRed ? score_ : -score_;
+    // The opponent's lines of one and two are no threat yet: the master builds
+    // its own rather than block them. The side to move turns its lines of three
+    // into fours first: each is worth more to it.
+    const int v = lineScore_[me_] + weakScore_[me_] - lineScore_[1 - me_] - weakScore_[1 - me_] / kWeakShare;
+    return (side == me_ ? v : -v) + kTempo * threeLines_[side];
 }
 
 Threat MasterSearch::threatOf(int cell, int side) const
@@ -280,13 +298,110 @@ int MasterSearch::vcf(int side, int depth)
     return 0;
 }
 
-std::uint32_t MasterSearch::nextRandom()
+// A victory by threes and fours for side, side to move, of at most depth own
+// threats: its first cell, or 0. The defender's answers to a three are the cells
+// of the attacker's three-lines and the defender's own fours.
+int MasterSearch::vct(int side, int depth)
 {
-    // xorshift32: seeded, so games replay in tests and vary in play.
-    rng_ ^= rng_ << 13;
-    rng_ ^= rng_ >> 17;
-    rng_ ^= rng_ << 5;
-    return rng_;
+    if (const int win = vcf(side, limits.vcfDepth))
+        return win;
+    const int opp = 1 - side;
+    const int sign = b_->playerSign(side);
+    if (depth <= 0 || fourLines_[opp] > 0 || vcfNodesLeft_ <= 0 || stopped_)
+        return 0;
+    std::vector<int> cells, threats;
+    cellsOfLines(4 * sign, cells);
+    cellsOfLines(16 * sign, threats);
+    cells.insert(cells.end(), threats.begin(), threats.end());
+    std::vector<std::pair<int, int>> ranked;
+    for (const int i : cells) {
+        const Threat t = threatOf(i, side);
+        if (t.openThrees || t.fours)
+            ranked.push_back({-(t.fours * 4 + t.openThrees * 3 + t.threes), i});
+    }
+    std::sort(ranked.begin(), ranked.end());
+    ranked.erase(std::unique(ranked.begin(), ranked.end()), ranked.end());
+    if (ranked.size() > 8)
+        ranked.resize(8);
+    for (const auto& [rank, i] : ranked) {
+        make(i, side);
+        bool won;
+        if (fourLines_[side] > 0) {
+            // A four: its one block, then the attack goes on.
+            cellsOfLines(64 * sign, threats);
+            make(threats.front(), opp);
+            won = fourLines_[opp] == 0 && vct(side, depth - 1) != 0;
+            unmake(threats.front());
+        } else {
+            won = threatHolds(side, depth - 1);
+        }
+        unmake(i);
+        if (won)
+            return i;
+        if (vcfNodesLeft_ <= 0 || stopped_)
+            break;
+    }
+    return 0;
+}
+
+// Side threatens an open four, the opponent to move: does every answer lose to
+// a further victory by threes and fours?
+bool MasterSearch::threatHolds(int side, int depth)
+{
+    const int opp = 1 - side;
+    const int sign = b_->playerSign(side);
+    if (--vcfNodesLeft_ < 0 || stopped_ || fourLines_[opp] > 0)
+        return false;
+    std::vector<int> answers, fours, blocks;
+    if (fourLines_[side] > 0) {
+        // A four of the attacker: one block, or none helps.
+        cellsOfLines(64 * sign, blocks);
+        if (blocks.size() != 1)
+            return !blocks.empty();
+        make(blocks.front(), opp);
+        const bool holds = fourLines_[opp] == 0 && vct(side, depth) != 0;
+        unmake(blocks.front());
+        return holds;
+    }
+    cellsOfLines(16 * sign, answers);
+    bool pending = false;
+    for (const int i : answers) {
+        const Threat t = threatOf(i, side);
+        pending = pending || t.openFours || t.fours >= 2;
+    }
+    if (!pending || vcf(opp, limits.vcfDepth))
+        return false;
+    cellsOfLines(-16 * sign, fours);
+    for (const int f : fours)
+        if (std::find(answers.begin(), answers.end(), f) == answers.end())
+            answers.push_back(f);
+    for (const int a : answers) {
+        make(a, opp);
+        bool holds;
+        if (fourLines_[opp] > 0) {
+            // A four of the defender: blocked, and the threat still to be answered.
+            cellsOfLines(-64 * sign, blocks);
+            holds = blocks.size() == 1;
+            if (holds) {
+                const int g = blocks.front();
+                make(g, side);
+                holds = threatHolds(side, depth);
+                unmake(g);
+            }
+        } else {
+            holds = vct(side, depth) != 0;
+        }
+        unmake(a);
+        if (!holds)
+            return false;
+    }
+    return true;
+}
+
+int MasterSearch::vctRoot(int side, long budget)
+{
+    vcfNodesLeft_ = budget;
+    return vct(side, limits.vctDepth);
 }
 
 } // namespace splot

@@ -1,5 +1,5 @@
 // The master's choice of move: the sure moves first (five, the block of a
-// four, an open four, a victory by continuous fours), then an alpha-beta search
+// four, an open four, a victory by fours or threes), then an alpha-beta search
 // with iterative deepening and a transposition table within the time budget.
 #include "engine/Master.h"
 
@@ -34,6 +34,15 @@ bool makesFour(const Threat& t)
 }
 
 } // namespace
+
+std::uint32_t MasterSearch::nextRandom()
+{
+    // xorshift32: seeded, so games replay in tests and vary in play.
+    rng_ ^= rng_ << 13;
+    rng_ ^= rng_ >> 17;
+    rng_ ^= rng_ << 5;
+    return rng_;
+}
 
 bool MasterSearch::outOfTime()
 {
@@ -188,6 +197,7 @@ int MasterSearch::victoryByFours(Board& board, int side, i16 moveCount)
 int MasterSearch::choose(Board& board, int side, i16 moveCount)
 {
     start(board, moveCount);
+    me_ = side;
     const int N = board.wallSize;
     const int opp = 1 - side;
 
@@ -223,20 +233,25 @@ int MasterSearch::choose(Board& board, int side, i16 moveCount)
             return c.cell;
     if (const int win = vcfRoot(side, limits.vcfNodes))
         return win;
+    if (const int win = vctRoot(side, limits.vctNodes))
+        return win;
 
     // Equal moves in random order: games vary.
     for (Candidate& c : moves)
         c.score = c.score * 16 + static_cast<int>(nextRandom() % 16);
     std::sort(moves.begin(), moves.end());
 
-    // A victory by fours for the opponent: only moves that spoil it, if any do.
-    if (!stopped_ && vcfRoot(opp, limits.vcfNodes)) {
+    // A victory by fours (or else by threes) for the opponent: only moves that
+    // spoil it, if any do.
+    const bool byFours = !stopped_ && vcfRoot(opp, limits.vcfNodes);
+    if (byFours || (!stopped_ && vctRoot(opp, limits.vctNodes))) {
         std::vector<Candidate> spoil;
         if (moves.size() > 20)
             moves.resize(20); // the best-placed defences and counter-fours
         for (const Candidate& c : moves) {
             make(c.cell, side);
-            const bool still = vcfRoot(opp, limits.vcfNodes / 4) != 0;
+            const bool still =
+                byFours ? vcfRoot(opp, limits.vcfNodes / 4) != 0 : vctRoot(opp, limits.vctNodes / 8) != 0;
             unmake(c.cell);
             if (!still)
                 spoil.push_back(c);

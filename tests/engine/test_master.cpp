@@ -1,6 +1,5 @@
 // The master level: playing and taking back splots keeps the evaluation exact,
 // and a table of positions with the cells the master must choose.
-#include "engine/Board.h"
 #include "engine/Master.h"
 #include "engine/Search.h"
 #include "platform/StdRandom.h"
@@ -10,14 +9,11 @@
 
 #include <random>
 #include <set>
-#include <vector>
 
 using namespace splot;
 
-namespace {
-
 // Every table the evaluation keeps, for comparing two boards.
-std::vector<int> tables(const Board& b)
+static std::vector<int> tables(const Board& b)
 {
     std::vector<int> t;
     for (int i = 0; i <= b.lastCell; ++i)
@@ -27,177 +23,154 @@ std::vector<int> tables(const Board& b)
     return t;
 }
 
-// A position: the wall as rows of X (Red), O (Blue), # (grease), . (empty)
-// and * (an empty cell the master may choose); the side to move.
-struct Position {
-    const char* name;
-    int side;
-    std::vector<const char*> rows;
+// A wall set up from rows of X (Red), O (Blue), # (grease), . (empty) and
+// * (an empty cell accepted as the master's choice); the splots painted.
+struct Wall {
+    Board b;
+    std::set<int> accepted;
+    i16 moves = 0;
 };
 
-// Stones of the wall, and the accepted cells.
-Board setUp(const Position& p, bool swap, std::set<int>& accepted, i16& moves)
+static Wall setUp(const std::vector<const char*>& rows, bool swap)
 {
-    Board b;
-    b.newGame(static_cast<int>(p.rows.size()));
-    moves = 0;
+    Wall w;
+    Board& b = w.b;
+    b.newGame(static_cast<int>(rows.size()));
     for (int r = 1; r <= b.wallSize; ++r)
         for (int c = 1; c <= b.wallSize; ++c) {
-            const char ch = p.rows[r - 1][c - 1];
+            const char ch = rows[r - 1][c - 1];
             const int i = b.index(c, r);
             if (ch == '*')
-                accepted.insert(i);
+                w.accepted.insert(i);
             else if (ch == '#')
                 b.currentCell = i16(i), b.currentPlayer = kGrease, b.cells(i) = kGrease,
                 b.cellScore(0, i) = b.cellScore(1, i) = kOccupied, b.Zug_Auswertung(), --b.playableCells;
             else if (ch == 'X' || ch == 'O')
-                b.play(i, (ch == 'X') != swap ? kRed : kBlue, moves);
+                b.play(i, (ch == 'X') != swap ? kRed : kBlue, w.moves);
         }
-    return b;
+    return w;
 }
-
-} // namespace
 
 class TestMaster : public QObject {
     Q_OBJECT
   private slots:
-    void playAndTakeBackKeepTheEvaluation();
-    void tactics();
-    void computerMoveAtMaster();
-};
+    void playAndTakeBackKeepTheEvaluation()
+    {
+        std::mt19937 gen(7);
+        Board played, landed;
+        played.newGame(15);
+        landed.newGame(15);
+        const auto fresh = tables(played);
+        std::vector<int> history;
+        i16 moves = 0;
+        // 60 splots kept, 20 more played and taken back by a search without the potentials.
+        for (int k = 0; k < 80; ++k) {
+            int i = 0;
+            while (played.cells(i) != kEmpty || played.cellLineCount(i) == 0)
+                i = played.index(1 + int(gen() % 15), 1 + int(gen() % 15));
+            played.play(i, k % 2, moves, k < 60);
+            history.push_back(i);
+            if (k >= 60)
+                continue;
+            // The same splot the way a grease spot or the first version enters it.
+            landed.currentCell = i16(i);
+            landed.cells(i) = landed.currentPlayer = i16(k % 2);
+            landed.cellScore(0, i) = landed.cellScore(1, i) = kOccupied;
+            landed.Zug_Auswertung();
+            QCOMPARE(tables(played), tables(landed));
+        }
+        for (int k = 79; k >= 0; --k) {
+            played.takeBack(history[k], moves, k < 60);
+            if (k == 60)
+                QCOMPARE(tables(played), tables(landed));
+        }
+        QCOMPARE(tables(played), fresh);
+    }
 
-void TestMaster::playAndTakeBackKeepTheEvaluation()
-{
-    std::mt19937 gen(7);
-    Board played, landed;
-    played.newGame(15);
-    landed.newGame(15);
-    const auto fresh = tables(played);
-    std::vector<int> history;
-    i16 moves = 0;
-    for (int k = 0; k < 60; ++k) {
-        int i;
-        do
-            i = played.index(1 + int(gen() % 15), 1 + int(gen() % 15));
-        while (played.cells(i) != kEmpty);
-        played.play(i, k % 2, moves);
-        // The same splot the way a grease spot or the first version enters it.
-        landed.currentCell = i16(i);
-        landed.cells(i) = landed.currentPlayer = i16(k % 2);
-        landed.cellScore(0, i) = landed.cellScore(1, i) = kOccupied;
-        landed.Zug_Auswertung();
-        QCOMPARE(tables(played), tables(landed));
-        history.push_back(i);
-    }
-    QCOMPARE(moves, i16(60));
-    // A search plays and takes back without the potentials: all as it was.
-    const auto middle = tables(played);
-    for (int k = 0; k < 20; ++k) {
-        int i;
-        do
-            i = played.index(1 + int(gen() % 15), 1 + int(gen() % 15));
-        while (played.cells(i) != kEmpty);
-        played.play(i, k % 2, moves, false);
-        history.push_back(i);
-    }
-    for (int k = 0; k < 20; ++k) {
-        played.takeBack(history.back(), moves, false);
-        history.pop_back();
-    }
-    QCOMPARE(tables(played), middle);
-    while (!history.empty()) {
-        played.takeBack(history.back(), moves);
-        history.pop_back();
-    }
-    QCOMPARE(tables(played), fresh);
-    QCOMPARE(moves, i16(0));
-}
-
-void TestMaster::tactics()
-{
-    const std::vector<Position> table = {
-        {"win at once, not block",
-         kRed,
-         {"...........", "...........", "...........", ".*XXXX*....", "...........", "...........",
-          "...........", "..OOOO.....", "...........", "...........", "..........."}},
-        {"six in a row wins too",
-         kRed,
-         {"...........", "...........", "...........", "...........", "...........", "OXXXX*X....",
-          "...........", "..O.O......", "...........", "...O.......", "..........."}},
-        {"block a four before own open three",
-         kRed,
-         {"...........", ".O.........", "...........", "...........", "...XOOOO*..", "...........",
-          "...........", "...........", "...........", "....XXX....", "..........."}},
-        {"stop an open three",
-         kRed,
-         {"...........", "...........", "..X.....X..", "...........", "...........", "...........",
-          "....*OOO*..", "...........", "..X........", "...........", "..........."}},
-        {"four and open three",
-         kRed,
-         {"...........", ".O.......O.", "...........", ".......O...", ".......X...", ".......X...",
-          ".......X...", ".....XX*...", "...........", ".O.........", "..........."}},
-        {"victory by continuous fours",
-         kRed,
-         {"O.........O", "...........", "...........", ".......O...", ".......X.O.", ".......XX..",
-          ".......X...", "...OXX**...", ".....X.....", "...........", "O.........O"}},
-        {"the last free cell, not the border",
-         kRed,
-         {"XXOOXX", "OOXXOO", "XXOOXX", "OOXXOO", "XXOOXX", "OOXXO*"}},
-        {"a grease spot leaves one end",
-         kRed,
-         {"...........", "...........", "...........", "...........", "...........", "*XXXX#.....",
-          "...........", "...O.O.O...", "...........", "...O.......", "..........."}},
-    };
-    for (const Position& p : table) {
-        for (const bool swap : {false, true}) {
-            std::set<int> accepted;
-            i16 moves = 0;
-            Board b = setUp(p, swap, accepted, moves);
-            const auto before = tables(b);
-            const int side = swap ? 1 - p.side : p.side;
-            MasterSearch master(11);
-            master.limits.seconds = 0;
-            master.limits.nodes = 3000;
-            const int cell = master.choose(b, side, moves);
-            QVERIFY2(accepted.count(cell),
-                     qPrintable(QString("%1 (%2): %3").arg(p.name).arg(side).arg(cell)));
-            QCOMPARE(tables(b), before);
-            // Nor does the move let the opponent make five next.
-            if (!b.fiveLine(cell, side)) {
-                b.play(cell, side, moves);
-                for (int i = 0; i <= b.lastCell; ++i)
-                    QVERIFY2(b.cells(i) != kEmpty || !b.fiveLine(i, 1 - side), p.name);
+    void tactics()
+    {
+        // Positions with Red to move (Blue when the colours are swapped), and their names.
+        const std::vector<std::pair<std::vector<const char*>, const char*>> table = {
+            {{"...........", "...........", "...........", ".*XXXX*....", "...........", "...........",
+              "...........", "..OOOO.....", "...........", "...........", "..........."},
+             "win at once, not block"},
+            {{"...........", "...........", "...........", "...........", "...........", "OXXXX*X....",
+              "...........", "..O.O......", "...........", "...O.......", "..........."},
+             "six in a row wins too"},
+            {{"...........", ".O.........", "...........", "...........", "...XOOOO*..", "...........",
+              "...........", "...........", "...........", "....XXX....", "..........."},
+             "block a four before own open three"},
+            {{"...........", "...........", "..X.....X..", "...........", "...........", "...........",
+              "....*OOO*..", "...........", "..X........", "...........", "..........."},
+             "stop an open three"},
+            {{"...........", ".O.......O.", "...........", ".......O...", ".......X...", ".......X...",
+              ".......X...", ".....XX*...", "...........", ".O.........", "..........."},
+             "four and open three"},
+            {{"O.........O", "...........", "...........", ".......O...", ".......X.O.", ".......XX..",
+              ".......X...", "...OXX**...", ".....X.....", "...........", "O.........O"},
+             "victory by continuous fours"},
+            {{"XXOOXX", "OOXXOO", "XXOOXX", "OOXXOO", "XXOOXX", "OOXXO*"},
+             "the last free cell, not the border"},
+            {{"...........", "...........", "...........", "...........", "...........", "*XXXX#.....",
+              "...........", "...O.O.O...", "...........", "...O.......", "..........."},
+             "a grease spot leaves one end"},
+            {{"...........", "...........", "....O.O....", "...OXX.....", "..XOX......", "...XX......",
+              "..*.O......", ".......O...", "...........", "...........", "..........."},
+             "victory by threes and fours"},
+        };
+        for (const auto& [rows, name] : table) {
+            for (const int side : {kRed, kBlue}) {
+                Wall w = setUp(rows, side == kBlue);
+                MasterSearch master(11);
+                master.limits = {.seconds = 0, .nodes = 3000};
+                QVERIFY2(w.accepted.count(master.choose(w.b, side, w.moves)), name);
+                QCOMPARE(tables(w.b), tables(setUp(rows, side == kBlue).b)); // left as it was
             }
         }
     }
-}
 
-void TestMaster::computerMoveAtMaster()
-{
-    // The master opens in the very middle of an odd wall; the expert's chance
-    // term spreads its first splot over the cells around it. A hint stays expert.
-    struct NoDraw final : DrawOfferSink {
-        void drawAccepted() override {}
-    } sink;
-    doubles::ScriptedQuestions questions;
-    int middle = 0, hintsInMiddle = 0;
-    for (std::uint32_t seed = 1; seed <= 6; ++seed) {
-        StdRandom random(seed);
-        Search search(random, questions, sink);
-        search.gameLevel = kMasterLevel;
-        Board b;
-        b.newGame(15);
-        b.currentPlayer = kRed;
-        i16 column = 0, row = 0;
-        QVERIFY(search.Feld_Suche(b, 0, column, row));
-        middle += column == 8 && row == 8;
-        search.hintMode = true;
-        QVERIFY(search.Feld_Suche(b, 0, column, row));
-        hintsInMiddle += column == 8 && row == 8;
+    void threats()
+    {
+        // Red's splot at (5,2), (6,2) and (4,5): an open four, a four, an open three. On the
+        // small wall Red has a two (10) and two ones, Blue two ones: to each a quarter of the other's.
+        Wall w = setUp({"......", ".XXX..", "......", "......", ".XX...", "......"}, false);
+        Wall e = setUp({"XX...", ".....", ".....", ".....", "....O"}, false);
+        MasterSearch m;
+        m.victoryByFours(w.b, kRed, w.moves);
+        auto at = [&](int c, int r) { return m.threatOf(w.b.index(c, r), kRed); };
+        auto ev = [&](int master, int side) { return m.evaluation(e.b, master, side, 3); };
+        QCOMPARE(
+            (std::vector{at(5, 2).openFours, at(6, 2).fours, at(6, 2).openFours, at(4, 5).openThrees,
+                         at(4, 5).fours, ev(kRed, kRed), ev(kRed, kBlue), ev(kBlue, kBlue), ev(kBlue, kRed)}),
+            (std::vector{1, 1, 0, 1, 0, 12, -12, -1, 1}));
     }
-    QCOMPARE(middle, 6);
-    QVERIFY(hintsInMiddle < 6);
-}
+
+    void computerMoveAtMaster()
+    {
+        // The master opens in the very middle of an odd wall; the expert's chance
+        // term spreads its first splot over the cells around it. A hint stays expert.
+        struct : DrawOfferSink {
+            void drawAccepted() override {}
+        } sink;
+        doubles::ScriptedQuestions questions;
+        int middle = 0, hintsInMiddle = 0;
+        for (std::uint32_t seed = 1; seed <= 6; ++seed) {
+            StdRandom random(seed);
+            Search search(random, questions, sink);
+            search.gameLevel = kMasterLevel;
+            Board b = setUp(std::vector<const char*>(15, "..............."), false).b;
+            b.currentPlayer = kRed;
+            for (int* count : {&middle, &hintsInMiddle}) {
+                i16 column = 0, row = 0;
+                QVERIFY(search.Feld_Suche(b, 0, column, row));
+                *count += column == 8 && row == 8;
+                search.hintMode = true;
+            }
+        }
+        QCOMPARE(middle, 6);
+        QVERIFY(hintsInMiddle < 6);
+    }
+};
 
 QTEST_APPLESS_MAIN(TestMaster)
 #include "test_master.moc"
