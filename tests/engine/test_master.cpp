@@ -31,6 +31,15 @@ struct Wall {
     i16 moves = 0;
 };
 
+// A grease spot entered as the game enters one.
+static void grease(Board& b, int i)
+{
+    b.currentCell = i16(i), b.currentPlayer = kGrease, b.cells(i) = kGrease;
+    b.cellScore(0, i) = b.cellScore(1, i) = kOccupied;
+    b.Zug_Auswertung();
+    --b.playableCells;
+}
+
 static Wall setUp(const std::vector<const char*>& rows, bool swap)
 {
     Wall w;
@@ -43,8 +52,7 @@ static Wall setUp(const std::vector<const char*>& rows, bool swap)
             if (ch == '*')
                 w.accepted.insert(i);
             else if (ch == '#')
-                b.currentCell = i16(i), b.currentPlayer = kGrease, b.cells(i) = kGrease,
-                b.cellScore(0, i) = b.cellScore(1, i) = kOccupied, b.Zug_Auswertung(), --b.playableCells;
+                grease(b, i);
             else if (ch == 'X' || ch == 'O')
                 b.play(i, (ch == 'X') != swap ? kRed : kBlue, w.moves);
         }
@@ -60,6 +68,8 @@ class TestMaster : public QObject {
         Board played, landed;
         played.newGame(15);
         landed.newGame(15);
+        for (const int i : {played.index(8, 8), played.index(3, 12), played.index(12, 4)})
+            grease(played, i), grease(landed, i);
         const auto fresh = tables(played);
         std::vector<int> history;
         i16 moves = 0;
