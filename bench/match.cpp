@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 using namespace splot;
@@ -35,26 +36,18 @@ int main(int argc, char** argv)
 {
     Options o;
     for (int i = 1; i + 1 < argc; i += 2) {
-        const int v = std::atoi(argv[i + 1]);
-        const char* k = argv[i];
-        if (!std::strcmp(k, "--a"))
-            o.a = v;
-        else if (!std::strcmp(k, "--b"))
-            o.b = v;
-        else if (!std::strcmp(k, "--games"))
-            o.games = v;
-        else if (!std::strcmp(k, "--size"))
-            o.size = v;
-        else if (!std::strcmp(k, "--openings"))
-            o.openings = v;
-        else if (!std::strcmp(k, "--seed"))
-            o.seed = v;
-        else if (!std::strcmp(k, "--nodes"))
-            o.nodes = v;
-        else if (!std::strcmp(k, "--show"))
-            o.show = v;
-        else if (!std::strcmp(k, "--ms"))
-            o.ms = v;
+        const std::pair<const char*, int*> names[] = {{"--a", &o.a},
+                                                      {"--b", &o.b},
+                                                      {"--games", &o.games},
+                                                      {"--size", &o.size},
+                                                      {"--openings", &o.openings},
+                                                      {"--seed", &o.seed},
+                                                      {"--nodes", &o.nodes},
+                                                      {"--show", &o.show},
+                                                      {"--ms", &o.ms}};
+        for (const auto& [name, field] : names)
+            if (!std::strcmp(argv[i], name))
+                *field = std::atoi(argv[i + 1]);
     }
 
     StdRandom random(static_cast<std::uint32_t>(o.seed));
