@@ -134,7 +134,18 @@ def dialog(app, main, menu, title, body=lambda box: None, close=("Escape",)):
         body(box)
         if close:
             key(*close)
-    pump(10, lambda: find(app, lambda r, n: r == "dialog" and n == title) is None and active(main()))
+    if not pump(10, lambda: find(app, lambda r, n: r == "dialog" and n == title) is None and active(main())):
+        # Now and then the keys went back to no window after a dialog closed: the game's window
+        # is taken again, as a player's click on its frame would.
+        print(f"-- after {title} closed the game's window was not reported active: activated", flush=True)
+        activate(app.get_process_id())
+
+
+def activate(pid):
+    windows = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(pid)],
+                             capture_output=True, text=True).stdout.split()
+    for w in windows:
+        subprocess.run(["xdotool", "windowactivate", "--sync", w], capture_output=True)
 
 
 def options(box):
@@ -169,10 +180,7 @@ def play(size, language, whole_game):
         main = lambda: find(app, lambda r, n: r == "frame" and n.startswith("Splotchery"))  # noqa: E731
         pump(30, lambda: main() and subprocess.run(["xdotool", "search", "--name", "^About"],
                                                             capture_output=True).returncode)
-        windows = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(game.pid)],
-                                 capture_output=True, text=True).stdout.split()
-        for w in windows:
-            subprocess.run(["xdotool", "windowactivate", "--sync", w], capture_output=True)
+        activate(game.pid)
         start = key("ctrl+s")
         middle = f"{chr(64 + size // 2 + 1)}{size // 2 + 1}, {'leer' if language == 'de' else 'empty'}"
         expect(start, CELL, f"^({middle}|[A-Z]+\\d+, (red|rot))$", f"{tag} a new game focuses {middle}", 40)

@@ -1,7 +1,7 @@
 # On a magnified screen (QT_SCALE_FACTOR 2 on the 1280 x 800 screen, that is 640 x 400 pixels of
 # the program, less than its window's design) the window with its frame fits the screen, the wall
 # shows drawn smaller than at twice the design, and a click on the wall plays there.
-settings 0   # a window of 640 x 460 pixels stored: more than the screen holds
+settings 0 Computer=0   # two players; a window of 640 x 460 pixels stored: more than the screen holds
 start_game QT_SCALE_FACTOR=2
 focus_game || fail "the game's window has no keyboard focus"
 sleep 1
