@@ -65,13 +65,19 @@ def expect(since, role, pattern, what, seconds=20):
     offers = []
 
     def match():
-        if sum(r in ("dialog", "alert") and n == "Splotchery" for n, r in shown(since)) > len(offers):
-            print("-- a draw offer, answered No", flush=True)
-            offers.append(key("alt+n"))
+        answer(since, "Splotchery", offers, "alt+n")
         return next(filter(None, (re.search(pattern, n) for n in heard(since, role))), None)
 
     check(pump(seconds, match) is not None, f"{what}: {heard(since, role)}")
     return match()
+
+
+def answer(since, title, answered, keys):
+    """A question box titled `title` shown since `since` and not yet answered gets the keys."""
+    if sum(r in ("dialog", "alert") and n == title for n, r in shown(since)) > len(answered):
+        print(f"-- the question {title} answered by {keys}", flush=True)
+        answered.append(key(keys))
+    return True
 
 
 def shown(since):
@@ -115,30 +121,33 @@ def application(pid):
         return None
 
 
-def active(node):
+def state(node, which):
     try:
-        return node is not None and node.get_state_set().contains(Atspi.StateType.ACTIVE)
+        return node is not None and node.get_state_set().contains(which)
     except GLib.Error:
         return False
 
 
 def dialog(app, main, menu, title, body=lambda box: None, close=("Escape",)):
     """Opens a dialog by the menu's keys, checks it and that every control in it has a name, closes it."""
-    since = key("alt+" + menu[0])
-    pump(10, lambda: any(k.endswith("showing") and d == 1 and r in ("menu", "popup menu")
-                         for k, d, n, r in events[since:]))
+    for attempt in range(5):  # a menu opened while a new game is set out can close again: opened anew
+        since = key("alt+" + menu[0])
+        menus = lambda: [d for k, d, n, r in events[since:] if k.endswith("showing") and r == "popup menu"]  # noqa
+        if pump(5, lambda: menus()) and not pump(0.5, lambda: 0 in menus()):
+            break
+        print(f"-- the menu for {title} closed again: opened anew", flush=True)
     key(menu[1])
     box = pump(20, lambda: find(app, lambda r, n: r == "dialog" and n == title))
     if check(box is not None, f"the dialog {title} opens"):
         check(not unnamed(box), f"every control of {title} has a name: {unnamed(box)}")
         body(box)
-        if close:
-            key(*close)
-    if not pump(10, lambda: find(app, lambda r, n: r == "dialog" and n == title) is None and active(main())):
-        # Now and then the keys went back to no window after a dialog closed: the game's window
-        # is taken again, as a player's click on its frame would.
-        print(f"-- after {title} closed the game's window was not reported active: activated", flush=True)
-        activate(app.get_process_id())
+        since = key(*close) if close else len(events)
+    # A closed dialog stays in the tree, hidden; the keys go back to the game's window. A changed
+    # setting in the middle of a game asks whether to start a new one: Yes.
+    asked = []
+    check(pump(10, lambda: answer(since, "Start", asked, "alt+y") and not state(box, Atspi.StateType.SHOWING)
+               and state(main(), Atspi.StateType.ACTIVE)),
+          f"{title} closes and the game's window is active again")
 
 
 def activate(pid):
@@ -201,7 +210,9 @@ def play(size, language, whole_game):
         expect(key("t"), SAID, r"Pelko's turn, move \d+\.", f"{tag} T says whose turn", 10)
         if not whole_game:
             return
+        since = len(events)
         dialog(app, main, "go", "Options", options)
+        expect(since, CELL, f"^({middle}|[A-Z]+\\d+, red)$", f"{tag} the changed setting starts a new game", 30)
         dialog(app, main, "gd", "Record", record)
         dialog(app, main, "ha", "About Splotchery", close=())  # it goes by itself
         moves, result = 0, None
