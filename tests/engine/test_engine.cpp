@@ -102,13 +102,11 @@ class TestEngine : public QObject {
                             linesOf[std::size_t(b.index(c + k * dc, r + k * dr))].push_back(l);
                         }
                     }
-            // The 32 cells around one: distance 1 to 4 on the rays down-right, up-left,
-            // up-right, down-left, right, left, down, up.
-            const int stride = n + 8;
-            for (int k = 1; k <= 32; ++k) {
-                const int ray[8] = {stride + 1, -stride - 1, 1 - stride, stride - 1, 1, -1, stride, -stride};
+            // The 32 cells around one: distance 1 to 4 on the rays down-right, up-left, up-right,
+            // down-left, right, left, down, up (rows lie n + 8 cells apart).
+            const int d = n + 8, ray[8] = {d + 1, -d - 1, 1 - d, d - 1, 1, -1, d, -d};
+            for (int k = 1; k <= 32; ++k)
                 QCOMPARE(int(b.neighbourOffset(k)), ray[(k - 1) % 8] * ((k + 7) / 8));
-            }
             // Every cell lists its lines in increasing order, then 0s.
             for (int i = 0; i <= b.lastCell; ++i) {
                 const std::vector<int>& lines = linesOf[std::size_t(i)];
@@ -239,12 +237,9 @@ class TestEngine : public QObject {
         QCOMPARE(easy.pick(b, kRed, 40), kNone); // the eighth after the No asks again: Yes gives no cell
         QCOMPARE(easy.accepted, 1);
         Rig expert(random, 3);
-        for (auto [c, r, p, v] : {std::array{3, 5, 0, 64},
-                                  {3, 2, 0, 65},
-                                  {4, 1, 0, 64},
-                                  {6, 6, 1, -64},
-                                  {6, 3, 1, -65},
-                                  {7, 1, 1, -64}})
+        const int fours[][4] = {{3, 5, 0, 64},  {3, 2, 0, 65},  {4, 1, 0, 64},
+                                {6, 6, 1, -64}, {6, 3, 1, -65}, {7, 1, 1, -64}};
+        for (const auto& [c, r, p, v] : fours) // column, row, side, potential
             b.cellScore(p, b.index(c, r)) = i16(v);
         QCOMPARE(expert.pick(b, kRed, 20), Cell(3, 2));
         QCOMPARE(expert.pick(b, kBlue, 20), Cell(6, 3));
@@ -259,17 +254,15 @@ class TestEngine : public QObject {
     // centre, offset by a signed Rnd * cellSize / 3.5 rounded, column first.
     void greaseSpotsAreFiveDropsAroundTheCellCentre()
     {
-        std::vector<float> drops;
-        for (int d = 0; d < 5; ++d) // sign, size, sign, size of the offsets; the radius
-            drops.insert(drops.end(), {d % 2 ? 0.7f : 0.2f, 0.1033f + 0.17f * float(d), d % 3 ? 0.8f : 0.3f,
-                                       0.9027f - 0.15f * float(d), 0.2f * float(d)});
-        ScriptedRandom random({0.0f, 0.45f, 0.3f});
-        for (float r : drops)
-            random.push({r});
-        random.push({0.25f, 0.75f});
-        for (float r : drops)
-            random.push({r});
-        random.push({0.45f, 0.3f});
+        ScriptedRandom random({0.0f, 0.45f, 0.3f}); // the count, the first spot's column and row
+        for (int d = 0; d < 10; ++d) { // per drop: sign, size, sign, size of the offsets; the radius
+            const int k = d % 5;       // both spots' drops alike
+            random.push({k % 2 ? 0.7f : 0.2f, 0.1033f + 0.17f * float(k), k % 3 ? 0.8f : 0.3f,
+                         0.9027f - 0.15f * float(k), 0.2f * float(k)});
+            if (d == 4)
+                random.push({0.25f, 0.75f}); // the second spot's column and row
+        }
+        random.push({0.45f, 0.3f}); // the first spot's cell again
         RecordingCanvas canvas;
         Board b;
         b.newGame(6);
@@ -290,12 +283,10 @@ class TestEngine : public QObject {
     // Rnd * 9 rounded halves to even picks one of a side's ten texts; any outcome but 0 consoles.
     void victoryTexts()
     {
+        ScriptedRandom random({0.0f, 0.3f, 0.5f, 0.99f, 0.0f, 0.3f, 0.5f, 0.99f, 0.0f, 0.3f, 0.5f, 0.99f});
         QStringList picked;
-        for (int outcome : {0, 1, 2})
-            for (float rnd : {0.0f, 0.3f, 0.5f, 0.99f}) {
-                ScriptedRandom random({rnd});
-                picked.append(QString::fromStdString(SiegText(outcome, random)));
-            }
+        for (int n = 0; n < 12; ++n) // outcomes 0, 1 and 2, four numbers each
+            picked.append(QString::fromStdString(SiegText(n / 4, random)));
         QCOMPARE(picked.join(" "), "Well done! Cool! Wow! Super! Sorry! Oooh! Aaaaargh! Once more! "
                                    "Sorry! Oooh! Aaaaargh! Once more!");
     }
