@@ -10,6 +10,7 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 using namespace splot;

@@ -133,7 +133,7 @@ class TestL10n : public QObject {
         WindowRig rig;
         QStringList menus; // the menu bar's, then the game menu's
         QMenuBar* bar = rig.window().menuBar();
-        for (const QWidget* m : {static_cast<QWidget*>(bar), bar->actions()[0]->menu()})
+        for (const QWidget* m : std::initializer_list<const QWidget*>{bar, bar->actions()[0]->menu()})
             for (const QAction* a : m->actions())
                 menus.append(a->text());
         QCOMPARE(menus, QStringList({"&Spiel", "&Hilfe", "&Neues Spiel", "&Beenden", "&Tipp", "&Zurücknehmen",
