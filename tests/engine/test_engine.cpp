@@ -135,8 +135,8 @@ class TestEngine : public QObject {
                 b.newGame(n);
                 if (seed % 2) {
                     b.Fettflecken(random, canvas, 300, 240);
-                    const long attempts =
-                        std::lrint(seed / 16.0 * (n * n / 30.0) + n / 3.0) + 1; // halves to even
+                    // Count + 1 attempts, the count rounded halves to even.
+                    const long attempts = std::lrint(seed / 16.0 * (n * n / 30.0) + n / 3.0) + 1;
                     QCOMPARE(random.draws, 1 + 2 * attempts + 25L * (n * n - b.playableCells));
                 }
                 QCOMPARE(evaluationMismatch(b), QString());

@@ -42,9 +42,8 @@ QString text(const GameSettings& s)
 QString text(const GameRecord& r)
 {
     QString s;
-    for (const auto& [name, counts] : {std::pair{"won", r.won}, {"lost", r.lost}, {"drawn", r.drawn}})
-        s += QString::asprintf("%s %d %d %d %d %d ", name, counts[0], counts[1], counts[2], counts[3],
-                               counts[4]);
+    for (const auto& [name, c] : {std::pair{"won", r.won}, {"lost", r.lost}, {"drawn", r.drawn}})
+        s += QString::asprintf("%s %d %d %d %d %d ", name, c[0], c[1], c[2], c[3], c[4]);
     return s + QString::asprintf("red %d blue %d draws %d", r.redWon, r.blueWon, r.humanDraws);
 }
 const QString kZeros = "won 0 0 0 0 0 lost 0 0 0 0 0 drawn 0 0 0 0 0 red 0 blue 0 draws 0";
