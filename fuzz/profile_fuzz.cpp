@@ -86,12 +86,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 if (!ini::findValue("[" + s + "]\n" + k + "=", section, key))
                     check(ini::findValue(after, s, k) == ini::findValue(before, s, k));
         if (ini::isValidUtf8(before) || !ini::isValidUtf8(after)) { // same encoding: no other line lost
-            const auto diff = std::mismatch(before.begin(), before.end(), after.begin(), after.end());
-            const std::size_t head = diff.first - before.begin();
-            const std::size_t tail =
-                std::mismatch(before.rbegin(), before.rend() - head, after.rbegin(), after.rend() - head)
-                    .first -
-                before.rbegin();
+            const std::size_t head = std::ranges::mismatch(before, after).in1 - before.begin();
+            std::size_t tail = 0; // the bytes after head alike at the ends of both
+            while (tail < std::min(before.size(), after.size()) - head &&
+                   before[before.size() - 1 - tail] == after[after.size() - 1 - tail])
+                ++tail;
             check(before.find_first_of("\r\n", head) >= before.size() - tail); // nothing from head to tail
         }
     }

@@ -10,6 +10,7 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 using namespace splot;
@@ -19,14 +20,6 @@ namespace {
 
 using Cell = std::pair<int, int>; // column, row; or Red's and Blue's potential
 const Cell kNone{-1, -1};
-
-// A board set up for a new game on a wall of n cells.
-Board wall(int n)
-{
-    Board b;
-    b.newGame(n);
-    return b;
-}
 
 // Puts a splot (or a grease spot) on a cell the way the move execution does.
 void land(Board& b, int column, int row, int code)
@@ -93,32 +86,28 @@ class TestEngine : public QObject {
         Board b; // one board for all sizes: nothing of the tables before may survive a new game
         for (int n = 6; n <= 15; ++n) {
             b.newGame(n);
-            // Every run of five wall cells down, right or down a diagonal is one line,
-            // listed from its top (top-left, top-right) or left end: (first cell, step);
-            // numbered down, across, down-right, down-left, each family by column, then row.
-            std::vector<Cell> expected, actual;
+            // Every run of five wall cells down, right or down a diagonal is one line, listed from
+            // its top (top-left, top-right) or left end; numbered down, across, down-right,
+            // down-left, each family by column, then row.
+            QCOMPARE(int(b.lineCount), 2 * n * (n - 4) + 2 * (n - 4) * (n - 4));
+            std::vector<std::vector<int>> linesOf(std::size_t(b.lastCell) + 1);
+            int l = 0;
             for (auto [dc, dr] : {Cell(0, 1), Cell(1, 0), Cell(1, 1), Cell(-1, 1)})
                 for (int c = 1; c <= n; ++c)
-                    for (int r = 1; r <= n; ++r)
-                        if (c + 4 * dc >= 1 && c + 4 * dc <= n && r + 4 * dr <= n)
-                            expected.emplace_back(b.index(c, r), dc + dr * (n + 8));
-            std::vector<std::vector<int>> linesOf(std::size_t(b.lastCell) + 1);
-            for (int l = 1; l <= b.lineCount; ++l) {
-                const int first = b.lineCells(1, l), step = b.lineCells(2, l) - first;
-                actual.emplace_back(first, step);
-                for (int k = 1; k <= 5; ++k) {
-                    QCOMPARE(int(b.lineCells(k, l)), first + (k - 1) * step);
-                    linesOf[std::size_t(first + (k - 1) * step)].push_back(l);
-                }
-            }
-            QVERIFY(actual == expected && int(expected.size()) == b.lineCount);
-            // The 32 cells around one: distance 1 to 4 on the rays down-right, up-left,
-            // up-right, down-left, right, left, down, up.
-            const int stride = n + 8;
-            for (int k = 1; k <= 32; ++k) {
-                const int ray[8] = {stride + 1, -stride - 1, 1 - stride, stride - 1, 1, -1, stride, -stride};
+                    for (int r = 1; r <= n; ++r) {
+                        if (c + 4 * dc < 1 || c + 4 * dc > n || r + 4 * dr > n)
+                            continue;
+                        ++l;
+                        for (int k = 0; k < 5; ++k) {
+                            QCOMPARE(int(b.lineCells(k + 1, l)), b.index(c + k * dc, r + k * dr));
+                            linesOf[std::size_t(b.index(c + k * dc, r + k * dr))].push_back(l);
+                        }
+                    }
+            // The 32 cells around one: distance 1 to 4 on the rays down-right, up-left, up-right,
+            // down-left, right, left, down, up (rows lie n + 8 cells apart).
+            const int d = n + 8, ray[8] = {d + 1, -d - 1, 1 - d, d - 1, 1, -1, d, -d};
+            for (int k = 1; k <= 32; ++k)
                 QCOMPARE(int(b.neighbourOffset(k)), ray[(k - 1) % 8] * ((k + 7) / 8));
-            }
             // Every cell lists its lines in increasing order, then 0s.
             for (int i = 0; i <= b.lastCell; ++i) {
                 const std::vector<int>& lines = linesOf[std::size_t(i)];
@@ -146,10 +135,9 @@ class TestEngine : public QObject {
                 b.newGame(n);
                 if (seed % 2) {
                     b.Fettflecken(random, canvas, 300, 240);
-                    const int spots = n * n - b.playableCells;
-                    const int attempts = roundHalfEven(seed / 16.0 * (n * n / 30.0) + n / 3.0) + 1;
-                    QVERIFY(spots >= 1 && random.draws == 1 + 2L * attempts + 25L * spots);
-                    QVERIFY(random.randomizes == 1 && int(canvas.ops.size()) == 5 * spots);
+                    // Count + 1 attempts, the count rounded halves to even.
+                    const long attempts = std::lrint(seed / 16.0 * (n * n / 30.0) + n / 3.0) + 1;
+                    QCOMPARE(random.draws, 1 + 2 * attempts + 25L * (n * n - b.playableCells));
                 }
                 QCOMPARE(evaluationMismatch(b), QString());
                 for (int moveCount = 0, player = int(seed % 3 == 0); moveCount < b.playableCells;
@@ -197,7 +185,8 @@ class TestEngine : public QObject {
             {"advanced, 12 splots", 2, 12, {16, -4}, {0.5f, 0, 0.5f, 0}, 4, 17.738, -10.858},
             {"Red's own 64: no draws for Red", 0, 0, {64, -4}, {0.5f, 0.5f}, 2, 10000, -18.26048},
             {"Blue's own -65: no draws for Blue", 0, 0, {16, -65}, {0.5f, 0.5f}, 2, 30.76548, -10000}};
-        Board b = wall(8);
+        Board b;
+        b.newGame(8);
         const int i = b.index(3, 4);
         for (const Case& k : cases) {
             b.cellScore(0, i) = i16(k.score.first);
@@ -213,12 +202,13 @@ class TestEngine : public QObject {
     // The cell the search picks. The first move on an empty 8 x 8 wall: the draws per
     // cell show the level searched (4 at very easy, 2 at expert); at expert the line
     // bonus keeps cells on fewer than 8 lines out. A hint searches at expert; a level a
-    // settings file made up plays at the nearest known one. Must-play cells: columns
-    // left to right, each from the top; the own four before blocking the other's.
-    // A full wall has no cell to give.
-    void searchPicks()
+    // settings file made up plays at the nearest known one. A draw is offered at the third
+    // search without potential past half the wall. Must-play cells: columns left to right,
+    // each from the top; the own four before blocking the other's. A full wall has no cell.
+    void searchPicksAndOffersDraws()
     {
-        Board b = wall(8);
+        Board b;
+        b.newGame(8);
         for (auto [level, hint, drawsPerCell] : {std::array{0, 0, 4}, {0, 1, 2}, {7, 0, 2}, {-1, 0, 4}}) {
             ScriptedRandom random({}, 11);
             Rig rig(random, level);
@@ -227,32 +217,12 @@ class TestEngine : public QObject {
             QCOMPARE(random.draws, 64L * drawsPerCell);
             QVERIFY(drawsPerCell == 4 || b.cellLineCount(b.index(cell.first, cell.second)) >= 8);
         }
-        StdRandom seeded(5);
-        Rig rig(seeded, 3);
-        for (auto [c, r, p, v] : {std::array{3, 5, 0, 64},
-                                  {3, 2, 0, 65},
-                                  {4, 1, 0, 64},
-                                  {6, 6, 1, -64},
-                                  {6, 3, 1, -65},
-                                  {7, 1, 1, -64}})
-            b.cellScore(p, b.index(c, r)) = i16(v);
-        QCOMPARE(rig.pick(b, kRed, 20), Cell(3, 2));
-        QCOMPARE(rig.pick(b, kBlue, 20), Cell(6, 3));
-        for (int i = 0; i <= b.lastCell; ++i)
-            b.cells(i) = i16(i % 2);
-        QCOMPARE(rig.pick(b, kRed, 64), kNone);
-    }
-
-    void drawIsOfferedAtTheThirdSearchWithoutPotentialPastHalfTheWall()
-    {
-        // An empty 8 x 8 wall at "very easy" holds no potential anywhere.
-        StdRandom random(2);
-        Rig rig(random, 0);
-        rig.questions.answers = {false, true};
-        Board b = wall(8);
+        StdRandom random(2); // the empty wall at very easy holds no potential anywhere
+        Rig easy(random, 0);
+        easy.questions.answers = {false, true};
         auto searches = [&](int times, int moveCount) {
             for (int n = 0; n < times; ++n)
-                QVERIFY(rig.pick(b, kRed, moveCount) != kNone);
+                QVERIFY(easy.pick(b, kRed, moveCount) != kNone);
         };
         searches(3, 32);       // half the wall is not past it
         for (int p : {0, 1}) { // a side still has a line to build on
@@ -263,10 +233,20 @@ class TestEngine : public QObject {
         b.playableCells = 63; // one grease spot: 32 splots are past half of it
         searches(3, 32);      // the third asks; a No still gives a cell
         searches(7, 40);
-        QCOMPARE(rig.questions.count("What do you think about a draw?"), 1);
-        QCOMPARE(rig.questions.asked.at(0).title, std::string()); // the question has no title
-        QCOMPARE(rig.pick(b, kRed, 40), kNone); // the eighth after the No asks again: Yes gives no cell
-        QCOMPARE(rig.accepted, 1);
+        QCOMPARE(easy.questions.count("What do you think about a draw?"), 1);
+        QCOMPARE(easy.questions.asked.at(0).title, std::string()); // the question has no title
+        QCOMPARE(easy.pick(b, kRed, 40), kNone); // the eighth after the No asks again: Yes gives no cell
+        QCOMPARE(easy.accepted, 1);
+        Rig expert(random, 3);
+        const int fours[][4] = {{3, 5, 0, 64},  {3, 2, 0, 65},  {4, 1, 0, 64},
+                                {6, 6, 1, -64}, {6, 3, 1, -65}, {7, 1, 1, -64}};
+        for (const auto& [c, r, p, v] : fours) // column, row, side, potential
+            b.cellScore(p, b.index(c, r)) = i16(v);
+        QCOMPARE(expert.pick(b, kRed, 20), Cell(3, 2));
+        QCOMPARE(expert.pick(b, kBlue, 20), Cell(6, 3));
+        for (int i = 0; i <= b.lastCell; ++i)
+            b.cells(i) = i16(i % 2);
+        QCOMPARE(expert.pick(b, kRed, 64), kNone);
     }
 
     // Grease spots on a 6 x 6 wall: Rnd * 36/30 + 2 rounded is 2, so three
@@ -275,30 +255,28 @@ class TestEngine : public QObject {
     // centre, offset by a signed Rnd * cellSize / 3.5 rounded, column first.
     void greaseSpotsAreFiveDropsAroundTheCellCentre()
     {
-        std::vector<float> drops;
-        for (int d = 0; d < 5; ++d) // sign, size, sign, size of the offsets; the radius
-            drops.insert(drops.end(), {d % 2 ? 0.7f : 0.2f, 0.1033f + 0.17f * float(d), d % 3 ? 0.8f : 0.3f,
-                                       0.9027f - 0.15f * float(d), 0.2f * float(d)});
-        ScriptedRandom random({0.0f, 0.45f, 0.3f});
-        for (float r : drops)
-            random.push({r});
-        random.push({0.25f, 0.75f});
-        for (float r : drops)
-            random.push({r});
-        random.push({0.45f, 0.3f});
+        ScriptedRandom random({0.0f, 0.45f, 0.3f}); // the count, the first spot's column and row
+        for (int d = 0; d < 10; ++d) { // per drop: sign, size, sign, size of the offsets; the radius
+            const int k = d % 5;       // both spots' drops alike
+            random.push({k % 2 ? 0.7f : 0.2f, 0.1033f + 0.17f * float(k), k % 3 ? 0.8f : 0.3f,
+                         0.9027f - 0.15f * float(k), 0.2f * float(k)});
+            if (d == 4)
+                random.push({0.25f, 0.75f}); // the second spot's column and row
+        }
+        random.push({0.45f, 0.3f}); // the first spot's cell again
         RecordingCanvas canvas;
-        Board b = wall(6);
+        Board b;
+        b.newGame(6);
         b.Fettflecken(random, canvas, 700, 600);
-        QCOMPARE(random.draws, 57L);
+        QVERIFY(random.draws == 57 && random.randomizes == 1);
         QCOMPARE(int(b.playableCells), 34);
         QVERIFY(b.cells(b.index(4, 3)) == kGrease && b.cells(b.index(2, 6)) == kGrease);
         QStringList drawn; // solid yellow circles: x, y, radius
-        for (const RecordingCanvas::Op& op : canvas.ops)
-            drawn.append(QString::asprintf("%g,%g,%g", op.x1, op.y1, std::round(op.radius * 1000) / 1000) +
-                         (op.kind == RecordingCanvas::Op::Circle && op.foreColor == 14 &&
-                                  op.fillColor == 14 && op.fillStyle == Canvas::Solid
-                              ? ""
-                              : " not solid yellow"));
+        for (const RecordingCanvas::Op& op : canvas.ops) {
+            QVERIFY(op.kind == op.Circle && op.foreColor == 14 && op.fillColor == 14 &&
+                    op.fillStyle == Canvas::Solid);
+            drawn.append(QString::asprintf("%g,%g,%g", op.x1, op.y1, std::round(op.radius * 1000) / 1000));
+        }
         QCOMPARE(drawn.join(' '), "2429,1569,60 2505,1901,78 2361,1871,96 2573,1659,114 2293,1811,132 "
                                   "1029,3669,60 1105,4001,78 961,3971,96 1173,3759,114 893,3911,132");
     }
@@ -306,12 +284,10 @@ class TestEngine : public QObject {
     // Rnd * 9 rounded halves to even picks one of a side's ten texts; any outcome but 0 consoles.
     void victoryTexts()
     {
+        ScriptedRandom random({0.0f, 0.3f, 0.5f, 0.99f, 0.0f, 0.3f, 0.5f, 0.99f, 0.0f, 0.3f, 0.5f, 0.99f});
         QStringList picked;
-        for (int outcome : {0, 1, 2})
-            for (float rnd : {0.0f, 0.3f, 0.5f, 0.99f}) {
-                ScriptedRandom random({rnd});
-                picked.append(QString::fromStdString(SiegText(outcome, random)));
-            }
+        for (int n = 0; n < 12; ++n) // outcomes 0, 1 and 2, four numbers each
+            picked.append(QString::fromStdString(SiegText(n / 4, random)));
         QCOMPARE(picked.join(" "), "Well done! Cool! Wow! Super! Sorry! Oooh! Aaaaargh! Once more! "
                                    "Sorry! Oooh! Aaaaargh! Once more!");
     }

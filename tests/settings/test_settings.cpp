@@ -1,7 +1,9 @@
 // The settings file and the settings store on it: reading rules, edits that
 // keep every other byte, files that are not what they should be, the value
-// forms written, values that must not reach the game, and the window placement.
+// forms written, values that must not reach the game, the window placement,
+// and the record of decided games.
 #include "platform/IniFile.h"
+#include "shell/RecordStore.h"
 #include "shell/SettingsStore.h"
 
 #include <QDir>
@@ -35,6 +37,16 @@ QString text(const GameSettings& s)
         s.wallSize, s.computerPlaysRed, s.greaseSpots, s.blockedNozzle, s.soundOn, s.hintsOn, s.level,
         s.redName.c_str(), s.blueName.c_str(), s.showStory);
 }
+
+// A whole record as text: the human's wins, losses and draws by level, then two players' results.
+QString text(const GameRecord& r)
+{
+    QString s;
+    for (const auto& [name, c] : {std::pair{"won", r.won}, {"lost", r.lost}, {"drawn", r.drawn}})
+        s += QString::asprintf("%s %d %d %d %d %d ", name, c[0], c[1], c[2], c[3], c[4]);
+    return s + QString::asprintf("red %d blue %d draws %d", r.redWon, r.blueWon, r.humanDraws);
+}
+const QString kZeros = "won 0 0 0 0 0 lost 0 0 0 0 0 drawn 0 0 0 0 0 red 0 blue 0 draws 0";
 
 } // namespace
 
@@ -74,28 +86,24 @@ class TestSettings : public QObject {
     void init() { QVERIFY(QDir(dir_.path()).removeRecursively() && QDir().mkpath(dir_.path())); }
 
     // One line below [Einstellungen]; "Feld" read as a number (default 77) and as a name (default "dflt").
-    void readingRules_data()
-    {
-        QTest::addColumn<QByteArray>("line");
-        QTest::addColumn<int>("number");
-        QTest::addColumn<QString>("name");
-        QTest::newRow("digits then letters") << QByteArray("Feld=5abc") << 5 << "5abc";
-        QTest::newRow("missing") << QByteArray("Sound= 8") << 77 << "dflt";
-        QTest::newRow("blanks, case, single quotes") << QByteArray(" \tfELD \t=  ' -4'  ") << -4 << " -4";
-        QTest::newRow("too large") << QByteArray("Feld=99999999999") << INT_MAX << "99999999999";
-        QTest::newRow("smallest") << QByteArray("Feld=-2147483648") << INT_MIN << "-2147483648";
-        QTest::newRow("unlike quotes") << QByteArray("Feld=\"12'") << 0 << "\"12'";
-        QTest::newRow("the first section") << QByteArray("Feld=1\n[Einstellungen]\nFeld=2") << 1 << "1";
-        QTest::newRow("a comment") << QByteArray("; Feld=3\nFeld=4") << 4 << "4";
-    }
     void readingRules()
     {
-        QFETCH(QByteArray, line);
-        QFETCH(int, number);
-        QFETCH(QString, name);
-        put("[Einstellungen]\n" + line.toStdString() + "\n");
-        QCOMPARE(IniFile(file_).getInt("Einstellungen", "Feld", 77), number);
-        QCOMPARE(QString::fromStdString(IniFile(file_).getString("Einstellungen", "Feld", "dflt", 25)), name);
+        const std::pair<std::string, QString> rows[] = {
+            {"Feld=5abc", "5 '5abc'"},                         // digits then letters
+            {"Sound= 8", "77 'dflt'"},                         // missing
+            {" \tfELD \t=  ' -4'  ", "-4 ' -4'"},              // blanks, case, single quotes
+            {"Feld=99999999999", "2147483647 '99999999999'"},  // too large
+            {"Feld=-2147483648", "-2147483648 '-2147483648'"}, // the smallest
+            {"Feld=\"12'", "0 '\"12''"},                       // unlike quotes
+            {"Feld=1\n[Einstellungen]\nFeld=2", "1 '1'"},      // the first section
+            {"; Feld=3\nFeld=4", "4 '4'"}};                    // a comment
+        for (const auto& [line, read] : rows) {
+            put("[Einstellungen]\n" + line + "\n");
+            IniFile f(file_);
+            QCOMPARE(QString::asprintf("%d '%s'", f.getInt("Einstellungen", "Feld", 77),
+                                       f.getString("Einstellungen", "Feld", "dflt", 25).c_str()),
+                     read);
+        }
         // Names match without case, Latin-1 letters included; the signs between them are no letters.
         QCOMPARE(ini::findValue("[s]\nx\xC3\xA4=1\n", "S", "X\xC3\x84").value_or("none"), "1");
         QCOMPARE(ini::findValue("[s]\nx\xC3\x97=1\n", "S", "X\xC3\xB7").value_or("none"), "none");
@@ -106,52 +114,48 @@ class TestSettings : public QObject {
     // Writes through the file or the store, and the whole file after them: every other byte kept.
     void editsKeepEveryOtherByte()
     {
-        using Edit = std::function<bool(ProfileFile&, SettingsStore&)>;
-        GameSettings choices;        // a long name is written whole (26 characters of two and three bytes)
-        choices.greaseSpots = kTrue; // stored as the check-box state 1
-        choices.redName = "ÄÖÜäöüÄÖÜäöüÄÖÜäöüÄÖÜä€ẞßx";
+        // Grease spots stored as the check-box state 1; a long name written whole (26 characters of
+        // two and three bytes).
+        const GameSettings choices{.greaseSpots = kTrue, .redName = "ÄÖÜäöüÄÖÜäöüÄÖÜäöüÄÖÜä€ẞßx"};
+        const WindowPlacement normal{0, 1500, -900, 10500, 7500};
         const struct {
             std::string before;
-            Edit edit;
+            std::function<bool(SettingsStore&)> edit;
             std::string after;
         } rows[] = {
             // In place; a new key after the last key of its section (comments are no keys), a
             // new section at the end, both with the file's line breaks.
-            {"; mine\r\n\r\n[Other]\r\nFeld=99\r\n[einstellungen]\r\n  FELD = 12   \r\nSPIELSTÄRKE=3\r\n; "
-             "Tips=1\r\n"
-             "\r\n[Window]\r\nStatus=\t2",
-             [](ProfileFile& f, SettingsStore&) {
+            {"; mine\r\n\r\n[Other]\r\nFeld=99\r\n[einstellungen]\r\n  FELD = 12   \r\nSPIELSTÄRKE=3\r\n"
+             "; Tips=1\r\n\r\n[Window]\r\nStatus=\t2",
+             [](SettingsStore& s) {
+                 ProfileFile& f = s.file();
                  return f.writeString("Einstellungen", "Feld", " 7") &&
                         f.writeString("Einstellungen", "Tips", " 0") && f.writeString("Neu", "a", "b");
              },
-             "; mine\r\n\r\n[Other]\r\nFeld=99\r\n[einstellungen]\r\n  FELD = 7\r\nSPIELSTÄRKE=3\r\nTips= "
-             "0\r\n"
-             "; Tips=1\r\n\r\n[Window]\r\nStatus=\t2\r\n[Neu]\r\na=b"},
+             "; mine\r\n\r\n[Other]\r\nFeld=99\r\n[einstellungen]\r\n  FELD = 7\r\nSPIELSTÄRKE=3\r\n"
+             "Tips= 0\r\n; Tips=1\r\n\r\n[Window]\r\nStatus=\t2\r\n[Neu]\r\na=b"},
             {"[Einstellungen]\rFeld=11\r",
-             [](ProfileFile&, SettingsStore& s) { return s.markStoryShown() && s.saveWindowState(1); },
+             [](SettingsStore& s) { return s.markStoryShown() && s.saveWindowState(1); },
              "[Einstellungen]\rFeld=11\rText=0\r[Window]\rStatus= 1\r"},
             // Latin-1 stays Latin-1 until a character it lacks turns the whole file into UTF-8.
             {"[Einstellungen]\nD\xFCse_verstopft=1\nRot=J\xFCrgen\n",
-             [](ProfileFile& f, SettingsStore&) { return f.writeString("Einstellungen", "Blau", "Bär"); },
+             [](SettingsStore& s) { return s.file().writeString("Einstellungen", "Blau", "Bär"); },
              "[Einstellungen]\nD\xFCse_verstopft=1\nRot=J\xFCrgen\nBlau=B\xE4r\n"},
             {"[Einstellungen]\nD\xFCse_verstopft=1\nBlau=B\xE4r\n",
-             [](ProfileFile& f, SettingsStore&) { return f.writeString("Einstellungen", "Blau", "Łucja"); },
+             [](SettingsStore& s) { return s.file().writeString("Einstellungen", "Blau", "Łucja"); },
              "[Einstellungen]\nDüse_verstopft=1\nBlau=Łucja\n"},
             // Closing in the normal state writes the placement.
-            {"[Window]\nStatus= 2\n",
-             [](ProfileFile&, SettingsStore& s) {
-                 return s.savePlacement({0, 1500, -900, 10500, 7500});
-             },
+            {"[Window]\nStatus= 2\n", [&](SettingsStore& s) { return s.savePlacement(normal); },
              "[Window]\nStatus= 0\nLeft= 1500\nTop=-900\nWidth= 10500\nHeight= 7500\n"},
             // The values in the forms the file has always had.
-            {"", [&](ProfileFile&, SettingsStore& s) { return s.markStoryShown() && s.saveChoices(choices); },
+            {"", [&](SettingsStore& s) { return s.markStoryShown() && s.saveChoices(choices); },
              "[Einstellungen]\nText=0\nFeld= 8\nSound= 1\nFettflecken= 1\nDüse_verstopft= 0\nTips= 0\n"
              "Spielstärke= 1\nRot=ÄÖÜäöüÄÖÜäöüÄÖÜäöüÄÖÜä€ẞßx\nBlau=Pelko\nComputer=-1\n"},
         };
         for (const auto& row : rows) {
             put(row.before);
             SettingsStore settings(std::make_unique<IniFile>(file_));
-            QVERIFY(row.edit(settings.file(), settings));
+            QVERIFY(row.edit(settings));
             QCOMPARE(bytes(), row.after);
         }
         QCOMPARE(folder(), QStringList{QStringLiteral("splot.ini")});
@@ -166,8 +170,7 @@ class TestSettings : public QObject {
         put(frozen);
         const auto readOnly = QFile::ReadOwner | QFile::ReadUser | QFile::ReadGroup | QFile::ReadOther;
         QVERIFY(QFile::setPermissions(path_, readOnly));
-        GameSettings other;
-        other.wallSize = 9;
+        const GameSettings other{.wallSize = 9};
         QVERIFY(!store().saveChoices(other) && !store().markStoryShown() && !store().saveWindowState(2));
         QCOMPARE(bytes(), frozen);
 
@@ -206,8 +209,7 @@ class TestSettings : public QObject {
     {
         QCOMPARE(text(load().settings), QStringLiteral("Feld 8 Computer -1 Fett 0 Duese 0 Sound 1 Tips 0 "
                                                        "Stufe 1 Rot 'Tulla' Blau 'Pelko' Text -1"));
-        QCOMPARE(load().placement.windowState, 2); // maximized
-        QCOMPARE(bytes(), std::string());          // and loading wrote nothing
+        QCOMPARE(bytes(), std::string()); // and loading wrote nothing
         put("[Einstellungen]\nComputer=5\nSound= 2\nTips= 2\nFettflecken= 2\nDüse_verstopft=-7\nFeld=65542\n"
             "Spielstärke=-2\nText=65536\n");
         QCOMPARE(text(load().settings), QStringLiteral("Feld 15 Computer -1 Fett -1 Duese -1 Sound 0 Tips 0 "
@@ -238,8 +240,7 @@ class TestSettings : public QObject {
     void windowPlacementRules()
     {
         const std::pair<const char*, const char*> rows[] = {
-            {"2,150,300,12000,9000", "2: 4905,2827 9390x6345"}, // maximized: the placement is not read
-            {"0,150,300,12000,9000", "0: 150,300 12000x9000"},
+            {"2,150,300,12000,9000", "2: 4905,2827 9390x6345"},  // maximized: the placement is not read
             {"0,-300,-1,12000,9000", "0: 4905,2827 12000x9000"}, // centred from the size before
             {"0", "0: 4905,2827 9600x6900"},                     // no keys
             {"7,150,300,12000,9000", "2: 4905,2827 9390x6345"},  // a state that does not exist
@@ -260,6 +261,46 @@ class TestSettings : public QObject {
                                        p.windowWidth, p.windowHeight),
                      QString(expected));
         }
+    }
+
+    // The record in "[Statistik]", every count in its own key written like the file's other numbers:
+    // results as the games end, the whole file after them, the record after a restart; the reset
+    // asks nothing and zeroes every count. What is not a count reads 0.
+    void eachResultCountsInItsOwnKeyAndSurvivesARestart()
+    {
+        const GameResult played[] = {{true, 1, kBlue},  {true, 1, kBlue},   {true, 4, kRed},
+                                     {true, 9, kEmpty}, {true, -1, kBlue},  {false, 0, kRed},
+                                     {false, 3, kBlue}, {false, 0, kEmpty}, {true, 2, kRed}};
+        IniFile file(file_);
+        RecordStore counting(file);
+        GameRecord counted = counting.load(); // no file: all zeros
+        QCOMPARE(text(counted), kZeros);
+        for (const GameResult& r : played) {
+            counted.count(r, 1);
+            QVERIFY(counting.save(counted, r));
+        }
+        QCOMPARE(bytes(),
+                 std::string("[Statistik]\nGewonnen1= 2\nVerloren4= 1\nUnentschieden4= 1\nGewonnen0= 1\n"
+                             "Rot_gewonnen= 1\nBlau_gewonnen= 1\nUnentschieden= 1\nVerloren2= 1\n"));
+        IniFile again(file_); // after a restart
+        RecordStore records(again);
+        GameRecord record = records.load();
+        QCOMPARE(text(record), "won 1 2 0 0 0 lost 0 0 1 0 1 drawn 0 0 0 0 1 red 1 blue 1 draws 1");
+        record.count({true, 0, kBlue}, -1);
+        record.count({true, 0, kBlue}, -1); // never below 0
+        QCOMPARE(text(record), "won 0 2 0 0 0 lost 0 0 1 0 1 drawn 0 0 0 0 1 red 1 blue 1 draws 1");
+        QVERIFY(records.reset(record));
+        QCOMPARE(text(record), kZeros);
+        QCOMPARE(text(records.load()), kZeros);
+        QCOMPARE(QString::fromStdString(bytes()).count("= 0\n"), 18);
+        // One value a key, read as a count or as 0.
+        put("[Statistik]\nGewonnen0=7\nGewonnen1= 7\nGewonnen2=  12  \nGewonnen3=-3\nGewonnen4=+4\n"
+            "Verloren0=abc\nVerloren1=12abc\nVerloren2=1 2\nVerloren3=\nVerloren4=3.5\n"
+            "Unentschieden0=999999999\nUnentschieden1=1000000000\nUnentschieden2=99999999999999999999\n"
+            "Unentschieden3=\"5\"\nBlau_gewonnen= 4\nRot_gewonnen=x\n");
+        IniFile f(file_);
+        QCOMPARE(text(RecordStore(f).load()),
+                 "won 7 7 12 0 0 lost 0 0 0 0 0 drawn 999999999 0 0 5 0 red 0 blue 4 draws 0");
     }
 };
 
