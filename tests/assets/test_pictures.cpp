@@ -28,6 +28,12 @@ QImage argb(const QPixmap& pm)
     return pm.toImage().convertToFormat(QImage::Format_ARGB32);
 }
 
+// Whether any pixel of an ARGB32 picture is not fully transparent.
+bool painted(const QImage& image)
+{
+    return std::any_of(image.bits(), image.bits() + image.sizeInBytes(), [](uchar b) { return b; });
+}
+
 } // namespace
 
 class TestPictures : public QObject {
@@ -50,20 +56,11 @@ class TestPictures : public QObject {
                     {QStringLiteral("frame %1").arg(frame), characterFrame(frame, dpr), characterSize});
             for (const auto& [what, pm, size] : all) {
                 QVERIFY2(pm.devicePixelRatio() == dpr && pm.size() == size * dpr, qPrintable(what));
-                const QImage image = argb(pm);
-                QVERIFY2(
-                    std::any_of(image.bits(), image.bits() + image.sizeInBytes(), [](uchar b) { return b; }),
-                    qPrintable(what + " is fully transparent"));
+                QVERIFY2(painted(argb(pm)), qPrintable(what + " is fully transparent"));
             }
             const QImage title = argb(pixmap(Picture::Title, dpr));
-            const auto rowClear = [&title](int y) {
-                const auto* row = reinterpret_cast<const QRgb*>(title.constScanLine(y));
-                return std::none_of(row, row + title.width(), [](QRgb c) { return qAlpha(c) != 0; });
-            };
-            int clear = 0;
-            while (clear < title.height() && rowClear(clear))
-                ++clear;
-            QVERIFY2(clear >= 4 * dpr && clear <= 8 * dpr, qPrintable(QString::number(clear)));
+            QVERIFY(!painted(title.copy(0, 0, title.width(), 4 * dpr)) &&
+                    painted(title.copy(0, 0, title.width(), 8 * dpr + 1)));
         }
     }
 

@@ -150,12 +150,9 @@ inline QString disagreement(WindowRig& rig)
         const QRgb shown = rig.colourAt((i % N + 0.5) * rig.cellSize(), (i / N + 0.5) * rig.cellSize());
         const bool green = s.gameOver != kFalse && code <= kBlue && shown == 0x00ff00;
         greens += green;
+        const QRgb paint = code == kRed ? 0xff0000 : code == kBlue ? 0x0000ff : 0xffffff;
         // A grease spot's drops need not cover the centre: yellow, white or between.
-        if (!green &&
-            shown != (code == kRed    ? 0xff0000
-                      : code == kBlue ? 0x0000ff
-                                      : 0xffffff) &&
-            (code != kGrease || (shown & 0xffff00) != 0xffff00))
+        if (!green && shown != paint && (code != kGrease || (shown & 0xffff00) != 0xffff00))
             return QStringLiteral("cell %1 holding %2 shows %3").arg(i).arg(code).arg(shown, 0, 16);
     }
     if (N > 0 && splots != s.moveCount + (greens >= 5)) // the winning splot is not counted
