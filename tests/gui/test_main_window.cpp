@@ -151,6 +151,8 @@ class TestMainWindow : public QObject {
         QVERIFY(table && wall->role() == QAccessible::Table && wall->childCount() == 64);
         QCOMPARE(std::pair(table->rowCount(), table->columnCount()), std::pair(8, 8));
         QCOMPARE(wall->text(QAccessible::Name), QStringLiteral("Wall, 8 by 8"));
+        // A cell asked for before the wall shrinks: the cells must be made anew all the same.
+        QCOMPARE(table->cellAt(2, 2)->text(QAccessible::Name), QStringLiteral("C3, empty"));
 
         QSignalSpy told(&rig.wall(), &WallView::cellTold);
         for (const Qt::Key k :
