@@ -28,6 +28,12 @@ QImage argb(const QPixmap& pm)
     return pm.toImage().convertToFormat(QImage::Format_ARGB32);
 }
 
+// Whether any pixel of an ARGB32 picture is not fully transparent.
+bool painted(const QImage& image)
+{
+    return std::any_of(image.bits(), image.bits() + image.sizeInBytes(), [](uchar b) { return b; });
+}
+
 } // namespace
 
 class TestPictures : public QObject {
@@ -50,22 +56,11 @@ class TestPictures : public QObject {
                     {QStringLiteral("frame %1").arg(frame), characterFrame(frame, dpr), characterSize});
             for (const auto& [what, pm, size] : all) {
                 QVERIFY2(pm.devicePixelRatio() == dpr && pm.size() == size * dpr, qPrintable(what));
-                const QImage image = argb(pm);
-                QVERIFY2(
-                    std::any_of(image.bits(), image.bits() + image.sizeInBytes(), [](uchar b) { return b; }),
-                    qPrintable(what + " is fully transparent"));
+                QVERIFY2(painted(argb(pm)), qPrintable(what + " is fully transparent"));
             }
             const QImage title = argb(pixmap(Picture::Title, dpr));
-            int clear = 0;
-            for (int y = 0; y < title.height(); ++y) {
-                bool any = false;
-                for (int x = 0; x < title.width(); ++x)
-                    any |= qAlpha(title.pixel(x, y)) != 0;
-                if (any)
-                    break;
-                ++clear;
-            }
-            QVERIFY2(clear >= 4 * dpr && clear <= 8 * dpr, qPrintable(QString::number(clear)));
+            QVERIFY(!painted(title.copy(0, 0, title.width(), 4 * dpr)) &&
+                    painted(title.copy(0, 0, title.width(), 8 * dpr + 1)));
         }
     }
 
@@ -92,8 +87,8 @@ class TestPictures : public QObject {
         }
     }
 
-    // Each puddle keeps its rectangle (a point at the start, then growing with each blocked nozzle
-    // at the pump's foot) and fills it with a blot of its side's paint: reaching all four edges
+    // Each puddle (a point at the start, then growing with each blocked nozzle at the pump's foot)
+    // fills its rectangle with a blot of its side's paint: reaching all four edges
     // (most of an edge pixel covered: a round end meets its side in one point), mostly the pure
     // colour, round ends, a light gloss and a darker rim along the bottom.
     void puddlesAreBlotsFillingTheirRectangles()
@@ -104,10 +99,6 @@ class TestPictures : public QObject {
                 const TwipRect t{(side == 0 ? 3960 : 4200) - blocks * (side == 0 ? 80 : 40),
                                  4970 - 15 * blocks, 120 * blocks, 30 * blocks};
                 view.setPuddle(side, t);
-                QCOMPARE(view.puddle(side), t);
-                QCOMPARE(view.puddleWidget(side)->geometry(),
-                         QRect(twipsToPixels(t.left), twipsToPixels(t.top),
-                               std::max(1, twipsToPixels(t.width)), std::max(1, twipsToPixels(t.height))));
                 QImage blot(view.puddleWidget(side)->size(), QImage::Format_ARGB32_Premultiplied);
                 blot.fill(Qt::transparent);
                 view.puddleWidget(side)->render(&blot, QPoint(), QRegion(), QWidget::DrawChildren);

@@ -3,6 +3,7 @@
 #include "platform/qt/QtQuestions.h"
 #include "shell/AboutBox.h"
 #include "shell/HelpWindow.h"
+#include "shell/Language.h"
 #include "shell/OptionsDialog.h"
 #include "shell/SettingsStore.h"
 #include "shell/Story.h"
@@ -12,8 +13,7 @@
 
 using namespace splot;
 
-const QPoint kPlus{2, 2};    // upper-left triangle of the 20 x 20 plus/minus picture
-const QPoint kMinus{18, 18}; // lower-right triangle
+const QPoint kPlus{2, 2}; // upper-left triangle of the 20 x 20 plus/minus picture
 
 // A dialog on its own choices, recording every "Save the choices".
 struct DialogRig {
@@ -52,19 +52,10 @@ class TestDialogs : public QObject {
     Q_OBJECT
 
   private slots:
-    // A step at the press, then one per 200 ms tick while held, nothing past 6 or 15; a press on
-    // the diagonal steps down, just above it up; the repeat stops at the release and with the dialog.
+    // A step at the press, then one per 200 ms tick while held; a press on the diagonal steps down,
+    // just above it up; the repeat stops at the release.
     void plusMinusStepsAtThePressAndRepeatsWhileHeld()
     {
-        for (const auto& [size, at] : {std::pair{15, kPlus}, std::pair{6, kMinus}}) {
-            DialogRig rig(size);
-            rig.d.show();
-            rig.press(at);
-            rig.d.plumin_Tick();
-            rig.d.hide();
-            QVERIFY(!rig.d.repeatTimer()->isActive() && !rig.d.settingsChanged());
-            QCOMPARE(rig.d.sizeDisplay()->text(), OptionsDialog::sizeText(size));
-        }
         DialogRig rig;
         rig.d.show();
         QCOMPARE(rig.d.repeatTimer()->interval(), 200);
@@ -85,31 +76,25 @@ class TestDialogs : public QObject {
         QCOMPARE(rig.settings.wallSize, 12);
     }
 
-    // The sound takes effect at once and marks no change. A typed name marks one and counts from OK;
+    // The sound takes effect at once and marks no change. A typed name marks one;
     // Escape stores the choices as OK does; the dialog opens again showing them, unmarked. The
-    // computer option greys Red's name.
+    // computer option greys Red's name. A long name shows its beginning.
     void choicesAreStoredAndShownAgain()
     {
         DialogRig rig;
         QVERIFY(!rig.runOptions([&] { rig.d.soundBox()->click(); }));
         QVERIFY(rig.settings.soundOn == 0 && rig.saved.value(0).soundOn == 0);
-        std::string beforeOk;
         QVERIFY(rig.runOptions([&] {
             rig.click(kPlus);
             rig.d.blueNameBox()->selectAll();
             QTest::keyClicks(rig.d.blueNameBox(), QStringLiteral("Mia"));
-            beforeOk = rig.settings.blueName;
             QVERIFY(!rig.d.redNameBox()->isEnabled());
             rig.d.humanOption()->click();
             QVERIFY(rig.d.redNameBox()->isEnabled() && rig.settings.computerPlaysRed == kFalse);
-            rig.d.computerOption()->click();
-            QVERIFY(!rig.d.redNameBox()->isEnabled());
-            rig.d.humanOption()->click();
             rig.d.redNameBox()->setText(QStringLiteral("Ann"));
             QTest::keyClick(&rig.d, Qt::Key_Escape);
             QVERIFY(!rig.d.isVisible());
         }));
-        QCOMPARE(beforeOk, std::string("Pelko"));
         QVERIFY(rig.saved.value(1).wallSize == 9 && rig.saved.value(1).blueName == "Mia");
         bool changedAtOpening = true;
         QVERIFY(!rig.runOptions([&] {
@@ -119,23 +104,22 @@ class TestDialogs : public QObject {
             QCOMPARE(rig.d.redNameBox()->text(), QStringLiteral("Ann"));
         }));
         QVERIFY(!changedAtOpening);
+        rig.settings.redName = rig.settings.blueName = "ABCDEFGHIJKLMNOPQRSTUVWX"; // shown from the left
+        rig.d.loadChoices();
+        QVERIFY(rig.d.redNameBox()->cursorPosition() == 0 && rig.d.blueNameBox()->cursorPosition() == 0);
     }
 
-    void theStoryBeginsWithHeyAndStoresTextZero()
+    void theStoryBeginsWithHey()
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("splot.ini"));
         SettingsStore store(std::make_unique<IniFile>(path.toStdString()));
         QPlainTextEdit text1;
-        showStory(text1, store);
-        QVERIFY(!text1.isHidden());
+        showStory(text1, store); // its mark in the settings file is checked at the window's first start
         // Each paragraph after an empty line, the empty lines after the last one dropped.
         QVERIFY(text1.toPlainText().startsWith(QStringLiteral("\nHey!\n\nIn Idletown there is a fun-fair.")));
         QVERIFY(text1.toPlainText().contains(QStringLiteral("have some fun.\n\nOf course they")));
         QVERIFY(text1.toPlainText().endsWith(QStringLiteral("to place 5 splots in a line.")));
-        QFile ini(path);
-        QVERIFY(ini.open(QIODevice::ReadOnly));
-        QVERIFY(ini.readAll().contains("Text=0"));
     }
 
     void theAboutBoxSetsTheTitleAndClosesItself()
@@ -153,14 +137,10 @@ class TestDialogs : public QObject {
         QCOMPARE(help.findTopics(QStringLiteral("grease")).value(0).url.fileName(),
                  QStringLiteral("grease.html"));
         QVERIFY(help.findTopics(QStringLiteral("grease xylophone")).isEmpty()); // every word must match
-        help.showHelp(1);
-        QTest::keyClicks(help.searchField(), QStringLiteral("grease"));
-        QTest::keyClick(help.searchField(), Qt::Key_Return);
-        QCOMPARE(help.browser()->source().fileName(), QStringLiteral("grease.html"));
     }
 
-    // An untitled question is titled Splotchery and stands beside the booth when there is room,
-    // else beside the wall; always on screen.
+    // An untitled question is titled Splotchery, with Qt's English buttons again after German, and
+    // stands beside the booth when there is room, else beside the wall; always on screen.
     void questionsAreTitledAndLeaveTheWallInSight()
     {
         const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
@@ -169,15 +149,18 @@ class TestDialogs : public QObject {
         questions.setKeepClear([&] { return QList<QRect>{booth, booth.adjusted(130, 40, -130, -30)}; });
         QString title;
         QRect shown;
+        useLanguage(QStringLiteral("de"));
+        useLanguage(QStringLiteral("en"));
         QTimer::singleShot(0, [&] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             QVERIFY(box);
-            title = box->windowTitle();
+            title = box->windowTitle() + " " + box->button(QMessageBox::Yes)->text() + " " +
+                    box->button(QMessageBox::No)->text();
             shown = box->frameGeometry();
             box->button(QMessageBox::Yes)->click();
         });
         QVERIFY(questions.askYesNo("What do you think about a draw?", ""));
-        QCOMPARE(title, QStringLiteral("Splotchery"));
+        QCOMPARE(title, QStringLiteral("Splotchery &Yes &No"));
         QVERIFY(!shown.intersects(booth) && screen.contains(shown));
 
         const QRect desk(0, 0, 1280, 800);

@@ -35,14 +35,10 @@ inline void writeSettings(const QString& text)
     if (!text.isEmpty() && file.open(QIODevice::WriteOnly))
         file.write(text.toUtf8());
 }
-inline QByteArray settingsText()
-{
-    QFile file(settingsPath());
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 inline bool settingsHave(const QString& line)
 {
-    return QString::fromUtf8(settingsText()).contains(line);
+    QFile file(settingsPath());
+    return file.open(QIODevice::ReadOnly) && QString::fromUtf8(file.readAll()).contains(line);
 }
 
 // A quiet second start: a normal window at a known place, no story, sound off, hints on.
@@ -141,13 +137,12 @@ struct WindowRig {
     int closedCount = 0;
 };
 
-// The board, the drawn wall (splot colours, the green winning line) and the label agree:
-// empty, or what disagrees.
+// The board and the drawn wall (splot colours, the green winning line) agree: empty, or what
+// disagrees. (The label and the wall's input follow the game in the flow's tests.)
 inline QString disagreement(WindowRig& rig)
 {
     const GameState& s = rig.state();
     const int N = s.boardExists ? rig.game().board().wallSize : 0;
-    const QString label = QString::fromStdString(rig.window().scene().comment());
     int greens = 0, splots = 0;
     for (int i = 0; i < N * N; ++i) {
         const int code = rig.code(i % N + 1, i / N + 1);
@@ -155,22 +150,13 @@ inline QString disagreement(WindowRig& rig)
         const QRgb shown = rig.colourAt((i % N + 0.5) * rig.cellSize(), (i / N + 0.5) * rig.cellSize());
         const bool green = s.gameOver != kFalse && code <= kBlue && shown == 0x00ff00;
         greens += green;
+        const QRgb paint = code == kRed ? 0xff0000 : code == kBlue ? 0x0000ff : 0xffffff;
         // A grease spot's drops need not cover the centre: yellow, white or between.
-        if (!green &&
-            shown != (code == kRed    ? 0xff0000
-                      : code == kBlue ? 0x0000ff
-                                      : 0xffffff) &&
-            (code != kGrease || (shown & 0xffff00) != 0xffff00))
+        if (!green && shown != paint && (code != kGrease || (shown & 0xffff00) != 0xffff00))
             return QStringLiteral("cell %1 holding %2 shows %3").arg(i).arg(code).arg(shown, 0, 16);
     }
     if (N > 0 && splots != s.moveCount + (greens >= 5)) // the winning splot is not counted
         return QStringLiteral("%1 splots, moveCount %2").arg(splots).arg(s.moveCount);
-    if (N > 0 && (s.gameRunning || s.gameOver != kFalse) &&
-        rig.window().scene().wallEnabled() != s.gameRunning)
-        return QStringLiteral("the wall takes input while no game runs, or none while one runs");
-    if (s.gameOver != kFalse ? !(label.contains("won!") ? greens >= 5 : greens == 0 && label.contains("draw"))
-                             : s.gameRunning && !label.endsWith("'s turn") && !label.endsWith(" begins"))
-        return QStringLiteral("the label reads \"%1\" with %2 green cells").arg(label).arg(greens);
     return {};
 }
 

@@ -21,13 +21,11 @@ using Op = doubles::RecordingCanvas::Op;
 namespace {
 
 // Per drop: the offsets' signs (below 0.5 negative, 0.5 itself positive) and sizes, then its radius.
-std::vector<float> drops(int count)
+void pushDrops(doubles::ScriptedRandom& random, int count)
 {
-    std::vector<float> v;
     for (int d = 0; d < count; ++d)
-        v.insert(v.end(), {d % 2 ? 0.5f : 0.2f, 0.1f + 0.15f * float(d), d % 3 ? 0.9f : 0.5f,
-                           0.8f - 0.1f * float(d), 0.2f + 0.1f * float(d)});
-    return v;
+        random.push({d % 2 ? 0.5f : 0.2f, 0.1f + 0.15f * float(d), d % 3 ? 0.9f : 0.5f,
+                     0.8f - 0.1f * float(d), 0.2f + 0.1f * float(d)});
 }
 
 // The circles drawn, as (x, y, radius to three places, fill colour).
@@ -51,14 +49,6 @@ QList<QRect> sceneGeometries(BoothView& b)
     for (int k = 0; k < 6; ++k)
         rects << b.picBut(k)->geometry();
     return rects;
-}
-QString text(const LayoutPlacement& p)
-{
-    auto r = [](const TwipRect& t) {
-        return QString::asprintf("%d,%d %dx%d ", t.left, t.top, t.width, t.height);
-    };
-    return r(p.booth) + r(p.label) + r(p.title) + (p.sideVisible ? r(p.side) : QString()) +
-           QString::number(p.buttonsLeft);
 }
 
 // A wall with splots of both sides, a grease spot, the cursor moved and a winning line.
@@ -104,9 +94,9 @@ QList<int> runs(const QImage& image, int y, QRgb rgb, int from, int to, bool gap
 class TestPresentation : public QObject {
     Q_OBJECT
   private slots:
-    // 4300 / 8 = 537.5 rounds to even; N grid lines each way, none at N x cellSize. Winning
-    // lines join the centres of the first and fifth cell; the cursor is erased and drawn dotted.
-    void gridWinningLinesAndCursor()
+    // 4300 / 8 = 537.5 rounds to even. Winning lines join the centres of the first and fifth cell.
+    // (The grid is counted in the picture at every scale; the cursor is followed in the real window.)
+    void cellsAndWinningLines()
     {
         Rig<doubles::RecordingCanvas> rig;
         QCOMPARE((QList<int>{rig.painter.cellSize(), rig.painter.innerSize(), rig.painter.cellInset()}),
@@ -122,27 +112,6 @@ class TestPresentation : public QObject {
             QVERIFY(op.kind == Op::Line && op.foreColor == 10 && op.drawWidth == 3);
             QCOMPARE((QList<double>{op.x1, op.y1, op.x2, op.y2}), centre(1, l) + centre(5, l));
         }
-        rig.painter.Zeichne_Cursor(15);
-        rig.state.cursorX = rig.state.cursorY = 8;
-        rig.painter.Zeichne_Cursor(2);
-        QList<double> across, down;
-        QList<QList<double>> boxes;
-        for (const Op& op : rig.wall.ops) {
-            if (op.kind == Op::Box) {
-                QVERIFY(!op.filled && op.drawWidth == 1 && op.drawStyle == Canvas::DottedPen);
-                boxes.append({op.x1, op.y1, op.x2 - op.x1, op.y2 - op.y1, double(op.foreColor)});
-            } else if (op.kind == Op::Line && op.foreColor == 7) {
-                const bool horizontal = op.y1 == op.y2;
-                QVERIFY(horizontal ? op.x1 == 0 && op.x2 == 8 * 538
-                                   : op.x1 == op.x2 && op.y1 == 0 && op.y2 == 8 * 538);
-                (horizontal ? across : down).append(horizontal ? op.y1 : op.x1);
-            }
-        }
-        QVERIFY(across == down && down == QList<double>({0, 538, 1076, 1614, 2152, 2690, 3228, 3766}));
-        const double x = 43 + 2 * 538, y = 43, far = 43 + 7 * 538;
-        QCOMPARE(boxes,
-                 (QList<QList<double>>{{x, y, 457, 457, 2}, {x, y, 457, 457, 15}, {far, far, 457, 457, 2}}));
-        QCOMPARE(rig.wall.drawStyle, int(Canvas::SolidPen));
         // On a 6 x 6 wall (cells of 717) line 3's ends fall on halves, which round to even:
         // column 2, rows 1 to 5 from (1075.5, 358.5) to (1075.5, 3226.5).
         Rig<doubles::RecordingCanvas> six(1, {}, 6);
@@ -158,10 +127,8 @@ class TestPresentation : public QObject {
     {
         Rig<doubles::RecordingCanvas> rig;
         rig.random.push({0.4f}); // the main drop's size
-        for (float r : drops(7))
-            rig.random.push({r});
-        for (float r : drops(5))
-            rig.random.push({r});
+        pushDrops(rig.random, 7);
+        pushDrops(rig.random, 5);
         rig.paint(3, 2, kRed);
         QCOMPARE(circles(rig.wall).size(), 8);
         QCOMPARE(
@@ -177,7 +144,8 @@ class TestPresentation : public QObject {
     }
 
     // Drawn at 1x and then shown at other zooms and pixel ratios (resized on the way): the picture
-    // equals a fresh one drawn at that scale with the paint in its cells, and at 1x again the first.
+    // equals a fresh one drawn at that scale with the paint in its cells (the red splot where it
+    // belongs), and at 1x again the first.
     void wallPictureAtEveryScale()
     {
         Rig<WallView> rig(5);
@@ -195,10 +163,7 @@ class TestPresentation : public QObject {
             QCOMPARE(image.size(), QSize(side, side));
             QCOMPARE(image, fresh.wall.image());
             QCOMPARE(rig.wall.scaleWidth(), 4300.0); // the same cells at every zoom
-            const QPoint red = rig.wall.imagePixel(2.5 * 538, 1.5 * 538),
-                         green = rig.wall.imagePixel(269, 1345);
-            QVERIFY(image.pixel(red) == qRgb(255, 0, 0) && image.pixel(green) == qRgb(0, 255, 0));
-            QVERIFY(image.pixel(rig.wall.imagePixel(3.5 * 538, 3.5 * 538)) == qRgb(0, 0, 255));
+            QCOMPARE(image.pixel(rig.wall.imagePixel(2.5 * 538, 1.5 * 538)), qRgb(255, 0, 0));
         }
         QCOMPARE(rig.wall.image(), atOne);
     }
@@ -233,9 +198,8 @@ class TestPresentation : public QObject {
 
     // The figures at the narrowest window: booth + button + 800 twips, the buttons 58 twips right of
     // the booth, the label 30 twips in; the side picture only while the margin is wider than it.
-    // Zoom off: as today at every size. On: 1 at and below the design size (and when only one side
-    // is larger), else the largest factor that fits, the window laid out in units z times larger
-    // with the label keeping its size.
+    // Zoom off: 1 at every size. On: 1 at and below the design size (and when only one side is
+    // larger), else the largest factor that fits; the label keeps its size.
     void arrangementAtEverySize()
     {
         QCOMPARE(minimumOuterWidth(), 9485);
@@ -248,21 +212,15 @@ class TestPresentation : public QObject {
         QVERIFY(wide.sideVisible && wide.side.left == 0 && wide.side.top == 2685 / 2 + 300);
 
         BoothView booth;
-        for (QSize size : {QSize(626, 423), QSize(700, 450), QSize(600, 300), QSize(2000, 423),
-                           QSize(939, 634), QSize(1252, 846), QSize(1280, 761)}) {
-            const int W = (size.width() + 4) * 15, SW = size.width() * 15, SH = size.height() * 15;
+        const std::pair<QSize, double> sizes[] = {{{626, 423}, 1.0},  {{600, 300}, 1.0},
+                                                  {{2000, 423}, 1.0}, {{939, 634}, 634 / 423.0},
+                                                  {{1252, 846}, 2.0}, {{1280, 761}, 761 / 423.0}};
+        for (auto [size, z] : sizes) {
             for (bool on : {false, true}) {
                 booth.setZoomWithWindow(on);
                 booth.resize(size);
                 booth.positionieren(size.width() + 4);
-                const double z =
-                    on ? std::max(1.0, std::min(size.width() / 626.0, size.height() / 423.0)) : 1.0;
-                QCOMPARE(booth.zoom(), z);
-                QCOMPARE(booth.wall()->zoom(), z);
-                LayoutPlacement want = positionieren(int(W - SW + std::lrint(SW / z)),
-                                                     int(std::lrint(SW / z)), int(std::lrint(SH / z)));
-                want.label = positionieren(W, SW, SH).label;
-                QCOMPARE(text(booth.placement()), text(want));
+                QVERIFY(qFuzzyCompare(booth.zoom(), on ? z : 1.0) && booth.wall()->zoom() == booth.zoom());
                 QCOMPARE(booth.commentLabel()->geometry(),
                          QRect(2, size.height() - 19, size.width() - 4, 17));
             }
@@ -289,41 +247,16 @@ class TestPresentation : public QObject {
         }
     }
 
-    // At twice the design window every control's rectangle is twice its design one and the
-    // press area of a button follows its picture.
-    void twiceTheDesignWindow()
+    // The label's etched frame: dark grey top and left, white bottom and right one pixel out; the
+    // reverse two pixels out. At twice the design window every control's rectangle is twice its
+    // design one, and the wall reads its clicks in design units.
+    void etchedLabelAndTwiceTheDesignWindow()
     {
         BoothView booth;
         booth.resize(626, 423);
         booth.show();
         QVERIFY(QTest::qWaitForWindowExposed(&booth));
         const QList<QRect> design = sceneGeometries(booth);
-        booth.setZoomWithWindow(true);
-        QCOMPARE(sceneGeometries(booth), design); // at the design size nothing changes
-        booth.resize(1252, 846);
-        QList<QRect> twice;
-        for (const QRect& r : design)
-            twice << QRect(r.topLeft() * 2, r.size() * 2);
-        QCOMPARE(sceneGeometries(booth), twice);
-        QCOMPARE(booth.wall()->toUnits(QPointF(574, 287)), QPointF(4305, 2152.5));
-
-        PictureButton* start = booth.pictureButton(0);
-        QTest::mousePress(start, Qt::LeftButton, {}, QPoint(70, 70));
-        QTest::mouseMove(start, QPoint(72, 72)); // the bottom-right edge: still inside
-        QVERIFY(start->pressedFlag());
-        QTest::mouseMove(start, QPoint(73, 40));
-        QVERIFY(!start->pressedFlag());
-        QTest::mouseRelease(start, Qt::LeftButton, {}, QPoint(73, 40));
-    }
-
-    // The label's etched frame: dark grey top and left, white bottom and right one pixel out; the
-    // reverse two pixels out.
-    void theEtchedLabel()
-    {
-        BoothView booth;
-        booth.resize(700, 450);
-        booth.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&booth));
         const QRect l = booth.commentLabel()->geometry();
         const QImage shot = booth.grab().toImage();
         const int x = l.center().x(), y = l.center().y();
@@ -333,10 +266,18 @@ class TestPresentation : public QObject {
         for (int i = 0; i < 4; ++i)
             QVERIFY(shot.pixelColor(greys[i]) == QColor(128, 128, 128) &&
                     shot.pixelColor(whites[i]) == Qt::white);
+        booth.setZoomWithWindow(true);
+        QCOMPARE(sceneGeometries(booth), design); // at the design size nothing changes
+        booth.resize(1252, 846);
+        QList<QRect> twice;
+        for (const QRect& r : design)
+            twice << QRect(r.topLeft() * 2, r.size() * 2);
+        QCOMPARE(sceneGeometries(booth), twice);
+        QCOMPARE(booth.wall()->toUnits(QPointF(574, 287)), QPointF(4305, 2152.5));
     }
 
     // The picture buttons: press, drag off and back (the bottom-right edge is inside), release: down,
-    // up, down, run; released outside after leaving: nothing runs; the right button works like the left.
+    // up, down, run; released outside after leaving: nothing runs.
     void pictureButtons()
     {
         BoothView booth;
@@ -362,10 +303,6 @@ class TestPresentation : public QObject {
         QTest::mouseMove(booth.pictureButton(1), QPoint(-1, 5));
         QTest::mouseRelease(booth.pictureButton(1), Qt::LeftButton, {}, QPoint(-1, 5));
         QVERIFY(commands.size() == 1 && isUp(1));
-        QTest::mousePress(booth.pictureButton(2), Qt::RightButton, {}, QPoint(18, 18));
-        QVERIFY(isDown(2));
-        QTest::mouseRelease(booth.pictureButton(2), Qt::RightButton, {}, QPoint(18, 18));
-        QVERIFY(commands.size() == 2 && commands[1][0].toInt() == 4 && isUp(2));
     }
 };
 
