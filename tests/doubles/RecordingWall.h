@@ -22,21 +22,18 @@ class RecordingWall final : public WallDrawing {
         on("Zeichne_Raster"), paper.cls(), splots.clear(), splatters.clear(), lines.clear();
         note("grid");
     }
-    void Zeichne_Cursor(int colour) override
-    {
-        on("Zeichne_Cursor"), note("cursor " + std::to_string(colour));
-    }
+    void Zeichne_Cursor(int colour) override { on("Zeichne_Cursor"), note("cursor", colour); }
     void Zeichne_Klecks(int c, int r) override
     {
-        on("Zeichne_Klecks"), splots.emplace_back(c, r), note(at("splot", c, r));
+        on("Zeichne_Klecks"), splots.emplace_back(c, r), note("splot", c, r);
     }
     void Zeichne_Spritzer(int c, int r) override
     {
-        on("Zeichne_Spritzer"), splatters.emplace_back(c, r), note(at("splatter", c, r));
+        on("Zeichne_Spritzer"), splatters.emplace_back(c, r), note("splatter", c, r);
     }
     void Zeichne_Siegeslinie(int line) override
     {
-        on("Zeichne_Siegeslinie"), lines.push_back(line), note("line " + std::to_string(line));
+        on("Zeichne_Siegeslinie"), lines.push_back(line), note("line", line);
     }
     int cellSize() const override { return 538; } // 4300 units across
     int cellInset() const override { return 43; }
@@ -69,14 +66,10 @@ class RecordingWall final : public WallDrawing {
     std::function<void(const std::string&)> onDraw; // runs before every drawing procedure
 
   private:
-    static std::string at(const char* what, int c, int r)
-    {
-        return std::string(what) + " " + std::to_string(c) + " " + std::to_string(r);
-    }
-    void note(const std::string& entry)
+    template <typename... Number> void note(std::string entry, Number... n)
     {
         if (journal)
-            journal->push_back(entry);
+            journal->push_back(((entry += " " + std::to_string(n)), ..., entry));
     }
     void on(const char* procedure) const
     {
