@@ -40,7 +40,7 @@ struct Rig : FlowRig {
     }
 };
 
-enum Outcome { Wrong, ComputerWon, HumanWon, FullWall, DrawAccepted };
+enum Outcome { Wrong, ComputerWon, HumanWon, FullWall };
 
 // How a decided game ended, from what it shows; Wrong when any of it is amiss.
 Outcome outcome(const Rig& rig)
@@ -53,7 +53,7 @@ Outcome outcome(const Rig& rig)
         !rig.scene.menuEnabled[int(Scene::MenuItem::Story)])
         return Wrong;
     if (text == "The game ends in a draw!" && rig.wall.lines.empty()) // a full wall's last splot drawn twice
-        return s.moveCount < b.playableCells ? DrawAccepted : rig.wall.splotsAt(c, r) == 2 ? FullWall : Wrong;
+        return s.moveCount == b.playableCells && rig.wall.splotsAt(c, r) == 2 ? FullWall : Wrong;
     // One line, of five of the winner's splots; Red's winning splot is drawn twice.
     const int winner = text.starts_with("Computer won! ") ? kRed : text.starts_with("You won! ") ? kBlue : -1;
     bool five = winner >= 0 && rig.wall.lines.size() == 1 && rig.wall.splotsAt(c, r) == 2 - winner;
@@ -70,27 +70,12 @@ struct Fault {
     bool needed;
     void (*arm)(Rig&);
 };
-void once(std::function<void()>& hook, std::function<bool()> when)
-{
-    hook = [&hook, when] {
-        if (when())
-            hook = {}, throw std::runtime_error("failure");
-    };
-}
 const Fault kFaults[] = {
     {"squirt picture", "Sequenz", false,
      [](Rig& rig) {
          rig.scene.onFrame = [&rig](int, int frame) {
              if (frame == 17 || frame == 8) // the squirting painter's last picture
                  rig.scene.onFrame = {}, throw std::runtime_error("failure");
-         };
-     }},
-    {"squirt wait", "Sequenz", false, [](Rig& rig) { once(rig.clock.onWait, [] { return true; }); }},
-    {"splot", "Zeichne_Klecks", true,
-     [](Rig& rig) {
-         rig.wall.onDraw = [&rig](const std::string& procedure) {
-             if (procedure == "Zeichne_Klecks")
-                 rig.wall.onDraw = {}, throw std::runtime_error("failure");
          };
      }},
     {"evaluation", "Zug_Auswertung", true,
@@ -102,7 +87,6 @@ const Fault kFaults[] = {
      }},
     {"search", "Feld_Suche", true, [](Rig& rig) { rig.random.failAtDraw = rig.random.draws + 7; }},
 };
-const char* const kChoiceNames[] = {"Abort", "Retry", "Ignore"};
 
 } // namespace
 
@@ -110,23 +94,6 @@ class TestFlow : public QObject {
     Q_OBJECT
 
   private slots:
-    void aNewGameCommandWaitsForTheMoveAndNoLeavesEverything()
-    {
-        Rig rig(setup(), {0.9f, 0.9f}); // Blue begins both games
-        rig.play("33 44");
-        rig.clock.onEvents = [&] { // the menu command, while Blue's squirt is on screen
-            rig.clock.onEvents = {}, rig.game.Start_click();
-            QCOMPARE(rig.game.heldCommands(), std::size_t(1));
-        };
-        std::pair<FlowRig::View, long> atQuestion;
-        rig.questions.answerer = [&](const std::string&) { return atQuestion = rig.picture(), false; };
-        rig.game.Feld_Auswahl(6, 2);
-        // The move ran to its end, splot and hand-over, before the question; No left everything.
-        QCOMPARE(rig.questions.asked.at(0).text, std::string("Really start a new game?"));
-        QVERIFY(rig.picture() == atQuestion);
-        QVERIFY(rig.wall.splotsAt(6, 2) == 1 && rig.scene.commentText == "Tulla's turn");
-    }
-
     void redBeginsWhenTheDrawIsAtMostAQuarter()
     {
         for (float r : {0.0f, 0.25f, std::nextafter(0.25f, 1.0f), 0.99f}) {
@@ -164,19 +131,6 @@ class TestFlow : public QObject {
             ++hinted[play(seed % 2 ? 8 : 15, 0, true, seed)], ++hinted[play(6, 3, true, seed)];
         QVERIFY(random[Wrong] + hinted[Wrong] == 0 && random[ComputerWon] >= 14);
         QVERIFY(hinted[HumanWon] >= 4 && hinted[FullWall] >= 6);
-    }
-
-    void anAcceptedDrawEndsTheGameWithoutASplot()
-    {
-        Rig rig(setup(6, 3, 1));
-        std::vector<std::size_t> atQuestion;
-        rig.questions.answerer = [&](const std::string& text) {
-            atQuestion = {rig.wall.splots.size(), rig.sound.played.size()};
-            return text == "What do you think about a draw?";
-        };
-        rig.playToTheEnd(true, 1);
-        QVERIFY(rig.questions.count("What do you think about a draw?") == 1 && outcome(rig) == DrawAccepted);
-        QCOMPARE(atQuestion, (std::vector<std::size_t>{rig.wall.splots.size(), rig.sound.played.size()}));
     }
 
     void fiveInARowWinsThroughTheFirstLineOnly()
@@ -243,49 +197,27 @@ class TestFlow : public QObject {
     // A failure at a chosen step of a move against the computer, answered Abort, Retry or Ignore:
     // the report names the procedure; the move happens whole or not at all; the game plays on to a
     // proper end.
-    void aFailureInAMoveLeavesItWholeOrUndone_data()
-    {
-        QTest::addColumn<int>("fault");
-        QTest::addColumn<int>("choice");
-        for (int fault = 0; fault < int(std::size(kFaults)); ++fault)
-            for (int choice = 0; choice < 3; ++choice)
-                QTest::addRow("%s %s", kFaults[fault].name, kChoiceNames[choice]) << fault << choice;
-    }
     void aFailureInAMoveLeavesItWholeOrUndone()
     {
-        QFETCH(int, fault);
-        QFETCH(int, choice);
-        Rig rig(setup(8, 1), {0.9f}, 3), direct(setup(8, 1), {0.9f}, 3); // Blue begins against the computer
-        rig.play("44 35"), direct.play("44 35 66");
-        const FlowRig::View before = rig.view();
-        rig.questions.choices = {Questions::ErrorChoice(choice)};
-        kFaults[fault].arm(rig);
-        rig.game.Feld_Auswahl(6, 6);
-        QCOMPARE(rig.questions.errors.size(), std::size_t(1));
-        QCOMPARE(rig.questions.errors[0].text.substr(rig.questions.errors[0].text.rfind(": ") + 2),
-                 std::string(kFaults[fault].procedure));
-        // A lost step that the move needs takes the whole move back, the computer's reply included.
-        const bool undone = kFaults[fault].needed && choice != int(Questions::ErrorChoice::Retry);
-        QVERIFY(rig.view() == (undone ? before : direct.view()));
-        QVERIFY(rig.game.state().gameRunning && rig.side() == kBlue && !rig.game.busy());
-        rig.playToTheEnd(false, 5);
-        QVERIFY(outcome(rig) != Wrong && rig.questions.errors.size() == 1);
-    }
-
-    // A failure in the new-game setup takes the start back; the game can be started again.
-    void aFailedStartLeavesTheGameAsItWas()
-    {
-        Rig rig(setup(), {0.9f, 0.9f});
-        rig.play("33 44");
-        const std::vector<int> before = rig.view().board;
-        rig.settings.wallSize = 3; // no wall of three cells: the setup fails
-        rig.game.restartWithoutAsking();
-        const std::string& report = rig.questions.errors.at(0).text;
-        QVERIFY(report.starts_with("Error 5: ") && report.ends_with("in Splotchery: Init_Neues_Spiel"));
-        QVERIFY(rig.view().board == before && !rig.game.state().gameRunning && !rig.scene.wallInput);
-        rig.settings.wallSize = 6;
-        rig.game.Start_click();
-        QVERIFY(rig.game.state().gameRunning && rig.scene.wallInput && rig.wall.splots.empty());
+        for (const Fault& f : kFaults)
+            for (const int choice : {0, 1, 2}) {
+                Rig rig(setup(8, 1), {0.9f}, 3),
+                    direct(setup(8, 1), {0.9f}, 3); // Blue begins against the computer
+                rig.play("44 35"), direct.play("44 35 66");
+                const FlowRig::View before = rig.view();
+                rig.questions.choices = {Questions::ErrorChoice(choice)};
+                f.arm(rig);
+                rig.game.Feld_Auswahl(6, 6);
+                QCOMPARE(rig.questions.errors.size(), std::size_t(1));
+                QCOMPARE(rig.questions.errors[0].text.substr(rig.questions.errors[0].text.rfind(": ") + 2),
+                         std::string(f.procedure));
+                // A lost step that the move needs takes the whole move back, the computer's reply included.
+                const bool undone = f.needed && choice != int(Questions::ErrorChoice::Retry);
+                QVERIFY(rig.view() == (undone ? before : direct.view()));
+                QVERIFY(rig.game.state().gameRunning && rig.side() == kBlue && !rig.game.busy());
+                rig.playToTheEnd(false, 5);
+                QVERIFY(outcome(rig) != Wrong && rig.questions.errors.size() == 1);
+            }
     }
 };
 

@@ -107,26 +107,6 @@ class TestTakeBack : public QObject {
                 rig.offered(Scene::MenuItem::TakeBack));
     }
 
-    void aFailureInTheTakeBackNeverTakesBackTwice()
-    {
-        Rig rig(setup(), {0.9f}), oneMove(setup(), {0.9f});
-        rig.play("22 33"), oneMove.play("22");
-        int failures = 1;
-        rig.clock.onEvents = [&] {
-            if (failures-- > 0)
-                throw std::runtime_error("paint stuck");
-        };
-        rig.questions.retries = 1; // Retry: the painters' pose again, the game put back once
-        rig.game.Zug_Zuruecknehmen();
-        QVERIFY(rig.questions.errors.at(0).text.ends_with("in Splotchery: Zug_Zuruecknehmen"));
-        QVERIFY(rig.view() == oneMove.view() && rig.game.takeBackDepth() == 1);
-        failures = 1; // Abort: the game is put back, the wall takes input
-        rig.game.Zug_Zuruecknehmen();
-        QVERIFY(rig.questions.errors.size() == 2 && rig.game.takeBackDepth() == 0);
-        QVERIFY(rig.cell(2, 2) == kEmpty && rig.scene.wallInput);
-        QVERIFY(rig.game.state().moveCount == 0 && rig.scene.commentText == "Pelko begins");
-    }
-
     // A result is counted once: not for a move a failure put back, nor once taken back, nor again
     // when a new game follows.
     void aResultPutBackOrTakenBackIsNoLongerCounted()
