@@ -135,22 +135,15 @@ class TestFlow : public QObject {
 
     void fiveInARowWinsThroughTheFirstLineOnly()
     {
-        // Red joins a row of six: the line of its first five. Red's (4, 1) completes
-        // column 4 and row 1 at once: the vertical line comes first in the cell's list.
-        // The moves, the ends of the line drawn, the moves counted (not the winning one, whose
-        // splot is drawn again).
-        const std::tuple<std::string_view, int, int, int, int, int> cases[] = {
-            {"11 17 21 37 31 57 51 77 61 25 41", 1, 1, 5, 1, 10},
-            {"42 17 43 37 44 57 45 77 11 18 21 38 31 58 51 78 41", 4, 1, 4, 5, 16}};
-        for (const auto& [moves, c1, r1, c5, r5, counted] : cases) {
-            Rig rig(setup(), {0.1f}); // Red begins
-            rig.play(moves);
-            const Board& b = rig.game.board();
-            const int line = rig.wall.lines.at(0);
-            QVERIFY(rig.scene.commentText == "Tulla won!" && rig.wall.lines.size() == 1);
-            QVERIFY(b.lineCells(1, line) == b.index(c1, r1) && b.lineCells(5, line) == b.index(c5, r5));
-            QVERIFY(rig.wall.splotsAt(4, 1) == 2 && rig.game.state().moveCount == counted);
-        }
+        // Red's (4, 1) completes column 4 and row 1 at once: the vertical line comes first in the
+        // cell's list. The winning splot is drawn again but not counted.
+        Rig rig(setup(), {0.1f}); // Red begins
+        rig.play("42 17 43 37 44 57 45 77 11 18 21 38 31 58 51 78 41");
+        const Board& b = rig.game.board();
+        const int line = rig.wall.lines.at(0);
+        QVERIFY(rig.scene.commentText == "Tulla won!" && rig.wall.lines.size() == 1);
+        QVERIFY(b.lineCells(1, line) == b.index(4, 1) && b.lineCells(5, line) == b.index(4, 5));
+        QVERIFY(rig.wall.splotsAt(4, 1) == 2 && rig.game.state().moveCount == 16);
     }
 
     void aBlockedNozzleLosesTheTurn()
