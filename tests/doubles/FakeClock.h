@@ -1,6 +1,6 @@
-// Virtual time: a wait jumps the clock to its deadline at once. doEvents() and
-// the waits run optional hooks, through which a test lets commands arrive in
-// the middle of a move, or makes a step fail. With a journal, every wait
+// Virtual time: a wait jumps the clock to its deadline at once. doEvents() runs an
+// optional hook, through which a test lets commands arrive in the middle of a move,
+// or makes a step fail. With a journal, every wait
 // ("wait 400", in milliseconds slept) and every doEvents ("events") is written
 // to it in order.
 #pragma once
@@ -19,8 +19,6 @@ class FakeClock final : public Clock {
     double now() override { return time; }
     void waitUntil(double deadline) override
     {
-        if (auto hook = onWait)
-            hook();
         if (journal)
             journal->push_back("wait " +
                                std::to_string(std::lround(1000 * (deadline > time ? deadline - time : 0))));
@@ -37,7 +35,6 @@ class FakeClock final : public Clock {
 
     double time = 1000.0;
     std::function<void()> onEvents; // runs inside every doEvents()
-    std::function<void()> onWait;   // runs at the start of every wait
     std::vector<std::string>* journal = nullptr;
 };
 

@@ -17,13 +17,10 @@ class FakeScene final : public Scene {
     {
         if (auto hook = onFrame)
             hook(who, frame);
-        note("frame " + std::to_string(who) + " " + std::to_string(frames[who] = frame));
+        note("frame", who, frames[who] = frame);
     }
     int characterFrame(int who) const override { return frames[who]; }
-    void moveCharacter(int who, int dx, int dy) override
-    {
-        note("move " + std::to_string(who) + " " + std::to_string(dx) + " " + std::to_string(dy));
-    }
+    void moveCharacter(int who, int dx, int dy) override { note("move", who, dx, dy); }
     void setPumpVisible(int which, bool visible) override
     {
         pumpsShown[which] = visible;
@@ -32,11 +29,9 @@ class FakeScene final : public Scene {
     bool pumpVisible(int which) const override { return pumpsShown[which]; }
     TwipRect pumpRect(int) const override { return {3600, 3900, 960, 480}; }
     TwipRect puddle(int who) const override { return puddles[who]; }
-    void setPuddle(int who, const TwipRect& rect) override
+    void setPuddle(int who, const TwipRect& r) override
     {
-        puddles[who] = rect;
-        note("puddle " + std::to_string(who) + " " + std::to_string(rect.left) + " " +
-             std::to_string(rect.top) + " " + std::to_string(rect.width) + " " + std::to_string(rect.height));
+        note("puddle", who, (puddles[who] = r).left, r.top, r.width, r.height);
     }
     void setComment(const std::string& text) override { note("comment " + (commentText = text)); }
     std::string comment() const override { return commentText; }
@@ -67,10 +62,11 @@ class FakeScene final : public Scene {
     std::vector<std::string>* journal = nullptr;
 
   private:
-    void note(const std::string& entry)
+    // The entry's name and its numbers, with a blank before each.
+    template <typename... Number> void note(std::string entry, Number... n)
     {
         if (journal)
-            journal->push_back(entry);
+            journal->push_back(((entry += " " + std::to_string(n)), ..., entry));
     }
 };
 

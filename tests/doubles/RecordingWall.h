@@ -1,14 +1,13 @@
 // The wall's drawing as a record, with the geometry of an 8 x 8 wall: the splots
 // and splatters (column, row) and the winning lines since the last grid. Unlike the real wall, a splot here
 // makes no sound. With a journal, every call is written to it too ("grid", "cursor 2", "splot 3 4", "splatter
-// 3 4", "line 17"). A hook sees every drawing procedure by name before it draws, and may fail it.
+// 3 4", "line 17").
 #pragma once
 
 #include "platform/WallDrawing.h"
 #include "tests/doubles/RecordingCanvas.h"
 
 #include <algorithm>
-#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -19,25 +18,13 @@ class RecordingWall final : public WallDrawing {
   public:
     void Zeichne_Raster() override
     {
-        on("Zeichne_Raster"), paper.cls(), splots.clear(), splatters.clear(), lines.clear();
+        paper.cls(), splots.clear(), splatters.clear(), lines.clear();
         note("grid");
     }
-    void Zeichne_Cursor(int colour) override
-    {
-        on("Zeichne_Cursor"), note("cursor " + std::to_string(colour));
-    }
-    void Zeichne_Klecks(int c, int r) override
-    {
-        on("Zeichne_Klecks"), splots.emplace_back(c, r), note(at("splot", c, r));
-    }
-    void Zeichne_Spritzer(int c, int r) override
-    {
-        on("Zeichne_Spritzer"), splatters.emplace_back(c, r), note(at("splatter", c, r));
-    }
-    void Zeichne_Siegeslinie(int line) override
-    {
-        on("Zeichne_Siegeslinie"), lines.push_back(line), note("line " + std::to_string(line));
-    }
+    void Zeichne_Cursor(int colour) override { note("cursor", colour); }
+    void Zeichne_Klecks(int c, int r) override { splots.emplace_back(c, r), note("splot", c, r); }
+    void Zeichne_Spritzer(int c, int r) override { splatters.emplace_back(c, r), note("splatter", c, r); }
+    void Zeichne_Siegeslinie(int line) override { lines.push_back(line), note("line", line); }
     int cellSize() const override { return 538; } // 4300 units across
     int cellInset() const override { return 43; }
     int innerSize() const override { return 457; }
@@ -66,22 +53,12 @@ class RecordingWall final : public WallDrawing {
     std::vector<int> lines;
     RecordingCanvas paper;
     std::vector<std::string>* journal = nullptr;
-    std::function<void(const std::string&)> onDraw; // runs before every drawing procedure
 
   private:
-    static std::string at(const char* what, int c, int r)
-    {
-        return std::string(what) + " " + std::to_string(c) + " " + std::to_string(r);
-    }
-    void note(const std::string& entry)
+    template <typename... Number> void note(std::string entry, Number... n)
     {
         if (journal)
-            journal->push_back(entry);
-    }
-    void on(const char* procedure) const
-    {
-        if (auto hook = onDraw)
-            hook(procedure);
+            journal->push_back(((entry += " " + std::to_string(n)), ..., entry));
     }
 };
 

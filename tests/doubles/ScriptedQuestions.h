@@ -1,4 +1,4 @@
-// Answers questions from a queue (or a function of the text; No by default),
+// Answers questions from a queue (then No),
 // failure reports from a queue, then Retry a given number of times, then Abort, and keeps
 // every question and failure report shown.
 #pragma once
@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <deque>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -23,7 +22,7 @@ class ScriptedQuestions final : public Questions {
     {
         asked.push_back({text, title});
         if (answers.empty())
-            return answerer && answerer(text);
+            return false;
         const bool yes = answers.front();
         answers.pop_front();
         return yes;
@@ -45,8 +44,7 @@ class ScriptedQuestions final : public Questions {
         return static_cast<int>(std::ranges::count(asked, text, &Shown::text));
     }
 
-    std::deque<bool> answers; // Yes/No answers in order
-    std::function<bool(const std::string&)> answerer;
+    std::deque<bool> answers;        // Yes/No answers in order
     std::deque<ErrorChoice> choices; // answers to failure reports in order, then:
     int retries = 0;                 // failure reports answered Retry before the first Abort
     std::vector<Shown> asked, errors;

@@ -69,16 +69,10 @@ struct FlowRig {
             v.board.insert(v.board.end(), {b.cells(i), b.cellScore(0, i), b.cellScore(1, i)});
         for (int l = 0; l <= b.lineCount; ++l)
             v.board.push_back(b.lineValue(l));
-        v.state = {b.currentPlayer,
-                   s.moveCount,
-                   s.gameOver,
-                   s.gameRunning,
-                   s.cursorX,
-                   s.cursorY,
-                   b.playableCells,
-                   int(game.takeBackDepth()),
-                   const_cast<Game&>(game).search().drawOfferCounter,
-                   const_cast<Game&>(game).search().gameLevel};
+        const auto& search = const_cast<Game&>(game).search();
+        v.state.insert(v.state.end(), {b.currentPlayer, s.moveCount, s.gameOver, s.gameRunning, s.cursorX,
+                                       s.cursorY, b.playableCells, int(game.takeBackDepth()),
+                                       search.drawOfferCounter, search.gameLevel});
         for (int who = 0; who < 2; ++who)
             v.scene.insert(v.scene.end(),
                            {scene.frames[who], scene.pumpsShown[who], scene.puddles[who].left,

@@ -44,64 +44,56 @@ class TestKeptGame : public QObject {
     Q_OBJECT
 
   private slots:
-    void aKeptGameComesBackAsItWasLeft_data()
-    {
-        QTest::addColumn<int>("size");
-        QTest::addColumn<int>("level"); // -1: two humans
-        QTest::addColumn<bool>("grease");
-        QTest::addColumn<bool>("nozzle");
-        QTest::addColumn<int>("moves"); // human moves made, then one taken back
-        for (int n = 6; n <= 15; ++n)
-            QTest::addRow("%dx%d against the computer", n, n)
-                << n << n % 4 << (n % 2 == 0) << (n % 3 == 0) << 4;
-        QTest::addRow("two humans, grease and nozzle") << 9 << -1 << true << true << 12;
-        QTest::addRow("two humans, no moves") << 8 << -1 << false << false << 0;
-    }
     void aKeptGameComesBackAsItWasLeft()
     {
-        QFETCH(int, size);
-        QFETCH(int, level);
-        QFETCH(bool, grease);
-        QFETCH(bool, nozzle);
-        QFETCH(int, moves);
-        FlowRig left(rules(size, level, grease, nozzle), {}, 11 + size);
-        for (int i = 0; i < moves && left.game.state().gameRunning; ++i) {
-            left.game.Tip_click();
-            left.game.Bild_KeyDown(i % 2 ? 37 : 40); // the cursor wanders
-            left.game.Bild_KeyDown(13);
-        }
-        if (level < 0 && nozzle) {
-            // A squirt that fails, and one that lands on the same cell later.
-            left.random.push({0.05f});
-            left.play("88");
-            left.random.push({0.5f});
-            left.play("11 88");
-        }
-        if (moves > 0)
-            left.game.Zug_Zuruecknehmen();
-        const std::optional<KeptGame> kept = left.game.keptGame();
-        QVERIFY(kept && left.game.state().gameRunning);
-        QVERIFY(level >= 0 || !nozzle || std::ranges::any_of(kept->moves, &KeptMove::blocked));
-        const std::optional<KeptGame> read = fromKeys(keysOf(*kept));
-        QVERIFY(read && *read == *kept);
+        struct Row {
+            int size, level; // level -1: two humans
+            bool grease, nozzle;
+            int moves; // human moves made, then one taken back
+        };
+        std::vector<Row> rows = {{9, -1, true, true, 12}, {8, -1, false, false, 0}};
+        for (int n = 6; n <= 15; ++n) // against the computer
+            rows.push_back({n, n % 4, n % 2 == 0, n % 3 == 0, 4});
+        for (const auto& [size, level, grease, nozzle, moves] : rows) {
+            FlowRig left(rules(size, level, grease, nozzle), {}, 11 + size);
+            for (int i = 0; i < moves && left.game.state().gameRunning; ++i) {
+                left.game.Tip_click();
+                left.game.Bild_KeyDown(i % 2 ? 37 : 40); // the cursor wanders
+                left.game.Bild_KeyDown(13);
+            }
+            if (level < 0 && nozzle) {
+                // A squirt that fails, and one that lands on the same cell later.
+                left.random.push({0.05f});
+                left.play("88");
+                left.random.push({0.5f});
+                left.play("11 88");
+            }
+            if (moves > 0)
+                left.game.Zug_Zuruecknehmen();
+            const std::optional<KeptGame> kept = left.game.keptGame();
+            QVERIFY(kept && left.game.state().gameRunning);
+            QVERIFY(level >= 0 || !nozzle || std::ranges::any_of(kept->moves, &KeptMove::blocked));
+            const std::optional<KeptGame> read = fromKeys(keysOf(*kept));
+            QVERIFY(read && *read == *kept);
 
-        // A new program, other choices: the kept game as it was, its rules and names.
-        FlowRig back(rules(7, 2, !grease, false), {}, 99);
-        back.questions.answers = {false, true, true}; // the running game: No leaves it, Yes gives it up
-        back.game.continueGame(*read);
-        QCOMPARE(back.game.board().wallSize, i16(7));
-        back.game.continueGame(*read);
-        QCOMPARE(back.settings.redName, std::string("Rosa Rot"));
-        QVERIFY(shown(back) == shown(left) && !back.offered(Scene::MenuItem::Continue));
-        // The take backs lead through the same positions.
-        while (left.game.canTakeBack()) {
-            left.game.Zug_Zuruecknehmen(), back.game.Zug_Zuruecknehmen();
-            QVERIFY(shown(back) == shown(left));
+            // A new program, other choices: the kept game as it was, its rules and names.
+            FlowRig back(rules(7, 2, !grease, false), {}, 99);
+            back.questions.answers = {false, true, true}; // the running game: No leaves it, Yes gives it up
+            back.game.continueGame(*read);
+            QCOMPARE(back.game.board().wallSize, i16(7));
+            back.game.continueGame(*read);
+            QCOMPARE(back.settings.redName, std::string("Rosa Rot"));
+            QVERIFY(shown(back) == shown(left) && !back.offered(Scene::MenuItem::Continue));
+            // The take backs lead through the same positions.
+            while (left.game.canTakeBack()) {
+                left.game.Zug_Zuruecknehmen(), back.game.Zug_Zuruecknehmen();
+                QVERIFY(shown(back) == shown(left));
+            }
+            QVERIFY(!back.game.canTakeBack());
+            // The next start has the player's own rules again.
+            back.game.Start_click();
+            QCOMPARE(back.game.board().wallSize, i16(7));
         }
-        QVERIFY(!back.game.canTakeBack());
-        // The next start has the player's own rules again.
-        back.game.Start_click();
-        QCOMPARE(back.game.board().wallSize, i16(7));
     }
 
     void damagedSectionsAreRefused()

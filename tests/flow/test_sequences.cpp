@@ -113,41 +113,33 @@ class TestSequences : public QObject {
 
     // The winning splot (Red's drawn twice), the line, the text with its two
     // blanks, the fanfare and the winner's sequence; the text draw is scripted.
-    void aWinShowsItsLineTextAndSequence_data()
+    void aWinShowsItsLineTextAndSequence()
     {
-        QTest::addColumn<float>("whoBegins");
-        QTest::addColumn<QString>("moves");
-        QTest::addColumn<int>("computer");
-        QTest::addColumn<QString>("log");
-        const QString redWins = "18 11 28 21 38 31 48 41 88 51";
-        const QString blueWins = "11 18 21 28 31 38 41 48 83 58";
         const QString red = kRedSquirt +
                             ", splot 5 1, splot 5 1, line 33, comment %1, sound splot3.wav, "
                             "frame 0 6, events, wait 400, frame 0 7, events, wait 400, frame 0 5";
         const QString blue = kBlueSquirt +
                              ", splot 5 8, line 40, comment %1, sound splot3.wav, "
                              "frame 1 15, events, wait 400, frame 1 16, events, wait 400, frame 1 14";
-        QTest::newRow("computer") << 0.9f << redWins << 1 << red.arg("Computer won!  Aaaaargh!");
-        QTest::newRow("Red") << 0.9f << redWins << 0 << red.arg("Tulla won!");
-        QTest::newRow("human") << 0.1f << blueWins << 1 << blue.arg("You won!  Wow!");
-        QTest::newRow("Blue") << 0.1f << blueWins << 0 << blue.arg("Pelko won!");
-    }
-    void aWinShowsItsLineTextAndSequence()
-    {
-        QFETCH(float, whoBegins);
-        QFETCH(QString, moves);
-        QFETCH(int, computer);
-        QFETCH(QString, log);
-        Rig rig({whoBegins});
-        rig.game.Start_click();
-        const std::string cells = moves.toStdString();
-        rig.play(std::string_view(cells).substr(0, cells.size() - 3));
-        rig.settings.computerPlaysRed = i16(computer ? kTrue : kFalse);
-        rig.settings.soundOn = 1;
-        rig.seen();
-        rig.random.push({0.5f}); // the fifth of the side's ten texts
-        rig.play(std::string_view(cells).substr(cells.size() - 2));
-        QCOMPARE(rig.seen(), log);
+        const struct {
+            float whoBegins;
+            bool computer;
+            QString log;
+        } rows[] = {{0.9f, true, red.arg("Computer won!  Aaaaargh!")},
+                    {0.9f, false, red.arg("Tulla won!")},
+                    {0.1f, true, blue.arg("You won!  Wow!")},
+                    {0.1f, false, blue.arg("Pelko won!")}};
+        for (const auto& row : rows) {
+            Rig rig({row.whoBegins});
+            rig.game.Start_click();
+            rig.play(row.whoBegins > 0.5f ? "18 11 28 21 38 31 48 41 88" : "11 18 21 28 31 38 41 48 83");
+            rig.settings.computerPlaysRed = i16(row.computer ? kTrue : kFalse);
+            rig.settings.soundOn = 1;
+            rig.seen();
+            rig.random.push({0.5f}); // the fifth of the side's ten texts
+            rig.play(row.whoBegins > 0.5f ? "51" : "58");
+            QCOMPARE(rig.seen(), row.log);
+        }
     }
 };
 

@@ -40,14 +40,6 @@ struct Rig : testing::FlowRig {
 class SpokenTest : public QObject {
     Q_OBJECT
   private slots:
-    void cellNames()
-    {
-        const std::pair<std::pair<int, int>, std::string> names[] = {
-            {{1, 1}, "A1"}, {{3, 12}, "C12"}, {{26, 9}, "Z9"}, {{27, 10}, "AA10"}, {{53, 1}, "BA1"}};
-        for (const auto& [at, name] : names)
-            QCOMPARE(Spoken::cellName(at.first, at.second), name);
-    }
-
     // Pelko begins (the draw 0.9), tries Tulla's D5 and wins along row 3; Tulla fills row 5.
     void aGameBetweenTwoPlayersInWords()
     {
@@ -92,8 +84,6 @@ class SpokenTest : public QObject {
                               "Computer played " + reply + ". Pelko's turn", reply + " is taken.",
                               "Taken back: " + hint + " and " + reply + ". Pelko begins"};
         QCOMPARE(rig.said.log, expected);
-        rig.game.readOut('L');
-        QCOMPARE(rig.said.log.back(), QStringLiteral("No moves yet."));
     }
 
     // Ctrl+arrows: to the next painted cell that way, or nothing said there is none.
