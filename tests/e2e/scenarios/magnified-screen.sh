@@ -17,5 +17,5 @@ read_wall started
 # At twice the design a cell is 538 / 15 design pixels, 72 screen pixels.
 awk -v c="$WALL_CELL" 'BEGIN { exit !(c < 71) }' || fail "the wall is not drawn smaller: cells of $WALL_CELL"
 click_cell 1 8
-blue_there() { read_wall poll && [ "$(cell_at 1 8)" = B ]; }
-wait_for 10 blue_there || fail "the click painted nothing at (1, 8): $(wall_text)"
+painted() { read_wall poll && [[ "$(cell_at 1 8)" == [RB] ]]; }   # either player may begin
+wait_for 10 painted || fail "the click painted nothing at (1, 8): $(wall_text)"
