@@ -5,6 +5,7 @@ add_library(splot_engine STATIC
     ${CMAKE_CURRENT_LIST_DIR}/Search.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MasterPatterns.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MasterSearch.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MasterThreats.cpp
     ${CMAKE_CURRENT_LIST_DIR}/VictoryText.cpp
 )
 target_include_directories(splot_engine PUBLIC ${PROJECT_SOURCE_DIR})
