@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -141,6 +142,16 @@ int main(int argc, char** argv)
     std::printf("  won %d (%.1f %%), lost %d (%.1f %%), drawn %d; %.1f splots a game\n", won,
                 100.0 * won / o.games, lost, 100.0 * lost / o.games, drawn,
                 static_cast<double>(totalMoves) / o.games);
+    // A hundred games tell a share only to some ten points either way: Wilson's 95 % interval.
+    auto interval = [&](int k, const char* what) {
+        const double n = o.games, p = k / n, z2 = 1.96 * 1.96;
+        const double mid = (p + z2 / (2 * n)) / (1 + z2 / n);
+        const double half = 1.96 * std::sqrt(p * (1 - p) / n + z2 / (4 * n * n)) / (1 + z2 / n);
+        std::printf("%s %.1f to %.1f %%", what, 100 * (mid - half), 100 * (mid + half));
+    };
+    interval(won, "  95 % interval: won");
+    interval(lost, ", lost");
+    std::printf("\n");
     if (!masterTimes.empty()) {
         std::sort(masterTimes.begin(), masterTimes.end());
         auto at = [&](double q) {
