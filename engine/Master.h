@@ -30,7 +30,11 @@ struct MasterLimits {
     int vcfDepth = 8;     // own fours in a row searched for a victory
     long vcfNodes = 4000; // nodes of one such search
     int vctDepth = 4;     // own threes and fours searched for a victory
+    int vctWidth = 8;     // threats tried at each step of it
     long vctNodes = 3000; // nodes of one such search
+    int defenceDepth = 5; // the opponent's threes and fours, looked for when choosing a defence
+    int defenceWidth = 12;
+    int defences = 20; // the best-placed moves checked against the opponent's victory
 };
 
 class MasterSearch {
@@ -97,8 +101,13 @@ class MasterSearch {
     int vcf(int side, int depth);
     int vcfRoot(int side, long budget);
     int vct(int side, int depth);
+    int vctSearch(int side, int depth);
     bool threatHolds(int side, int depth);
-    int vctRoot(int side, long budget);
+    bool threatHoldsSearch(int side, int depth);
+    int vcfSearch(int side, int depth);
+    int vctRoot(int side, long budget, int depth, int width);
+    bool opponentWins(int side, bool byFours, bool& sure);
+    template <class F> int remembered(int kind, int side, int depth, F search);
     void cellsOfLines(int value, std::vector<int>& out);
     bool outOfTime();
     std::uint32_t nextRandom();
@@ -109,6 +118,15 @@ class MasterSearch {
     std::vector<std::uint8_t> near_;
     std::vector<std::array<std::uint64_t, 2>> zobrist_;
     std::vector<Entry> table_;
+    // The threat searches' answers by position: a victory found within a depth holds
+    // at any greater one, none found (the budget not spent) at any smaller.
+    struct ThreatEntry {
+        std::uint64_t key = 0;
+        i16 result = 0;
+        std::int8_t depth = 0;
+    };
+    std::vector<ThreatEntry> threatTable_;
+    int vctWidthNow_ = 8;
     std::vector<int> stack_;
     std::uint64_t key_ = 0;
     int lineScore_[2] = {};  // the worth of each side's live lines of three and four

@@ -19,6 +19,7 @@ std::uint64_t splitmix(std::uint64_t& s)
 constexpr int kTempo = 150;                              // a line of three of the side to move, extra
 constexpr int kWeakShare = 4;                            // the opponent's lines of one and two: a quarter
 constexpr std::size_t kTableSize = std::size_t{1} << 18; // 16 bytes each: 4 MB
+constexpr std::size_t kThreatTableSize = std::size_t{1} << 16; // 16 bytes each: 1 MB
 
 } // namespace
 
@@ -72,6 +73,7 @@ void MasterSearch::attach(Board& board, i16 moveCount)
     if (table_.size() != kTableSize)
         table_.resize(kTableSize);
     std::fill(table_.begin(), table_.end(), Entry{});
+    threatTable_.assign(kThreatTableSize, ThreatEntry{});
 
     near_.assign(cells, 0);
     key_ = 0;

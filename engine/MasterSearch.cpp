@@ -194,6 +194,29 @@ int MasterSearch::victoryByFours(Board& board, int side, i16 moveCount)
     return vcfRoot(side, limits.vcfNodes);
 }
 
+// Does the opponent of side, side having just played, win by fours (or, unless byFours, by
+// threes)? A four of side is blocked first. Sure is false when the search ran out of budget.
+bool MasterSearch::opponentWins(int side, bool byFours, bool& sure)
+{
+    sure = true;
+    const int opp = 1 - side;
+    int block = 0;
+    if (fourLines_[side] > 0) {
+        std::vector<int> blocks;
+        cellsOfLines(64 * b_->playerSign(side), blocks);
+        if (blocks.size() != 1)
+            return false; // five at once
+        block = blocks.front();
+        make(block, opp);
+    }
+    const bool wins = byFours ? vcfRoot(opp, limits.vcfNodes / 4) != 0
+                              : vctRoot(opp, limits.vctNodes, limits.defenceDepth, limits.defenceWidth) != 0;
+    sure = wins || vcfNodesLeft_ > 0;
+    if (block)
+        unmake(block);
+    return wins;
+}
+
 int MasterSearch::choose(Board& board, int side, i16 moveCount)
 {
     start(board, moveCount);
@@ -233,7 +256,7 @@ int MasterSearch::choose(Board& board, int side, i16 moveCount)
             return c.cell;
     if (const int win = vcfRoot(side, limits.vcfNodes))
         return win;
-    if (const int win = vctRoot(side, limits.vctNodes))
+    if (const int win = vctRoot(side, limits.vctNodes, limits.vctDepth, limits.vctWidth))
         return win;
 
     // Equal moves in random order: games vary.
@@ -241,25 +264,30 @@ int MasterSearch::choose(Board& board, int side, i16 moveCount)
         c.score = c.score * 16 + static_cast<int>(nextRandom() % 16);
     std::sort(moves.begin(), moves.end());
 
-    // A victory by fours (or else by threes) for the opponent: only moves that
-    // spoil it, if any do.
+    // A victory by fours (or else by threes) for the opponent, or a search for one that
+    // ran out of budget: only moves that spoil it. Those proven first, else those
+    // after which the search found nothing but did not finish.
     const bool byFours = !stopped_ && vcfRoot(opp, limits.vcfNodes);
-    if (byFours || (!stopped_ && vctRoot(opp, limits.vctNodes))) {
-        std::vector<Candidate> spoil;
-        if (moves.size() > 20)
-            moves.resize(20); // the best-placed defences and counter-fours
+    bool sure = true;
+    if (byFours || (!stopped_ && (opponentWins(side, false, sure) || !sure))) {
+        std::vector<Candidate> spoil, unsure;
+        if (moves.size() > static_cast<std::size_t>(limits.defences))
+            moves.resize(
+                static_cast<std::size_t>(limits.defences)); // the best-placed defences and counter-fours
         for (const Candidate& c : moves) {
             make(c.cell, side);
-            const bool still =
-                byFours ? vcfRoot(opp, limits.vcfNodes / 4) != 0 : vctRoot(opp, limits.vctNodes / 8) != 0;
+            const bool wins = opponentWins(side, byFours, sure);
             unmake(c.cell);
-            if (!still)
-                spoil.push_back(c);
+            if (!wins)
+                (sure ? spoil : unsure).push_back(c);
             if (stopped_)
                 break;
         }
-        if (!spoil.empty() && !stopped_)
+        // Out of time: the moves found so far still beat the others.
+        if (!spoil.empty())
             moves = spoil;
+        else if (!unsure.empty())
+            moves = unsure;
     }
     if (moves.size() > 16)
         moves.resize(16);

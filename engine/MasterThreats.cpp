@@ -33,7 +33,44 @@ int MasterSearch::vcfRoot(int side, long budget)
     return vcf(side, limits.vcfDepth);
 }
 
+// A threat search's answer for the wall as it stands, from the table or searched and kept.
+template <class F> int MasterSearch::remembered(int kind, int side, int depth, F search)
+{
+    const std::uint64_t key =
+        key_ ^ (0x9e3779b97f4a7c15ULL * static_cast<std::uint64_t>(1 + kind + 4 * side + 16 * vctWidthNow_));
+    ThreatEntry& e = threatTable_[key & (threatTable_.size() - 1)];
+    if (e.key == key) {
+        // Kind 2 answers yes or no; the others a cell, which must still be free.
+        if (e.result != 0 && e.depth <= depth && (kind == 2 || b_->cells(e.result) == kEmpty))
+            return e.result;
+        if (e.result == 0 && e.depth >= depth)
+            return 0;
+    }
+    const int r = search();
+    if (r != 0 || (vcfNodesLeft_ > 0 && !stopped_)) {
+        e.key = key;
+        e.result = static_cast<i16>(r);
+        e.depth = static_cast<std::int8_t>(depth);
+    }
+    return r;
+}
+
 int MasterSearch::vcf(int side, int depth)
+{
+    return remembered(0, side, depth, [&] { return vcfSearch(side, depth); });
+}
+
+int MasterSearch::vct(int side, int depth)
+{
+    return remembered(1, side, depth, [&] { return vctSearch(side, depth); });
+}
+
+bool MasterSearch::threatHolds(int side, int depth)
+{
+    return remembered(2, side, depth, [&] { return threatHoldsSearch(side, depth) ? 1 : 0; }) != 0;
+}
+
+int MasterSearch::vcfSearch(int side, int depth)
 {
     Board& b = *b_;
     const int opp = 1 - side;
@@ -99,7 +136,7 @@ int MasterSearch::vcf(int side, int depth)
 // A victory by threes and fours for side, side to move, of at most depth own
 // threats: its first cell, or 0. The defender's answers to a three are the cells
 // of the attacker's three-lines and the defender's own fours.
-int MasterSearch::vct(int side, int depth)
+int MasterSearch::vctSearch(int side, int depth)
 {
     if (const int win = vcf(side, limits.vcfDepth))
         return win;
@@ -119,8 +156,8 @@ int MasterSearch::vct(int side, int depth)
     }
     std::sort(ranked.begin(), ranked.end());
     ranked.erase(std::unique(ranked.begin(), ranked.end()), ranked.end());
-    if (ranked.size() > 8)
-        ranked.resize(8);
+    if (ranked.size() > static_cast<std::size_t>(vctWidthNow_))
+        ranked.resize(static_cast<std::size_t>(vctWidthNow_));
     for (const auto& [rank, i] : ranked) {
         make(i, side);
         bool won;
@@ -144,7 +181,7 @@ int MasterSearch::vct(int side, int depth)
 
 // Side threatens an open four, the opponent to move: does every answer lose to
 // a further victory by threes and fours?
-bool MasterSearch::threatHolds(int side, int depth)
+bool MasterSearch::threatHoldsSearch(int side, int depth)
 {
     const int opp = 1 - side;
     const int sign = b_->playerSign(side);
@@ -196,10 +233,11 @@ bool MasterSearch::threatHolds(int side, int depth)
     return true;
 }
 
-int MasterSearch::vctRoot(int side, long budget)
+int MasterSearch::vctRoot(int side, long budget, int depth, int width)
 {
     vcfNodesLeft_ = budget;
-    return vct(side, limits.vctDepth);
+    vctWidthNow_ = width;
+    return vct(side, depth);
 }
 
 } // namespace splot

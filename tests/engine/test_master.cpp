@@ -127,6 +127,11 @@ class TestMaster : public QObject {
             {{"...........", "...........", "....O.O....", "...OXX.....", "..XOX......", "...XX......",
               "..*.O......", ".......O...", "...........", "...........", "..........."},
              "victory by threes and fours"},
+            {{"......O...", ".....X....", "....X.....", "...X..O...", ".OXOOOXO..", ".O..O.X*..",
+              "...XOX....", "....X.....", "...X......", "..O......."},
+             "the one cell that spoils a victory by threes"},
+            {{"........", "..XOX...", "...X*X*.", "..O.O...", "...O....", "..O.....", ".O......", "X......."},
+             "the defence against a victory by threes on a small wall"},
         };
         for (const auto& [rows, name] : table) {
             for (const int side : {kRed, kBlue}) {
