@@ -107,7 +107,8 @@ class MasterSearch {
     int vcfSearch(int side, int depth);
     int vctRoot(int side, long budget, int depth, int width);
     bool opponentWins(int side, bool byFours, bool& sure);
-    template <class F> int remembered(int kind, int side, int depth, F search);
+    enum ThreatKind { kByFours, kByThrees, kHolds };
+    template <class F> int remembered(ThreatKind kind, int side, int depth, F search);
     void cellsOfLines(int value, std::vector<int>& out);
     bool outOfTime();
     std::uint32_t nextRandom();

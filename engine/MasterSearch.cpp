@@ -271,9 +271,9 @@ int MasterSearch::choose(Board& board, int side, i16 moveCount)
     bool sure = true;
     if (byFours || (!stopped_ && (opponentWins(side, false, sure) || !sure))) {
         std::vector<Candidate> spoil, unsure;
+        // The best-placed defences and counter-fours.
         if (moves.size() > static_cast<std::size_t>(limits.defences))
-            moves.resize(
-                static_cast<std::size_t>(limits.defences)); // the best-placed defences and counter-fours
+            moves.resize(static_cast<std::size_t>(limits.defences));
         for (const Candidate& c : moves) {
             make(c.cell, side);
             const bool wins = opponentWins(side, byFours, sure);

@@ -34,14 +34,14 @@ int MasterSearch::vcfRoot(int side, long budget)
 }
 
 // A threat search's answer for the wall as it stands, from the table or searched and kept.
-template <class F> int MasterSearch::remembered(int kind, int side, int depth, F search)
+template <class F> int MasterSearch::remembered(ThreatKind kind, int side, int depth, F search)
 {
     const std::uint64_t key =
         key_ ^ (0x9e3779b97f4a7c15ULL * static_cast<std::uint64_t>(1 + kind + 4 * side + 16 * vctWidthNow_));
     ThreatEntry& e = threatTable_[key & (threatTable_.size() - 1)];
     if (e.key == key) {
-        // Kind 2 answers yes or no; the others a cell, which must still be free.
-        if (e.result != 0 && e.depth <= depth && (kind == 2 || b_->cells(e.result) == kEmpty))
+        // A hold answers yes or no; the victories a cell, which must still be free.
+        if (e.result != 0 && e.depth <= depth && (kind == kHolds || b_->cells(e.result) == kEmpty))
             return e.result;
         if (e.result == 0 && e.depth >= depth)
             return 0;
@@ -57,17 +57,17 @@ template <class F> int MasterSearch::remembered(int kind, int side, int depth, F
 
 int MasterSearch::vcf(int side, int depth)
 {
-    return remembered(0, side, depth, [&] { return vcfSearch(side, depth); });
+    return remembered(kByFours, side, depth, [&] { return vcfSearch(side, depth); });
 }
 
 int MasterSearch::vct(int side, int depth)
 {
-    return remembered(1, side, depth, [&] { return vctSearch(side, depth); });
+    return remembered(kByThrees, side, depth, [&] { return vctSearch(side, depth); });
 }
 
 bool MasterSearch::threatHolds(int side, int depth)
 {
-    return remembered(2, side, depth, [&] { return threatHoldsSearch(side, depth) ? 1 : 0; }) != 0;
+    return remembered(kHolds, side, depth, [&] { return threatHoldsSearch(side, depth) ? 1 : 0; }) != 0;
 }
 
 int MasterSearch::vcfSearch(int side, int depth)
