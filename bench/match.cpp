@@ -102,7 +102,7 @@ int main(int argc, char** argv)
             const double t0 = seconds();
             if (!s.Feld_Suche(board, moves, column, row))
                 break;
-            if (s.gameLevel == kMasterLevel && o.size == 15)
+            if (s.gameLevel == kMasterLevel)
                 masterTimes.push_back(seconds() - t0);
             const int cell = board.index(column, row);
             if (column < 1 || row < 1 || column > o.size || row > o.size || board.cells(cell) != kEmpty) {

@@ -25,7 +25,9 @@ struct Threat {
 
 struct MasterLimits {
     double seconds = 0.2; // time budget of one move; 0 means none
-    long nodes = 6000;    // node budget of one move (about 50 ms on one core); 0 means none
+    // Node budget of one move on a 15x15 wall (about 50 ms on one core); 0 means none. A node
+    // on a smaller wall reads fewer cells, so it gets more of them: 225 / (size x size) times this.
+    long nodes = 6000;
     int maxDepth = 10;    // deepest full-width iteration
     int vcfDepth = 8;     // own fours in a row searched for a victory
     long vcfNodes = 4000; // nodes of one such search
@@ -136,6 +138,7 @@ class MasterSearch {
     int fourLines_[2] = {};  // live lines holding four of a side
     int threeLines_[2] = {}; // live lines holding three of a side
     long nodes_ = 0;
+    long nodeBudget_ = 0; // limits.nodes for this wall
     long vcfNodesLeft_ = 0;
     long vcfNodes_ = 0;
     std::vector<int> stamp_;

@@ -50,7 +50,7 @@ bool MasterSearch::outOfTime()
         return true;
     if ((nodes_ & 255) != 0)
         return false;
-    if (limits.nodes > 0 && nodes_ >= limits.nodes)
+    if (limits.nodes > 0 && nodes_ >= nodeBudget_)
         stopped_ = true;
     else if (limits.seconds > 0 && now_ && now_() >= deadline_)
         stopped_ = true;
@@ -179,6 +179,7 @@ void MasterSearch::start(Board& board, i16 moveCount)
 {
     attach(board, moveCount);
     nodes_ = 0;
+    nodeBudget_ = limits.nodes * 225 / (board.wallSize * board.wallSize);
     stopped_ = false;
     depthReached = 0;
     if (!now_)
