@@ -1,6 +1,6 @@
 // The match tool: two levels play each other on the engine alone, the first
 // player alternating, a few random opening splots per game; prints wins,
-// losses and draws of the first level and the times of the master's moves.
+// losses and draws of the first level, in all and by who begins, and the times of the master's moves.
 //   splot_match [--a 4] [--b 3] [--games 200] [--size 15] [--openings 2] [--seed 1] [--ms 120]
 //               [--nodes N] [--show 1]
 #include "bench/Silent.h"
@@ -64,6 +64,7 @@ int main(int argc, char** argv)
     }
 
     int won = 0, lost = 0, drawn = 0;
+    int byBeginner[2][3] = {}; // level a begins, level b begins: won, lost, drawn
     long totalMoves = 0;
     std::vector<double> masterTimes;
     for (int game = 0; game < o.games; ++game) {
@@ -129,12 +130,9 @@ int main(int argc, char** argv)
                                              ? 4
                                              : board.cells(board.index(c, r)) + 1]);
         }
-        if (winner == kEmpty)
-            ++drawn;
-        else if (winner == aSide)
-            ++won;
-        else
-            ++lost;
+        const int outcome = winner == kEmpty ? 2 : winner == aSide ? 0 : 1;
+        ++(outcome == 0 ? won : outcome == 1 ? lost : drawn);
+        ++byBeginner[game % 2][outcome];
     }
 
     std::printf("level %d against level %d, %d games on %dx%d, %d opening splots:\n", o.a, o.b, o.games,
@@ -152,6 +150,9 @@ int main(int argc, char** argv)
     interval(won, "  95 % interval: won");
     interval(lost, ", lost");
     std::printf("\n");
+    for (int b = 0; b < 2; ++b)
+        std::printf("  level %d begins: won %d, lost %d, drawn %d\n", b ? o.b : o.a, byBeginner[b][0],
+                    byBeginner[b][1], byBeginner[b][2]);
     if (!masterTimes.empty()) {
         std::sort(masterTimes.begin(), masterTimes.end());
         auto at = [&](double q) {
