@@ -63,7 +63,6 @@ int main(int argc, char** argv)
         s.master.limits.nodes = o.nodes;
     }
 
-    int won = 0, lost = 0, drawn = 0;
     int byBeginner[2][3] = {}; // level a begins, level b begins: won, lost, drawn
     long totalMoves = 0;
     std::vector<double> masterTimes;
@@ -130,10 +129,10 @@ int main(int argc, char** argv)
                                              ? 4
                                              : board.cells(board.index(c, r)) + 1]);
         }
-        const int outcome = winner == kEmpty ? 2 : winner == aSide ? 0 : 1;
-        ++(outcome == 0 ? won : outcome == 1 ? lost : drawn);
-        ++byBeginner[game % 2][outcome];
+        ++byBeginner[game % 2][winner == kEmpty ? 2 : winner == aSide ? 0 : 1];
     }
+    const int won = byBeginner[0][0] + byBeginner[1][0], lost = byBeginner[0][1] + byBeginner[1][1],
+              drawn = byBeginner[0][2] + byBeginner[1][2];
 
     std::printf("level %d against level %d, %d games on %dx%d, %d opening splots:\n", o.a, o.b, o.games,
                 o.size, o.size, o.openings);
