@@ -79,6 +79,7 @@ void MainWindow::buildMenus()
         if (booth_->wallVisible())
             booth_->focusWall();
     });
+    ignoreLateAltInMenus(menuBar());
 }
 
 void MainWindow::start_Click()

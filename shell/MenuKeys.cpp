@@ -1,8 +1,10 @@
-// The menu bar lets go of the keys once a menu closed with Escape.
+// The menu bar lets go of the keys once a menu closed with Escape; a menu keeps
+// itself open against a late Alt.
 #include "shell/MenuKeys.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QHash>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -44,7 +46,38 @@ class EscapeWatcher final : public QObject {
     std::function<void()> toWall_;
 };
 
+// Per menu: opened while Alt was held, and that Alt neither released nor pressed since.
+class LateAltFilter final : public QObject {
+  public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        const QEvent::Type type = event->type();
+        if (type == QEvent::Show) {
+            chord_[watched] = QGuiApplication::keyboardModifiers().testFlag(Qt::AltModifier);
+        } else if ((type == QEvent::KeyPress || type == QEvent::KeyRelease) &&
+                   static_cast<QKeyEvent*>(event)->key() == Qt::Key_Alt && chord_.value(watched)) {
+            chord_[watched] = false;
+            return type == QEvent::KeyPress; // the chord's own press, come late: dropped
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+  private:
+    QHash<QObject*, bool> chord_;
+};
+
 } // namespace
+
+void ignoreLateAltInMenus(QMenuBar* bar)
+{
+    auto* filter = new LateAltFilter(bar);
+    for (QAction* action : bar->actions()) {
+        if (QMenu* menu = action->menu())
+            menu->installEventFilter(filter);
+    }
+}
 
 void returnKeysAfterMenus(QMenuBar* bar, std::function<void()> toWall)
 {

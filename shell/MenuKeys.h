@@ -13,4 +13,9 @@ namespace splot {
 // `toWall` runs.
 void returnKeysAfterMenus(QMenuBar* bar, std::function<void()> toWall);
 
+// A menu opened by Alt and a letter ignores that chord's own Alt press when it comes
+// after the menu opened: a screen reader's key listener can hand it on late, and
+// Alt in an open menu closes it. A later Alt still closes the menu.
+void ignoreLateAltInMenus(QMenuBar* bar);
+
 } // namespace splot

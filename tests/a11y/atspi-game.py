@@ -130,12 +130,9 @@ def state(node, which):
 
 def dialog(app, main, menu, title, body=lambda box: None, close=("Escape",)):
     """Opens a dialog by the menu's keys, checks it and that every control in it has a name, closes it."""
-    for attempt in range(5):  # a menu opened while a new game is set out can close again: opened anew
-        since = key("alt+" + menu[0])
-        menus = lambda: [d for k, d, n, r in events[since:] if k.endswith("showing") and r == "popup menu"]  # noqa
-        if pump(5, lambda: menus()) and not pump(0.5, lambda: 0 in menus()):
-            break
-        print(f"-- the menu for {title} closed again: opened anew", flush=True)
+    since = key("alt+" + menu[0])
+    menus = lambda: [d for k, d, n, r in events[since:] if k.endswith("showing") and r == "popup menu"]  # noqa
+    check(pump(5, lambda: menus()) and not pump(0.5, lambda: 0 in menus()), f"the menu for {title} opens and stays")
     key(menu[1])
     box = pump(20, lambda: find(app, lambda r, n: r == "dialog" and n == title))
     if check(box is not None, f"the dialog {title} opens"):
