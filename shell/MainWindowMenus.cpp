@@ -79,7 +79,7 @@ void MainWindow::buildMenus()
         if (booth_->wallVisible())
             booth_->focusWall();
     });
-    ignoreLateAltInMenus(menuBar());
+    dropStaleKeysInMenus(menuBar());
 }
 
 void MainWindow::start_Click()

@@ -1,14 +1,14 @@
-// The menu bar lets go of the keys once a menu closed with Escape; a menu keeps
-// itself open against a late Alt.
+// The menu bar lets go of the keys once a menu closed with Escape; an open menu
+// gets only the keys typed after it opened.
 #include "shell/MenuKeys.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QHash>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTimer>
+#include <QWindow>
 
 namespace splot {
 
@@ -46,37 +46,32 @@ class EscapeWatcher final : public QObject {
     std::function<void()> toWall_;
 };
 
-// Per menu: opened while Alt was held, and that Alt neither released nor pressed since.
-class LateAltFilter final : public QObject {
+// While a menu is open, the keys come to the menu's own window. A key that comes to
+// another window was typed before the menu opened and is handed on late: a screen
+// reader's key listener holds each key and hands it on afterwards, while the Alt+letter
+// shortcut opens the menu at once. Such a key is dropped: the chord's own Alt would
+// close the menu it opened.
+class StaleKeyFilter final : public QObject {
   public:
     using QObject::QObject;
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        const QEvent::Type type = event->type();
-        if (type == QEvent::Show) {
-            chord_[watched] = QGuiApplication::keyboardModifiers().testFlag(Qt::AltModifier);
-        } else if ((type == QEvent::KeyPress || type == QEvent::KeyRelease) &&
-                   static_cast<QKeyEvent*>(event)->key() == Qt::Key_Alt && chord_.value(watched)) {
-            chord_[watched] = false;
-            return type == QEvent::KeyPress; // the chord's own press, come late: dropped
+        if ((event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) &&
+            watched->isWindowType()) {
+            const QWidget* popup = QApplication::activePopupWidget();
+            if (qobject_cast<const QMenu*>(popup) && watched != popup->windowHandle())
+                return true;
         }
         return QObject::eventFilter(watched, event);
     }
-
-  private:
-    QHash<QObject*, bool> chord_;
 };
 
 } // namespace
 
-void ignoreLateAltInMenus(QMenuBar* bar)
+void dropStaleKeysInMenus(QMenuBar* bar)
 {
-    auto* filter = new LateAltFilter(bar);
-    for (QAction* action : bar->actions()) {
-        if (QMenu* menu = action->menu())
-            menu->installEventFilter(filter);
-    }
+    QApplication::instance()->installEventFilter(new StaleKeyFilter(bar));
 }
 
 void returnKeysAfterMenus(QMenuBar* bar, std::function<void()> toWall)

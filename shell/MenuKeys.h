@@ -13,9 +13,9 @@ namespace splot {
 // `toWall` runs.
 void returnKeysAfterMenus(QMenuBar* bar, std::function<void()> toWall);
 
-// A menu opened by Alt and a letter ignores that chord's own Alt press when it comes
-// after the menu opened: a screen reader's key listener can hand it on late, and
-// Alt in an open menu closes it. A later Alt still closes the menu.
-void ignoreLateAltInMenus(QMenuBar* bar);
+// While a menu of the game is open, keys typed before it opened and handed on late
+// (a screen reader's key listener can) are dropped: Alt from the Alt+letter that
+// opened it would close it again. The bar owns the filter.
+void dropStaleKeysInMenus(QMenuBar* bar);
 
 } // namespace splot

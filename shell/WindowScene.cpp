@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QGuiApplication>
+#include <QMenu>
 
 namespace splot {
 
@@ -103,6 +104,14 @@ bool WindowScene::wallEnabled() const
 
 void WindowScene::focusWall()
 {
+    // An open menu keeps the keys, and a screen reader would speak of a wall the player is not
+    // on: the wall takes them once the menu has closed.
+    if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+        QObject::connect(
+            menu, &QMenu::aboutToHide, &window_, [this] { focusWall(); },
+            static_cast<Qt::ConnectionType>(Qt::QueuedConnection | Qt::SingleShotConnection));
+        return;
+    }
     // A dialog that closed can keep the activation when no window manager
     // hands it back: the game's window takes it again.
     const QWidget* active = QApplication::activeWindow();
