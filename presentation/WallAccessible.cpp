@@ -85,16 +85,12 @@ class WallCell final : public QAccessibleInterface, public QAccessibleTableCellI
     int row_, column_;
 };
 
-// The comment label: a notification named by what was said last.
+// The comment label: a notification named by what was said last. Its role never
+// changes: a screen reader keeps the role it first read, and Orca speaks only what
+// it took for a notification from the start.
 class NoticeLabel final : public QAccessibleWidget {
   public:
     explicit NoticeLabel(QWidget* label) : QAccessibleWidget(label, QAccessible::Notification) {}
-    // A plain label until the game first says something: the window that
-    // shows it at start-up is not an announcement.
-    QAccessible::Role role() const override
-    {
-        return widget()->property(kSaid).isValid() ? QAccessible::Notification : QAccessible::StaticText;
-    }
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name) {

@@ -143,6 +143,10 @@ class TestMainWindow : public QObject {
     {
         WindowRig rig; // 8 x 8 against the computer
         QVERIFY(rig.activate());
+        // The label that says what happens is a notification from the start: Orca keeps the role it
+        // read first and would never speak a label that became one.
+        const auto* label = QAccessible::queryAccessibleInterface(rig.window().booth()->commentLabel());
+        QCOMPARE(label->role(), QAccessible::Notification);
         rig.window().start_Click();
         QTRY_VERIFY(rig.wall().hasFocus());
         QCoreApplication::processEvents(); // the cell told after the wall's own focus event
