@@ -112,7 +112,7 @@ class TestPlayerRoad : public QObject {
             QCOMPARE(disagreement(rig), QString());
             if (moves == 2) // Enter on the splot just played: refused, the focus stays
                 type(Qt::Key_Return);
-            if (moves == 3) { // the game menu opened with Alt+G (Alt+S), left with Escape, Escape
+            if (moves == 3) { // the game menu with Alt+G (Alt+S): a late Alt, a new Alt, then Escape, Escape
                 const Qt::Key letter = language == "de" ? Qt::Key_S : Qt::Key_G;
                 rig.wall().clearFocus(); // as when a dialog closed while a new game is set out
                 QTest::keyPress(w.windowHandle(), letter, Qt::AltModifier);
