@@ -124,12 +124,12 @@ bool BrainSession::handle(const std::string& raw, std::vector<std::string>& out)
                 out.push_back("ERROR nothing to take back there");
             } else if (cell == fiveCell_ || std::count(afterFive_.begin(), afterFive_.end(), cell)) {
                 // Splots from five in a row on were never entered into the evaluation.
-                board_.cells(cell) = kEmpty;
+                board_.release(cell);
                 std::erase(afterFive_, cell);
                 if (cell == fiveCell_) {
                     fiveCell_ = 0;
                     for (const int c : afterFive_)
-                        board_.cells(c) = kEmpty; // played after the end: gone with it
+                        board_.release(c); // played after the end: gone with it
                     std::erase_if(history_, [&](int h) {
                         return std::count(afterFive_.begin(), afterFive_.end(), h) > 0;
                     });
@@ -186,13 +186,13 @@ bool BrainSession::place(int x, int y, int side, std::vector<std::string>& out)
     history_.push_back(cell);
     if (fiveCell_ != 0) {
         // A board after five in a row: the splot is kept, nothing is evaluated.
-        board_.cells(cell) = static_cast<i16>(side);
+        board_.reserve(cell, side);
         afterFive_.push_back(cell);
         return true;
     }
     if (board_.fiveLine(cell, side)) {
         // Five in a row ends the game; the evaluation stays as it was.
-        board_.cells(cell) = static_cast<i16>(side);
+        board_.reserve(cell, side);
         fiveCell_ = cell;
         return true;
     }

@@ -214,7 +214,7 @@ void Game::paintKeptMove(const KeptMove& m, int mover, double pace)
     const int cell = board_.index(m.column, m.row);
     board_.currentPlayer = static_cast<i16>(mover);
     board_.currentCell = static_cast<i16>(cell);
-    board_.cells(cell) = static_cast<i16>(mover);
+    board_.reserve(cell, mover);
     state_.cursorX = static_cast<i16>(m.column);
     state_.cursorY = static_cast<i16>(m.row);
     drawCursor(2);
@@ -228,7 +228,7 @@ void Game::paintKeptMove(const KeptMove& m, int mover, double pace)
         showFrame(mover, mover * 9 + 8);
     }
     if (m.blocked) {
-        board_.cells(cell) = kEmpty;
+        board_.release(cell);
         growPuddle(mover);
         whiteOutCell(m.column, m.row);
         drawCursor(2);
@@ -239,11 +239,7 @@ void Game::paintKeptMove(const KeptMove& m, int mover, double pace)
         state_.lastRow[mover] = static_cast<i16>(m.row);
         state_.lastMover = static_cast<i16>(mover);
         draw("Zeichne_Klecks", true, [&](WallDrawing& w) { w.Zeichne_Klecks(m.column, m.row); });
-        board_.cellScore(0, cell) = kOccupied;
-        board_.cellScore(1, cell) = kOccupied;
-        board_.currentCell = static_cast<i16>(cell);
-        call("Zug_Auswertung", true, [this] { board_.Zug_Auswertung(); });
-        inc(state_.moveCount);
+        landSplot(cell, mover);
     }
     moves_.push_back(m);
 }

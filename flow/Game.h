@@ -26,9 +26,6 @@ class Scene;
 class Sound;
 class WallDrawing;
 
-// v minus the largest integer not above v: in [0, 1) for every v.
-double Frac(double v);
-
 class Game final : public DrawOfferSink, private CommandDoor::Owner {
   public:
     Game(GameSettings& settings, Clock& clock, Random& random, Sound& sound, Questions& questions,
@@ -198,6 +195,8 @@ class Game final : public DrawOfferSink, private CommandDoor::Owner {
     void feldAuswahlSteps(int x, int y);
     void runZugAusfuehren(int x, int y);
     void zugAusfuehrenSteps(int x, int y);
+    // The splot enters the evaluation and is counted.
+    void landSplot(int cell, int mover);
     std::string victoryText(int who);
     void handOver();
     // The end of a game won by `winner` (kRed or kBlue) or drawn (kEmpty).

@@ -5,14 +5,10 @@
 #include "platform/Scene.h"
 #include "platform/WallDrawing.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace splot {
-
-double Frac(double v)
-{
-    return v - std::floor(v);
-}
 
 void Game::humanMove(int x, int y)
 {
@@ -48,16 +44,16 @@ void Game::runKeyDown(int keyCode)
         s.cursorY = static_cast<i16>(N);
         break;
     case 37: // Left
-        s.cursorX = static_cast<i16>(Max(s.cursorX - 1, 1));
+        s.cursorX = static_cast<i16>(std::max(s.cursorX - 1, 1));
         break;
     case 38: // Up
-        s.cursorY = static_cast<i16>(Max(s.cursorY - 1, 1));
+        s.cursorY = static_cast<i16>(std::max(s.cursorY - 1, 1));
         break;
     case 39: // Right
-        s.cursorX = static_cast<i16>(Min(s.cursorX + 1, N));
+        s.cursorX = static_cast<i16>(std::min(s.cursorX + 1, N));
         break;
     case 40: // Down
-        s.cursorY = static_cast<i16>(Min(s.cursorY + 1, N));
+        s.cursorY = static_cast<i16>(std::min(s.cursorY + 1, N));
         break;
     default:
         break;
@@ -75,8 +71,8 @@ void Game::runMouseDown(double x, double y)
     // coordinates it comes from; a click within 5 % of a cell's edge is ignored.
     const double qx = static_cast<float>(x) / static_cast<float>(cellSize);
     const double qy = static_cast<float>(y) / static_cast<float>(cellSize);
-    const double fx = Frac(qx);
-    const double fy = Frac(qy);
+    const double fx = qx - std::floor(qx);
+    const double fy = qy - std::floor(qy);
     if (!(fx >= 0.05 && fx <= 0.95 && fy >= 0.05 && fy <= 0.95))
         return;
 

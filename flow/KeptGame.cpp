@@ -261,16 +261,9 @@ bool playsThrough(const KeptGame& g)
             return false; // painted twice, or paint on grease
         if (!m.blocked) {
             // Five in a row: the game would have been decided by this move.
-            const i16 four = mover == kRed ? 64 : -64;
-            for (int j = 0; j < 20 && board.cellLines(j, i) != 0; ++j)
-                if (board.lineValue(board.cellLines(j, i)) == four)
-                    return false;
-            board.currentCell = static_cast<i16>(i);
-            board.currentPlayer = static_cast<i16>(mover);
-            board.cells(i) = static_cast<i16>(mover);
-            board.cellScore(0, i) = kOccupied;
-            board.cellScore(1, i) = kOccupied;
-            board.Zug_Auswertung();
+            if (board.fiveLine(i, mover) != 0)
+                return false;
+            board.land(i, mover);
             if (++landed == board.playableCells)
                 return false; // a full wall: a draw
         }

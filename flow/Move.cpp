@@ -32,7 +32,7 @@ void Game::feldAuswahlSteps(int x, int y)
         // A human move can be taken back; the computer's reply goes with it.
         if (mover == kBlue || settings_.computerPlaysRed == kFalse)
             keepTakeBackPoint();
-        board_.cells(cell) = static_cast<i16>(mover);
+        board_.reserve(cell, mover);
 
         state_.cursorX = static_cast<i16>(x);
         state_.cursorY = static_cast<i16>(y);
@@ -66,7 +66,7 @@ void Game::feldAuswahlSteps(int x, int y)
                 }
             }
 
-            board_.cells(cell) = kEmpty;
+            board_.release(cell);
 
             whiteOutCell(x, y);
             drawCursor(2);
@@ -124,7 +124,7 @@ void Game::zugAusfuehrenSteps(int x, int y)
     const int cell = board_.index(x, y);
     board_.currentCell = static_cast<i16>(cell);
     const int mover = board_.currentPlayer;
-    board_.cells(cell) = static_cast<i16>(mover);
+    board_.reserve(cell, mover);
 
     // Five in a row: a line through the cell that held four of the mover's
     // splots and this empty cell, before the move enters the evaluation. The
@@ -158,13 +158,7 @@ void Game::zugAusfuehrenSteps(int x, int y)
         return;
     }
 
-    // The splot enters the evaluation and is counted. A retry evaluates from
-    // the board and the count as they were before the evaluation began.
-    const Board before = board_;
-    const i16 countBefore = state_.moveCount;
-    call(
-        "Zug_Auswertung", true, [&] { board_.play(cell, mover, state_.moveCount); },
-        [&] { board_ = before, state_.moveCount = countBefore; });
+    landSplot(cell, mover);
 
     // Every cell that takes paint is painted: a draw.
     if (state_.moveCount == board_.playableCells) {
@@ -173,6 +167,17 @@ void Game::zugAusfuehrenSteps(int x, int y)
         scene_.setComment("The game ends in a draw!");
         runSequenz(4);
     }
+}
+
+void Game::landSplot(int cell, int mover)
+{
+    // The splot enters the evaluation and is counted. A retry evaluates from
+    // the board and the count as they were before the evaluation began.
+    const Board before = board_;
+    const i16 countBefore = state_.moveCount;
+    call(
+        "Zug_Auswertung", true, [&] { board_.play(cell, mover, state_.moveCount); },
+        [&] { board_ = before, state_.moveCount = countBefore; });
 }
 
 std::string Game::victoryText(int who)
