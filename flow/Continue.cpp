@@ -255,7 +255,7 @@ void Game::restPose(const KeptGame& g, std::size_t moves)
         showFrame(1, 13);
         scene_.setPumpVisible(1 - toMove, true);
         scene_.setPumpVisible(toMove, false);
-        scene_.setComment(computer ? "Computer begins" : name + " begins");
+        scene_.setComment(computer ? Phrase("Computer begins") : Phrase("%1 begins", {Phrase::name(name)}));
         return;
     }
     // The last mover has squirted, the side to move stands ready.
@@ -264,7 +264,7 @@ void Game::restPose(const KeptGame& g, std::size_t moves)
     showFrame(toMove, toMove * 9 + 4);
     scene_.setPumpVisible(last, true);
     scene_.setPumpVisible(toMove, false);
-    scene_.setComment(computer ? "Computer's turn" : name + "'s turn");
+    scene_.setComment(computer ? Phrase("Computer's turn") : Phrase("%1's turn", {Phrase::name(name)}));
 }
 
 } // namespace splot

@@ -209,13 +209,13 @@ void Game::startSteps()
             runZugRot();
         } else {
             board_.currentPlayer = kRed;
-            scene_.setComment(settings_.redName + " begins");
+            scene_.setComment({"%1 begins", {Phrase::name(settings_.redName)}});
         }
     } else {
         showFrame(1, 13);
         scene_.setPumpVisible(0, true);
         scene_.setPumpVisible(1, false);
-        scene_.setComment(settings_.blueName + " begins");
+        scene_.setComment({"%1 begins", {Phrase::name(settings_.blueName)}});
         board_.currentPlayer = kBlue;
     }
 
@@ -327,12 +327,12 @@ void Game::handOver()
             runZugRot();
         } else {
             board_.currentPlayer = kRed;
-            scene_.setComment(settings_.redName + "'s turn");
+            scene_.setComment({"%1's turn", {Phrase::name(settings_.redName)}});
         }
     } else {
         showFrame(1, 13);
         board_.currentPlayer = kBlue;
-        scene_.setComment(settings_.blueName + "'s turn");
+        scene_.setComment({"%1's turn", {Phrase::name(settings_.blueName)}});
     }
 }
 

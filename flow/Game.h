@@ -269,7 +269,7 @@ class Game final : public DrawOfferSink, private CommandDoor::Owner {
     WallDrawing* wall_ = nullptr;
     Announcer* announcer_ = nullptr;
     std::vector<std::string> spoken_; // said at the next wait
-    std::string spokenComment_;       // the label's text last said
+    Phrase spokenComment_;            // the label's text last said
     Board board_;
     GameState state_;
     Search search_;

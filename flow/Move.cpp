@@ -139,9 +139,9 @@ void Game::zugAusfuehrenSteps(int x, int y)
         draw("Zeichne_Siegeslinie", true, [=](WallDrawing& w) { w.Zeichne_Siegeslinie(winningLine); });
         gameEnd(kRed);
         if (settings_.computerPlaysRed != kFalse)
-            scene_.setComment("Computer won!  " + victoryText(1));
+            scene_.setComment({"Computer won!  %1", {Phrase::ours(victoryText(1))}});
         else
-            scene_.setComment(settings_.redName + " won!");
+            scene_.setComment({"%1 won!", {Phrase::name(settings_.redName)}});
         playSound("splot3.wav");
         runSequenz(2);
         return;
@@ -150,9 +150,9 @@ void Game::zugAusfuehrenSteps(int x, int y)
         draw("Zeichne_Siegeslinie", true, [=](WallDrawing& w) { w.Zeichne_Siegeslinie(winningLine); });
         gameEnd(kBlue);
         if (settings_.computerPlaysRed != kFalse)
-            scene_.setComment("You won!  " + victoryText(0));
+            scene_.setComment({"You won!  %1", {Phrase::ours(victoryText(0))}});
         else
-            scene_.setComment(settings_.blueName + " won!");
+            scene_.setComment({"%1 won!", {Phrase::name(settings_.blueName)}});
         playSound("splot3.wav");
         runSequenz(3);
         return;

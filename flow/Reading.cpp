@@ -13,7 +13,7 @@ void Game::noteComment()
 {
     if (!announcer_)
         return;
-    const std::string text = scene_.comment();
+    const Phrase text = scene_.comment();
     if (text == spokenComment_)
         return;
     spokenComment_ = text;

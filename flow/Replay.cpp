@@ -83,8 +83,11 @@ void Game::runReplay()
     for (std::size_t i = 0; i < moves.size() && !stopReplay_; ++i) {
         const KeptMove& m = moves[i];
         const bool computer = mover == kRed && g.computerPlaysRed;
-        const std::string who = computer ? "Computer" : mover == kRed ? g.redName : g.blueName;
-        scene_.setComment("Move " + std::to_string(i + 1) + ": " + who + ", " + cellName(m.column, m.row));
+        const Phrase::Part who =
+            computer ? Phrase::ours("Computer") : Phrase::name(mover == kRed ? g.redName : g.blueName);
+        scene_.setComment(
+            {"Move %1: %2, %3",
+             {Phrase::name(std::to_string(i + 1)), who, Phrase::name(cellName(m.column, m.row))}});
         drawCursor(15);
         paintKeptMove(m, mover, kSquirtSeconds);
         events();

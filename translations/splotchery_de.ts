@@ -231,6 +231,10 @@ in %4: %5</translation>
         <source>Move %1: %2, %3</source>
         <translation>Zug %1: %2, %3</translation>
     </message>
+    <message>
+        <source>Computer</source>
+        <translation>Computer</translation>
+    </message>
 </context>
 <context>
     <name>Spoken</name>

@@ -135,7 +135,8 @@ class TestPlayerRoad : public QObject {
             }
         }
         rig.clock.onEvents = nullptr;
-        QVERIFY2(!rig.state().gameRunning && rig.state().gameOver, rig.window().scene().comment().c_str());
+        QVERIFY2(!rig.state().gameRunning && rig.state().gameOver,
+                 rig.window().scene().comment().english().c_str());
         const QString said = w.booth()->commentLabel()->text();
         QVERIFY2(said.startsWith(result), qPrintable(said));
         QCOMPARE(QApplication::focusWidget(), &rig.wall());

@@ -117,18 +117,21 @@ class TestL10n : public QObject {
             {{"fr-FR", "fr"}, "en"}, {{"C"}, "en"},           {{}, "en"}};
         for (const auto& [desktop, spoken] : desktops)
             QCOMPARE(pickLanguage(desktop, catalogueLanguages()), spoken);
-        const QList<std::pair<std::string, QString>> texts = {
-            {"Ömer %2's turn", "Ömer %2 ist dran"},
-            {"Tulla won!", "Tulla hat gewonnen!"},
-            {"Computer won!  Forget it!", "Der Computer hat gewonnen!  Vergiss es!"},
-            {"You won!  You're top!", "Du hast gewonnen!  Du bist spitze!"},
+        // A player's name stays as it is, even one that is also a text of ours.
+        const QList<std::pair<Phrase, QString>> texts = {
+            {{"%1's turn", {Phrase::name("Ömer %2")}}, "Ömer %2 ist dran"},
+            {{"%1's turn", {Phrase::name("Computer")}}, "Computer ist dran"},
+            {{"%1 won!", {Phrase::name("Tulla's turn")}}, "Tulla's turn hat gewonnen!"},
+            {{"Computer won!  %1", {Phrase::ours("Forget it!")}}, "Der Computer hat gewonnen!  Vergiss es!"},
+            {{"You won!  %1", {Phrase::ours("You're top!")}}, "Du hast gewonnen!  Du bist spitze!"},
             {"What do you think about a draw?", "Wie wär’s mit einem Unentschieden?"},
             {"Something else entirely", "Something else entirely"},
         };
         for (const QString& language : QStringList{"de", "en", "fr", "de"}) {
             QCOMPARE(useLanguage(language), language == "fr" ? "en" : language);
-            for (const auto& [english, translated] : texts)
-                QCOMPARE(shownText(english), language == "de" ? translated : QString::fromStdString(english));
+            for (const auto& [phrase, translated] : texts)
+                QCOMPARE(shownText(phrase),
+                         language == "de" ? translated : QString::fromStdString(phrase.english()));
         }
         WindowRig rig;
         QStringList menus; // the menu bar's, then the game menu's
@@ -151,9 +154,9 @@ class TestL10n : public QObject {
             seen = box->windowTitle() + " | " + box->text() + " | " + buttons.join(' ');
             box->button(QMessageBox::Ignore)->click();
         });
-        QCOMPARE(
-            questions.reportError("Splotchery Error", failureReportText(1, "Unknown failure", 0, "Start")),
-            Questions::ErrorChoice::Ignore);
+        QCOMPARE(questions.reportError(Phrase("%1 Error", {Phrase::name("Splotchery")}),
+                                       failureReportText(1, "Unknown failure", 0, "Start")),
+                 Questions::ErrorChoice::Ignore);
         QCOMPARE(seen,
                  "Fehler in Splotchery | Fehler 1: \nUnbekannter Fehler\n\t\taufgetreten in Zeile 0\nin "
                  "Splotchery: Start | Abbrechen Ignorieren Wiederholen");
