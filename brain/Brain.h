@@ -28,6 +28,7 @@ class BrainSession {
 
     // The master searches so many nodes a move instead of by the clock (tests).
     void searchByNodes(long nodes);
+    const MasterLimits& searchLimits() const { return search_.master.limits; }
 
   private:
     class Silent final : public Questions, public DrawOfferSink {

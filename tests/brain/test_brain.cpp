@@ -4,8 +4,6 @@
 
 #include <QtTest>
 
-#include <array>
-#include <cmath>
 #include <string>
 #include <vector>
 
@@ -21,17 +19,13 @@ class TestBrain : public QObject {
         const QStringList script = {
             "ABOUT -> name=\"Splotchery\", version=\"" SPLOT_VERSION
             "\", author=\"The Splotchery developers\", country=\"Germany\"",
-            "TURN 1,1 -> ERROR no game started",
-            "START 16 -> ERROR unsupported size 16, only 6 to 15",
-            "START -> ERROR START needs the board size",
+            "START 16 | START -> ERROR unsupported size 16, only 6 to 15 ERROR START needs the board size",
             "RECTSTART 15,10 -> ERROR only square boards",
             // A start it cannot play leaves no game; a board without one is read to its end.
-            "start 15 | START 4294967311 | BEGIN -> OK ERROR unsupported size 4294967311, only 6 to 15 "
-            "ERROR no game started",
-            "START 15 | RECTSTART 15 | BOARD | 0,0,1 | DONE -> OK ERROR RECTSTART needs width,height "
-            "ERROR no game started",
-            "RECTSTART 15,15 -> OK",
-            "INFO rule 1 | INFO rule 4 | INFO time_left soon | INFO timeout_match ->",
+            "START 15 | RECTSTART 15 | BOARD | 0,0,1 | DONE | BEGIN -> OK ERROR RECTSTART needs width,height "
+            "ERROR no game started ERROR no game started",
+            // INFO gets no answer, whatever it says.
+            "RECTSTART 15,15 | INFO rule 1 | INFO rule 4 | INFO time_left soon | INFO timeout_match -> OK",
             "BEGIN | BEGIN -> 7,7 ERROR the board is not empty",
             "TURN 7,7 | TURN 15,0 -> ERROR 7,7 is taken ERROR 15,0 is off the board",
             "TURN 1,2, -> ERROR TURN needs x,y",
@@ -47,8 +41,7 @@ class TestBrain : public QObject {
             "BOARD | 0,0,1 | 0,0,2 | x,y | DONE -> ERROR bad board line 0,0,2",
             "BOARD | 0,15,1 | DONE | BOARD | 1,0,4 | DONE -> ERROR bad board line 0,15,1 ERROR bad board "
             "line 1,0,4",
-            "TAKEBACK 4,5 -> OK",
-            "TURN 4,5 -> ERROR the game is over",
+            "TAKEBACK 4,5 | TURN 4,5 -> OK ERROR the game is over",
             // A board whose game is finished.
             "BOARD | 0,0,2 | 1,1,2 | 2,2,2 | 3,3,2 | 4,4,2 | 7,0,1 | DONE -> ERROR the game is over",
             "RESTART | BEGIN -> OK 7,7",
@@ -74,17 +67,23 @@ class TestBrain : public QObject {
     void timeOfAMove()
     {
         // Turn, match, time left (ms, -1 unknown), empty cells -> the milliseconds the master thinks.
-        const std::vector<std::array<long, 5>> table = {
-            {1000, -1, -1, 225, 750},           // a quarter of the turn kept back
-            {300, -1, -1, 225, 150},            // and at least 150 ms
-            {0, -1, -1, 225, 5},                // as fast as it can
-            {30000, 180000, 180000, 225, 6480}, // the time left over 25 moves, less a tenth
-            {30000, 180000, 10000, 8, 1800},    // over at least 5 moves
-            {30000, 0, 1000, 225, 22500},       // a match of 0 has no limit
-            {30000, -1, 2000, 225, 72},
+        const int table[][5] = {
+            {1000, -1, -1, 225, 750},        // a quarter of the turn kept back
+            {300, -1, -1, 225, 150},         // and at least 150 ms
+            {0, -1, -1, 225, 5},             // as fast as it can
+            {30000, 180000, 10000, 8, 1800}, // the time left less a tenth, over at least 5 moves
+            {30000, 0, 1000, 225, 22500},    // a match of 0 has no limit
         };
         for (const auto& [turn, match, left, empty, ms] : table)
-            QCOMPARE(std::lround(moveSeconds(turn, match, left, static_cast<int>(empty)) * 1000), ms);
+            QCOMPARE(qRound(moveSeconds(turn, match, left, empty) * 1000), ms);
+
+        // The manager's clock reaches the master, and it alone ends the search: 500 ms over 25 moves.
+        BrainSession brain;
+        std::vector<std::string> out;
+        for (const char* line : {"START 15", "INFO timeout_turn 30000", "INFO time_left 500", "TURN 0,0"})
+            brain.handle(line, out);
+        QCOMPARE(qRound(brain.searchLimits().seconds * 1000), 18);
+        QCOMPARE(brain.searchLimits().nodes, 0L);
     }
 };
 
