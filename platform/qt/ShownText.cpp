@@ -27,6 +27,9 @@ constexpr const char* kWhole[] = {
     QT_TRANSLATE_NOOP("ShownText", "What do you think about a draw?"),
     QT_TRANSLATE_NOOP("ShownText", "Out of memory"),
     QT_TRANSLATE_NOOP("ShownText", "Unknown failure"),
+    // At start-up, about the game kept last time.
+    QT_TRANSLATE_NOOP("ShownText", "A game is waiting: Game › Continue last game (Ctrl+R)"),
+    QT_TRANSLATE_NOOP("ShownText", "The game kept last time could not be read."),
 };
 
 // Texts made of fixed words around one or more parts: a player's name, an
@@ -76,7 +79,7 @@ QRegularExpression expressionOf(const QString& pattern)
 const char* wholeText(const QString& text)
 {
     for (const char* english : kWhole) {
-        if (text == QLatin1String(english))
+        if (text == QString::fromUtf8(english))
             return english;
     }
     return nullptr;
