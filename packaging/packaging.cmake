@@ -173,7 +173,7 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "paint-squirting five-in-a-row game")
 set(CPACK_PACKAGE_DESCRIPTION
 "Two painters, Red and Blue, squirt splots of paint onto the wall of a fair
 booth: the first to get five splots of their colour in one unbroken line
-wins. Play against the computer at four levels or against a friend, on walls
+wins. Play against the computer at five levels or against a friend, on walls
 of 6x6 to 15x15 cells, with optional grease spots and a blocked nozzle.")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)

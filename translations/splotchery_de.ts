@@ -106,6 +106,14 @@
         <translation>Unbekannter Fehler</translation>
     </message>
     <message>
+        <source>A game is waiting: Game › Continue last game (Ctrl+R)</source>
+        <translation>Ein Spiel wartet: Spiel › Letztes Spiel fortsetzen (Strg+R)</translation>
+    </message>
+    <message>
+        <source>The game kept last time could not be read.</source>
+        <translation>Das zuletzt aufbewahrte Spiel konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
         <source>Well done!</source>
         <translation>Gut gemacht!</translation>
     </message>

@@ -25,6 +25,9 @@ namespace {
     QT_TRANSLATE_NOOP("ShownText", "What do you think about a draw?"),
     QT_TRANSLATE_NOOP("ShownText", "Out of memory"),
     QT_TRANSLATE_NOOP("ShownText", "Unknown failure"),
+    // At start-up, about the game kept last time.
+    QT_TRANSLATE_NOOP("ShownText", "A game is waiting: Game › Continue last game (Ctrl+R)"),
+    QT_TRANSLATE_NOOP("ShownText", "The game kept last time could not be read."),
 };
 
 // Texts made of fixed words around parts: a player's name, a number, a cell,

@@ -131,12 +131,24 @@ class TestDialogs : public QObject {
         QTRY_VERIFY(!box.isVisible()); // closed by its own timer
     }
 
-    void helpSearchFindsTheGreaseSpotsPage()
+    // The help's search finds the grease spots' page; the window fits a small screen (640 x 400 is
+    // 1280 x 800 at 2x), closes with Escape and opens again where it was closed.
+    void helpFindsGreaseFitsItsScreenAndKeepsItsPlace()
     {
-        HelpWindow help;
+        QCOMPARE(HelpWindow::fitted({-80, -80, 1440, 1040}, {0, 20, 640, 400}), QRect(0, 20, 640, 400));
+        QTemporaryDir folder;
+        IniFile file(folder.filePath("splot.ini").toStdString());
+        HelpWindow help(nullptr, &file), again(nullptr, &file);
         QCOMPARE(help.findTopics(QStringLiteral("grease")).value(0).url.fileName(),
                  QStringLiteral("grease.html"));
         QVERIFY(help.findTopics(QStringLiteral("grease xylophone")).isEmpty()); // every word must match
+        help.showHelp(0);
+        QVERIFY(help.screen()->availableGeometry().contains(help.frameGeometry()));
+        help.setGeometry(30, 40, 600, 400);
+        QTest::keyClick(help.browser(), Qt::Key_Escape);
+        QVERIFY(!help.isVisible());
+        again.showHelp(0);
+        QCOMPARE(again.geometry(), help.geometry());
     }
 
     // An untitled question is titled Splotchery, with Qt's English buttons again after German, and

@@ -125,6 +125,8 @@ class TestL10n : public QObject {
             {{"Computer won!  %1", {Phrase::ours("Forget it!")}}, "Der Computer hat gewonnen!  Vergiss es!"},
             {{"You won!  %1", {Phrase::ours("You're top!")}}, "Du hast gewonnen!  Du bist spitze!"},
             {"What do you think about a draw?", "Wie wär’s mit einem Unentschieden?"},
+            {"A game is waiting: Game › Continue last game (Ctrl+R)",
+             "Ein Spiel wartet: Spiel › Letztes Spiel fortsetzen (Strg+R)"},
             {"Something else entirely", "Something else entirely"},
         };
         for (const QString& language : QStringList{"de", "en", "fr", "de"}) {
@@ -207,7 +209,8 @@ class TestL10n : public QObject {
         const BoothView& booth = *rig.window().booth();
         QVERIFY(story->font().pointSizeF() >= 0.75 * std::min(1.0, booth.zoom()) * booth.font().pointSizeF());
         for (const char* text : {"Computer won!  No luck today!", "You won!  Very clever!",
-                                 "The game ends in a draw!", "Really start a new game?", "Pelko's turn"}) {
+                                 "The game ends in a draw!", "Really start a new game?", "Pelko's turn",
+                                 "A game is waiting: Game › Continue last game (Ctrl+R)"}) {
             rig.window().scene().setComment(text);
             QCOMPARE(booth.commentLabel()->text(), shownText(text));
             QCOMPARE(overflowing(&rig.window()), QStringList());
