@@ -4,7 +4,7 @@
 
 #include "engine/Board.h"
 #include "engine/GameSettings.h"
-#include "flow/Game.h"
+#include "flow/GameSnapshot.h"
 #include "platform/Announcer.h"
 
 namespace splot {

@@ -104,6 +104,22 @@ class TestKeptGame : public QObject {
         }
     }
 
+    // A game kept last time waits: Start asks first and No keeps it; once a new game has
+    // begun nothing waits, and a changed option before the first splot asks nothing.
+    void aWaitingKeptGameIsGivenUpOnlyAfterYes()
+    {
+        FlowRig rig(testing::setup(), {}, 1, false);
+        rig.game.setKeptGameWaiting(true);
+        rig.game.Start_click();
+        QVERIFY(!rig.game.state().boardExists && rig.offered(Scene::MenuItem::Continue));
+        rig.questions.answers = {true};
+        rig.game.Start_click();
+        rig.game.beginSettingsChange();
+        rig.game.endSettingsChange(true);
+        QVERIFY(rig.game.state().gameRunning && !rig.offered(Scene::MenuItem::Continue));
+        QCOMPARE(rig.questions.count("Really start a new game?"), 2);
+    }
+
     void aDecidedGameIsRefused()
     {
         KeptGame g;
