@@ -120,6 +120,16 @@ class TestKeptGame : public QObject {
         QCOMPARE(rig.questions.count("Really start a new game?"), 2);
     }
 
+    // A master game kept while the computer was to move: continued, the computer moves.
+    void theComputerKeptToMoveMovesAfterTheContinue()
+    {
+        KeptGame g;
+        g.level = 4, g.firstMover = kBlue, g.moves = {{4, 4, false, 7, 4, 4}};
+        FlowRig rig(testing::setup(8, 1), {}, 1, false);
+        rig.game.continueGame(g);
+        QVERIFY(rig.game.keptGame() && rig.game.keptGame()->moves.size() == 2 && rig.side() == kBlue);
+    }
+
     void aDecidedGameIsRefused()
     {
         KeptGame g;
