@@ -231,6 +231,14 @@ in %4: %5</translation>
         <source>Move %1: %2, %3</source>
         <translation>Zug %1: %2, %3</translation>
     </message>
+    <message>
+        <source>The game kept last time could not be read.</source>
+        <translation>Das zuletzt aufbewahrte Spiel konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>A game is waiting: Game › Continue last game (Ctrl+R)</source>
+        <translation>Ein Spiel wartet: Spiel › Letztes Spiel fortsetzen (Strg+R)</translation>
+    </message>
 </context>
 <context>
     <name>Spoken</name>
