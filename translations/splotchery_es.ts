@@ -237,7 +237,7 @@ en %4: %5</translation>
     </message>
     <message>
         <source>A game is waiting: Game › Continue last game (Ctrl+R)</source>
-        <translation>Hay una partida esperándote: Juego › Continuar la última partida (Ctrl+R)</translation>
+        <translation>Te espera una partida: Juego › Continuar la última partida (Ctrl+R)</translation>
     </message>
 </context>
 <context>
@@ -508,7 +508,7 @@ en %4: %5</translation>
     </message>
     <message>
         <source>Size of the &amp;wall:</source>
-        <translation>&amp;Tamaño de la pared:</translation>
+        <translation>&amp;Tamaño de pared:</translation>
     </message>
     <message>
         <source>&amp;Level:</source>
@@ -568,7 +568,7 @@ en %4: %5</translation>
     </message>
     <message>
         <source>&amp;Soundeffects</source>
-        <translation>Efectos de &amp;sonido</translation>
+        <translation>&amp;Sonido</translation>
     </message>
     <message>
         <source>&amp;OK</source>
