@@ -316,7 +316,7 @@ in %4: %5</translation>
     </message>
     <message>
         <source>%1 is taken.</source>
-        <translation>%1 è occupata.</translation>
+        <translation>La casella %1 è occupata.</translation>
     </message>
     <message>
         <source>Hint: %1.</source>
