@@ -508,7 +508,7 @@ in %4: %5</translation>
     </message>
     <message>
         <source>Size of the &amp;wall:</source>
-        <translation>&amp;Dimensioni della parete:</translation>
+        <translation>&amp;Dimensione parete:</translation>
     </message>
     <message>
         <source>&amp;Level:</source>
