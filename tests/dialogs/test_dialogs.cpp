@@ -1,8 +1,7 @@
-// The settings dialog, the story, the about box, the help window and the question boxes.
+// The settings dialog, the story, the about box and the question boxes.
 #include "platform/IniFile.h"
 #include "platform/qt/QtQuestions.h"
 #include "shell/AboutBox.h"
-#include "shell/HelpWindow.h"
 #include "shell/Language.h"
 #include "shell/OptionsDialog.h"
 #include "shell/SettingsStore.h"
@@ -129,14 +128,6 @@ class TestDialogs : public QObject {
         QCOMPARE(mainWindow.windowTitle(), QStringLiteral("Splotchery  1.24"));
         box.show();
         QTRY_VERIFY(!box.isVisible()); // closed by its own timer
-    }
-
-    void helpSearchFindsTheGreaseSpotsPage()
-    {
-        HelpWindow help;
-        QCOMPARE(help.findTopics(QStringLiteral("grease")).value(0).url.fileName(),
-                 QStringLiteral("grease.html"));
-        QVERIFY(help.findTopics(QStringLiteral("grease xylophone")).isEmpty()); // every word must match
     }
 
     // An untitled question is titled Splotchery, with Qt's English buttons again after German, and
