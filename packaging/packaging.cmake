@@ -167,7 +167,7 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "paint-squirting five-in-a-row game")
 set(CPACK_PACKAGE_DESCRIPTION
 "Two painters, Red and Blue, squirt splots of paint onto the wall of a fair
 booth: the first to get five splots of their colour in one unbroken line
-wins. Play against the computer at four levels or against a friend, on walls
+wins. Play against the computer at five levels or against a friend, on walls
 of 6x6 to 15x15 cells, with optional grease spots and a blocked nozzle.")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
@@ -178,7 +178,8 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${SPLOT_PACKAGE_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
+# Qt's own buttons in the player's language, and the fonts the Japanese and Chinese texts need.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n, fonts-noto-cjk")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The package holds the common files and the Debian ones (see the components above).
 set(CPACK_INSTALL_CMAKE_PROJECTS
