@@ -119,7 +119,7 @@
     </message>
     <message>
         <source>Cool!</source>
-        <translation>Trop cool !</translation>
+        <translation>La classe !</translation>
     </message>
     <message>
         <source>Wow!</source>
