@@ -320,7 +320,7 @@ w %4: %5</translation>
     </message>
     <message>
         <source>Hint: %1.</source>
-        <translation>Podpowiedź: %1.</translation>
+        <translation>Porada: %1.</translation>
     </message>
     <message>
         <source>Taken back: %1.</source>
@@ -414,7 +414,7 @@ w %4: %5</translation>
     </message>
     <message>
         <source>Hint</source>
-        <translation>Podpowiedź</translation>
+        <translation>Porada</translation>
     </message>
     <message>
         <source>%1 (pressed)</source>
@@ -449,7 +449,7 @@ w %4: %5</translation>
     </message>
     <message>
         <source>Hin&amp;t</source>
-        <translation>&amp;Podpowiedź</translation>
+        <translation>&amp;Porada</translation>
     </message>
     <message>
         <source>&amp;Options...</source>
@@ -556,7 +556,7 @@ w %4: %5</translation>
     </message>
     <message>
         <source>&amp;Hints</source>
-        <translation>Po&amp;dpowiedzi</translation>
+        <translation>Po&amp;rady</translation>
     </message>
     <message>
         <source>&amp;Grease spots</source>
@@ -568,7 +568,7 @@ w %4: %5</translation>
     </message>
     <message>
         <source>&amp;Soundeffects</source>
-        <translation>&amp;Efekty dźwiękowe</translation>
+        <translation>&amp;Dźwięk</translation>
     </message>
     <message>
         <source>&amp;OK</source>
