@@ -135,7 +135,7 @@
     </message>
     <message>
         <source>Yippieh!</source>
-        <translation>Juhuu!</translation>
+        <translation>Jupi!</translation>
     </message>
     <message>
         <source>Nice!</source>
@@ -296,7 +296,7 @@ w %4: %5</translation>
     </message>
     <message>
         <source>No game is running.</source>
-        <translation>Nie trwa żadna gra.</translation>
+        <translation>Żadna gra nie jest w toku.</translation>
     </message>
     <message>
         <source>%1&apos;s turn, move %2.</source>
