@@ -347,7 +347,7 @@ w %4: %5</translation>
     </message>
     <message>
         <source>Aunt Emma was very busy today. If the two slamuffils Rollo and Blippo hadn&apos;t helped her filling up the balls, she probably wouldn&apos;t have managed.</source>
-        <translation>Ciocia Emma miała dziś urwanie głowy. Gdyby nie dwa szlamufle, Rollo i Blippo, które pomagały jej napełniać piłeczki, pewnie by sobie nie poradziła.</translation>
+        <translation>Ciocia Emma miała dziś urwanie głowy. Gdyby nie dwaj szlamufle, Rollo i Blippo, którzy pomagali jej napełniać piłeczki, pewnie by sobie nie poradziła.</translation>
     </message>
     <message>
         <source>Now at last peace and quite have come. The last visitors of the fair have disappeared. Aunt Emma has gone to bed totally exhausted, but happy.</source>
