@@ -320,7 +320,7 @@ in %4: %5</translation>
     </message>
     <message>
         <source>Hint: %1.</source>
-        <translation>Suggerimento: %1.</translation>
+        <translation>Consiglio: %1.</translation>
     </message>
     <message>
         <source>Taken back: %1.</source>
@@ -414,11 +414,11 @@ in %4: %5</translation>
     </message>
     <message>
         <source>Hint</source>
-        <translation>Suggerimento</translation>
+        <translation>Consiglio</translation>
     </message>
     <message>
         <source>%1 (pressed)</source>
-        <translation>%1 (premuto)</translation>
+        <translation>%1 (pulsante premuto)</translation>
     </message>
     <message>
         <source>Comment</source>
@@ -449,7 +449,7 @@ in %4: %5</translation>
     </message>
     <message>
         <source>Hin&amp;t</source>
-        <translation>&amp;Suggerimento</translation>
+        <translation>&amp;Consiglio</translation>
     </message>
     <message>
         <source>&amp;Options...</source>
@@ -508,7 +508,7 @@ in %4: %5</translation>
     </message>
     <message>
         <source>Size of the &amp;wall:</source>
-        <translation>&amp;Dimensione parete:</translation>
+        <translation>&amp;Misura parete:</translation>
     </message>
     <message>
         <source>&amp;Level:</source>
@@ -556,7 +556,7 @@ in %4: %5</translation>
     </message>
     <message>
         <source>&amp;Hints</source>
-        <translation>&amp;Suggerimenti</translation>
+        <translation>Con&amp;sigli</translation>
     </message>
     <message>
         <source>&amp;Grease spots</source>

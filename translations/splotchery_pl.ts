@@ -135,7 +135,7 @@
     </message>
     <message>
         <source>Yippieh!</source>
-        <translation>Juhuu!</translation>
+        <translation>Jupi!</translation>
     </message>
     <message>
         <source>Nice!</source>
@@ -296,7 +296,7 @@ w %4: %5</translation>
     </message>
     <message>
         <source>No game is running.</source>
-        <translation>Nie trwa żadna gra.</translation>
+        <translation>Żadna gra nie jest w toku.</translation>
     </message>
     <message>
         <source>%1&apos;s turn, move %2.</source>
@@ -320,7 +320,7 @@ w %4: %5</translation>
     </message>
     <message>
         <source>Hint: %1.</source>
-        <translation>Podpowiedź: %1.</translation>
+        <translation>Porada: %1.</translation>
     </message>
     <message>
         <source>Taken back: %1.</source>
@@ -347,7 +347,7 @@ w %4: %5</translation>
     </message>
     <message>
         <source>Aunt Emma was very busy today. If the two slamuffils Rollo and Blippo hadn&apos;t helped her filling up the balls, she probably wouldn&apos;t have managed.</source>
-        <translation>Ciocia Emma miała dziś urwanie głowy. Gdyby nie dwa szlamufle, Rollo i Blippo, które pomagały jej napełniać piłeczki, pewnie by sobie nie poradziła.</translation>
+        <translation>Ciocia Emma miała dziś urwanie głowy. Gdyby nie dwaj szlamufle, Rollo i Blippo, którzy pomagali jej napełniać piłeczki, pewnie by sobie nie poradziła.</translation>
     </message>
     <message>
         <source>Now at last peace and quite have come. The last visitors of the fair have disappeared. Aunt Emma has gone to bed totally exhausted, but happy.</source>
@@ -414,7 +414,7 @@ w %4: %5</translation>
     </message>
     <message>
         <source>Hint</source>
-        <translation>Podpowiedź</translation>
+        <translation>Porada</translation>
     </message>
     <message>
         <source>%1 (pressed)</source>
@@ -449,7 +449,7 @@ w %4: %5</translation>
     </message>
     <message>
         <source>Hin&amp;t</source>
-        <translation>&amp;Podpowiedź</translation>
+        <translation>&amp;Porada</translation>
     </message>
     <message>
         <source>&amp;Options...</source>
@@ -556,7 +556,7 @@ w %4: %5</translation>
     </message>
     <message>
         <source>&amp;Hints</source>
-        <translation>Po&amp;dpowiedzi</translation>
+        <translation>Po&amp;rady</translation>
     </message>
     <message>
         <source>&amp;Grease spots</source>
@@ -568,7 +568,7 @@ w %4: %5</translation>
     </message>
     <message>
         <source>&amp;Soundeffects</source>
-        <translation>&amp;Efekty dźwiękowe</translation>
+        <translation>&amp;Dźwięk</translation>
     </message>
     <message>
         <source>&amp;OK</source>
