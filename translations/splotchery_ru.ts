@@ -135,7 +135,7 @@
     </message>
     <message>
         <source>Yippieh!</source>
-        <translation>Йо-хо!</translation>
+        <translation>Ю-ху!</translation>
     </message>
     <message>
         <source>Nice!</source>
