@@ -115,7 +115,7 @@
     </message>
     <message>
         <source>Fantastic!</source>
-        <translation>Fantastické!</translation>
+        <translation>Fantazie!</translation>
     </message>
     <message>
         <source>Cool!</source>
@@ -183,7 +183,7 @@
     </message>
     <message>
         <source>Once more!</source>
-        <translation>Ještě jednou!</translation>
+        <translation>Dáme ještě jednu!</translation>
     </message>
     <message>
         <source>Computer won!  %1</source>
@@ -207,7 +207,7 @@
     </message>
     <message>
         <source>%1 Error</source>
-        <translation>Chyba v %1</translation>
+        <translation>%1 – chyba</translation>
     </message>
     <message>
         <source>Error %1: 
@@ -264,7 +264,7 @@ v %4: %5</translation>
     </message>
     <message>
         <source>empty</source>
-        <translation>prázdné</translation>
+        <translation>prázdno</translation>
     </message>
     <message>
         <source>%1, %2</source>
@@ -332,7 +332,7 @@ v %4: %5</translation>
     </message>
     <message>
         <source>Nothing painted that way.</source>
-        <translation>Tím směrem nic namalováno není.</translation>
+        <translation>Tímto směrem není nic namalováno.</translation>
     </message>
 </context>
 <context>

@@ -135,7 +135,7 @@
     </message>
     <message>
         <source>Yippieh!</source>
-        <translation>Йо-хо!</translation>
+        <translation>Ю-ху!</translation>
     </message>
     <message>
         <source>Nice!</source>
@@ -564,7 +564,7 @@ in %4: %5</source>
     </message>
     <message>
         <source>Blocked &amp;nozzle</source>
-        <translation>&amp;Засорённое сопло</translation>
+        <translation>&amp;Засоры сопла</translation>
     </message>
     <message>
         <source>&amp;Soundeffects</source>
