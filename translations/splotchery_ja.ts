@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>For more information see readme.txt!</source>
-        <translation>詳しくは readme.txt を見てね！</translation>
+        <translation>詳しくは readme.txt を見てください！</translation>
     </message>
 </context>
 <context>
