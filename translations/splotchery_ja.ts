@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>For more information see readme.txt!</source>
-        <translation>詳しくは readme.txt を見てね！</translation>
+        <translation>詳しくは readme.txt を見てください！</translation>
     </message>
 </context>
 <context>
@@ -151,7 +151,7 @@
     </message>
     <message>
         <source>Try again!</source>
-        <translation>もう一回挑戦！</translation>
+        <translation>再チャレンジ！</translation>
     </message>
     <message>
         <source>Don&apos;t give up!</source>
@@ -163,7 +163,7 @@
     </message>
     <message>
         <source>Aaaaargh!</source>
-        <translation>ぎゃあああああ！</translation>
+        <translation>ぐぬぬぬぬ！</translation>
     </message>
     <message>
         <source>Forget it!</source>
@@ -221,7 +221,7 @@ in %4: %5</source>
     </message>
     <message>
         <source>Really reset the record?</source>
-        <translation>戦績をリセットしますか？</translation>
+        <translation>本当に戦績をリセットしますか？</translation>
     </message>
     <message>
         <source>Record</source>
@@ -296,7 +296,7 @@ in %4: %5</source>
     </message>
     <message>
         <source>No game is running.</source>
-        <translation>ゲームは始まっていません。</translation>
+        <translation>進行中のゲームはありません。</translation>
     </message>
     <message>
         <source>%1&apos;s turn, move %2.</source>
@@ -343,7 +343,7 @@ in %4: %5</source>
     </message>
     <message>
         <source>In Idletown there is a fun-fair. This year the main attraction is Aunt Emma&apos;s Splotchery. There you can throw balls filled with paint at a wall. If you make a beautiful splot, you win a prize.</source>
-        <translation>のんびり町でお祭りが開かれています。今年いちばんの人気は、エマおばさんの「ペンキぺちゃ屋」。ペンキの詰まったボールを壁に投げて、きれいなしぶきができたら賞品がもらえるのです。</translation>
+        <translation>のんびり町でお祭りが開かれています。今年いちばんの人気は、エマおばさんの「ペンキぺちゃ屋」。ペンキ入りのボールを壁に投げて、きれいなしぶきができたら賞品がもらえるのです。</translation>
     </message>
     <message>
         <source>Aunt Emma was very busy today. If the two slamuffils Rollo and Blippo hadn&apos;t helped her filling up the balls, she probably wouldn&apos;t have managed.</source>

@@ -147,7 +147,7 @@
     </message>
     <message>
         <source>Sorry!</source>
-        <translation>可惜！</translation>
+        <translation>真可惜！</translation>
     </message>
     <message>
         <source>Try again!</source>
@@ -159,7 +159,7 @@
     </message>
     <message>
         <source>Oooh!</source>
-        <translation>哎哟！</translation>
+        <translation>哎呀！</translation>
     </message>
     <message>
         <source>Aaaaargh!</source>
@@ -167,7 +167,7 @@
     </message>
     <message>
         <source>Forget it!</source>
-        <translation>算了吧！</translation>
+        <translation>翻篇吧！</translation>
     </message>
     <message>
         <source>No luck today!</source>
