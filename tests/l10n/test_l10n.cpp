@@ -148,8 +148,8 @@ class TestL10n : public QObject {
 
     // The language follows the desktop's list (Chinese by its script); one without a catalogue speaks
     // English. The flow's texts in German (names and exclamations in place), and in English and in a
-    // language without a catalogue the English of the sources. In German the menus and the failure
-    // report with Qt's own button texts.
+    // language without a catalogue the English of the sources. In German the failure report with Qt's
+    // own button texts.
     void everyTextSpeaksTheLanguageOfTheDesktop()
     {
         // The desktop's languages, then the one spoken.
@@ -171,14 +171,6 @@ class TestL10n : public QObject {
                 QCOMPARE(shownText(english), language == "de" ? translated : QString::fromStdString(english));
         }
         WindowRig rig;
-        QStringList menus; // the menu bar's, then the game menu's
-        QMenuBar* bar = rig.window().menuBar();
-        for (const QWidget* m : std::initializer_list<const QWidget*>{bar, bar->actions()[0]->menu()})
-            for (const QAction* a : m->actions())
-                menus.append(a->text());
-        QCOMPARE(menus, QStringList({"&Spiel", "&Hilfe", "&Neues Spiel", "&Beenden", "&Tipp", "&Zurücknehmen",
-                                     "Letztes Spiel &fortsetzen", "Wieder&holung", "", "&Einstellungen …",
-                                     "Mit dem Fenster &wachsen", "Bil&anz …", "", "&Geschichte …"}));
         QtQuestions questions(&rig.window());
         QString seen; // the failure report's title, text and sorted button texts
         QTimer::singleShot(0, [&seen] {
@@ -229,16 +221,26 @@ class TestL10n : public QObject {
         QVERIFY(help.findTopics(grease.title + " xylophone").isEmpty()); // every word must match
     }
 
-    // The main window in every language on the first start: the story needs no scroll bar; the label
-    // shows every text of the game whole at the design size, nothing else overflows, and no menu has
-    // an Alt letter for two items.
+    // The main window in every language on the first start: no menu item reads as in English, and no
+    // menu has an Alt letter for two items; the story needs no scroll bar; the label shows every text
+    // of the game whole at the design size, and nothing else overflows.
     void mainWindowFitsEveryLanguage_data() { addLanguageRows(); }
     void mainWindowFitsEveryLanguage()
     {
         QFETCH(QString, language);
+        const auto menuTexts = [](const MainWindow& window) {
+            QStringList texts;
+            for (const QAction* a : window.findChildren<QAction*>())
+                texts.append(a->text());
+            return texts;
+        };
+        const QStringList english = menuTexts(WindowRig().window());
         useLanguage(language);
         writeSettings("[Einstellungen]\nSound= 0\n");
         WindowRig rig;
+        const QStringList menus = menuTexts(rig.window());
+        for (int i = 0; i < english.size(); ++i)
+            QVERIFY2(english[i].isEmpty() || menus.value(i) != english[i], qPrintable(english[i]));
         QPlainTextEdit* story = rig.window().booth()->storyBox();
         QVERIFY(QTest::qWaitForWindowExposed(&rig.window()));
         QVERIFY(story->isVisible() &&
