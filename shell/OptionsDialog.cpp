@@ -129,7 +129,7 @@ void OptionsDialog::buildControls()
     label2->setBuddy(name1_);
 
     tips_ = new QCheckBox(tr("&Hints"), this);
-    tips_->setGeometry(twipRect(2520, 1080, 1695, 255)); // as wide as the grease spots below
+    tips_->setGeometry(twipRect(2520, 1080, 1215, 255));
     flecken_ = new QCheckBox(tr("&Grease spots"), this);
     flecken_->setGeometry(twipRect(2520, 1440, 1695, 255));
     dVerst_ = new QCheckBox(tr("Blocked &nozzle"), this);
