@@ -11,8 +11,8 @@ namespace splot {
 
 class NoQuestions final : public Questions {
   public:
-    bool askYesNo(const std::string&, const std::string&) override { return false; }
-    ErrorChoice reportError(const std::string&, const std::string&) override { return ErrorChoice::Abort; }
+    bool askYesNo(const Phrase&, const Phrase&) override { return false; }
+    ErrorChoice reportError(const Phrase&, const Phrase&) override { return ErrorChoice::Abort; }
 };
 
 class NoSink final : public DrawOfferSink {

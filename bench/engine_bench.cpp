@@ -5,6 +5,7 @@
 #include "engine/Board.h"
 #include "engine/Search.h"
 #include "platform/StdRandom.h"
+#include "tests/doubles/BoardProbe.h"
 
 #include <benchmark/benchmark.h>
 
@@ -40,14 +41,14 @@ void recomputeEverything(Board& b)
             for (int n = 1; n < red + blue; ++n)
                 v *= 4;
         }
-        b.lineValue(l) = static_cast<i16>(v);
+        BoardProbe::lineValue(b, l) = static_cast<i16>(v);
     }
     for (int c = 1; c <= b.wallSize; ++c)
         for (int r = 1; r <= b.wallSize; ++r) {
             const int i = b.index(c, r);
             if (b.cells(i) != kEmpty) {
-                b.cellScore(0, i) = kOccupied;
-                b.cellScore(1, i) = kOccupied;
+                BoardProbe::cellScore(b, 0, i) = kOccupied;
+                BoardProbe::cellScore(b, 1, i) = kOccupied;
                 continue;
             }
             int pos = 0, neg = 0;
@@ -56,8 +57,8 @@ void recomputeEverything(Board& b)
                 if (v != kDeadLine)
                     (v > 0 ? pos : neg) += v;
             }
-            b.cellScore(0, i) = static_cast<i16>(pos > 64 ? 65 : pos);
-            b.cellScore(1, i) = static_cast<i16>(neg < -64 ? -65 : neg);
+            BoardProbe::cellScore(b, 0, i) = static_cast<i16>(pos > 64 ? 65 : pos);
+            BoardProbe::cellScore(b, 1, i) = static_cast<i16>(neg < -64 ? -65 : neg);
         }
 }
 
@@ -72,9 +73,9 @@ bool completesFive(const Board& b, int i, int mover)
 
 template <bool Naive> void land(Board& b, int i, int mover)
 {
-    b.cells(i) = static_cast<i16>(mover);
-    b.cellScore(0, i) = kOccupied;
-    b.cellScore(1, i) = kOccupied;
+    BoardProbe::cells(b, i) = static_cast<i16>(mover);
+    BoardProbe::cellScore(b, 0, i) = kOccupied;
+    BoardProbe::cellScore(b, 1, i) = kOccupied;
     if constexpr (Naive) {
         recomputeEverything(b);
     } else {
@@ -88,12 +89,12 @@ template <bool Naive> void land(Board& b, int i, int mover)
 void clearLive(Board& b)
 {
     for (int i = 0; i <= b.lastCell; ++i) {
-        b.cells(i) = kEmpty;
-        b.cellScore(0, i) = 0;
-        b.cellScore(1, i) = 0;
+        BoardProbe::cells(b, i) = kEmpty;
+        BoardProbe::cellScore(b, 0, i) = 0;
+        BoardProbe::cellScore(b, 1, i) = 0;
     }
     for (int l = 0; l <= b.lineCount; ++l)
-        b.lineValue(l) = 0;
+        BoardProbe::lineValue(b, l) = 0;
     b.playableCells = static_cast<i16>(b.wallSize * b.wallSize);
 }
 
@@ -126,14 +127,14 @@ struct Undo {
     }
     void restore(Board& b) const
     {
-        b.cells(cell) = code;
-        b.cellScore(0, cell) = red;
-        b.cellScore(1, cell) = blue;
+        BoardProbe::cells(b, cell) = code;
+        BoardProbe::cellScore(b, 0, cell) = red;
+        BoardProbe::cellScore(b, 1, cell) = blue;
         for (int j = 0; j < lineCount; ++j)
-            b.lineValue(lines[j]) = values[j];
+            BoardProbe::lineValue(b, lines[j]) = values[j];
         for (int k = 0; k < 32; ++k) {
-            b.cellScore(0, neighbours[k]) = scores[k][0];
-            b.cellScore(1, neighbours[k]) = scores[k][1];
+            BoardProbe::cellScore(b, 0, neighbours[k]) = scores[k][0];
+            BoardProbe::cellScore(b, 1, neighbours[k]) = scores[k][1];
         }
     }
 };

@@ -22,8 +22,8 @@ namespace {
 
 class NoQuestions final : public Questions, public DrawOfferSink {
   public:
-    bool askYesNo(const std::string&, const std::string&) override { return false; }
-    ErrorChoice reportError(const std::string&, const std::string&) override { return ErrorChoice::Abort; }
+    bool askYesNo(const Phrase&, const Phrase&) override { return false; }
+    ErrorChoice reportError(const Phrase&, const Phrase&) override { return ErrorChoice::Abort; }
     void drawAccepted() override {}
 };
 

@@ -112,7 +112,7 @@ int main(int argc, char** argv)
             if (o.show)
                 std::printf("%c%d,%d ", toMove == kRed ? 'X' : 'O', column, row);
             if (board.fiveLine(cell, toMove)) {
-                board.cells(cell) = static_cast<i16>(toMove);
+                board.reserve(cell, toMove);
                 winner = toMove;
                 break;
             }

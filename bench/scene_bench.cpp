@@ -35,7 +35,7 @@ struct FullWall {
         for (int i = 0; i < 225; ++i) {
             const int column = i % 15 + 1, row = i / 15 + 1;
             const i16 code = i % 11 == 0 ? kGrease : i % 2 == 0 ? kRed : kBlue;
-            board.cells(board.index(column, row)) = code;
+            board.reserve(board.index(column, row), code);
             if (code == kGrease) {
                 wall.setForeColor(14);
                 wall.setFillColor(14);

@@ -1,5 +1,5 @@
 // The Gomocup protocol on the engine: START, BEGIN, TURN, BOARD .. DONE,
-// TAKEBACK, INFO, RESTART, ABOUT, END. Bad input gets an ERROR line.
+// TAKEBACK, INFO, RESTART, ABOUT, END. Bad input gets an ERROR line; INFO never gets an answer.
 #include "brain/Brain.h"
 
 #include <algorithm>
@@ -48,6 +48,15 @@ constexpr int kMaxBrainWall = 15;
 
 } // namespace
 
+double moveSeconds(long turnMs, long matchMs, long leftMs, int emptyCells)
+{
+    // A quarter of the turn, and at least 150 ms, for the pipe, the process and the search's last step.
+    double ms = std::min(turnMs * 0.75, turnMs - 150.0);
+    if (matchMs != 0 && leftMs >= 0)
+        ms = std::min(ms, leftMs * 0.9 / std::clamp(emptyCells / 2, 5, 25));
+    return std::max(ms, 5.0) / 1000;
+}
+
 BrainSession::BrainSession(int level, std::uint32_t seed) : random_(seed), search_(random_, silent_, silent_)
 {
     search_.gameLevel = static_cast<i16>(std::clamp(level, 0, kMasterLevel));
@@ -73,30 +82,31 @@ bool BrainSession::handle(const std::string& raw, std::vector<std::string>& out)
     if (command == "END")
         return false;
     if (command == "ABOUT") {
-        out.push_back("name=\"Splotchery\", version=\"1.24\", author=\"The Splotchery developers\"");
-    } else if (command == "START") {
-        long size = 0;
-        if (!number(rest, size))
-            out.push_back("ERROR START needs the board size");
-        else
-            start(static_cast<int>(size), out);
-    } else if (command == "RECTSTART") {
-        if (!numbers(rest, v) || v.size() != 2)
-            out.push_back("ERROR RECTSTART needs width,height");
-        else if (v[0] != v[1])
+        out.push_back("name=\"Splotchery\", version=\"" SPLOT_VERSION
+                      "\", author=\"The Splotchery developers\", country=\"Germany\"");
+    } else if (command == "START" || command == "RECTSTART") {
+        started_ = false; // a start it cannot play leaves no game
+        const bool rect = command == "RECTSTART";
+        if (!numbers(rest, v) || v.size() != (rect ? 2u : 1u))
+            out.push_back(rect ? "ERROR RECTSTART needs width,height" : "ERROR START needs the board size");
+        else if (v.front() != v.back())
             out.push_back("ERROR only square boards");
         else
-            start(static_cast<int>(v[0]), out);
+            start(v.front(), out);
     } else if (command == "INFO") {
         const auto gap = rest.find_first_of(" \t");
-        info(rest.substr(0, gap), gap == std::string::npos ? std::string() : trim(rest.substr(gap)), out);
+        info(rest.substr(0, gap), gap == std::string::npos ? std::string() : trim(rest.substr(gap)));
     } else if (command == "RESTART") {
         if (!started_)
             out.push_back("ERROR no game started");
         else
             start(board_.wallSize, out);
-    } else if (!started_ &&
-               (command == "BEGIN" || command == "TURN" || command == "BOARD" || command == "TAKEBACK")) {
+    } else if (command == "BOARD") {
+        // The position is read up to DONE and only then taken, or refused whole.
+        inBoard_ = true;
+        boardLines_.clear();
+        boardError_.clear();
+    } else if (!started_ && (command == "BEGIN" || command == "TURN" || command == "TAKEBACK")) {
         out.push_back("ERROR no game started");
     } else if (command == "BEGIN") {
         if (moves_ != 0)
@@ -110,9 +120,6 @@ bool BrainSession::handle(const std::string& raw, std::vector<std::string>& out)
             out.push_back("ERROR the game is over");
         else if (place(static_cast<int>(v[0]), static_cast<int>(v[1]), kBlue, out))
             answerMove(out);
-    } else if (command == "BOARD") {
-        reset(board_.wallSize); // a board needs no OK
-        inBoard_ = true;
     } else if (command == "TAKEBACK") {
         if (!numbers(rest, v) || v.size() != 2 || v[0] < 0 || v[1] < 0 || v[0] >= board_.wallSize ||
             v[1] >= board_.wallSize) {
@@ -124,12 +131,12 @@ bool BrainSession::handle(const std::string& raw, std::vector<std::string>& out)
                 out.push_back("ERROR nothing to take back there");
             } else if (cell == fiveCell_ || std::count(afterFive_.begin(), afterFive_.end(), cell)) {
                 // Splots from five in a row on were never entered into the evaluation.
-                board_.cells(cell) = kEmpty;
+                board_.release(cell);
                 std::erase(afterFive_, cell);
                 if (cell == fiveCell_) {
                     fiveCell_ = 0;
                     for (const int c : afterFive_)
-                        board_.cells(c) = kEmpty; // played after the end: gone with it
+                        board_.release(c); // played after the end: gone with it
                     std::erase_if(history_, [&](int h) {
                         return std::count(afterFive_.begin(), afterFive_.end(), h) > 0;
                     });
@@ -149,7 +156,7 @@ bool BrainSession::handle(const std::string& raw, std::vector<std::string>& out)
     return true;
 }
 
-void BrainSession::start(int size, std::vector<std::string>& out)
+void BrainSession::start(long size, std::vector<std::string>& out)
 {
     if (reset(size))
         out.push_back("OK");
@@ -157,11 +164,11 @@ void BrainSession::start(int size, std::vector<std::string>& out)
         out.push_back("ERROR unsupported size " + std::to_string(size) + ", only 6 to 15");
 }
 
-bool BrainSession::reset(int size)
+bool BrainSession::reset(long size)
 {
     if (size < kMinBrainWall || size > kMaxBrainWall)
         return false;
-    board_.newGame(size);
+    board_.newGame(static_cast<int>(size));
     moves_ = 0;
     fiveCell_ = 0;
     history_.clear();
@@ -186,13 +193,13 @@ bool BrainSession::place(int x, int y, int side, std::vector<std::string>& out)
     history_.push_back(cell);
     if (fiveCell_ != 0) {
         // A board after five in a row: the splot is kept, nothing is evaluated.
-        board_.cells(cell) = static_cast<i16>(side);
+        board_.reserve(cell, side);
         afterFive_.push_back(cell);
         return true;
     }
     if (board_.fiveLine(cell, side)) {
         // Five in a row ends the game; the evaluation stays as it was.
-        board_.cells(cell) = static_cast<i16>(side);
+        board_.reserve(cell, side);
         fiveCell_ = cell;
         return true;
     }
@@ -230,37 +237,47 @@ void BrainSession::boardLine(const std::string& line, std::vector<std::string>& 
                    [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
     if (upper == "DONE") {
         inBoard_ = false;
-        answerMove(out);
+        if (!started_) {
+            out.push_back("ERROR no game started");
+        } else if (!boardError_.empty()) {
+            out.push_back(boardError_);
+        } else {
+            reset(board_.wallSize);
+            for (const std::vector<long>& v : boardLines_) {
+                const int x = static_cast<int>(v[0]), y = static_cast<int>(v[1]);
+                if (v[2] == 3) // a cell of a line already won in a continuous game: nobody's, never played
+                    board_.placeGreaseSpot(x + 1, y + 1);
+                else
+                    place(x, y, v[2] == 1 ? kRed : kBlue, out);
+            }
+            answerMove(out);
+        }
         return;
     }
     std::vector<long> v;
-    if (!numbers(line, v) || v.size() != 3 || v[2] < 1 || v[2] > 3) {
-        out.push_back("ERROR a board line is x,y,who (who 1, 2 or 3)");
-        return;
-    }
-    // 3 marks a stone of the continuous game in renju managers: nothing to paint here.
-    if (v[2] == 3)
-        return;
-    place(static_cast<int>(v[0]), static_cast<int>(v[1]), v[2] == 1 ? kRed : kBlue, out);
+    const long n = board_.wallSize;
+    const auto same = [&](const std::vector<long>& w) { return w[0] == v[0] && w[1] == v[1]; };
+    if (boardError_.empty() &&
+        (!numbers(line, v) || v.size() != 3 || v[0] < 0 || v[1] < 0 || v[0] >= n || v[1] >= n || v[2] < 1 ||
+         v[2] > 3 || std::any_of(boardLines_.begin(), boardLines_.end(), same)))
+        boardError_ = "ERROR bad board line " + line; // not x,y,who (1, 2 or 3) on a cell not given yet
+    if (boardError_.empty())
+        boardLines_.push_back(v);
 }
 
-void BrainSession::info(const std::string& key, const std::string& value, std::vector<std::string>& out)
+void BrainSession::info(const std::string& key, const std::string& value)
 {
+    // Only the clock matters; other keys (the rule too: five or more always win here) and
+    // malformed values are passed over in silence, as managers expect no answer.
     long v = 0;
-    const bool known = key == "timeout_turn" || key == "timeout_match" || key == "time_left" ||
-                       key == "max_memory" || key == "game_type" || key == "rule";
-    if (!known)
-        return; // keys a brain does not know are ignored
-    if (!number(value, v)) {
-        out.push_back("ERROR INFO " + key + " needs a number");
+    if (!number(value, v) || v < 0)
         return;
-    }
     if (key == "timeout_turn")
         timeoutTurn_ = v;
+    else if (key == "timeout_match")
+        timeoutMatch_ = v;
     else if (key == "time_left")
         timeLeft_ = v;
-    else if (key == "rule" && (v & (1 | 4 | 8)) != 0) // exactly five, renju, caro
-        out.push_back("MESSAGE only the free rule is played: five or more in a row wins");
 }
 
 void BrainSession::searchByNodes(long nodes)
@@ -274,14 +291,11 @@ void BrainSession::budget()
 {
     if (!timed_)
         return;
-    // A tenth of a second to think, less when the turn or the match is short;
-    // a turn of 0 ms means as fast as possible.
-    double seconds = 0.12;
-    if (timeoutTurn_ >= 0)
-        seconds = std::min(seconds, std::max(0.0, (timeoutTurn_ - 60) / 1000.0 / 2));
-    if (timeLeft_ >= 0)
-        seconds = std::min(seconds, timeLeft_ / 1000.0 / 25);
-    search_.master.limits.seconds = std::max(seconds, 0.005);
+    // The clock alone ends the master's search; without a time left, the whole match is left.
+    search_.master.limits.nodes = 0;
+    search_.master.limits.seconds =
+        moveSeconds(timeoutTurn_, timeoutMatch_, timeLeft_ >= 0 ? timeLeft_ : timeoutMatch_,
+                    board_.playableCells - moves_);
 }
 
 } // namespace splot

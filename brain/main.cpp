@@ -1,5 +1,5 @@
-// splotchery-brain: the master (or another level, --level 0..4) as a Gomocup brain
-// on standard input and output.
+// pbrain-splotchery (also named splotchery-brain): the master (or another level, --level 0..4)
+// as a Gomocup brain on standard input and output.
 #include "brain/Brain.h"
 
 #include <cstdio>

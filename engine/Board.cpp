@@ -62,9 +62,9 @@ void Board::Init_Feldzeiger()
     auto addLine = [&](int c, int r, int dc, int dr) {
         for (int i = 0; i < 5; ++i) {
             const int x = index(c + i * dc, r + i * dr);
-            lineCells(i + 1, l) = static_cast<i16>(x);
-            cellLines(cellLineCount(x), x) = static_cast<i16>(l);
-            inc(cellLineCount(x));
+            lineCellAt(i + 1, l) = static_cast<i16>(x);
+            cellLineAt(cellLineCount(x), x) = static_cast<i16>(l);
+            inc(cellLineCountAt(x));
         }
         ++l;
     };
@@ -168,12 +168,22 @@ int Board::fiveLine(int cell, int side) const
     return 0;
 }
 
+void Board::land(int cell, int code)
+{
+    currentCell = static_cast<i16>(cell);
+    currentPlayer = static_cast<i16>(code);
+    cells_[cell] = currentPlayer;
+    cellScoreAt(0, cell) = kOccupied;
+    cellScoreAt(1, cell) = kOccupied;
+    Zug_Auswertung();
+}
+
 void Board::play(int cell, int side, i16& moveCount, bool potentials)
 {
     cells_[cell] = static_cast<i16>(side);
     if (potentials) {
-        cellScore(0, cell) = kOccupied;
-        cellScore(1, cell) = kOccupied;
+        cellScoreAt(0, cell) = kOccupied;
+        cellScoreAt(1, cell) = kOccupied;
     }
     enter(cell, side, potentials);
     inc(moveCount);
@@ -245,13 +255,8 @@ void Board::Fettflecken(Random& random, Canvas& wall, int cellSize, int innerSiz
 
 void Board::placeGreaseSpot(int column, int row)
 {
-    currentCell = static_cast<i16>(index(column, row));
-    cells(currentCell) = kGrease;
-    cellScore(0, currentCell) = kOccupied;
-    cellScore(1, currentCell) = kOccupied;
     playableCells = static_cast<i16>(playableCells - 1);
-    currentPlayer = kGrease;
-    Zug_Auswertung();
+    land(index(column, row), kGrease);
 }
 
 void Board::drawGreaseSpot(Random& random, Canvas& wall, int column, int row, int cellSize, int innerSize)

@@ -44,21 +44,16 @@ class Board {
     i16 currentCell = 0;
     i16 currentPlayer = 0;
 
-    // Table accessors with the index order of the tables (all 0-based as written).
-    i16& cells(int c) { return cells_[c]; }
+    // The tables, read-only: the board changes only through its own functions
+    // below. Index order as written, all 0-based.
     i16 cells(int c) const { return cells_[c]; }
-    i16& lineCells(int k, int l) { return lineCells_[l * 6 + k]; } // k 0..5, l 0..lineCount
-    i16 lineCells(int k, int l) const { return lineCells_[l * 6 + k]; }
-    i16& cellLines(int j, int c) { return cellLines_[c * 20 + j]; } // j 0..19, c 0..lastCell
-    i16 cellLines(int j, int c) const { return cellLines_[c * 20 + j]; }
-    i16& cellLineCount(int c) { return cellLineCount_[c]; }
+    i16 lineCells(int k, int l) const { return lineCells_[l * 6 + k]; }  // k 0..5, l 0..lineCount
+    i16 cellLines(int j, int c) const { return cellLines_[c * 20 + j]; } // j 0..19, c 0..lastCell
     i16 cellLineCount(int c) const { return cellLineCount_[c]; }
-    i16& lineValue(int l) { return lineValue_[l]; }
     i16 lineValue(int l) const { return lineValue_[l]; }
-    i16& cellScore(int p, int c) { return cellScore_[c * 2 + p]; } // p 0 Red, 1 Blue
-    i16 cellScore(int p, int c) const { return cellScore_[c * 2 + p]; }
-    i16 neighbourOffset(int k) const { return neighbourOffset_[k]; } // k 1..32
-    i16 playerSign(int p) const { return playerSign_[p]; }           // p 0..3
+    i16 cellScore(int p, int c) const { return cellScore_[c * 2 + p]; } // p 0 Red, 1 Blue
+    i16 neighbourOffset(int k) const { return neighbourOffset_[k]; }    // k 1..32
+    i16 playerSign(int p) const { return playerSign_[p]; }              // p 0..3
 
     // Coordinates: column and row 1..N, column first.
     int index(int column, int row) const { return cellOrigin + column + row * rowStride; }
@@ -75,6 +70,17 @@ class Board {
     // Enters what landed on currentCell (already written to cells, its two
     // potentials already 100) into the line values and the potentials around it.
     void Zug_Auswertung();
+    // A splot (or a grease spot, code kGrease) lands on the cell: it becomes
+    // currentCell and currentPlayer, is written and marked occupied, and
+    // Zug_Auswertung enters it. The one way a game's splot lands.
+    void land(int cell, int code);
+
+    // A splot on its way to the cell, or one that is never evaluated (the
+    // splot that makes five in a row ends the game first): the cell holds the
+    // side's code and the evaluation is left as it is. release empties such a
+    // cell again (a blocked nozzle, a splot taken back after the end).
+    void reserve(int cell, int side) { cells_[cell] = static_cast<i16>(side); }
+    void release(int cell) { cells_[cell] = kEmpty; }
 
     // Driving the board from outside (the flow, the computer's searches, the
     // brain, the match tool) without touching currentCell or currentPlayer:
@@ -102,6 +108,15 @@ class Board {
                                int innerSize);
 
   private:
+    // Tests and benchmarks set up a position's tables directly (tests/doubles/BoardProbe.h).
+    friend struct BoardProbe;
+
+    i16& cellAt(int c) { return cells_[c]; }
+    i16& lineCellAt(int k, int l) { return lineCells_[l * 6 + k]; }
+    i16& cellLineAt(int j, int c) { return cellLines_[c * 20 + j]; }
+    i16& cellLineCountAt(int c) { return cellLineCount_[c]; }
+    i16& cellScoreAt(int p, int c) { return cellScore_[c * 2 + p]; }
+
     void enter(int filled, int code, bool potentials = true);
     void recomputeAround(int cell, bool potentials);
     i16 valueFromCells(int line) const;
@@ -112,18 +127,9 @@ class Board {
     std::array<i16, 4> playerSign_{};
 };
 
-// Small integer helpers shared with the input code.
 inline void inc(i16& v)
 {
     v = static_cast<i16>(v + 1);
-}
-inline int Max(int a, int b)
-{
-    return b < a ? a : b;
-}
-inline int Min(int a, int b)
-{
-    return a < b ? a : b;
 }
 
 // Rounds to the nearest integer, halves to the even neighbour, as the game

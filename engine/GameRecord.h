@@ -4,6 +4,7 @@
 
 #include "engine/Board.h"
 
+#include <algorithm>
 #include <array>
 
 namespace splot {
@@ -32,7 +33,7 @@ struct GameRecord {
     {
         if (!r.againstComputer)
             return r.winner == kRed ? redWon : r.winner == kBlue ? blueWon : humanDraws;
-        const int level = Max(0, Min(r.level, kLevels - 1));
+        const int level = std::clamp(r.level, 0, kLevels - 1);
         return r.winner == kBlue ? won[level] : r.winner == kRed ? lost[level] : drawn[level];
     }
     int countOf(const GameResult& r) const { return const_cast<GameRecord&>(*this).countOf(r); }
@@ -40,7 +41,7 @@ struct GameRecord {
     void count(const GameResult& r, int change)
     {
         int& c = countOf(r);
-        c = Max(0, c + change);
+        c = std::max(0, c + change);
     }
 
     bool operator==(const GameRecord&) const = default;

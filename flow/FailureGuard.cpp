@@ -41,11 +41,11 @@ void describe(const std::exception_ptr& failure, int& number, std::string& descr
 
 } // namespace
 
-std::string failureReportText(int number, const std::string& description, int line,
-                              const std::string& procedure)
+Phrase failureReportText(int number, const std::string& description, int line, const std::string& procedure)
 {
-    return "Error " + std::to_string(number) + ": \n" + description + "\n\t\toccurred at line " +
-           std::to_string(line) + "\nin " + kProgramTitle + ": " + procedure;
+    return {"Error %1: \n%2\n\t\toccurred at line %3\nin %4: %5",
+            {Phrase::name(std::to_string(number)), Phrase::ours(description),
+             Phrase::name(std::to_string(line)), Phrase::name(kProgramTitle), Phrase::name(procedure)}};
 }
 
 FailureGuard::FailureGuard(Questions& questions, std::function<void()> beforeReport)
@@ -120,7 +120,7 @@ bool FailureGuard::step(const std::function<void()>& action, bool needed,
         describe(failure, number, description);
         if (beforeReport_)
             beforeReport_();
-        const auto choice = questions_.reportError(std::string(kProgramTitle) + " Error",
+        const auto choice = questions_.reportError(Phrase("%1 Error", {Phrase::name(kProgramTitle)}),
                                                    failureReportText(number, description, 0, frame.name));
         checkAbandoned();
         switch (choice) {

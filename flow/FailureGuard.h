@@ -3,6 +3,8 @@
 // procedure. A move or a start that a failure spoiled is put back whole.
 #pragma once
 
+#include "platform/Phrase.h"
+
 #include <cstddef>
 #include <functional>
 #include <string>
@@ -21,8 +23,7 @@ inline constexpr const char* kProgramTitle = "Splotchery";
 
 // The text of the failure report: "Error 1: " newline, the description,
 // newline, two tabs, "occurred at line 0", newline, "in Splotchery: Feld_Auswahl".
-std::string failureReportText(int number, const std::string& description, int line,
-                              const std::string& procedure);
+Phrase failureReportText(int number, const std::string& description, int line, const std::string& procedure);
 
 class FailureGuard {
   public:

@@ -1,5 +1,7 @@
-// The game controller: starting a game, the computer's move, the hand-over of
-// the turn, the end of a game, and the doors through which every command comes in.
+// The game controller: the doors through which every command comes in,
+// starting a game (the one path every new game takes, a continued one too),
+// the computer's move, the hand-over of the turn, the end of a game, changed
+// choices, continuing a kept game and the replay.
 #include "flow/Game.h"
 
 #include "platform/Questions.h"
@@ -13,9 +15,12 @@ namespace splot {
 
 Game::Game(GameSettings& settings, Clock& clock, Random& random, Sound& sound, Questions& questions,
            Scene& scene)
-    : settings_(settings), clock_(clock), random_(random), sound_(sound), questions_(questions),
-      scene_(scene), search_(random, questions, *this),
-      guard_(questions, [this] { scene_.setPointer(Scene::Pointer::Normal); }), door_(guard_, *this)
+    : settings_(settings), random_(random), questions_(questions), scene_(scene),
+      search_(random, questions, *this),
+      guard_(questions, [this] { scene_.setPointer(Scene::Pointer::Normal); }), door_(guard_, *this),
+      narrator_(board_, state_, settings_, scene_),
+      booth_(clock, sound, scene, random, guard_, settings_, board_, state_, log_, narrator_),
+      replayer_(board_, state_, booth_, log_, random, scene, guard_), rules_(settings)
 {
 }
 
@@ -47,7 +52,7 @@ void Game::Zug_Rot()
 void Game::Feld_Auswahl(int x, int y)
 {
     door_.work("Feld_Auswahl", [this, x, y] {
-        if (gameOn() && onWall(x, y))
+        if (gameOn() && booth_.onWall(x, y))
             humanMove(x, y);
     });
 }
@@ -55,7 +60,7 @@ void Game::Feld_Auswahl(int x, int y)
 void Game::Zug_Ausfuehren(int x, int y)
 {
     door_.work("Zug_Ausfuehren", [this, x, y] {
-        if (gameOn() && onWall(x, y))
+        if (gameOn() && booth_.onWall(x, y))
             allOrNothing([&] { runZugAusfuehren(x, y); });
     });
 }
@@ -87,12 +92,12 @@ bool Game::Ende_click()
 
 void Game::Sequenz(int n)
 {
-    door_.work("Sequenz", [this, n] { runSequenz(n); });
+    door_.work("Sequenz", [this, n] { booth_.runSequenz(n); });
 }
 
 void Game::Geschwaetz()
 {
-    door_.work("Geschwaetz", [this] { runGeschwaetz(); });
+    door_.work("Geschwaetz", [this] { booth_.runGeschwaetz(); });
 }
 
 void Game::abandon()
@@ -104,7 +109,7 @@ void Game::abandon()
 void Game::drawAccepted()
 {
     checkAbandoned();
-    runSequenz(4);
+    booth_.runSequenz(4);
     scene_.setComment("The game ends in a draw!");
     gameEnd(kEmpty);
 }
@@ -124,7 +129,7 @@ bool Game::takesWallInput() const
 
 void Game::passHeldInput()
 {
-    events();
+    booth_.events();
 }
 
 void Game::afterWork()
@@ -141,26 +146,38 @@ void Game::afterWork()
 // ---------------------------------------------------------------------------
 // Starting a game
 
+bool Game::mayGiveUp(NewGame why)
+{
+    // A changed option gives up a running game without asking while no splot has landed.
+    const bool running = state_.gameRunning && state_.gameOver == kFalse &&
+                         (why != NewGame::ChangedOption || state_.moveCount > 0);
+    const bool kept = keptWaiting_ && why != NewGame::Continue;
+    if (!running && !kept)
+        return true;
+    if (!questions_.askYesNo("Really start a new game?", "Start"))
+        return false;
+    checkAbandoned();
+    return true;
+}
+
+void Game::keptGameGone()
+{
+    keptWaiting_ = false;
+    scene_.setMenuEnabled(Scene::MenuItem::Continue, false);
+}
+
 void Game::runStart()
 {
-    // 1. A game in progress: ask first; anything but Yes leaves it as it was.
-    if (state_.gameRunning && state_.gameOver == kFalse) {
-        if (!questions_.askYesNo("Really start a new game?", "Start"))
-            return;
-        checkAbandoned();
-    }
+    // A game in progress, or one kept waiting: ask first; anything but Yes leaves it as it was.
+    if (!mayGiveUp(NewGame::Start))
+        return;
     // A start that a failure spoiled leaves the game as it was before.
     allOrNothing([this] { procedure("Start_click", true, [this] { startSteps(); }); });
 }
 
-void Game::startSteps()
+void Game::setOutWall()
 {
-    // The old game is given up from here: should this start stop half-way, no
-    // half-built game counts as running. Choices kept waiting take effect now.
-    state_.gameRunning = false;
-    takeWaitingRules();
-
-    // 2. The story box folds up in steps of 150 twips and disappears.
+    // The story box folds up in steps of 150 twips and disappears.
     if (scene_.storyVisible()) {
         const int H = scene_.storyHeight();
         for (int i = 100; i <= H; i += 150)
@@ -168,26 +185,51 @@ void Game::startSteps()
         scene_.hideStory();
     }
 
-    // 3, 4.
     scene_.setMenuEnabled(Scene::MenuItem::Story, false);
-    draw("Zeichne_Raster", true, [](WallDrawing& w) { w.Zeichne_Raster(); });
+    booth_.draw("Zeichne_Raster", true, [](WallDrawing& w) { w.Zeichne_Raster(); });
 
-    // 5. The painters turn to the wall before the first game.
+    // The painters turn to the wall before the first game.
     if (!state_.firstGameStarted) {
-        showFrame(0, 1);
-        showFrame(1, 10);
-        events();
+        booth_.showFrame(0, 1);
+        booth_.showFrame(1, 10);
+        booth_.events();
     }
 
-    // 6. The wall shows, without input until the first turn is handed out.
+    // The wall shows, without input until the first turn is handed out.
     if (!scene_.wallVisible())
         scene_.setWallVisible(true);
     scene_.setWallEnabled(false);
 
-    // 7, 8. The introduction, once per program run.
+    // The introduction, once per program run.
     if (!state_.firstGameStarted)
-        runSequenz(1);
+        booth_.runSequenz(1);
     state_.firstGameStarted = true;
+}
+
+void Game::freshBoard(int N)
+{
+    // Sizes, player signs, fresh tables, every cell empty (a bad wall size
+    // throws here and reaches the failure report).
+    if (!step([&] { board_.newGame(N); }, true))
+        return;
+    state_.boardExists = true;
+    state_.gameOver = kFalse;
+    state_.moveCount = 0;
+    state_.winningLine = 0, state_.lastMover = -1, state_.lastColumn[0] = state_.lastColumn[1] = 0;
+
+    // The cursor to the middle of the wall.
+    booth_.moveCursor(N / 2 + 1, N / 2 + 1);
+    log_.clear();
+}
+
+void Game::startSteps()
+{
+    // The old game is given up from here: should this start stop half-way, no
+    // half-built game counts as running. Choices kept waiting take effect now.
+    state_.gameRunning = false;
+    rules_.takeWaiting();
+    // 2 .. 8.
+    setOutWall();
 
     // 9. Who begins: 0 (Red) when 2r rounds to 0, that is when r <= 0.25.
     random_.Randomize();
@@ -197,11 +239,11 @@ void Game::startSteps()
     // 10 .. 12.
     procedure("Init_Neues_Spiel", true, [this] { Init_Neues_Spiel(); });
     scene_.repaintWall();
-    runSequenz(7);
+    booth_.runSequenz(7);
 
     // 13. The first turn.
     if (state_.redBegins != kFalse) {
-        showFrame(0, 4);
+        booth_.showFrame(0, 4);
         scene_.setPumpVisible(1, true);
         scene_.setPumpVisible(0, false);
         if (settings_.computerPlaysRed != kFalse) {
@@ -209,19 +251,19 @@ void Game::startSteps()
             runZugRot();
         } else {
             board_.currentPlayer = kRed;
-            scene_.setComment(settings_.redName + " begins");
+            scene_.setComment({"%1 begins", {Phrase::name(settings_.redName)}});
         }
     } else {
-        showFrame(1, 13);
+        booth_.showFrame(1, 13);
         scene_.setPumpVisible(0, true);
         scene_.setPumpVisible(1, false);
-        scene_.setComment(settings_.blueName + " begins");
+        scene_.setComment({"%1 begins", {Phrase::name(settings_.blueName)}});
         board_.currentPlayer = kBlue;
     }
 
     // 14. The old game's moves can no longer be taken back, nor a kept game continued.
     history_.forget();
-    scene_.setMenuEnabled(Scene::MenuItem::Continue, false);
+    keptGameGone();
     state_.gameRunning = true;
     scene_.setWallEnabled(true);
     scene_.focusWall();
@@ -234,51 +276,31 @@ void Game::Init_Neues_Spiel()
     search_.gameLevel = settings_.level;
     scene_.setMenuEnabled(Scene::MenuItem::Tip, settings_.hintsOn == 1);
 
-    // Sizes, player signs, fresh tables, every cell empty (a bad wall size
-    // throws here and reaches the failure report).
     const int N = settings_.wallSize;
-    if (!step([&] { board_.newGame(N); }, true))
+    freshBoard(N);
+    if (!state_.boardExists)
         return;
-    state_.boardExists = true;
-
     state_.redBegins = state_.redBegins == 0 ? kTrue : kFalse;
-    state_.gameOver = kFalse;
-    state_.moveCount = 0;
-    state_.winningLine = 0, state_.lastMover = -1, state_.lastColumn[0] = state_.lastColumn[1] = 0;
-
-    // The cursor to the middle of the wall.
-    moveCursor(N / 2 + 1, N / 2 + 1);
-    moves_.clear();
-    grease_.clear();
-    cursorTraces_.clear();
 
     if (settings_.greaseSpots != 0) {
         // A retry starts from the board and the picture without spots.
         const Board clean = board_;
-        const std::shared_ptr<const Canvas::Saved> picture = wall().savePicture();
+        WallDrawing& wall = booth_.wall();
+        const std::shared_ptr<const Canvas::Saved> picture = wall.savePicture();
         call(
             "Fettflecken", true,
-            [this] { board_.Fettflecken(random_, wall().canvas(), wall().cellSize(), wall().innerSize()); },
-            [&] { board_ = clean, wall().restorePicture(*picture); });
-        greaseSeed_ = random_.lastSeed();
+            [&] { board_.Fettflecken(random_, wall.canvas(), wall.cellSize(), wall.innerSize()); },
+            [&] { board_ = clean, wall.restorePicture(*picture); });
+        std::vector<KeptCell> grease;
         for (int row = 1; row <= N; ++row)
             for (int column = 1; column <= N; ++column)
                 if (board_.cells(board_.index(column, row)) == kGrease)
-                    grease_.push_back({column, row});
+                    grease.push_back({column, row});
+        log_.setGrease(std::move(grease), random_.lastSeed());
     }
 
-    resetPuddles();
+    booth_.resetPuddles();
     scene_.setPointer(Scene::Pointer::Normal);
-}
-
-void Game::resetPuddles()
-{
-    // The puddles start as points at the bottom of the pump, Red's near its
-    // left end, Blue's near its right end.
-    const TwipRect pump = scene_.pumpRect(0);
-    const int top = pump.top + pump.height - 10;
-    scene_.setPuddle(0, TwipRect{pump.left + 120, top, 0, 0});
-    scene_.setPuddle(1, TwipRect{pump.left + pump.width - 120, top, 0, 0});
 }
 
 // ---------------------------------------------------------------------------
@@ -311,7 +333,7 @@ void Game::runZugRot()
             if (!chosen || state_.gameOver != kFalse)
                 return;
 
-            moveCursor(state_.moveColumn, state_.moveRow);
+            booth_.moveCursor(state_.moveColumn, state_.moveRow);
             runFeldAuswahl(state_.moveColumn, state_.moveRow);
         });
     });
@@ -320,19 +342,19 @@ void Game::runZugRot()
 void Game::handOver()
 {
     if (board_.currentPlayer == kBlue) {
-        showFrame(0, 4);
+        booth_.showFrame(0, 4);
         if (settings_.computerPlaysRed != kFalse) {
             scene_.setComment("Computer's turn");
-            events();
+            booth_.events();
             runZugRot();
         } else {
             board_.currentPlayer = kRed;
-            scene_.setComment(settings_.redName + "'s turn");
+            scene_.setComment({"%1's turn", {Phrase::name(settings_.redName)}});
         }
     } else {
-        showFrame(1, 13);
+        booth_.showFrame(1, 13);
         board_.currentPlayer = kBlue;
-        scene_.setComment(settings_.blueName + "'s turn");
+        scene_.setComment({"%1's turn", {Phrase::name(settings_.blueName)}});
     }
 }
 
@@ -342,13 +364,38 @@ void Game::gameEnd(int winner)
     state_.gameRunning = false;
     scene_.setWallEnabled(false);
     scene_.setMenuEnabled(Scene::MenuItem::Story, true);
-    scene_.setMenuEnabled(Scene::MenuItem::Continue, false);
+    keptGameGone();
 
     // The record: the game counts with this result until it is taken back.
     const GameResult result{settings_.computerPlaysRed != kFalse, search_.gameLevel, winner};
     history_.setCounted(result);
     if (resultListener_)
         resultListener_(result, 1);
+}
+
+// ---------------------------------------------------------------------------
+// Changed choices while a game runs
+
+void Game::beginSettingsChange()
+{
+    rules_.beginChange();
+}
+
+void Game::endSettingsChange(bool changed)
+{
+    if (!changed) {
+        rules_.unchanged();
+        return;
+    }
+    command("Start_click", [this] {
+        // No: the running game keeps its rules, and the player's choices wait.
+        if (!mayGiveUp(NewGame::ChangedOption)) {
+            rules_.keepGame();
+            return;
+        }
+        rules_.dropWaiting();
+        restartWithoutAsking();
+    });
 }
 
 } // namespace splot

@@ -1,14 +1,22 @@
-// The game in progress: its state, the turns, the execution of a move, the
-// input on the wall and the painters' sequences with their sounds. Everything
-// outside goes through the platform interfaces, so a whole game runs in a test.
+// The game in progress: its procedures and its state: starting a game, the
+// turns, the execution of a move, the input on the wall, the hint, take back,
+// continuing a kept game and the replay. The booth (waits, sounds, painters,
+// wall), the narrator (the screen reader), the log (the moves as played) and the
+// replayer are parts of their own. Everything outside goes through the
+// platform interfaces, so a whole game runs in a test.
 #pragma once
 
 #include "engine/GameSettings.h"
 #include "engine/Search.h"
+#include "flow/Booth.h"
 #include "flow/CommandDoor.h"
 #include "flow/FailureGuard.h"
+#include "flow/GameLog.h"
+#include "flow/GameRules.h"
 #include "flow/GameSnapshot.h"
 #include "flow/KeptGame.h"
+#include "flow/Narrator.h"
+#include "flow/Replayer.h"
 #include "flow/TakeBackHistory.h"
 
 #include <functional>
@@ -26,9 +34,6 @@ class Scene;
 class Sound;
 class WallDrawing;
 
-// v minus the largest integer not above v: in [0, 1) for every v.
-double Frac(double v);
-
 class Game final : public DrawOfferSink, private CommandDoor::Owner {
   public:
     Game(GameSettings& settings, Clock& clock, Random& random, Sound& sound, Questions& questions,
@@ -36,9 +41,9 @@ class Game final : public DrawOfferSink, private CommandDoor::Owner {
 
     // The wall is drawn by the presentation, which needs the board and the
     // state first; it is attached right after construction.
-    void attachWall(WallDrawing& wall) { wall_ = &wall; }
-    // A screen reader hears what happens (flow/Reading.cpp); none by default.
-    void attachAnnouncer(Announcer* announcer) { announcer_ = announcer; }
+    void attachWall(WallDrawing& wall) { booth_.attachWall(wall); }
+    // A screen reader hears what happens (the narrator); none by default.
+    void attachAnnouncer(Announcer* announcer) { narrator_.attach(announcer); }
 
     Board& board() { return board_; }
     const Board& board() const { return board_; }
@@ -95,7 +100,6 @@ class Game final : public DrawOfferSink, private CommandDoor::Owner {
     // The question comes at once, also in the middle of a move: closing the
     // window then abandons the move at its next wait.
     bool Ende_click();
-    // Sequences and chatter.
     // Screen reader keys on the wall, dropped while other work runs: L the
     // last moves, T the turn, R and C the cursor's row and column, D its
     // diagonals (classic key codes); an arrow's code with Ctrl held jumps
@@ -136,8 +140,12 @@ class Game final : public DrawOfferSink, private CommandDoor::Owner {
     // ("Move 7: Tulla, D5"); any key or click on the wall, or any command, ends
     // it, and everything is as it was before.
     void replay();
-    bool canReplay() const { return !busy() && !abandoned() && state_.boardExists && !moves_.empty(); }
-    bool replaying() const { return replaying_; }
+    bool canReplay() const { return !busy() && !abandoned() && state_.boardExists && !log_.moves().empty(); }
+    bool replaying() const { return replayer_.replaying(); }
+    // A game kept last time waits to be continued: Start and a changed option
+    // ask before they give it up. It is given up with a new game, a decided
+    // one, or when it is continued.
+    void setKeptGameWaiting(bool waiting) { keptWaiting_ = waiting; }
 
     // Told of every decided game (change 1) and of a decided game taken back
     // (change -1), so that each game counts once, with its final result.
@@ -184,9 +192,22 @@ class Game final : public DrawOfferSink, private CommandDoor::Owner {
     bool spoiled() const { return guard_.spoiled(); }
     void checkAbandoned() const { guard_.checkAbandoned(); }
 
+    // Whether a new game may be set out: a running game, or a kept one
+    // waiting, is given up only after Yes to "Really start a new game?".
+    enum class NewGame { Start, ChangedOption, Continue };
+    bool mayGiveUp(NewGame why);
+    // The kept game can no longer be continued.
+    void keptGameGone();
+
     // The procedures themselves (the public ones above are their guarded doors).
     void runStart();
     void startSteps();
+    // What every new game does before its first move, a started one and a
+    // continued one alike: the story folded away, an empty wall shown without
+    // input, the painters' introduction at the first game of the run.
+    void setOutWall();
+    // The board, the state and the log of a new game on a wall of N cells.
+    void freshBoard(int N);
     void Init_Neues_Spiel();
     void runZugRot();
     // Feld_Suche for the side to move into moveColumn, moveRow; true when a cell was chosen.
@@ -198,6 +219,8 @@ class Game final : public DrawOfferSink, private CommandDoor::Owner {
     void feldAuswahlSteps(int x, int y);
     void runZugAusfuehren(int x, int y);
     void zugAusfuehrenSteps(int x, int y);
+    // The splot's cell as each side's last move, and the winning line, for the reading keys.
+    void noteMove(int side, int column, int row);
     std::string victoryText(int who);
     void handOver();
     // The end of a game won by `winner` (kRed or kBlue) or drawn (kEmpty).
@@ -205,97 +228,35 @@ class Game final : public DrawOfferSink, private CommandDoor::Owner {
     void runKeyDown(int keyCode);
     void runMouseDown(double x, double y);
     void runTip();
-    void runSequenz(int n);
-    void sequenzSteps(int n);
-    void runGeschwaetz();
-    void chatter();
-
-    // What a screen reader is told: a sentence is said with the texts the
-    // label showed before it, at the next wait or when the work is over.
-    void say(const std::string& sentence);
-    void noteComment();
-    void speak();
-    void sayMove(int side, int column, int row);
-    void sayWin(int winner, int line);
-    void sayTakeBack(const Board& before);
-    void sayTaken(int column, int row);
-    void sayHint(int column, int row);
 
     // The wall's picture just before a human move takes the cursor off it.
     void markPictureBeforeMove();
     void keepTakeBackPoint();
     void restoreTakeBackPoint(const TakeBackHistory::Point& point);
     void takeBackPose(const int (&frames)[2]);
-    void showTakeBackItem(bool enabled);
     void showReplayItem();
 
-    // Kept games and replays.
+    // Continuing a kept game: its rules, the wall set out, its moves painted again.
     void rebuild(const KeptGame& game);
-    void rebuildGrease(const KeptGame& game);
-    // The cursor's white dots on grease spots it left after `moves` moves.
-    void drawTraces(const KeptGame& game, std::size_t moves);
-    // Paints the kept move m for `mover` on the board and the wall, without
-    // the painters' sequences; pace > 0 shows the squirt for that long.
-    void paintKeptMove(const KeptMove& m, int mover, double pace);
-    // The painters, the pump and the label at rest, with `moves` moves made.
-    void restPose(const KeptGame& game, std::size_t moves);
     void runReplay();
-    void resetPuddles();
-    void whiteOutCell(int x, int y);
-    void growPuddle(int mover);
-
-    // The platform, as the procedures use it.
-    WallDrawing& wall();
-    double mark();
-    void waitUntil(double deadline);
-    void pause(double seconds);
-    void events();
-    bool soundOn() const { return settings_.soundOn == 1; }
-    void playSound(const std::string& fileName);
-    void showFrame(int who, int frame);
-    bool onWall(int x, int y) const;
-    // Erases the cursor, moves it to (column, row) and draws it again.
-    void moveCursor(int column, int row);
-    // The wall's drawing procedures, each guarded under its own name; needed
-    // drawings spoil the move when lost.
-    void drawCursor(int colour);
-    void draw(const char* name, bool needed, const std::function<void(WallDrawing&)>& drawing);
 
     GameSettings& settings_;
-    Clock& clock_;
     Random& random_;
-    Sound& sound_;
     Questions& questions_;
     Scene& scene_;
-    WallDrawing* wall_ = nullptr;
-    Announcer* announcer_ = nullptr;
-    std::vector<std::string> spoken_; // said at the next wait
-    std::string spokenComment_;       // the label's text last said
     Board board_;
     GameState state_;
     Search search_;
     FailureGuard guard_;
     CommandDoor door_;
     TakeBackHistory history_;
+    GameLog log_;
+    Narrator narrator_;
+    Booth booth_;
+    Replayer replayer_;
     ResultListener resultListener_;
-
-    // The choices that shape a game (sound, hints and names act at once).
-    struct Rules {
-        i16 wallSize, computerPlaysRed, level, greaseSpots, blockedNozzle;
-    };
-    static Rules rulesOf(const GameSettings& s);
-    static void setRules(GameSettings& s, const Rules& r);
-    void takeWaitingRules();
-    Rules rulesAtOpening_{};
-    std::optional<Rules> waitingRules_; // the player's choices for the next start
-
-    // The game's moves in order, with what drawing them again needs.
-    std::vector<KeptMove> moves_;
-    std::vector<KeptCell> grease_;
-    std::uint32_t greaseSeed_ = 0;
-    std::vector<KeptTrace> cursorTraces_;
-    bool replaying_ = false;
-    bool stopReplay_ = false;
+    GameRules rules_;
+    bool keptWaiting_ = false;
 };
 
 } // namespace splot

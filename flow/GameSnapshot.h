@@ -5,6 +5,7 @@
 #include "engine/Board.h"
 #include "engine/GameRecord.h"
 #include "platform/Canvas.h"
+#include "platform/Phrase.h"
 
 #include <cstddef>
 #include <memory>
@@ -36,7 +37,7 @@ struct GameSnapshot {
     GameState state;
     i16 drawOfferCounter = 0;
     std::shared_ptr<const Canvas::Saved> wall;
-    std::string comment;
+    Phrase comment;
     int frames[2] = {};
     bool pumps[2] = {};
     TwipRect puddles[2] = {};

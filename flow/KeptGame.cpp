@@ -1,9 +1,11 @@
-// The kept game's keys ("Feld= 8", "Zuege=D5:1234 E4:verstopft") read and
-// written, and the check that plays the moves through the engine.
+// The kept game's keys ("Feld= 8", "Zuege=D5:1234 E4:verstopft") written and
+// read through one table of keys and their ranges, and the check that plays
+// the moves through the engine.
 #include "flow/KeptGame.h"
 
 #include "engine/Board.h"
 
+#include <limits>
 #include <set>
 #include <sstream>
 
@@ -12,6 +14,8 @@ namespace splot {
 namespace {
 
 constexpr int kMinSize = 6, kMaxSize = 15;
+// More moves than a game makes: every cell once, and the squirts a blocked nozzle loses.
+constexpr long long kMostMoves = 1 << 16;
 constexpr const char* kBlocked = "verstopft";
 
 std::string number(long long v)
@@ -32,6 +36,24 @@ std::string cellsText(const std::vector<KeptCell>& cells)
     return text;
 }
 
+std::string tracesText(const std::vector<KeptTrace>& traces)
+{
+    std::string text;
+    for (const KeptTrace& t : traces)
+        text += (text.empty() ? "" : " ") + cellName(t.column, t.row) + "@" + std::to_string(t.afterMoves);
+    return text;
+}
+
+std::string movesText(const std::vector<KeptMove>& moves)
+{
+    std::string text;
+    for (const KeptMove& m : moves)
+        text += (text.empty() ? "" : " ") + cellName(m.column, m.row) + ":" +
+                (m.blocked ? std::string(kBlocked) : std::to_string(m.seed)) + ":" +
+                cellName(m.fromColumn, m.fromRow);
+    return text;
+}
+
 // A whole number with nothing else but blanks around it.
 std::optional<long long> wholeNumber(const std::string& text, long long low, long long high)
 {
@@ -41,16 +63,6 @@ std::optional<long long> wholeNumber(const std::string& text, long long low, lon
     if (!(in >> v) || (in >> rest) || v < low || v > high)
         return std::nullopt;
     return v;
-}
-
-std::optional<KeptCell> cellOf(const std::string& name);
-
-std::string tracesText(const std::vector<KeptTrace>& traces)
-{
-    std::string text;
-    for (const KeptTrace& t : traces)
-        text += (text.empty() ? "" : " ") + cellName(t.column, t.row) + "@" + std::to_string(t.afterMoves);
-    return text;
 }
 
 std::optional<KeptCell> cellOf(const std::string& name)
@@ -83,7 +95,8 @@ std::optional<std::vector<KeptTrace>> tracesOf(const std::string& text)
     for (std::string word; in >> word;) {
         const auto at = word.find('@');
         const auto c = cellOf(word.substr(0, at));
-        const auto after = at == std::string::npos ? std::nullopt : wholeNumber(word.substr(at + 1), 0, 999);
+        const auto after =
+            at == std::string::npos ? std::nullopt : wholeNumber(word.substr(at + 1), 0, kMostMoves);
         if (!c || !after)
             return std::nullopt;
         traces.push_back({c->column, c->row, static_cast<int>(*after)});
@@ -132,6 +145,92 @@ bool onWall(const KeptCell& c, int n)
     return c.column >= 1 && c.column <= n && c.row >= 1 && c.row <= n;
 }
 
+// A section as far as it is read: the game, and the keys that check it.
+struct Reading {
+    KeptGame game;
+    long long count = 0; // the number of moves written
+    int toMove = 0;      // the side written to move
+};
+
+// One key of the section: its name, its text for a game, and its text read
+// into the reading (false when the text is not one this key writes).
+struct Key {
+    const char* name;
+    std::function<std::string(const KeptGame&)> write;
+    std::function<bool(const std::string&, Reading&)> read;
+};
+
+// `value` stored in `to` when there is one.
+template <class T, class V> bool store(const std::optional<V>& value, T& to)
+{
+    if (value)
+        to = static_cast<T>(*value);
+    return value.has_value();
+}
+
+// A number of the game between low and high.
+template <class T> Key numberKey(const char* name, T KeptGame::*member, long long low, long long high)
+{
+    return {name, [member](const KeptGame& g) { return number(static_cast<long long>(g.*member)); },
+            [member, low, high](const std::string& text, Reading& r) {
+                return store(wholeNumber(text, low, high), r.game.*member);
+            }};
+}
+
+// A yes or no of the game, written as the settings file writes them (-1, 0).
+Key flagKey(const char* name, bool KeptGame::*member)
+{
+    return {name, [member](const KeptGame& g) { return number(g.*member ? kTrue : kFalse); },
+            [member](const std::string& text, Reading& r) {
+                return store(wholeNumber(text, kTrue, kFalse), r.game.*member);
+            }};
+}
+
+// A painter's name: never empty.
+Key nameKey(const char* name, std::string KeptGame::*member)
+{
+    return {name, [member](const KeptGame& g) { return g.*member; },
+            [member](const std::string& text, Reading& r) {
+                r.game.*member = text;
+                return !text.empty();
+            }};
+}
+
+// Every key of the section, in the order they are written.
+const std::vector<Key>& sectionKeys()
+{
+    static const std::vector<Key> keys = {
+        numberKey("Feld", &KeptGame::wallSize, kMinSize, kMaxSize),
+        flagKey("Computer", &KeptGame::computerPlaysRed),
+        numberKey("Spielstaerke", &KeptGame::level, 0, kMasterLevel),
+        nameKey("Rot", &KeptGame::redName),
+        nameKey("Blau", &KeptGame::blueName),
+        flagKey("Duese_verstopft", &KeptGame::blockedNozzle),
+        flagKey("Fettflecken", &KeptGame::greaseSpots),
+        {"Flecken", [](const KeptGame& g) { return cellsText(g.grease); },
+         [](const std::string& text, Reading& r) { return store(cellsOf(text), r.game.grease); }},
+        numberKey("Fleckensaat", &KeptGame::greaseSeed, 0, 0xffffffffLL),
+        {"Cursorspuren", [](const KeptGame& g) { return tracesText(g.cursorTraces); },
+         [](const std::string& text, Reading& r) { return store(tracesOf(text), r.game.cursorTraces); }},
+        {"Anfang", [](const KeptGame& g) { return sideName(g.firstMover); },
+         [](const std::string& text, Reading& r) { return store(sideOf(text), r.game.firstMover); }},
+        {"Zugzahl", [](const KeptGame& g) { return number(static_cast<long long>(g.moves.size())); },
+         [](const std::string& text, Reading& r) {
+             return store(wholeNumber(text, 0, kMostMoves), r.count);
+         }},
+        {"Zuege", [](const KeptGame& g) { return movesText(g.moves); },
+         [](const std::string& text, Reading& r) { return store(movesOf(text), r.game.moves); }},
+        {"AmZug", [](const KeptGame& g) { return sideName(g.toMove()); },
+         [](const std::string& text, Reading& r) { return store(sideOf(text), r.toMove); }},
+        {"Cursor", [](const KeptGame& g) { return cellName(g.cursor.column, g.cursor.row); },
+         [](const std::string& text, Reading& r) { return store(cellOf(text), r.game.cursor); }},
+        // From -5 after a draw refused up to the offer; the engine keeps it in 16 bits.
+        numberKey("Remisangebot", &KeptGame::drawOfferCounter, std::numeric_limits<i16>::min(),
+                  std::numeric_limits<i16>::max()),
+    };
+    return keys;
+}
+
 } // namespace
 
 std::string cellName(int column, int row)
@@ -139,93 +238,48 @@ std::string cellName(int column, int row)
     return std::string(1, static_cast<char>('A' + column - 1)) + std::to_string(row);
 }
 
-KeptKeys keysOf(const KeptGame& g)
+KeptKeys keysOf(const KeptGame& game)
 {
-    std::string moves;
-    for (const KeptMove& m : g.moves)
-        moves += (moves.empty() ? "" : " ") + cellName(m.column, m.row) + ":" +
-                 (m.blocked ? std::string(kBlocked) : std::to_string(m.seed)) + ":" +
-                 cellName(m.fromColumn, m.fromRow);
-    return {
-        {"Feld", number(g.wallSize)},
-        {"Computer", number(g.computerPlaysRed ? kTrue : kFalse)},
-        {"Spielstaerke", number(g.level)},
-        {"Rot", g.redName},
-        {"Blau", g.blueName},
-        {"Duese_verstopft", number(g.blockedNozzle ? kTrue : kFalse)},
-        {"Fettflecken", number(g.greaseSpots ? kTrue : kFalse)},
-        {"Flecken", cellsText(g.grease)},
-        {"Fleckensaat", number(g.greaseSeed)},
-        {"Cursorspuren", tracesText(g.cursorTraces)},
-        {"Anfang", sideName(g.firstMover)},
-        {"Zugzahl", number(static_cast<long long>(g.moves.size()))},
-        {"Zuege", moves},
-        {"AmZug", sideName(g.toMove())},
-        {"Cursor", cellName(g.cursor.column, g.cursor.row)},
-        {"Remisangebot", number(g.drawOfferCounter)},
-    };
+    KeptKeys keys;
+    for (const Key& k : sectionKeys())
+        keys.emplace_back(k.name, k.write(game));
+    return keys;
 }
 
 KeptKeys emptyKeys()
 {
-    KeptKeys keys = keysOf(KeptGame{});
-    for (auto& entry : keys)
-        entry.second.clear();
+    KeptKeys keys;
+    for (const Key& k : sectionKeys())
+        keys.emplace_back(k.name, std::string());
     return keys;
 }
 
-std::optional<KeptGame>
-keptGameFrom(const std::function<std::optional<std::string>(const std::string&)>& value)
+KeptSection keptGameFrom(const std::function<std::optional<std::string>(const std::string&)>& value)
 {
-    // Every key must be there; a missing or empty size means nothing is kept.
-    std::vector<std::string> text;
-    for (const auto& entry : emptyKeys()) {
-        const auto v = value(entry.first);
-        if (!v)
-            return std::nullopt;
-        text.push_back(*v);
+    // A missing or empty size: nothing is kept. Keys this program does not
+    // know (a later version's) are not asked for.
+    const auto size = value(sectionKeys().front().name);
+    if (!size || size->empty())
+        return {};
+    const KeptSection damaged{std::nullopt, true};
+    Reading r;
+    for (const Key& k : sectionKeys()) {
+        const auto text = value(k.name);
+        if (!text || !k.read(*text, r))
+            return damaged;
     }
-    if (text[0].empty())
-        return std::nullopt;
-
-    KeptGame g;
-    const auto size = wholeNumber(text[0], kMinSize, kMaxSize);
-    const auto computer = wholeNumber(text[1], -1, 0);
-    const auto level = wholeNumber(text[2], 0, 3);
-    const auto blocked = wholeNumber(text[5], -1, 0);
-    const auto greased = wholeNumber(text[6], -1, 0);
-    const auto grease = cellsOf(text[7]);
-    const auto seed = wholeNumber(text[8], 0, 0xffffffffLL);
-    const auto traces = tracesOf(text[9]);
-    const auto first = sideOf(text[10]);
-    const auto count = wholeNumber(text[11], 0, kMaxSize * kMaxSize);
-    const auto moves = movesOf(text[12]);
-    const auto toMove = sideOf(text[13]);
-    const auto cursor = cellOf(text[14]);
-    const auto offers = wholeNumber(text[15], 0, 1000);
-    if (!size || !computer || !level || !blocked || !greased || !grease || !seed || !traces || !first ||
-        !count || !moves || !toMove || !cursor || !offers || text[3].empty() || text[4].empty())
-        return std::nullopt;
-    g.wallSize = static_cast<int>(*size);
-    g.computerPlaysRed = *computer != 0;
-    g.level = static_cast<int>(*level);
-    g.redName = text[3];
-    g.blueName = text[4];
-    g.blockedNozzle = *blocked != 0;
-    g.greaseSpots = *greased != 0;
-    g.grease = *grease;
-    g.greaseSeed = static_cast<std::uint32_t>(*seed);
-    g.cursorTraces = *traces;
-    g.firstMover = *first;
-    g.moves = *moves;
-    g.cursor = *cursor;
-    g.drawOfferCounter = static_cast<int>(*offers);
     // A truncated list of moves, or one whose turns do not add up.
-    if (static_cast<std::size_t>(*count) != g.moves.size() || *toMove != g.toMove())
-        return std::nullopt;
-    if (!playsThrough(g))
-        return std::nullopt;
-    return g;
+    if (static_cast<std::size_t>(r.count) != r.game.moves.size() || r.toMove != r.game.toMove() ||
+        !playsThrough(r.game))
+        return damaged;
+    return {r.game, false};
+}
+
+Phrase keptGameNote(const KeptSection& section)
+{
+    if (section.damaged)
+        return "The game kept last time could not be read.";
+    return section.game ? "A game is waiting: Game › Continue last game (Ctrl+R)" : "";
 }
 
 bool playsThrough(const KeptGame& g)
@@ -261,16 +315,9 @@ bool playsThrough(const KeptGame& g)
             return false; // painted twice, or paint on grease
         if (!m.blocked) {
             // Five in a row: the game would have been decided by this move.
-            const i16 four = mover == kRed ? 64 : -64;
-            for (int j = 0; j < 20 && board.cellLines(j, i) != 0; ++j)
-                if (board.lineValue(board.cellLines(j, i)) == four)
-                    return false;
-            board.currentCell = static_cast<i16>(i);
-            board.currentPlayer = static_cast<i16>(mover);
-            board.cells(i) = static_cast<i16>(mover);
-            board.cellScore(0, i) = kOccupied;
-            board.cellScore(1, i) = kOccupied;
-            board.Zug_Auswertung();
+            if (board.fiveLine(i, mover) != 0)
+                return false;
+            board.land(i, mover);
             if (++landed == board.playableCells)
                 return false; // a full wall: a draw
         }

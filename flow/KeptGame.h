@@ -3,6 +3,7 @@
 // the check that plays its moves through the engine before it is trusted.
 #pragma once
 
+#include "platform/Phrase.h"
 #include "platform/Types.h"
 
 #include <cstdint>
@@ -65,12 +66,21 @@ using KeptKeys = std::vector<std::pair<std::string, std::string>>;
 KeptKeys keysOf(const KeptGame& game);
 // The keys written when nothing is kept: every key of the section emptied.
 KeptKeys emptyKeys();
-// The game read back through `value` (a key's text, or nothing when it is
-// missing). Nothing when no game is kept, or the keys do not make a game
-// that plays through the engine: a size out of range, a cell off the wall or
-// painted twice, a game already decided, anything unreadable.
-std::optional<KeptGame>
-keptGameFrom(const std::function<std::optional<std::string>(const std::string&)>& value);
+// What the section holds: nothing (no size), a game, or keys that do not make
+// one (damaged by hand, or cut off).
+struct KeptSection {
+    std::optional<KeptGame> game;
+    bool damaged = false;
+};
+// The section read back through `value` (a key's text, or nothing when it is
+// missing). Damaged when the keys do not make a game that plays through the
+// engine: a key missing or out of range, a cell off the wall or painted twice,
+// a game already decided, anything unreadable. Keys this program does not know
+// (a later version's) are not asked for.
+KeptSection keptGameFrom(const std::function<std::optional<std::string>(const std::string&)>& value);
+// What the label says at start-up while no game runs: that a kept game is
+// waiting, or that the one kept could not be read; nothing when none was kept.
+Phrase keptGameNote(const KeptSection& section);
 // Whether the game's moves play through the engine without a fault and leave
 // the game undecided.
 bool playsThrough(const KeptGame& game);

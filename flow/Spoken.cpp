@@ -4,7 +4,7 @@
 
 #include "engine/Board.h"
 #include "engine/GameSettings.h"
-#include "flow/Game.h"
+#include "flow/GameSnapshot.h"
 #include "platform/Announcer.h"
 
 namespace splot {
@@ -36,14 +36,7 @@ int Spoken::wallSize() const
 std::string Spoken::say(const char* english, const std::string& a, const std::string& b,
                         const std::string& c) const
 {
-    std::string text = phrases_.phrase(english);
-    const std::string* parts[] = {&a, &b, &c};
-    for (int i = 2; i >= 0; --i) {
-        const std::string mark = "%" + std::to_string(i + 1);
-        for (auto at = text.find(mark); at != std::string::npos; at = text.find(mark, at + parts[i]->size()))
-            text.replace(at, mark.size(), *parts[i]);
-    }
-    return text;
+    return fillParts(phrases_.phrase(english), {a, b, c});
 }
 
 int Spoken::cursorColumn() const

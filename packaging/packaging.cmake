@@ -109,12 +109,16 @@ else()
     message(STATUS "packaging: no splotchery target yet, the executable is not installed")
 endif()
 
-# The Gomocup brain: the program beside the game, and its manual page.
-if(TARGET splotchery-brain)
-    set_target_properties(splotchery-brain PROPERTIES INSTALL_RPATH "")
-    target_link_options(splotchery-brain PRIVATE LINKER:-z,relro LINKER:-z,now)
-    install(TARGETS splotchery-brain RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT prefix)
-    install(TARGETS splotchery-brain RUNTIME DESTINATION games COMPONENT debian EXCLUDE_FROM_ALL)
+# The Gomocup brain: the program beside the game, its other name (a symlink) and its manual page
+# under both names.
+if(TARGET pbrain-splotchery)
+    set_target_properties(pbrain-splotchery PROPERTIES INSTALL_RPATH "")
+    target_link_options(pbrain-splotchery PRIVATE LINKER:-z,relro LINKER:-z,now)
+    set(_splot_brain_link $<TARGET_FILE_DIR:pbrain-splotchery>/splotchery-brain)
+    install(TARGETS pbrain-splotchery RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT prefix)
+    install(FILES ${_splot_brain_link} DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT prefix)
+    install(TARGETS pbrain-splotchery RUNTIME DESTINATION games COMPONENT debian EXCLUDE_FROM_ALL)
+    install(FILES ${_splot_brain_link} DESTINATION games COMPONENT debian EXCLUDE_FROM_ALL)
     configure_file(${_splot_pkg_src}/splotchery-brain.6.in ${_splot_pkg_bin}/splotchery-brain.6 @ONLY)
     add_custom_command(
         OUTPUT ${_splot_pkg_bin}/splotchery-brain.6.gz
@@ -124,7 +128,9 @@ if(TARGET splotchery-brain)
         VERBATIM)
     add_custom_target(splot_brain_manual ALL DEPENDS ${_splot_pkg_bin}/splotchery-brain.6.gz)
     add_dependencies(splot_compressed_docs splot_brain_manual)
-    install(FILES ${_splot_pkg_bin}/splotchery-brain.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+    file(CREATE_LINK splotchery-brain.6.gz ${_splot_pkg_bin}/pbrain-splotchery.6.gz SYMBOLIC)
+    install(FILES ${_splot_pkg_bin}/splotchery-brain.6.gz ${_splot_pkg_bin}/pbrain-splotchery.6.gz
+            DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 endif()
 
 # The readme may arrive after the build folder was configured: a change in docs/ configures again.

@@ -2,6 +2,8 @@
 // phrases in the program's language.
 #pragma once
 
+#include "platform/Phrase.h"
+
 #include <string>
 
 namespace splot {
@@ -13,8 +15,8 @@ class Announcer {
     // One of the spoken phrases ("%1 is taken.", "red") in the program's
     // language; %1, %2 ... stand for the parts filled in later.
     virtual std::string phrase(const char* english) const { return english; }
-    // A text of the label as the flow wrote it, as the label shows it.
-    virtual std::string shown(const std::string& flowText) const { return flowText; }
+    // A text of the label as the label shows it.
+    virtual std::string shown(const Phrase& text) const { return text.english(); }
     // Says the text, right away.
     virtual void announce(const std::string& text) = 0;
 };

@@ -1,7 +1,7 @@
 // The questions and the failure report the game asks (an interface).
 #pragma once
 
-#include <string>
+#include "platform/Phrase.h"
 
 namespace splot {
 
@@ -12,9 +12,9 @@ class Questions {
 
     virtual ~Questions() = default;
     // True only when the user answers Yes.
-    virtual bool askYesNo(const std::string& text, const std::string& title) = 0;
+    virtual bool askYesNo(const Phrase& text, const Phrase& title) = 0;
     // The failure report: exclamation icon, buttons Abort, Retry and Ignore.
-    virtual ErrorChoice reportError(const std::string& title, const std::string& text) = 0;
+    virtual ErrorChoice reportError(const Phrase& title, const Phrase& text) = 0;
 };
 
 } // namespace splot

@@ -2,6 +2,7 @@
 // wall, menu items and mouse pointer (an interface).
 #pragma once
 
+#include "platform/Phrase.h"
 #include "platform/Types.h"
 
 #include <string>
@@ -35,8 +36,8 @@ class Scene {
     virtual void setPuddle(int who, const TwipRect& rect) = 0;
 
     // The comment label under the booth.
-    virtual void setComment(const std::string& text) = 0;
-    virtual std::string comment() const = 0;
+    virtual void setComment(const Phrase& text) = 0;
+    virtual Phrase comment() const = 0;
 
     // The wall picture: visible, input enabled, keyboard focus, repaint.
     virtual void setWallVisible(bool visible) = 0;

@@ -29,8 +29,8 @@ constexpr int kRedColour = 12;
 
 } // namespace
 
-WallPainter::WallPainter(Canvas& wall, Board& board, GameState& state, GameSettings& settings, Random& random,
-                         Sound& sound, Clock& clock)
+WallPainter::WallPainter(Canvas& wall, const Board& board, const GameState& state,
+                         const GameSettings& settings, Random& random, Sound& sound, Clock& clock)
     : wall_(wall), board_(board), state_(state), settings_(settings), random_(random), sound_(sound),
       clock_(clock)
 {
@@ -74,8 +74,7 @@ void WallPainter::Zeichne_Cursor(int colour)
 
 void WallPainter::setPaintColour(int column, int row)
 {
-    board_.currentCell = static_cast<i16>(board_.index(column, row));
-    const i16 code = board_.cells(board_.currentCell);
+    const i16 code = board_.cells(board_.index(column, row));
     if (code == kRed) {
         wall_.setFillColor(kRedColour);
         wall_.setForeColor(kRedColour);

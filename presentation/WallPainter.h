@@ -18,8 +18,8 @@ struct GameState;
 
 class WallPainter final : public WallDrawing {
   public:
-    WallPainter(Canvas& wall, Board& board, GameState& state, GameSettings& settings, Random& random,
-                Sound& sound, Clock& clock);
+    WallPainter(Canvas& wall, const Board& board, const GameState& state, const GameSettings& settings,
+                Random& random, Sound& sound, Clock& clock);
 
     void Zeichne_Raster() override;
     void Zeichne_Cursor(int colour) override;
@@ -49,9 +49,9 @@ class WallPainter final : public WallDrawing {
     void announce();
 
     Canvas& wall_;
-    Board& board_;
-    GameState& state_;
-    GameSettings& settings_;
+    const Board& board_;
+    const GameState& state_;
+    const GameSettings& settings_;
     Random& random_;
     Sound& sound_;
     Clock& clock_;

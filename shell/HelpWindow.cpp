@@ -1,18 +1,22 @@
 // The help window: the help pages with contents, search and help on help.
 #include "shell/HelpWindow.h"
 
+#include "platform/ProfileFile.h"
 #include "shell/Language.h"
 
 #include <QCoreApplication>
 #include <QDirIterator>
 #include <QFile>
+#include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QHideEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QSplitter>
 #include <QTextBrowser>
 #include <QTextDocument>
@@ -76,10 +80,9 @@ QUrl HelpWindow::helpOnHelpUrl()
     return pageUrl(QStringLiteral("helponhelp.html"));
 }
 
-HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
+HelpWindow::HelpWindow(QWidget* parent, ProfileFile* file) : QWidget(parent, Qt::Window), file_(file)
 {
     setWindowTitle(QCoreApplication::translate("HelpWindow", "Splotchery Help"));
-    resize(720, 520);
 
     // Every page once: its title and its words, for the search.
     for (const char* file : kPageFiles) {
@@ -184,13 +187,8 @@ void HelpWindow::showHelp(int index)
         browser_->setSource(contentsUrl());
         searchPanel_->setVisible(index == 1);
     }
-    // The first time, open beside the game rather than wherever the window
-    // manager puts new windows.
-    if (!isVisible() && !placed_ && parentWidget()) {
-        const QRect owner = parentWidget()->window()->frameGeometry();
-        move(owner.center() - QPoint(width() / 2, height() / 2));
-        placed_ = true;
-    }
+    if (!isVisible())
+        place();
     show();
     if (isMinimized())
         showNormal();
@@ -200,6 +198,61 @@ void HelpWindow::showHelp(int index)
         searchField_->setFocus();
         searchField_->selectAll();
     }
+}
+
+QRect HelpWindow::fitted(QRect frame, const QRect& area)
+{
+    frame.setSize(frame.size().boundedTo(area.size()));
+    frame.moveLeft(std::clamp(frame.left(), area.left(), area.left() + area.width() - frame.width()));
+    frame.moveTop(std::clamp(frame.top(), area.top(), area.top() + area.height() - frame.height()));
+    return frame;
+}
+
+void HelpWindow::place()
+{
+    // The frame's size beyond the window's: its own once shown, else the owner's.
+    const QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
+    const QWidget* framed = placed_ || !owner ? this : owner;
+    const QSize frame = framed->frameGeometry().size() - framed->size();
+    // Where it stood (last time, or before it was hidden), when that still
+    // lies inside a screen's free area.
+    QRect kept;
+    if (placed_)
+        kept = QRect(pos(), size() + frame);
+    else if (file_ && file_->getInt(kSection, "Width", 0) > 0)
+        kept =
+            QRect(QPoint(file_->getInt(kSection, "Left", 0), file_->getInt(kSection, "Top", 0)),
+                  QSize(file_->getInt(kSection, "Width", 0), file_->getInt(kSection, "Height", 0)) + frame);
+    const QScreen* keptOn = kept.isEmpty() ? nullptr : QGuiApplication::screenAt(kept.center());
+    if (!keptOn || !keptOn->availableGeometry().contains(kept)) {
+        // Else beside the game, on its screen, and never larger than that screen's free area.
+        const QScreen* on = owner ? owner->screen() : screen();
+        const QRect area = on->availableGeometry();
+        kept = QRect(QPoint(), QSize(720, 520) + frame);
+        kept.moveCenter(owner ? owner->frameGeometry().center() : area.center());
+        kept = fitted(kept, area);
+    }
+    move(kept.topLeft());
+    resize(kept.size() - frame);
+    placed_ = true;
+}
+
+void HelpWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape)
+        close();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void HelpWindow::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    if (file_ && !event->spontaneous())
+        file_->writeStrings(kSection, {{"Left", " " + std::to_string(x())},
+                                       {"Top", " " + std::to_string(y())},
+                                       {"Width", " " + std::to_string(width())},
+                                       {"Height", " " + std::to_string(height())}});
 }
 
 QList<HelpWindow::Topic> HelpWindow::findTopics(const QString& words) const

@@ -1,9 +1,12 @@
 // The game's own help window: the help pages (HTML in the resource) in a
 // browser, with contents, a search over every page and help on the help.
-// It is not modal: the game goes on while it is open.
+// It is not modal: the game goes on while it is open. It opens inside the
+// screen's free area, where it stood last time when that still fits, keeps its
+// place in the settings file, and closes with Escape.
 #pragma once
 
 #include <QList>
+#include <QRect>
 #include <QString>
 #include <QUrl>
 #include <QWidget>
@@ -14,10 +17,15 @@ class QTextBrowser;
 
 namespace splot {
 
+class ProfileFile;
+
 class HelpWindow : public QWidget {
   public:
-    // A top-level window; the parent (the main window) only ties its lifetime.
-    explicit HelpWindow(QWidget* parent = nullptr);
+    static constexpr const char* kSection = "Help"; // its place, in the settings file
+
+    // A top-level window; the parent (the main window) ties its lifetime and
+    // the screen it first opens on. Its place is kept in `file` when given.
+    explicit HelpWindow(QWidget* parent = nullptr, ProfileFile* file = nullptr);
 
     // The Help menu: 0 "&Help" shows the contents, 1 "&Search" shows the
     // contents and opens the search, 2 "Help &on Help" explains the window.
@@ -43,7 +51,15 @@ class HelpWindow : public QWidget {
     static QUrl contentsUrl();
     static QUrl helpOnHelpUrl();
 
+    // `frame` made to fit `area`: at most its size, and moved inside it.
+    static QRect fitted(QRect frame, const QRect& area);
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
   private:
+    void place();
     void runSearch();
     void openResult(int row);
 
@@ -56,6 +72,7 @@ class HelpWindow : public QWidget {
     QWidget* searchPanel_ = nullptr;
     QLineEdit* searchField_ = nullptr;
     QListWidget* results_ = nullptr;
+    ProfileFile* file_ = nullptr;
     bool placed_ = false;
 };
 

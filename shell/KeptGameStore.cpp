@@ -10,7 +10,7 @@ constexpr int kLongest = 1 << 16;
 const std::string kMissing = "\n";
 } // namespace
 
-std::optional<KeptGame> KeptGameStore::load()
+KeptSection KeptGameStore::load()
 {
     return keptGameFrom([this](const std::string& key) -> std::optional<std::string> {
         std::string v = file_.getString(kSection, key, kMissing, kLongest);

@@ -1,12 +1,10 @@
 // The unfinished game kept in the settings file between runs, in a section of
 // its own, "Partie". A section that does not read back as a game that plays
-// through the engine is ignored and left as it is.
+// through the engine is told apart from none, and left as it is.
 #pragma once
 
 #include "flow/KeptGame.h"
 #include "platform/ProfileFile.h"
-
-#include <optional>
 
 namespace splot {
 
@@ -16,7 +14,8 @@ class KeptGameStore {
 
     explicit KeptGameStore(ProfileFile& file) : file_(file) {}
 
-    std::optional<KeptGame> load();
+    // No game, the game, or a damaged section; reading never writes.
+    KeptSection load();
     // Writes the game, all keys in one replacement of the file.
     bool save(const KeptGame& game);
     // Empties the section's keys (other keys in it stay); a file without a

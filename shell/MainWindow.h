@@ -100,8 +100,8 @@ class MainWindow final : public QMainWindow {
     QAction* continueAction() const { return continueAction_; }
     QAction* replayAction() const { return replayAction_; }
     // The kept game: "Continue last game" and "Replay".
-    void Fortsetzen_Click();
-    void Wiederholung_Click();
+    void fortsetzen_Click();
+    void wiederholung_Click();
     // The record of decided games, as loaded at start-up and counted since.
     const GameRecord& record() const;
     // Made at its first showing, then reused.

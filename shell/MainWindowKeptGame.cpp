@@ -1,10 +1,12 @@
 // The main window's part in keeping a game: the menu items "Continue last
-// game" and "Replay", the kept game read at start-up and written at close.
+// game" and "Replay", the kept game read (and told on the label) at start-up
+// and written at close.
 #include "shell/MainWindow.h"
 
 #include "flow/Game.h"
 #include "shell/KeptGameStore.h"
 #include "shell/SettingsStore.h"
+#include "shell/WindowScene.h"
 
 #include <QAction>
 #include <QMenu>
@@ -21,23 +23,32 @@ void MainWindow::buildKeptGameItems()
     replayAction_ = gameMenu_->addAction(tr("Re&play"));
     replayAction_->setObjectName(QStringLiteral("wiederholung"));
     replayAction_->setEnabled(false);
-    connect(continueAction_, &QAction::triggered, this, [this] { Fortsetzen_Click(); });
-    connect(replayAction_, &QAction::triggered, this, [this] { Wiederholung_Click(); });
+    connect(continueAction_, &QAction::triggered, this, [this] { fortsetzen_Click(); });
+    connect(replayAction_, &QAction::triggered, this, [this] { wiederholung_Click(); });
 }
 
 void MainWindow::loadKeptGame()
 {
-    kept_ = keptStore_->load();
+    const KeptSection section = keptStore_->load();
+    kept_ = section.game;
     continueAction_->setEnabled(kept_.has_value());
+    // Start and a changed option ask before they give the kept game up.
+    if (game_)
+        game_->setKeptGameWaiting(kept_.has_value());
+    // No game runs yet: the label says that one waits, or that the one kept
+    // could not be read (the section stays as it is).
+    const Phrase note = keptGameNote(section);
+    if (!note.empty() && !(game_ && game_->state().gameRunning))
+        scene_->setComment(note);
 }
 
-void MainWindow::Fortsetzen_Click()
+void MainWindow::fortsetzen_Click()
 {
     if (game_ && kept_)
         game_->continueGame(*kept_);
 }
 
-void MainWindow::Wiederholung_Click()
+void MainWindow::wiederholung_Click()
 {
     if (game_)
         game_->replay();

@@ -144,7 +144,7 @@ void MainWindow::hilfe_Click(int index)
     if (index < 0 || index > 2)
         return;
     if (!help_)
-        help_ = new HelpWindow(this);
+        help_ = new HelpWindow(this, &store_.file());
     help_->showHelp(index);
 }
 

@@ -3,6 +3,7 @@
 
 #include "shell/SettingsStore.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace splot {
@@ -27,7 +28,7 @@ std::string RecordStore::keyOf(const GameResult& r)
 {
     if (!r.againstComputer)
         return r.winner == kRed ? "Rot_gewonnen" : r.winner == kBlue ? "Blau_gewonnen" : "Unentschieden";
-    const std::string level = std::to_string(Max(0, Min(r.level, GameRecord::kLevels - 1)));
+    const std::string level = std::to_string(std::clamp(r.level, 0, GameRecord::kLevels - 1));
     return (r.winner == kBlue ? "Gewonnen" : r.winner == kRed ? "Verloren" : "Unentschieden") + level;
 }
 

@@ -69,15 +69,15 @@ void WindowScene::setPuddle(int who, const TwipRect& rect)
     booth_.setPuddle(who, rect);
 }
 
-void WindowScene::setComment(const std::string& text)
+void WindowScene::setComment(const Phrase& text)
 {
-    // The flow's text is kept as the flow wrote it; the label shows it in the
-    // program's language.
+    // The flow's phrase is kept as the flow wrote it; the label shows it in
+    // the program's language.
     comment_ = text;
     booth_.setComment(shownText(text));
 }
 
-std::string WindowScene::comment() const
+Phrase WindowScene::comment() const
 {
     return comment_;
 }

@@ -42,8 +42,8 @@ class WindowScene final : public Scene {
     TwipRect pumpRect(int which) const override;
     TwipRect puddle(int who) const override;
     void setPuddle(int who, const TwipRect& rect) override;
-    void setComment(const std::string& text) override;
-    std::string comment() const override;
+    void setComment(const Phrase& text) override;
+    Phrase comment() const override;
     void setWallVisible(bool visible) override;
     bool wallVisible() const override;
     void setWallEnabled(bool enabled) override;
@@ -62,7 +62,7 @@ class WindowScene final : public Scene {
     BoothView& booth_;
     MenuItems items_;
     bool hourglass_ = false;
-    std::string comment_; // the label's text as the flow wrote it
+    Phrase comment_; // the label's text as the flow wrote it
 };
 
 } // namespace splot

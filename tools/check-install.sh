@@ -40,7 +40,7 @@ version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 source_dir=$(sed -n 's/^CMAKE_HOME_DIRECTORY:INTERNAL=//p' "$build/CMakeCache.txt")
 
 echo "-- building the game and its icons"
-cmake --build "$build" --target splotchery splotchery-brain splot_icons splot_compressed_docs >"$tmp/build.log" 2>&1 \
+cmake --build "$build" --target splotchery pbrain-splotchery splot_icons splot_compressed_docs >"$tmp/build.log" 2>&1 \
     || { tail -30 "$tmp/build.log" >&2; echo "check-install: the build failed" >&2; exit 1; }
 
 # The files of every installation, relative to its prefix; then those of an installation under a
@@ -51,14 +51,15 @@ common=(
     share/doc/splotchery/copyright
     share/man/man6/splotchery.6.gz
     share/man/man6/splotchery-brain.6.gz
+    share/man/man6/pbrain-splotchery.6.gz
     "share/applications/$app_id.desktop"
     "share/metainfo/$app_id.metainfo.xml"
     "share/icons/hicolor/scalable/apps/$app_id.svg"
 )
 for s in "${icon_sizes[@]}"; do common+=("share/icons/hicolor/${s}x${s}/apps/$app_id.png"); done
-expected=("${common[@]}" bin/splotchery bin/splotchery-brain share/doc/splotchery/LICENSE)
-packaged=("${common[@]}" games/splotchery games/splotchery-brain share/doc/splotchery/changelog.Debian.gz share/lintian/overrides/splotchery)
-not_packaged=(bin/splotchery bin/splotchery-brain share/doc/splotchery/LICENSE)
+expected=("${common[@]}" bin/splotchery bin/pbrain-splotchery bin/splotchery-brain share/doc/splotchery/LICENSE)
+packaged=("${common[@]}" games/splotchery games/pbrain-splotchery games/splotchery-brain share/doc/splotchery/changelog.Debian.gz share/lintian/overrides/splotchery)
+not_packaged=(bin/splotchery bin/pbrain-splotchery bin/splotchery-brain share/doc/splotchery/LICENSE)
 
 echo "-- installing into a temporary prefix"
 root="$tmp/root"
@@ -114,11 +115,14 @@ if [ -f "$brain_man" ] && command -v groff >/dev/null; then
     msgs=$(gzip -dc "$brain_man" | LC_ALL=C.UTF-8 groff -man -Tutf8 -ww -z 2>&1 || true)
     [ -z "$msgs" ] && pass "brain's man page formats without warnings" || fail "brain's man page: $msgs"
 fi
-brain="$prefix/bin/splotchery-brain"
-if [ -x "$brain" ]; then
+for name in pbrain-splotchery splotchery-brain; do
+    brain="$prefix/bin/$name"
+    [ -x "$brain" ] || continue
     answer=$(printf 'START 15\nBEGIN\nEND\n' | timeout 20 "$brain" | tr '\n' ' ')
-    [ "$answer" = "OK 7,7 " ] && pass "the installed brain answers" || fail "the installed brain answers '$answer'"
-fi
+    [ "$answer" = "OK 7,7 " ] && pass "the installed $name answers" || fail "the installed $name answers '$answer'"
+done
+[ "$(readlink "$prefix/bin/splotchery-brain")" = pbrain-splotchery ] \
+    && pass "bin/splotchery-brain is a symlink to pbrain-splotchery" || fail "bin/splotchery-brain is no symlink to pbrain-splotchery"
 
 echo "-- desktop entry and AppStream metadata"
 desktop="$prefix/share/applications/$app_id.desktop"
@@ -196,12 +200,12 @@ if [ -f "$deb" ]; then
     for p in $(printf '%s\n' "${wanted[@]}" | sort -u); do
         has_dep "$p" && pass "depends on $p" || fail "does not depend on $p"
     done
-    contents=$(dpkg-deb --contents "$deb")
+    contents=$(dpkg-deb --contents "$deb") # a symlink shows as "name -> target"
     for f in "${packaged[@]}"; do
-        grep -q -E " \./usr/$f\$" <<<"$contents" && pass "package holds /usr/$f" || fail "package lacks /usr/$f"
+        grep -q -E " \./usr/$f( -> .*)?\$" <<<"$contents" && pass "package holds /usr/$f" || fail "package lacks /usr/$f"
     done
     for f in "${not_packaged[@]}"; do
-        grep -q -E " \./usr/$f\$" <<<"$contents" && fail "package holds /usr/$f" || pass "package has no /usr/$f"
+        grep -q -E " \./usr/$f( -> .*)?\$" <<<"$contents" && fail "package holds /usr/$f" || pass "package has no /usr/$f"
     done
     if grep -v -q -E '^(lrwxrwxrwx|[-d]r[-w][-x]r-[-x]r-[-x]) root/root ' <<<"$contents"; then
         grep -v -E '^(lrwxrwxrwx|[-d]r[-w][-x]r-[-x]r-[-x]) root/root ' <<<"$contents" >&2

@@ -232,6 +232,10 @@ v %4: %5</translation>
         <translation>Tah %1: %2, %3</translation>
     </message>
     <message>
+        <source>Computer</source>
+        <translation>Počítač</translation>
+    </message>
+    <message>
         <source>The game kept last time could not be read.</source>
         <translation>Minule uloženou hru se nepodařilo načíst.</translation>
     </message>

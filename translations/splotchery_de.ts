@@ -106,6 +106,14 @@
         <translation>Unbekannter Fehler</translation>
     </message>
     <message>
+        <source>A game is waiting: Game › Continue last game (Ctrl+R)</source>
+        <translation>Ein Spiel wartet: Spiel › Letztes Spiel fortsetzen (Strg+R)</translation>
+    </message>
+    <message>
+        <source>The game kept last time could not be read.</source>
+        <translation>Das zuletzt aufbewahrte Spiel konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
         <source>Well done!</source>
         <translation>Gut gemacht!</translation>
     </message>
@@ -232,12 +240,8 @@ in %4: %5</translation>
         <translation>Zug %1: %2, %3</translation>
     </message>
     <message>
-        <source>The game kept last time could not be read.</source>
-        <translation>Das zuletzt aufbewahrte Spiel konnte nicht gelesen werden.</translation>
-    </message>
-    <message>
-        <source>A game is waiting: Game › Continue last game (Ctrl+R)</source>
-        <translation>Ein Spiel wartet: Spiel › Letztes Spiel fortsetzen (Strg+R)</translation>
+        <source>Computer</source>
+        <translation>Computer</translation>
     </message>
 </context>
 <context>

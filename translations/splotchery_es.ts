@@ -232,6 +232,10 @@ en %4: %5</translation>
         <translation>Jugada %1: %2, %3</translation>
     </message>
     <message>
+        <source>Computer</source>
+        <translation>Ordenador</translation>
+    </message>
+    <message>
         <source>The game kept last time could not be read.</source>
         <translation>No se ha podido leer la partida guardada la última vez.</translation>
     </message>

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>For more information see readme.txt!</source>
-        <translation>Pour en savoir plus, lis readme.txt !</translation>
+        <translation>Pour en savoir plus, lis readme.txt&#xa0;!</translation>
     </message>
 </context>
 <context>
@@ -44,15 +44,15 @@
     </message>
     <message>
         <source>&amp;Type the words to look for:</source>
-        <translation>&amp;Mots à chercher :</translation>
+        <translation>&amp;Mots à chercher&#xa0;:</translation>
     </message>
     <message>
         <source>for example: grease</source>
-        <translation>par exemple : graisse</translation>
+        <translation>par exemple&#xa0;: graisse</translation>
     </message>
     <message>
         <source>Topics &amp;found:</source>
-        <translation>Sujets &amp;trouvés :</translation>
+        <translation>Sujets &amp;trouvés&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Display</source>
@@ -71,15 +71,15 @@
     </message>
     <message>
         <source>The game ends in a draw!</source>
-        <translation>C’est match nul !</translation>
+        <translation>C’est match nul&#xa0;!</translation>
     </message>
     <message>
         <source>Nozzle blocked!</source>
-        <translation>Buse bouchée !</translation>
+        <translation>Buse bouchée&#xa0;!</translation>
     </message>
     <message>
         <source>Really end the game?</source>
-        <translation>Veux-tu vraiment quitter le jeu ?</translation>
+        <translation>Veux-tu vraiment quitter le jeu&#xa0;?</translation>
     </message>
     <message>
         <source>End program</source>
@@ -87,7 +87,7 @@
     </message>
     <message>
         <source>Really start a new game?</source>
-        <translation>Veux-tu vraiment commencer une nouvelle partie ?</translation>
+        <translation>Veux-tu vraiment commencer une nouvelle partie&#xa0;?</translation>
     </message>
     <message>
         <source>Start</source>
@@ -95,7 +95,7 @@
     </message>
     <message>
         <source>What do you think about a draw?</source>
-        <translation>Que dirais-tu d’un match nul ?</translation>
+        <translation>Que dirais-tu d’un match nul&#xa0;?</translation>
     </message>
     <message>
         <source>Out of memory</source>
@@ -107,91 +107,91 @@
     </message>
     <message>
         <source>Well done!</source>
-        <translation>Bien joué !</translation>
+        <translation>Bien joué&#xa0;!</translation>
     </message>
     <message>
         <source>Very clever!</source>
-        <translation>Trop malin !</translation>
+        <translation>Trop malin&#xa0;!</translation>
     </message>
     <message>
         <source>Fantastic!</source>
-        <translation>Fantastique !</translation>
+        <translation>Fantastique&#xa0;!</translation>
     </message>
     <message>
         <source>Cool!</source>
-        <translation>La classe !</translation>
+        <translation>La classe&#xa0;!</translation>
     </message>
     <message>
         <source>Wow!</source>
-        <translation>Waouh !</translation>
+        <translation>Waouh&#xa0;!</translation>
     </message>
     <message>
         <source>Hurrah!</source>
-        <translation>Hourra !</translation>
+        <translation>Hourra&#xa0;!</translation>
     </message>
     <message>
         <source>You&apos;re top!</source>
-        <translation>T’es au top !</translation>
+        <translation>T’es au top&#xa0;!</translation>
     </message>
     <message>
         <source>Yippieh!</source>
-        <translation>Youpi !</translation>
+        <translation>Youpi&#xa0;!</translation>
     </message>
     <message>
         <source>Nice!</source>
-        <translation>Joli coup !</translation>
+        <translation>Joli coup&#xa0;!</translation>
     </message>
     <message>
         <source>Super!</source>
-        <translation>Super !</translation>
+        <translation>Super&#xa0;!</translation>
     </message>
     <message>
         <source>Sorry!</source>
-        <translation>Dommage !</translation>
+        <translation>Dommage&#xa0;!</translation>
     </message>
     <message>
         <source>Try again!</source>
-        <translation>Essaie encore !</translation>
+        <translation>Essaie encore&#xa0;!</translation>
     </message>
     <message>
         <source>Don&apos;t give up!</source>
-        <translation>Ne lâche rien !</translation>
+        <translation>Ne lâche rien&#xa0;!</translation>
     </message>
     <message>
         <source>Oooh!</source>
-        <translation>Ooooh !</translation>
+        <translation>Ooooh&#xa0;!</translation>
     </message>
     <message>
         <source>Aaaaargh!</source>
-        <translation>Aaaaargh !</translation>
+        <translation>Aaaaargh&#xa0;!</translation>
     </message>
     <message>
         <source>Forget it!</source>
-        <translation>Laisse tomber !</translation>
+        <translation>Laisse tomber&#xa0;!</translation>
     </message>
     <message>
         <source>No luck today!</source>
-        <translation>Pas de veine aujourd’hui !</translation>
+        <translation>Pas de veine aujourd’hui&#xa0;!</translation>
     </message>
     <message>
         <source>Never mind!</source>
-        <translation>Tant pis !</translation>
+        <translation>Tant pis&#xa0;!</translation>
     </message>
     <message>
         <source>Don&apos;t worry!</source>
-        <translation>T’en fais pas !</translation>
+        <translation>T’en fais pas&#xa0;!</translation>
     </message>
     <message>
         <source>Once more!</source>
-        <translation>On en refait une !</translation>
+        <translation>On en refait une&#xa0;!</translation>
     </message>
     <message>
         <source>Computer won!  %1</source>
-        <translation>L’ordinateur a gagné !  %1</translation>
+        <translation>L’ordinateur a gagné&#xa0;!  %1</translation>
     </message>
     <message>
         <source>You won!  %1</source>
-        <translation>Tu as gagné !  %1</translation>
+        <translation>Tu as gagné&#xa0;!  %1</translation>
     </message>
     <message>
         <source>%1&apos;s turn</source>
@@ -203,7 +203,7 @@
     </message>
     <message>
         <source>%1 won!</source>
-        <translation>%1 a gagné !</translation>
+        <translation>%1 a gagné&#xa0;!</translation>
     </message>
     <message>
         <source>%1 Error</source>
@@ -214,14 +214,14 @@
 %2
 		occurred at line %3
 in %4: %5</source>
-        <translation>Erreur %1 : 
+        <translation>Erreur %1&#xa0;: 
 %2
 		survenue à la ligne %3
-dans %4 : %5</translation>
+dans %4&#xa0;: %5</translation>
     </message>
     <message>
         <source>Really reset the record?</source>
-        <translation>Veux-tu vraiment remettre le bilan à zéro ?</translation>
+        <translation>Veux-tu vraiment remettre le bilan à zéro&#xa0;?</translation>
     </message>
     <message>
         <source>Record</source>
@@ -229,7 +229,11 @@ dans %4 : %5</translation>
     </message>
     <message>
         <source>Move %1: %2, %3</source>
-        <translation>Coup %1 : %2, %3</translation>
+        <translation>Coup %1&#xa0;: %2, %3</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Ordinateur</translation>
     </message>
     <message>
         <source>The game kept last time could not be read.</source>
@@ -237,7 +241,7 @@ dans %4 : %5</translation>
     </message>
     <message>
         <source>A game is waiting: Game › Continue last game (Ctrl+R)</source>
-        <translation>Une partie t’attend : Jeu › Reprendre la dernière partie (Ctrl+R)</translation>
+        <translation>Une partie t’attend&#xa0;: Jeu › Reprendre la dernière partie (Ctrl+R)</translation>
     </message>
 </context>
 <context>
@@ -276,19 +280,19 @@ dans %4 : %5</translation>
     </message>
     <message>
         <source>; the rest empty</source>
-        <translation> ; le reste vide</translation>
+        <translation>&#xa0;; le reste vide</translation>
     </message>
     <message>
         <source>Row %1: %2</source>
-        <translation>Ligne %1 : %2</translation>
+        <translation>Ligne %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Column %1: %2</source>
-        <translation>Colonne %1 : %2</translation>
+        <translation>Colonne %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Diagonal down: %1. Diagonal up: %2.</source>
-        <translation>Diagonale descendante : %1. Diagonale montante : %2.</translation>
+        <translation>Diagonale descendante&#xa0;: %1. Diagonale montante&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Computer</source>
@@ -312,7 +316,7 @@ dans %4 : %5</translation>
     </message>
     <message>
         <source>%1 won: five in a row from %2 to %3.</source>
-        <translation>%1 a gagné : cinq en ligne de %2 à %3.</translation>
+        <translation>%1 a gagné&#xa0;: cinq en ligne de %2 à %3.</translation>
     </message>
     <message>
         <source>%1 is taken.</source>
@@ -320,15 +324,15 @@ dans %4 : %5</translation>
     </message>
     <message>
         <source>Hint: %1.</source>
-        <translation>Indice : %1.</translation>
+        <translation>Indice&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Taken back: %1.</source>
-        <translation>Coup annulé : %1.</translation>
+        <translation>Coup annulé&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Taken back: %1 and %2.</source>
-        <translation>Coups annulés : %1 et %2.</translation>
+        <translation>Coups annulés&#xa0;: %1 et %2.</translation>
     </message>
     <message>
         <source>Nothing painted that way.</source>
@@ -339,7 +343,7 @@ dans %4 : %5</translation>
     <name>Story</name>
     <message>
         <source>Hey!</source>
-        <translation>Coucou !</translation>
+        <translation>Coucou&#xa0;!</translation>
     </message>
     <message>
         <source>In Idletown there is a fun-fair. This year the main attraction is Aunt Emma&apos;s Splotchery. There you can throw balls filled with paint at a wall. If you make a beautiful splot, you win a prize.</source>
@@ -359,7 +363,7 @@ dans %4 : %5</translation>
     </message>
     <message>
         <source>Of course they have their own rules of the game:</source>
-        <translation>Bien sûr, ils jouent selon leurs propres règles :</translation>
+        <translation>Bien sûr, ils jouent selon leurs propres règles&#xa0;:</translation>
     </message>
     <message>
         <source>Instead of throwing paint balls, they are squirting the paint directly at the wall with the refill pump. And to make it more exciting they are betting who is the first to place 5 splots in a line.</source>
@@ -508,11 +512,11 @@ dans %4 : %5</translation>
     </message>
     <message>
         <source>Size of the &amp;wall:</source>
-        <translation>Taille du &amp;mur :</translation>
+        <translation>Taille du &amp;mur&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Level:</source>
-        <translation>&amp;Niveau :</translation>
+        <translation>&amp;Niveau&#xa0;:</translation>
     </message>
     <message>
         <source>very easy</source>
@@ -532,7 +536,7 @@ dans %4 : %5</translation>
     </message>
     <message>
         <source>&amp;Red:</source>
-        <translation>&amp;Rouge :</translation>
+        <translation>&amp;Rouge&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Computer</source>
@@ -548,7 +552,7 @@ dans %4 : %5</translation>
     </message>
     <message>
         <source>&amp;Blue:</source>
-        <translation>&amp;Bleu :</translation>
+        <translation>&amp;Bleu&#xa0;:</translation>
     </message>
     <message>
         <source>Blue&apos;s name</source>
@@ -646,7 +650,7 @@ dans %4 : %5</translation>
     <name>splot::WallSizeControl</name>
     <message>
         <source>Upper left: bigger wall; lower right: smaller wall</source>
-        <translation>En haut à gauche : mur plus grand ; en bas à droite : mur plus petit</translation>
+        <translation>En haut à gauche&#xa0;: mur plus grand&#xa0;; en bas à droite&#xa0;: mur plus petit</translation>
     </message>
 </context>
 <context>

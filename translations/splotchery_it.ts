@@ -232,6 +232,10 @@ in %4: %5</translation>
         <translation>Mossa %1: %2, %3</translation>
     </message>
     <message>
+        <source>Computer</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
         <source>The game kept last time could not be read.</source>
         <translation>Impossibile leggere la partita rimasta in sospeso l&apos;ultima volta.</translation>
     </message>

@@ -232,6 +232,10 @@ in %4: %5</source>
         <translation>第%1手：%2、%3</translation>
     </message>
     <message>
+        <source>Computer</source>
+        <translation>コンピュータ</translation>
+    </message>
+    <message>
         <source>The game kept last time could not be read.</source>
         <translation>前回とっておいたゲームを読み込めませんでした。</translation>
     </message>

@@ -232,6 +232,10 @@ w %4: %5</translation>
         <translation>Ruch %1: %2, %3</translation>
     </message>
     <message>
+        <source>Computer</source>
+        <translation>Komputer</translation>
+    </message>
+    <message>
         <source>The game kept last time could not be read.</source>
         <translation>Nie udało się odczytać gry zachowanej ostatnim razem.</translation>
     </message>

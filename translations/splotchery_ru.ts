@@ -232,12 +232,16 @@ in %4: %5</source>
         <translation>Ход %1: %2, %3</translation>
     </message>
     <message>
+        <source>Computer</source>
+        <translation>Компьютер</translation>
+    </message>
+    <message>
         <source>The game kept last time could not be read.</source>
         <translation>Не удалось прочитать игру, сохранённую в прошлый раз.</translation>
     </message>
     <message>
         <source>A game is waiting: Game › Continue last game (Ctrl+R)</source>
-        <translation>Тебя ждёт незаконченная игра: Игра › Продолжить прошлую игру (Ctrl+R)</translation>
+        <translation>Партия ждёт: Игра › Продолжить прошлую игру (Ctrl+R)</translation>
     </message>
 </context>
 <context>

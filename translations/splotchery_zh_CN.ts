@@ -232,6 +232,10 @@ in %4: %5</source>
         <translation>第%1步：%2，%3</translation>
     </message>
     <message>
+        <source>Computer</source>
+        <translation>电脑</translation>
+    </message>
+    <message>
         <source>The game kept last time could not be read.</source>
         <translation>上次保存的游戏无法读取。</translation>
     </message>

@@ -44,9 +44,9 @@ std::string QtAnnouncer::phrase(const char* english) const
     return QCoreApplication::translate("Spoken", english).toStdString();
 }
 
-std::string QtAnnouncer::shown(const std::string& flowText) const
+std::string QtAnnouncer::shown(const Phrase& text) const
 {
-    return shownText(flowText).toStdString();
+    return shownText(text).toStdString();
 }
 
 void QtAnnouncer::announce(const std::string& text)

@@ -15,7 +15,7 @@ class QtAnnouncer final : public Announcer {
     explicit QtAnnouncer(std::function<void(const QString&)> speak) : speak_(std::move(speak)) {}
 
     std::string phrase(const char* english) const override;
-    std::string shown(const std::string& flowText) const override;
+    std::string shown(const Phrase& text) const override;
     void announce(const std::string& text) override;
 
   private:

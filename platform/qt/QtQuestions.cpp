@@ -84,7 +84,7 @@ QPoint QtQuestions::placeBeside(const QSize& size, const QList<QRect>& keepClear
     return best;
 }
 
-bool QtQuestions::askYesNo(const std::string& text, const std::string& title)
+bool QtQuestions::askYesNo(const Phrase& text, const Phrase& title)
 {
     const QString shownTitle = title.empty() ? programTitle() : shownText(title);
     PlacedMessageBox box(QMessageBox::Question, shownTitle, shownText(text),
@@ -98,7 +98,7 @@ bool QtQuestions::askYesNo(const std::string& text, const std::string& title)
     return box.exec() == QMessageBox::Yes;
 }
 
-Questions::ErrorChoice QtQuestions::reportError(const std::string& title, const std::string& text)
+Questions::ErrorChoice QtQuestions::reportError(const Phrase& title, const Phrase& text)
 {
     const QString shownTitle = title.empty() ? programTitle() : shownText(title);
     QMessageBox box(QMessageBox::Warning, shownTitle, shownText(text),

@@ -24,9 +24,9 @@ class QtQuestions final : public Questions {
 
     // Yes and No, the question icon; true only for Yes. A question without a
     // title shows the program's title.
-    bool askYesNo(const std::string& text, const std::string& title) override;
+    bool askYesNo(const Phrase& text, const Phrase& title) override;
     // Abort, Retry and Ignore with the warning (exclamation) icon.
-    ErrorChoice reportError(const std::string& title, const std::string& text) override;
+    ErrorChoice reportError(const Phrase& title, const Phrase& text) override;
 
     // The title of a box that was given none: "Splotchery".
     static QString programTitle();

@@ -4,14 +4,16 @@
 // as they are ("Tulla's turn" becomes "Tulla ist dran").
 #pragma once
 
+#include "platform/Phrase.h"
+
 #include <QString>
 
 #include <string>
 
 namespace splot {
 
-// `text` of the flow in the current language; a text the table does not know
-// is shown as it is.
-QString shownText(const std::string& text);
+// The phrase in the current language; a text the catalogue does not know is
+// shown as it is.
+QString shownText(const Phrase& text);
 
 } // namespace splot

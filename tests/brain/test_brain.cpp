@@ -1,5 +1,5 @@
 // The brain's protocol: scripted sessions, every answer checked, bad input
-// answered with ERROR lines.
+// answered with ERROR lines; the time it gives a move.
 #include "brain/Brain.h"
 
 #include <QtTest>
@@ -17,24 +17,31 @@ class TestBrain : public QObject {
         // The lines sent (" | " between several), then " ->" and what the brain answers to them;
         // " (ends)" where it stops.
         const QStringList script = {
-            "ABOUT -> name=\"Splotchery\", version=\"1.24\", author=\"The Splotchery developers\"",
-            "TURN 1,1 -> ERROR no game started",
-            "START 16 -> ERROR unsupported size 16, only 6 to 15",
-            "START -> ERROR START needs the board size",
+            "ABOUT -> name=\"Splotchery\", version=\"" SPLOT_VERSION
+            "\", author=\"The Splotchery developers\", country=\"Germany\"",
+            "START 16 | START -> ERROR unsupported size 16, only 6 to 15 ERROR START needs the board size",
             "RECTSTART 15,10 -> ERROR only square boards",
-            "start 15 -> OK",
-            "INFO timeout_turn 1000 ->",
-            "INFO rule 4 -> MESSAGE only the free rule is played: five or more in a row wins",
+            // A start it cannot play leaves no game; a board without one is read to its end.
+            "START 15 | RECTSTART 15 | BOARD | 0,0,1 | DONE | BEGIN -> OK ERROR RECTSTART needs width,height "
+            "ERROR no game started ERROR no game started",
+            // INFO gets no answer, whatever it says.
+            "RECTSTART 15,15 | INFO rule 1 | INFO rule 4 | INFO time_left soon | INFO timeout_match -> OK",
             "BEGIN | BEGIN -> 7,7 ERROR the board is not empty",
             "TURN 7,7 | TURN 15,0 -> ERROR 7,7 is taken ERROR 15,0 is off the board",
             "TURN 1,2, -> ERROR TURN needs x,y",
             "\tHELLO there -> UNKNOWN HELLO",
             "TAKEBACK 7,7 | TAKEBACK 7,7 -> OK ERROR nothing to take back there",
-            // Its own five before blocking the opponent's four; bad board lines are refused.
+            // Its own five before blocking the opponent's four.
             "BOARD | 0,0,1 | 1,0,1 | 2,0,1 | 3,0,1 ->",
-            "x,y | 3,0,2 -> ERROR a board line is x,y,who (who 1, 2 or 3) ERROR 3,0 is taken",
             "9,9,3 | 0,5,2 | 1,5,2 | 2,5,2 | 3,5,2 | done -> 4,0",
-            "TURN 4,5 -> ERROR the game is over",
+            // A cell nobody may play ends its own line: it blocks the opponent's four.
+            "BOARD | 0,0,1 | 1,0,1 | 2,0,1 | 3,0,1 | 4,0,3 | 0,5,2 | 1,5,2 | 2,5,2 | 3,5,2 | DONE -> 4,5",
+            // A bad line (a cell twice, off the wall, a field not 1, 2 or 3) refuses the whole board
+            // with one ERROR and no move, and leaves the game as it was.
+            "BOARD | 0,0,1 | 0,0,2 | x,y | DONE -> ERROR bad board line 0,0,2",
+            "BOARD | 0,15,1 | DONE | BOARD | 1,0,4 | DONE -> ERROR bad board line 0,15,1 ERROR bad board "
+            "line 1,0,4",
+            "TAKEBACK 4,5 | TURN 4,5 -> OK ERROR the game is over",
             // A board whose game is finished.
             "BOARD | 0,0,2 | 1,1,2 | 2,2,2 | 3,3,2 | 4,4,2 | 7,0,1 | DONE -> ERROR the game is over",
             "RESTART | BEGIN -> OK 7,7",
@@ -55,6 +62,28 @@ class TestBrain : public QObject {
             transcript.append(goesOn ? said : said + " (ends)");
         }
         QCOMPARE(transcript, script);
+    }
+
+    void timeOfAMove()
+    {
+        // Turn, match, time left (ms, -1 unknown), empty cells -> the milliseconds the master thinks.
+        const int table[][5] = {
+            {1000, -1, -1, 225, 750},        // a quarter of the turn kept back
+            {300, -1, -1, 225, 150},         // and at least 150 ms
+            {0, -1, -1, 225, 5},             // as fast as it can
+            {30000, 180000, 10000, 8, 1800}, // the time left less a tenth, over at least 5 moves
+            {30000, 0, 1000, 225, 22500},    // a match of 0 has no limit
+        };
+        for (const auto& [turn, match, left, empty, ms] : table)
+            QCOMPARE(qRound(moveSeconds(turn, match, left, empty) * 1000), ms);
+
+        // The manager's clock reaches the master, and it alone ends the search: 500 ms over 25 moves.
+        BrainSession brain;
+        std::vector<std::string> out;
+        for (const char* line : {"START 15", "INFO timeout_turn 30000", "INFO time_left 500", "TURN 0,0"})
+            brain.handle(line, out);
+        QCOMPARE(qRound(brain.searchLimits().seconds * 1000), 18);
+        QCOMPARE(brain.searchLimits().nodes, 0L);
     }
 };
 

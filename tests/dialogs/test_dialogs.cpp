@@ -1,7 +1,8 @@
-// The settings dialog, the story, the about box and the question boxes.
+// The settings dialog, the story, the about box, the help window and the question boxes.
 #include "platform/IniFile.h"
 #include "platform/qt/QtQuestions.h"
 #include "shell/AboutBox.h"
+#include "shell/HelpWindow.h"
 #include "shell/Language.h"
 #include "shell/OptionsDialog.h"
 #include "shell/SettingsStore.h"
@@ -128,6 +129,23 @@ class TestDialogs : public QObject {
         QCOMPARE(mainWindow.windowTitle(), QStringLiteral("Splotchery  1.24"));
         box.show();
         QTRY_VERIFY(!box.isVisible()); // closed by its own timer
+    }
+
+    // The help window fits a small screen (640 x 400 is 1280 x 800 at 2x), closes with Escape and
+    // opens again where it was closed. (Its search is checked in every language by test_l10n.)
+    void helpFitsItsScreenAndKeepsItsPlace()
+    {
+        QCOMPARE(HelpWindow::fitted({-80, -80, 1440, 1040}, {0, 20, 640, 400}), QRect(0, 20, 640, 400));
+        QTemporaryDir folder;
+        IniFile file(folder.filePath("splot.ini").toStdString());
+        HelpWindow help(nullptr, &file), again(nullptr, &file);
+        help.showHelp(0);
+        QVERIFY(help.screen()->availableGeometry().contains(help.frameGeometry()));
+        help.setGeometry(30, 40, 600, 400);
+        QTest::keyClick(help.browser(), Qt::Key_Escape);
+        QVERIFY(!help.isVisible());
+        again.showHelp(0);
+        QCOMPARE(again.geometry(), help.geometry());
     }
 
     // An untitled question is titled Splotchery, with Qt's English buttons again after German, and

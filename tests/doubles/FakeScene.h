@@ -33,8 +33,12 @@ class FakeScene final : public Scene {
     {
         note("puddle", who, (puddles[who] = r).left, r.top, r.width, r.height);
     }
-    void setComment(const std::string& text) override { note("comment " + (commentText = text)); }
-    std::string comment() const override { return commentText; }
+    void setComment(const Phrase& text) override
+    {
+        commentPhrase = text;
+        note("comment " + (commentText = text.english()));
+    }
+    Phrase comment() const override { return commentPhrase; }
     void setWallVisible(bool visible) override { wallShown = visible; }
     bool wallVisible() const override { return wallShown; }
     void setWallEnabled(bool enabled) override
@@ -55,7 +59,8 @@ class FakeScene final : public Scene {
     int frames[2] = {0, 9}; // at rest, as the program starts
     bool pumpsShown[2] = {true, false};
     TwipRect puddles[2] = {};
-    std::string commentText;
+    std::string commentText; // the phrase in English
+    Phrase commentPhrase;
     bool wallShown = false, wallInput = true;             // the wall hidden until the first game
     bool menuEnabled[5] = {true, true, true, true, true}; // by MenuItem
     std::function<void(int who, int frame)> onFrame;      // runs before a frame is shown; may fail it

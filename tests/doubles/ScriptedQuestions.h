@@ -18,9 +18,9 @@ class ScriptedQuestions final : public Questions {
         std::string text, title;
     };
 
-    bool askYesNo(const std::string& text, const std::string& title) override
+    bool askYesNo(const Phrase& text, const Phrase& title) override
     {
-        asked.push_back({text, title});
+        asked.push_back({text.english(), title.english()});
         if (answers.empty())
             return false;
         const bool yes = answers.front();
@@ -28,9 +28,9 @@ class ScriptedQuestions final : public Questions {
         return yes;
     }
 
-    ErrorChoice reportError(const std::string& title, const std::string& text) override
+    ErrorChoice reportError(const Phrase& title, const Phrase& text) override
     {
-        errors.push_back({text, title});
+        errors.push_back({text.english(), title.english()});
         if (!choices.empty()) {
             const ErrorChoice choice = choices.front();
             choices.pop_front();

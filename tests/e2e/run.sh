@@ -10,7 +10,7 @@
 #   options-fixed-dialog  a fixed dialog's hints, and its focus coming back with the main window
 #   draw-offer            where a question stands
 #   magnified-screen      a screen smaller than the window's design: the window fits, a click plays
-#   continue-game         a game closed by the window's frame comes back after a restart
+#   continue-game         a master game closed during its move comes back after a restart and goes on
 #   screen-reader         the game as a screen reader hears it over AT-SPI (its own D-Bus session)
 # Usage: tests/e2e/run.sh <build dir> [scenario name ...]
 # Prints one line per scenario and "N passed, N failed" at the end.

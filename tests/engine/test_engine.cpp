@@ -3,6 +3,7 @@
 #include "engine/Board.h"
 #include "engine/Search.h"
 #include "engine/VictoryText.h"
+#include "tests/doubles/BoardProbe.h"
 #include "tests/doubles/RecordingCanvas.h"
 #include "tests/doubles/ScriptedQuestions.h"
 #include "tests/doubles/ScriptedRandom.h"
@@ -24,11 +25,7 @@ const Cell kNone{-1, -1};
 // Puts a splot (or a grease spot) on a cell the way the move execution does.
 void land(Board& b, int column, int row, int code)
 {
-    const int i = b.index(column, row);
-    b.currentCell = i16(i);
-    b.cells(i) = b.currentPlayer = i16(code);
-    b.cellScore(0, i) = b.cellScore(1, i) = kOccupied;
-    b.Zug_Auswertung();
+    b.land(b.index(column, row), code);
 }
 
 // Where the live evaluation differs from one computed afresh from the cells; empty if nowhere.
@@ -189,8 +186,8 @@ class TestEngine : public QObject {
         b.newGame(8);
         const int i = b.index(3, 4);
         for (const Case& k : cases) {
-            b.cellScore(0, i) = i16(k.score.first);
-            b.cellScore(1, i) = i16(k.score.second);
+            BoardProbe::cellScore(b, 0, i) = i16(k.score.first);
+            BoardProbe::cellScore(b, 1, i) = i16(k.score.second);
             ScriptedRandom random({k.rnd[0], k.rnd[1], k.rnd[2], k.rnd[3]});
             Rig rig(random, 0);
             double a = 0, bv = 0;
@@ -226,9 +223,9 @@ class TestEngine : public QObject {
         };
         searches(3, 32);       // half the wall is not past it
         for (int p : {0, 1}) { // a side still has a line to build on
-            b.cellScore(p, b.index(4, 4)) = i16(4 * b.playerSign(p));
+            BoardProbe::cellScore(b, p, b.index(4, 4)) = i16(4 * b.playerSign(p));
             searches(3, 40);
-            b.cellScore(p, b.index(4, 4)) = 0;
+            BoardProbe::cellScore(b, p, b.index(4, 4)) = 0;
         }
         b.playableCells = 63; // one grease spot: 32 splots are past half of it
         searches(3, 32);      // the third asks; a No still gives a cell
@@ -241,11 +238,11 @@ class TestEngine : public QObject {
         const int fours[][4] = {{3, 5, 0, 64},  {3, 2, 0, 65},  {4, 1, 0, 64},
                                 {6, 6, 1, -64}, {6, 3, 1, -65}, {7, 1, 1, -64}};
         for (const auto& [c, r, p, v] : fours) // column, row, side, potential
-            b.cellScore(p, b.index(c, r)) = i16(v);
+            BoardProbe::cellScore(b, p, b.index(c, r)) = i16(v);
         QCOMPARE(expert.pick(b, kRed, 20), Cell(3, 2));
         QCOMPARE(expert.pick(b, kBlue, 20), Cell(6, 3));
         for (int i = 0; i <= b.lastCell; ++i)
-            b.cells(i) = i16(i % 2);
+            BoardProbe::cells(b, i) = i16(i % 2);
         QCOMPARE(expert.pick(b, kRed, 64), kNone);
     }
 

@@ -34,10 +34,9 @@ struct Wall {
 // A grease spot entered as the game enters one.
 static void grease(Board& b, int i)
 {
-    b.currentCell = i16(i), b.currentPlayer = kGrease, b.cells(i) = kGrease;
-    b.cellScore(0, i) = b.cellScore(1, i) = kOccupied;
-    b.Zug_Auswertung();
-    --b.playableCells;
+    int column = 0, row = 0;
+    b.columnRow(i, column, row);
+    b.placeGreaseSpot(column, row);
 }
 
 static Wall setUp(const std::vector<const char*>& rows, bool swap)
@@ -83,10 +82,7 @@ class TestMaster : public QObject {
             if (k >= 60)
                 continue;
             // The same splot the way a grease spot or the first version enters it.
-            landed.currentCell = i16(i);
-            landed.cells(i) = landed.currentPlayer = i16(k % 2);
-            landed.cellScore(0, i) = landed.cellScore(1, i) = kOccupied;
-            landed.Zug_Auswertung();
+            landed.land(i, k % 2);
             QCOMPARE(tables(played), tables(landed));
         }
         for (int k = 79; k >= 0; --k) {

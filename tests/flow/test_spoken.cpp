@@ -45,7 +45,7 @@ class SpokenTest : public QObject {
     {
         Rig rig(false);
         QCOMPARE(rig.game.board().currentPlayer, i16(kBlue));
-        rig.game.board().cells(rig.game.board().index(8, 1)) = kGrease;
+        rig.game.board().reserve(rig.game.board().index(8, 1), kGrease);
         rig.play("33 35 43 45 45 53 55 63 65");
         const Spoken w = rig.words();
         QCOMPARE(w.cell(8, 1), std::string("H1, grease spot"));

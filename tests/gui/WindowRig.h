@@ -93,7 +93,7 @@ struct WindowRig {
     };
     Shot shot()
     {
-        Shot s{wall().image(), window().scene().comment(), {}};
+        Shot s{wall().image(), window().scene().comment().english(), {}};
         const Board& b = game().board();
         const GameState& g = state();
         s.game = {b.currentPlayer, g.moveCount, g.gameOver, g.gameRunning, g.cursorX, g.cursorY};

@@ -1,7 +1,9 @@
 // The player's road through the real main window: the whole-game driver (keys, clicks or both; the
 // computer or two humans; in every language; at the design scale or zoomed on a 2x screen), each
 // game then taken back move by move to the very pictures it passed through; a game kept over a
-// restart. (A replay stopped midway and a damaged kept game are the flow's kept-game tests.)
+// restart; a damaged one told and left in the file. (A replay stopped midway is the flow's kept-game
+// test.)
+#include "flow/KeptGame.h"
 #include "platform/qt/ShownText.h"
 #include "shell/Language.h"
 #include "tests/gui/WindowRig.h"
@@ -91,7 +93,8 @@ class TestPlayerRoad : public QObject {
         bool offered = false;
         QStringList english; // the labels that leave English
         const auto read = [&] {
-            if (language != "en" && englishLeft(w.booth()->commentLabel()->text(), w.scene().comment()))
+            if (language != "en" &&
+                englishLeft(w.booth()->commentLabel()->text(), w.scene().comment().english()))
                 english.append(w.booth()->commentLabel()->text());
         };
         rig.clock.onEvents = [&] {
@@ -163,13 +166,14 @@ class TestPlayerRoad : public QObject {
             }
         }
         rig.clock.onEvents = nullptr;
-        QVERIFY2(!rig.state().gameRunning && rig.state().gameOver, rig.window().scene().comment().c_str());
-        QVERIFY2(QString::fromStdString(w.scene().comment()).startsWith(result), w.scene().comment().c_str());
+        const std::string last = w.scene().comment().english();
+        QVERIFY2(!rig.state().gameRunning && rig.state().gameOver, last.c_str());
+        QVERIFY2(QString::fromStdString(last).startsWith(result), last.c_str());
         QCOMPARE(w.booth()->commentLabel()->text(), shownText(w.scene().comment()));
         QCOMPARE(rig.questions.asked.size(), 1u);
         for (const auto& question : rig.questions.asked)
-            if (language != "en" && englishLeft(shownText(question.text), question.text))
-                english.append(shownText(question.text));
+            if (language != "en" && englishLeft(shownText(question.text.c_str()), question.text))
+                english.append(shownText(question.text.c_str()));
         QCOMPARE(english.join(" | "), QString());
         QCOMPARE(QApplication::focusWidget(), &rig.wall());
         QVERIFY(!offered && w.takeBackAction()->isEnabled());
@@ -220,6 +224,47 @@ class TestPlayerRoad : public QObject {
         again.window().start_Click();
         again.window().close();
         QVERIFY(settingsHave("Zugzahl= 0") && settingsHave("Notiz=mine"));
+    }
+
+    // A kept game waits, is not there, or cannot be read: the label says so at start-up, the menu
+    // item follows, and the file keeps every byte, a later version's key too.
+    void aKeptGameWaitsOrIsToldDamaged()
+    {
+        KeptGame g;
+        g.redName = "Tulla", g.blueName = "Pelko", g.firstMover = kBlue;
+        g.greaseSpots = true, g.grease = {{5, 5}};
+        g.moves = {{2, 2, false, 1, 1, 1}, {3, 3, false, 2, 2, 2}, {4, 4, false, 3, 3, 3}};
+        const QString waiting = "A game is waiting: Game › Continue last game (Ctrl+R)",
+                      damaged = "The game kept last time could not be read.";
+        // A key, its value (damaged), and what the label says then.
+        const std::tuple<std::string, std::string, QString> rows[] = {
+            {"", "", waiting},                                     // as it was kept
+            {"Feld", "", ""},                                      // nothing kept
+            {"Feld", " 99", damaged},                              // a wall size out of range
+            {"Zuege", "B2:1:A1 C3:2:B2 B2:3:C3", damaged},         // a cell painted twice
+            {"Zuege", "B2:1:A1 C3:2:B2 I2:3:C3", damaged},         // a move off the wall
+            {"Zuege", "B2:1:A1", damaged},                         // cut off
+            {"Zuege", "B2:1:A1 C3:verstopft:B2 D4:3:C3", damaged}, // a blocked squirt without the rule
+            {"AmZug", "Blau", damaged},                            // the wrong side to move
+            {"AmZug", "Gelb", damaged},                            // no side
+            {"Spielstaerke", " 5", damaged},                       // no level
+            {"Rot", "", damaged},                                  // a painter without a name
+        };
+        for (const auto& [key, value, said] : rows) {
+            KeptKeys keys = keysOf(g);
+            keys.emplace_back("Spaeter", "neu"); // a later version's key
+            QString section = kQuietSettings + "\n[Partie]\n";
+            for (auto& [k, v] : keys)
+                section += QString::fromStdString(k + "=" + (k == key ? value : v)) + "\n";
+            writeSettings(section);
+            WindowRig rig;
+            QCOMPARE(QString::fromStdString(rig.window().scene().comment().english()), said);
+            QCOMPARE(rig.window().continueAction()->isEnabled(), said == waiting);
+            rig.window().close();
+            QFile file(settingsPath());
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(QString::fromUtf8(file.readAll()), section);
+        }
     }
 };
 

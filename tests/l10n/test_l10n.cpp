@@ -160,15 +160,23 @@ class TestL10n : public QObject {
             QCOMPARE(
                 pickLanguage(row.section('/', 0, 0).split(' ', Qt::SkipEmptyParts), catalogueLanguages()),
                 row.section('/', 1));
-        const QList<std::pair<std::string, QString>> texts = {
-            {"Ömer %2's turn", "Ömer %2 ist dran"},
-            {"Computer won!  Forget it!", "Der Computer hat gewonnen!  Vergiss es!"},
+        // A player's name stays as it is, even one that is also a text of ours.
+        const QList<std::pair<Phrase, QString>> texts = {
+            {{"%1's turn", {Phrase::name("Ömer %2")}}, "Ömer %2 ist dran"},
+            {{"%1's turn", {Phrase::name("Computer")}}, "Computer ist dran"},
+            {{"%1 won!", {Phrase::name("Tulla's turn")}}, "Tulla's turn hat gewonnen!"},
+            {{"Computer won!  %1", {Phrase::ours("Forget it!")}}, "Der Computer hat gewonnen!  Vergiss es!"},
+            {{"You won!  %1", {Phrase::ours("You're top!")}}, "Du hast gewonnen!  Du bist spitze!"},
+            {"What do you think about a draw?", "Wie wär’s mit einem Unentschieden?"},
+            {"A game is waiting: Game › Continue last game (Ctrl+R)",
+             "Ein Spiel wartet: Spiel › Letztes Spiel fortsetzen (Strg+R)"},
             {"Something else entirely", "Something else entirely"},
         };
         for (const QString& language : QStringList{"de", "en", "eo", "de"}) {
             QCOMPARE(useLanguage(language), language == "eo" ? "en" : language);
-            for (const auto& [english, translated] : texts)
-                QCOMPARE(shownText(english), language == "de" ? translated : QString::fromStdString(english));
+            for (const auto& [phrase, translated] : texts)
+                QCOMPARE(shownText(phrase),
+                         language == "de" ? translated : QString::fromStdString(phrase.english()));
         }
         WindowRig rig;
         QtQuestions questions(&rig.window());
@@ -183,9 +191,9 @@ class TestL10n : public QObject {
             seen = box->windowTitle() + " | " + box->text() + " | " + buttons.join(' ');
             box->button(QMessageBox::Ignore)->click();
         });
-        QCOMPARE(
-            questions.reportError("Splotchery Error", failureReportText(1, "Unknown failure", 0, "Start")),
-            Questions::ErrorChoice::Ignore);
+        QCOMPARE(questions.reportError(Phrase("%1 Error", {Phrase::name("Splotchery")}),
+                                       failureReportText(1, "Unknown failure", 0, "Start")),
+                 Questions::ErrorChoice::Ignore);
         QCOMPARE(seen,
                  "Fehler in Splotchery | Fehler 1: \nUnbekannter Fehler\n\t\taufgetreten in Zeile 0\nin "
                  "Splotchery: Start | Abbrechen Ignorieren Wiederholen");
@@ -252,12 +260,17 @@ class TestL10n : public QObject {
         QCOMPARE(sharedAltLetters(rig.window().menuBar()), QString());
         for (const QMenu* menu : rig.window().menuBar()->findChildren<QMenu*>())
             QCOMPARE(sharedAltLetters(menu), QString());
-        std::vector<std::string> texts = {"The game ends in a draw!", "Nozzle blocked!",
-                                          "Move 64: Pelko, O15"};
+        std::vector<Phrase> texts = {
+            "The game ends in a draw!",
+            "Nozzle blocked!",
+            "A game is waiting: Game › Continue last game (Ctrl+R)",
+            "The game kept last time could not be read.",
+            {"Move %1: %2, %3", {Phrase::name("64"), Phrase::ours("Computer"), Phrase::name("O15")}}};
         for (int outcome = 0; outcome < 2; ++outcome)
             for (const char* exclamation : kVictoryTexts[outcome])
-                texts.push_back((outcome == 0 ? "You won!  " : "Computer won!  ") + std::string(exclamation));
-        for (const std::string& text : texts) {
+                texts.push_back(
+                    {outcome == 0 ? "You won!  %1" : "Computer won!  %1", {Phrase::ours(exclamation)}});
+        for (const Phrase& text : texts) {
             rig.window().scene().setComment(text);
             QCOMPARE(booth.commentLabel()->text(), shownText(text));
             QCOMPARE(overflowing(&rig.window()).join(" | "), QString());

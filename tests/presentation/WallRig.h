@@ -33,7 +33,7 @@ template <class Surface> struct Rig {
     }
     void paint(int column, int row, i16 code, bool splatter = false)
     {
-        board.cells(board.index(column, row)) = code;
+        board.reserve(board.index(column, row), code);
         splatter ? painter.Zeichne_Spritzer(column, row) : painter.Zeichne_Klecks(column, row);
     }
     Surface wall;

@@ -1,19 +1,26 @@
-// What a screen reader is told during a game: the texts of the label, the
-// computer's move, a refused cell, the result, a take back, the hint; and the
-// reading keys on the wall.
-#include "flow/Game.h"
-#include "flow/Spoken.h"
+// What a screen reader is told during a game, and the reading keys on the wall.
+#include "flow/Narrator.h"
 
+#include "engine/Board.h"
+#include "engine/GameSettings.h"
+#include "flow/GameSnapshot.h"
+#include "flow/Spoken.h"
 #include "platform/Announcer.h"
 #include "platform/Scene.h"
 
 namespace splot {
 
-void Game::noteComment()
+Narrator::Narrator(const Board& board, const GameState& state, const GameSettings& settings,
+                   const Scene& scene)
+    : board_(board), state_(state), settings_(settings), scene_(scene)
+{
+}
+
+void Narrator::noteComment()
 {
     if (!announcer_)
         return;
-    const std::string text = scene_.comment();
+    const Phrase text = scene_.comment();
     if (text == spokenComment_)
         return;
     spokenComment_ = text;
@@ -21,7 +28,7 @@ void Game::noteComment()
         spoken_.push_back(announcer_->shown(text));
 }
 
-void Game::say(const std::string& sentence)
+void Narrator::say(const std::string& sentence)
 {
     if (!announcer_)
         return;
@@ -29,9 +36,9 @@ void Game::say(const std::string& sentence)
     spoken_.push_back(sentence);
 }
 
-void Game::speak()
+void Narrator::speak(bool abandoned)
 {
-    if (!announcer_ || abandoned()) {
+    if (!announcer_ || abandoned) {
         spoken_.clear();
         return;
     }
@@ -45,20 +52,16 @@ void Game::speak()
     announcer_->announce(text);
 }
 
-void Game::sayMove(int side, int column, int row)
+void Narrator::sayMove(int side, int column, int row)
 {
-    state_.lastColumn[side] = static_cast<i16>(column);
-    state_.lastRow[side] = static_cast<i16>(row);
-    state_.lastMover = static_cast<i16>(side);
     if (announcer_ && side == kRed && settings_.computerPlaysRed != kFalse) {
         const Spoken words(board_, state_, settings_, *announcer_);
         say(words.say("%1 played %2.", words.sideName(side), Spoken::cellName(column, row)));
     }
 }
 
-void Game::sayWin(int winner, int line)
+void Narrator::sayWin(int winner, int line)
 {
-    state_.winningLine = static_cast<i16>(line);
     if (!announcer_)
         return;
     const Spoken words(board_, state_, settings_, *announcer_);
@@ -70,7 +73,7 @@ void Game::sayWin(int winner, int line)
     say(words.say("%1 won: five in a row from %2 to %3.", words.sideName(winner), end(1), end(5)));
 }
 
-void Game::sayTakeBack(const Board& before)
+void Narrator::sayTakeBack(const Board& before)
 {
     if (!announcer_)
         return;
@@ -95,22 +98,22 @@ void Game::sayTakeBack(const Board& before)
                                      : words.say("Taken back: %1 and %2.", first, second));
 }
 
-void Game::sayTaken(int column, int row)
+void Narrator::sayTaken(int column, int row)
 {
     if (announcer_)
         say(Spoken(board_, state_, settings_, *announcer_)
                 .say("%1 is taken.", Spoken::cellName(column, row)));
 }
 
-void Game::sayHint(int column, int row)
+void Narrator::sayHint(int column, int row)
 {
     if (announcer_)
         say(Spoken(board_, state_, settings_, *announcer_).say("Hint: %1.", Spoken::cellName(column, row)));
 }
 
-void Game::readOut(int keyCode)
+void Narrator::readOut(int keyCode)
 {
-    if (!announcer_ || abandoned() || busy() || !state_.boardExists)
+    if (!announcer_ || !state_.boardExists)
         return;
     const Spoken words(board_, state_, settings_, *announcer_);
     std::string text;
@@ -136,34 +139,10 @@ void Game::readOut(int keyCode)
     announcer_->announce(text);
 }
 
-void Game::jumpCursor(int arrowCode)
+void Narrator::sayNothingThatWay()
 {
-    int dx = 0, dy = 0;
-    switch (arrowCode) {
-    case 37:
-        dx = -1;
-        break;
-    case 38:
-        dy = -1;
-        break;
-    case 39:
-        dx = 1;
-        break;
-    case 40:
-        dy = 1;
-        break;
-    default:
-        return;
-    }
-    door_.wallInput("Bild_KeyDown", [this, dx, dy] {
-        for (int c = state_.cursorX + dx, r = state_.cursorY + dy; onWall(c, r); c += dx, r += dy)
-            if (board_.cells(board_.index(c, r)) != kEmpty) {
-                moveCursor(c, r);
-                return;
-            }
-        if (announcer_)
-            say(announcer_->phrase("Nothing painted that way."));
-    });
+    if (announcer_)
+        say(announcer_->phrase("Nothing painted that way."));
 }
 
 } // namespace splot
