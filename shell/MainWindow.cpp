@@ -4,7 +4,7 @@
 
 #include "shell/AboutBox.h"
 #include "shell/HelpWindow.h"
-#include "shell/KeptGameStore.h"
+#include "shell/KeptGameKeeper.h"
 #include "shell/OptionsDialog.h"
 #include "shell/RecordKeeper.h"
 #include "shell/SettingsStore.h"
@@ -18,12 +18,14 @@
 #include "platform/qt/QtAnnouncer.h"
 #include "presentation/BoothView.h"
 #include "presentation/PictureButton.h"
+#include "presentation/WallAccessible.h"
 #include "presentation/WallPainter.h"
 #include "presentation/WallView.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMoveEvent>
@@ -55,9 +57,10 @@ MainWindow::MainWindow(GameSettings& settings, SettingsStore& store, Sound& soun
     connect(booth_, &BoothView::pictureButtonCommand, this, &MainWindow::PicBut_Command);
 
     buildMenus();
-    scene_ = std::make_unique<WindowScene>(*this, *booth_,
-                                           WindowScene::MenuItems{tipAction_, storyAction_, takeBackAction_,
-                                                                  replayAction_, [this] { keptGameGone(); }});
+    scene_ =
+        std::make_unique<WindowScene>(*this, *booth_,
+                                      WindowScene::MenuItems{tipAction_, storyAction_, takeBackAction_,
+                                                             replayAction_, [this] { keeper_->gone(); }});
     // The narrowest the window may be, known before it is first shown (the
     // frame, once known, is taken off at the first resize).
     fitBoothToScreen();
@@ -112,6 +115,28 @@ void MainWindow::wireInput()
     wireScreenReader();
 }
 
+// The wall for screen readers: a table of named cells, the reading keys, and
+// the label under the booth as the game's announcer.
+void MainWindow::wireScreenReader()
+{
+    WallView* wall = booth_->wall();
+    QLabel* label = booth_->commentLabel();
+    announcer_ =
+        std::make_unique<QtAnnouncer>([label](const QString& text) { announceOnLabel(label, text); });
+    spoken_ = std::make_unique<Spoken>(game_->board(), game_->state(), game_->settings(), *announcer_);
+    game_->attachAnnouncer(announcer_.get());
+    wall->setSpoken(spoken_.get());
+    painter_->setCursorListener([wall] { wall->cursorDrawn(); });
+    connect(wall, &WallView::readingKey, this, [this](int keyCode, bool jump) {
+        if (!game_)
+            return;
+        if (jump)
+            game_->jumpCursor(keyCode);
+        else
+            game_->readOut(keyCode);
+    });
+}
+
 // ---- Start-up -------------------------------------------------------------------
 
 void MainWindow::Form_Load()
@@ -144,7 +169,7 @@ void MainWindow::Form_Load()
     zoomAction_->setChecked(store_.zoomWithWindow());
     booth_->setZoomWithWindow(zoomAction_->isChecked());
     records_->load();
-    loadKeptGame();
+    keeper_->load(game_, *scene_);
     applyPlacement(placement);
     createOptionsDialog();
     booth_->setHintButtonVisible(settings_.hintsOn == 1);
@@ -269,7 +294,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
         return;
     }
     savePlacementOnce();
-    keepGameAtClose();
+    keeper_->keepAtClose(game_);
     if (game_)
         game_->abandon();
     if (help_)

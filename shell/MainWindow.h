@@ -23,7 +23,7 @@ namespace splot {
 class BoothView;
 class Game;
 class HelpWindow;
-class KeptGameStore;
+class KeptGameKeeper;
 class OptionsDialog;
 class QtAnnouncer;
 class Questions;
@@ -142,11 +142,6 @@ class MainWindow final : public QMainWindow {
     int frameExtraHeight() const;
     int minimumClientWidth() const;
     void savePlacementOnce();
-    // The kept game's menu items, its loading at start-up and its keeping at close.
-    void buildKeptGameItems();
-    void loadKeptGame();
-    void keepGameAtClose();
-    void keptGameGone();
 
     GameSettings& settings_;
     SettingsStore& store_;
@@ -162,9 +157,7 @@ class MainWindow final : public QMainWindow {
     Questions* questions_ = nullptr;
     std::unique_ptr<RecordKeeper> records_;
     std::unique_ptr<WindowScene> scene_;
-    std::unique_ptr<KeptGameStore> keptStore_;
-    std::optional<KeptGame> kept_; // a kept game that plays through, until given up
-    bool keptGameGone_ = false;    // the kept game gave way to one of this run
+    std::unique_ptr<KeptGameKeeper> keeper_;
 
     QMenu* gameMenu_ = nullptr;
     QMenu* helpMenu_ = nullptr;

@@ -2,6 +2,8 @@
 // and the commands they give, each named after its item.
 #include "shell/MainWindow.h"
 
+#include "shell/KeptGameKeeper.h"
+
 #include "shell/HelpWindow.h"
 #include "shell/MenuKeys.h"
 #include "shell/OptionsDialog.h"
@@ -41,7 +43,13 @@ void MainWindow::buildMenus()
     // Offered only once a human has moved, and never while a move runs.
     takeBackAction_ = add(gameMenu_, "zurueck", tr("Take &back"), QKeySequence(Qt::CTRL | Qt::Key_Z));
     takeBackAction_->setEnabled(false);
-    buildKeptGameItems();
+    // The kept game: continued after a restart, or the running or last game replayed.
+    continueAction_ =
+        add(gameMenu_, "fortsetzen", tr("&Continue last game"), QKeySequence(Qt::CTRL | Qt::Key_R));
+    continueAction_->setEnabled(false);
+    replayAction_ = add(gameMenu_, "wiederholung", tr("Re&play"));
+    replayAction_->setEnabled(false);
+    keeper_ = std::make_unique<KeptGameKeeper>(store_.file(), *continueAction_);
     separator(gameMenu_, "sep0");
     optionsAction_ = add(gameMenu_, "opt", tr("&Options..."));
     zoomAction_ = add(gameMenu_, "zoom", tr("&Zoom with window"));
@@ -65,6 +73,8 @@ void MainWindow::buildMenus()
     connect(takeBackAction_, &QAction::triggered, this, [this] { zurueck_Click(); });
     connect(optionsAction_, &QAction::triggered, this, [this] { opt_Click(); });
     connect(recordAction_, &QAction::triggered, this, [this] { statistik_Click(); });
+    connect(continueAction_, &QAction::triggered, this, [this] { fortsetzen_Click(); });
+    connect(replayAction_, &QAction::triggered, this, [this] { wiederholung_Click(); });
     connect(storyAction_, &QAction::triggered, this, [this] { story_zeigen_Click(); });
     // A matter of the view alone: it takes effect at once, also in the middle of a move.
     connect(zoomAction_, &QAction::triggered, this, [this](bool on) {
@@ -130,6 +140,18 @@ void MainWindow::opt_Click()
         if (!closed_)
             game_->endSettingsChange(changed);
     });
+}
+
+void MainWindow::fortsetzen_Click()
+{
+    if (game_ && keeper_->kept())
+        game_->continueGame(*keeper_->kept());
+}
+
+void MainWindow::wiederholung_Click()
+{
+    if (game_)
+        game_->replay();
 }
 
 void MainWindow::story_zeigen_Click()

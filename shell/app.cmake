@@ -7,11 +7,11 @@ add_library(splot_mainwindow STATIC
     ${CMAKE_CURRENT_LIST_DIR}/WindowScene.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RecordKeeper.h
     ${CMAKE_CURRENT_LIST_DIR}/RecordKeeper.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/MainWindowSpoken.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MainWindowPlacement.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MenuKeys.h
     ${CMAKE_CURRENT_LIST_DIR}/MenuKeys.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/MainWindowKeptGame.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/KeptGameKeeper.h
+    ${CMAKE_CURRENT_LIST_DIR}/KeptGameKeeper.cpp
     ${CMAKE_CURRENT_LIST_DIR}/KeptGameStore.h
     ${CMAKE_CURRENT_LIST_DIR}/KeptGameStore.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MainProgram.h

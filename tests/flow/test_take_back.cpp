@@ -83,11 +83,10 @@ class TestTakeBack : public QObject {
         rig.play("22 33");
         rig.seen();
         rig.game.Zug_Zuruecknehmen();
-        QCOMPARE(
-            rig.seen(),
-            std::string("comment Tulla's turn, frame 0 4, pump 0 off, puddle 0 3720 4370 0 0, frame 1 17, "
-                        "pump 1 on, puddle 1 4440 4370 0 0, frame 0 0, frame 1 9, sound splot2.wav, events, "
-                        "wait 400, frame 0 4, frame 1 17, events"));
+        const std::string seen = rig.seen(), rest = "frame 0 0";
+        QCOMPARE(seen.substr(0, seen.find(rest)).find("events"), std::string::npos);
+        QCOMPARE(seen.substr(seen.find(rest)),
+                 "frame 0 0, frame 1 9, sound splot2.wav, events, wait 400, frame 0 4, frame 1 17, events");
     }
 
     void aTakeBackDuringAMoveIsDropped()
