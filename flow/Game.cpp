@@ -95,11 +95,6 @@ void Game::Sequenz(int n)
     door_.work("Sequenz", [this, n] { booth_.runSequenz(n); });
 }
 
-void Game::Geschwaetz()
-{
-    door_.work("Geschwaetz", [this] { booth_.runGeschwaetz(); });
-}
-
 void Game::abandon()
 {
     guard_.abandon();

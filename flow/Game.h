@@ -69,7 +69,7 @@ class Game final : public DrawOfferSink, private CommandDoor::Owner {
     bool abandoned() const { return guard_.abandoned(); }
 
     // Game controller. Start_click, Zug_Rot, Feld_Auswahl, Zug_Ausfuehren,
-    // Tip_click, Sequenz and Geschwaetz are commands: held while other work is
+    // Tip_click and Sequenz are commands: held while other work is
     // in progress, guarded against failures.
     void Start_click();
     // The restart after changed settings: a new game without the question.
@@ -107,7 +107,6 @@ class Game final : public DrawOfferSink, private CommandDoor::Owner {
     void readOut(int keyCode);
     void jumpCursor(int arrowCode);
     void Sequenz(int n);
-    void Geschwaetz();
 
     // DrawOfferSink: the human accepted the computer's draw offer.
     void drawAccepted() override;

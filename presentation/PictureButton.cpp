@@ -18,13 +18,6 @@ PictureWidget::PictureWidget(int characterFrame, QWidget* parent) : QWidget(pare
     resize(pictures::characterSize);
 }
 
-void PictureWidget::setPicture(pictures::Picture picture)
-{
-    picture_ = picture;
-    frame_ = -1;
-    update();
-}
-
 void PictureWidget::setCharacterFrame(int frame)
 {
     if (frame == frame_)

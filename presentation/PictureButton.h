@@ -36,7 +36,6 @@ class PictureWidget : public QWidget {
     // A character: shows frame `frame` of the picture store.
     explicit PictureWidget(int characterFrame, QWidget* parent = nullptr);
 
-    void setPicture(pictures::Picture picture);
     void setCharacterFrame(int frame);
     int characterFrame() const { return frame_; } // -1 for a plain picture
 

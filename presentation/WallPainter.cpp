@@ -147,16 +147,6 @@ void WallPainter::Zeichne_Siegeslinie(int line)
     wall_.line(x1, y1, x5, y5);
 }
 
-void WallPainter::pointToCell(double x, double y, int& column, int& row) const
-{
-    if (cellSize_ <= 0) {
-        column = row = 0;
-        return;
-    }
-    column = static_cast<int>(std::floor(x / cellSize_)) + 1;
-    row = static_cast<int>(std::floor(y / cellSize_)) + 1;
-}
-
 void WallPainter::setCursorListener(std::function<void()> listener)
 {
     listener_ = std::move(listener);

@@ -35,10 +35,6 @@ class WallPainter final : public WallDrawing {
     std::unique_ptr<Canvas::Saved> savePicture() const override;
     void restorePicture(const Canvas::Saved& saved) override;
 
-    // Point to cell: column Int(x / cellSize) + 1, row Int(y / cellSize) + 1.
-    // Both 0 while no geometry has been computed yet.
-    void pointToCell(double x, double y, int& column, int& row) const;
-
     // Called after the cursor is drawn (colour 2), after a splot lands and
     // after a picture is put back, so that screen readers can be told.
     void setCursorListener(std::function<void()> listener);

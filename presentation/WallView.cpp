@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace splot {
 
@@ -378,9 +379,24 @@ void WallView::mouseDoubleClickEvent(QMouseEvent* event)
     event->accept();
 }
 
+int WallView::letterAt(quint32 scanCode)
+{
+    // The rows of letter keys as Linux numbers them (evdev + 8), the same
+    // whatever the keyboard's layout prints on them.
+    const std::pair<quint32, const char*> rows[] = {{24, "QWERTYUIOP"}, {38, "ASDFGHJKL"}, {52, "ZXCVBNM"}};
+    for (const auto& [first, letters] : rows)
+        if (scanCode >= first && scanCode < first + std::strlen(letters))
+            return letters[scanCode - first];
+    return 0;
+}
+
 void WallView::keyPressEvent(QKeyEvent* event)
 {
-    const int code = classicKeyCode(event->key());
+    // A key that gives no Latin letter (a Cyrillic or Greek layout) counts as
+    // the Latin letter on the same key, so the reading keys work everywhere.
+    int code = classicKeyCode(event->key());
+    if (code == 0)
+        code = letterAt(event->nativeScanCode());
     const auto mods = event->modifiers() & ~Qt::KeypadModifier;
     const bool jump = mods == Qt::ControlModifier && code >= 37 && code <= 40;
     if (jump || (mods == Qt::NoModifier && QByteArrayView("LTRCD").contains(static_cast<char>(code)))) {

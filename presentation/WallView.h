@@ -76,6 +76,8 @@ class WallView : public QWidget, public Canvas {
     // Left 37, Up 38, Right 39, Down 40, Enter 13, Space 32, letters and digits
     // their own codes, F1..F12 112..123; 0 for keys without one.
     static int classicKeyCode(int qtKey);
+    // The Latin letter on the letter key with this native scan code, or 0.
+    static int letterAt(quint32 scanCode);
 
     QSize sizeHint() const override;
 

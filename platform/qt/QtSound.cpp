@@ -49,14 +49,6 @@ QSoundEffect* QtSound::effect(const std::string& fileName)
     return raw;
 }
 
-void QtSound::preload(std::initializer_list<const char*> fileNames)
-{
-    if (!available_)
-        return;
-    for (const char* name : fileNames)
-        effect(name);
-}
-
 void QtSound::play(const std::string& fileName)
 {
     if (!available_)

@@ -24,8 +24,6 @@ class QtSound final : public Sound {
 
     // False when there is no audio output (checked once, at construction).
     bool available() const { return available_; }
-    // Loads the effects of these files ahead of their first use.
-    void preload(std::initializer_list<const char*> fileNames);
 
     // The resource behind a bare file name: "splot1.wav" -> ":/sounds/splot1.wav".
     static std::string resourcePath(const std::string& fileName);

@@ -278,6 +278,18 @@ class TestPresentation : public QObject {
 
     // The picture buttons: press, drag off and back (the bottom-right edge is inside), release: down,
     // up, down, run; released outside after leaving: nothing runs.
+    // The reading keys on any layout: a Cyrillic letter counts as the Latin one on its key.
+    void readingKeysOnEveryLayout()
+    {
+        WallView wall;
+        QSignalSpy read(&wall, &WallView::readingKey);
+        QKeyEvent cyrillic(QEvent::KeyPress, 0x0414, Qt::NoModifier, 46, 0, 0, "д");
+        QKeyEvent latin(QEvent::KeyPress, Qt::Key_T, Qt::NoModifier, 28, 0, 0, "t");
+        QApplication::sendEvent(&wall, &cyrillic), QApplication::sendEvent(&wall, &latin);
+        QCOMPARE(read.size(), 2);
+        QVERIFY(read[0][0].toInt() == 'L' && read[1][0].toInt() == 'T');
+    }
+
     void pictureButtons()
     {
         BoothView booth;

@@ -13,7 +13,9 @@ landed() { read_wall poll && [ "$(count_cells B)" = 1 ]; }
 wait_for 10 landed || fail "the move did not land: $(wall_text)"
 before=$(wall_text)
 close_game
-[ "$(count_cells R)" = "$reds" ] || fail "the computer had answered before the close"
+# On a busy machine the computer's splot may have shown before the close: then it comes back with the rest.
+answer=1
+[ "$(count_cells R)" = "$reds" ] || { answer=0; log "the computer had answered before the close"; }
 # Kept with the computer to move, or with the move it had chosen (its splot not yet shown).
 ini_is Partie Spielstaerke 4 || fail "not kept as a master game: $(ini_get Partie Spielstaerke)"
 log "kept: $(ini_get Partie Zuege), $(ini_get Partie AmZug) to move"
@@ -24,5 +26,5 @@ read_wall empty && fail "a wall shows before the game is continued"
 key ctrl+r   # the painters step up to the wall, then the game is there again
 answered() { read_wall poll && [ "$(count_cells R)" = $((reds + 1)) ]; }
 wait_for 16 answered || fail "the game did not come back with the computer's answer: $(wall_text)"
-# The wall as left, and one red splot more.
-[ "$(cmp -l <(echo "$before") <(wall_text) | wc -l)" = 1 ] || fail "the wall reads otherwise: $(wall_text)"
+# The wall as left, and the computer's splot if it had not shown yet.
+[ "$(cmp -l <(echo "$before") <(wall_text) | wc -l)" = $answer ] || fail "the wall reads otherwise: $(wall_text)"
