@@ -184,7 +184,8 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${SPLOT_PACKAGE_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
+# Qt's own buttons in the player's language, and the fonts the Japanese and Chinese texts need.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n, fonts-noto-cjk")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The package holds the common files and the Debian ones (see the components above).
 set(CPACK_INSTALL_CMAKE_PROJECTS

@@ -94,7 +94,8 @@ bool textBoxOverflows(const QPlainTextEdit* box)
         layout.endLayout();
         height += static_cast<int>(block);
     }
-    return height > room.height() - margin - 1;
+    // The document's margin above the first line and below the last.
+    return height + 2 * margin > room.height();
 }
 
 } // namespace

@@ -34,26 +34,27 @@ const char* const kPageFiles[] = {
     "hints.html", "options.html", "painters.html", "settings.html", "helponhelp.html", "screenreader.html",
 };
 
-// The help pages' folder in the resource for the language the program
-// speaks: "help/de/" when the pages are written in it, "help/" (English) otherwise.
-QString helpFolder()
+// A help page in the resource, in the language the program speaks
+// ("help/de/rules.html"), or in English ("help/rules.html") where that language has none.
+QString helpPage(const QString& file)
 {
     const QString language = currentLanguage();
-    const QString translated = QStringLiteral("help/") + language + QLatin1Char('/');
-    if (language != QLatin1String("en") &&
-        QFile::exists(QStringLiteral(":/") + translated + QStringLiteral("index.html")))
+    const QString translated = QStringLiteral("help/") + language + QLatin1Char('/') + file;
+    if (language != QLatin1String("en") && QFile::exists(QStringLiteral(":/") + translated))
         return translated;
-    return QStringLiteral("help/");
+    return QStringLiteral("help/") + file;
 }
 
 QUrl pageUrl(const QString& file)
 {
-    return QUrl(QStringLiteral("qrc:/") + helpFolder() + file);
+    return QUrl(QStringLiteral("qrc:/") + helpPage(file));
 }
 
 QStringList wordsOf(const QString& text)
 {
-    static const QRegularExpression separators(QStringLiteral("[^\\w'.-]+"));
+    // Letters of every script are word letters ("Düse", "клякса", "油汚れ").
+    static const QRegularExpression separators(QStringLiteral("[^\\w'.-]+"),
+                                               QRegularExpression::UseUnicodePropertiesOption);
     QStringList words = text.toLower().split(separators, Qt::SkipEmptyParts);
     for (QString& w : words) {
         // Marks at the ends of a word are not part of it ("grease." is "grease").
@@ -85,7 +86,7 @@ HelpWindow::HelpWindow(QWidget* parent, ProfileFile* file) : QWidget(parent, Qt:
 
     // Every page once: its title and its words, for the search.
     for (const char* file : kPageFiles) {
-        QFile f(QStringLiteral(":/") + helpFolder() + QLatin1String(file));
+        QFile f(QStringLiteral(":/") + helpPage(QLatin1String(file)));
         if (!f.open(QIODevice::ReadOnly))
             continue;
         QTextDocument doc;

@@ -63,6 +63,14 @@ QString pickLanguage(const QStringList& uiLanguages, const QStringList& availabl
         }
         if (available.contains(language))
             return language;
+        // Another region's catalogue in the same script: "zh", "zh-Hans" and "zh-SG" read
+        // zh_CN's Simplified Chinese; "zh-TW", written in Traditional, does not.
+        const QLocale wanted(regional);
+        for (const QString& a : available) {
+            const QLocale have(a);
+            if (have.language() == wanted.language() && have.script() == wanted.script())
+                return a;
+        }
     }
     return QStringLiteral("en");
 }

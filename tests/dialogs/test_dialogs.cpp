@@ -133,17 +133,14 @@ class TestDialogs : public QObject {
         QTRY_VERIFY(!box.isVisible()); // closed by its own timer
     }
 
-    // The help's search finds the grease spots' page; the window fits a small screen (640 x 400 is
-    // 1280 x 800 at 2x), closes with Escape and opens again where it was closed.
-    void helpFindsGreaseFitsItsScreenAndKeepsItsPlace()
+    // The help window fits a small screen (640 x 400 is 1280 x 800 at 2x), closes with Escape and
+    // opens again where it was closed. (Its search is checked in every language by test_l10n.)
+    void helpFitsItsScreenAndKeepsItsPlace()
     {
         QCOMPARE(HelpWindow::fitted({-80, -80, 1440, 1040}, {0, 20, 640, 400}), QRect(0, 20, 640, 400));
         QTemporaryDir folder;
         IniFile file(folder.filePath("splot.ini").toStdString());
         HelpWindow help(nullptr, &file), again(nullptr, &file);
-        QCOMPARE(help.findTopics(QStringLiteral("grease")).value(0).url.fileName(),
-                 QStringLiteral("grease.html"));
-        QVERIFY(help.findTopics(QStringLiteral("grease xylophone")).isEmpty()); // every word must match
         help.showHelp(0);
         QVERIFY(help.screen()->availableGeometry().contains(help.frameGeometry()));
         help.setGeometry(30, 40, 600, 400);

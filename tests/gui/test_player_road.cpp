@@ -1,9 +1,10 @@
 // The player's road through the real main window: the whole-game driver (keys, clicks or both; the
-// computer or two humans; English or German; at the design scale or zoomed on a 2x screen), each
+// computer or two humans; in every language; at the design scale or zoomed on a 2x screen), each
 // game then taken back move by move to the very pictures it passed through; a game kept over a
 // restart; a damaged one told and left in the file. (A replay stopped midway is the flow's kept-game
 // test.)
 #include "flow/KeptGame.h"
+#include "platform/qt/ShownText.h"
 #include "shell/Language.h"
 #include "tests/gui/WindowRig.h"
 
@@ -20,6 +21,16 @@ const QString kKeeping = "[Einstellungen]\nSound= 0\nText=0\nTips= 1\nComputer= 
                          "Düse_verstopft= 1\n[Window]\nStatus= 0\nLeft= 1500\nTop= 1200\nWidth= 9600\n"
                          "Height= 6900\n[Partie]\nNotiz=mine\n";
 
+// Whether `shown`, the translation of the English `source`, keeps a phrase of it (two words or more:
+// a name, "Start" or "Super!" may read the same) in English.
+bool englishLeft(const QString& shown, const std::string& source)
+{
+    for (const QString& phrase : QString::fromStdString(source).split("  "))
+        if (phrase.contains(' ') && shown.contains(phrase))
+            return true;
+    return false;
+}
+
 } // namespace
 
 class TestPlayerRoad : public QObject {
@@ -33,10 +44,10 @@ class TestPlayerRoad : public QObject {
     // every third move the hinted one, by keys typed into the active window's focus widget (Home,
     // the arrows, Enter or Space; never Tab), by clicks in the middle of the cell, or both in turn;
     // against the computer or another human who loses some squirts to the blocked nozzle; in
-    // English or German. After every move the splot is where it was sent, the board, the wall and
-    // the label agree and the wall has the keyboard focus, also after a hint, a refused cell and the
-    // game menu opened with Alt and its underlined letter (S in German). The last label speaks the
-    // language.
+    // every language. After every move the splot is where it was sent, the board, the wall and
+    // the label agree and the wall has the keyboard focus, also after a hint, a refused cell, a new
+    // game refused and the game menu opened with Alt and its underlined letter. No label and no
+    // question leaves English in another language.
     // Ctrl+Z in the middle of a move is dropped with its item greyed; after the game it brings back
     // the wall's picture, the label and the game's tables as they were before each move.
     void wholeGames_data()
@@ -47,11 +58,14 @@ class TestPlayerRoad : public QObject {
         QTest::addColumn<uint>("seed");
         QTest::addColumn<bool>("zoomed");
         QTest::addColumn<QString>("result"); // how the last label begins
-        QTest::newRow("keys, computer") << "keys" << true << "en" << 9u << false << "You won!  ";
-        QTest::newRow("keys, humans") << "keys" << false << "en" << 12u << false << "";
-        QTest::newRow("both, computer wins") << "both" << true << "en" << 11u << false << "Computer won!  ";
-        QTest::newRow("clicks, in German, zoomed")
-            << "clicks" << true << "de" << 11u << true << "Der Computer hat gewonnen!  ";
+        // The four games in turn, one in each language: keys against the computer, keys between humans,
+        // both against the computer, which wins, clicks zoomed.
+        const QStringList languages = {"en", "pl", "ru", "de", "ja", "cs", "fr", "zh_CN", "es", "it"};
+        for (int i = 0; i < languages.size(); ++i)
+            QTest::newRow(qPrintable(languages[i]))
+                << QStringList{"keys", "keys", "both", "clicks"}[i % 4] << (i % 4 != 1) << languages[i]
+                << QList<uint>{9, 12, 11, 11}[i % 4] << (i % 4 == 3)
+                << QStringList{"You won!  ", "", "Computer won!  ", "Computer won!  "}[i % 4];
     }
     void wholeGames()
     {
@@ -60,7 +74,7 @@ class TestPlayerRoad : public QObject {
         QFETCH(QString, language);
         QFETCH(uint, seed);
         QFETCH(bool, zoomed);
-        QFETCH(QString, result);
+        QFETCH(QString, result); // how the last label begins in English
         useLanguage(language);
         WindowRig rig(seed);
         rig.program->settings().computerPlaysRed = computer ? kTrue : kFalse;
@@ -77,7 +91,14 @@ class TestPlayerRoad : public QObject {
             rig.type(k, mods);
         };
         bool offered = false;
+        QStringList english; // the labels that leave English
+        const auto read = [&] {
+            if (language != "en" &&
+                englishLeft(w.booth()->commentLabel()->text(), w.scene().comment().english()))
+                english.append(w.booth()->commentLabel()->text());
+        };
         rig.clock.onEvents = [&] {
+            read();
             offered |= w.takeBackAction()->isEnabled();
             type(Qt::Key_Z, Qt::ControlModifier);
         };
@@ -112,24 +133,32 @@ class TestPlayerRoad : public QObject {
             else
                 QVERIFY(rig.game().board().currentPlayer != side || rig.state().gameOver);
             QCOMPARE(disagreement(rig), QString());
+            read();
+            if (moves == 1) // a new game, refused
+                type(Qt::Key_S, Qt::ControlModifier);
             if (moves == 2) // Enter on the splot just played: refused, the focus stays
                 type(Qt::Key_Return);
             if (moves == 3) { // the game menu with Alt+G (Alt+S): a late Alt, a new Alt, then Escape, Escape
-                const Qt::Key letter = language == "de" ? Qt::Key_S : Qt::Key_G;
+                // (Typed as its letter: QTest's plain key press knows only ASCII.)
+                const Qt::Key letter = QKeySequence::mnemonic(w.menuBar()->actions()[0]->text())[0].key();
+                const auto alt = [&](QTest::KeyAction action) {
+                    QTest::sendKeyEvent(action, w.windowHandle(), letter, QString(QChar(letter)).toLower(),
+                                        Qt::AltModifier);
+                };
                 rig.wall().clearFocus(); // as when a dialog closed while a new game is set out
-                QTest::keyPress(w.windowHandle(), letter, Qt::AltModifier);
+                alt(QTest::Press);
                 QTRY_VERIFY(QApplication::activePopupWidget());
                 // The chord's Alt handed on late to the window (a screen reader's key listener
                 // can): the menu stays. The game set out meanwhile leaves it the keys.
                 QTest::keyPress(w.windowHandle(), Qt::Key_Alt);
-                QTest::keyRelease(w.windowHandle(), letter, Qt::AltModifier);
+                alt(QTest::Release);
                 rig.window().scene().focusWall();
                 QVERIFY(QApplication::activePopupWidget() && QApplication::focusWidget() != &rig.wall());
                 // A new Alt in the menu closes it, and the wall has the keys.
                 QTest::keyClick(QApplication::activePopupWidget()->windowHandle(), Qt::Key_Alt);
                 QVERIFY(!QApplication::activePopupWidget());
                 QTRY_COMPARE(QApplication::focusWidget(), &rig.wall());
-                QTest::keyClick(w.windowHandle(), letter, Qt::AltModifier);
+                alt(QTest::Click);
                 QTRY_VERIFY(QApplication::activePopupWidget());
                 QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
                 type(Qt::Key_Escape); // the menu bar lets go of the keyboard
@@ -137,10 +166,15 @@ class TestPlayerRoad : public QObject {
             }
         }
         rig.clock.onEvents = nullptr;
-        QVERIFY2(!rig.state().gameRunning && rig.state().gameOver,
-                 rig.window().scene().comment().english().c_str());
-        const QString said = w.booth()->commentLabel()->text();
-        QVERIFY2(said.startsWith(result), qPrintable(said));
+        const std::string last = w.scene().comment().english();
+        QVERIFY2(!rig.state().gameRunning && rig.state().gameOver, last.c_str());
+        QVERIFY2(QString::fromStdString(last).startsWith(result), last.c_str());
+        QCOMPARE(w.booth()->commentLabel()->text(), shownText(w.scene().comment()));
+        QCOMPARE(rig.questions.asked.size(), 1u);
+        for (const auto& question : rig.questions.asked)
+            if (language != "en" && englishLeft(shownText(question.text.c_str()), question.text))
+                english.append(shownText(question.text.c_str()));
+        QCOMPARE(english.join(" | "), QString());
         QCOMPARE(QApplication::focusWidget(), &rig.wall());
         QVERIFY(!offered && w.takeBackAction()->isEnabled());
         for (; !before.empty(); before.pop_back()) {
