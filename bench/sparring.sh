@@ -18,28 +18,33 @@ done
 [ -n "$brain" ] || { echo "build the brain first (cmake --build build/release --target splotchery-brain)"; exit 1; }
 out=$(mktemp -d)
 OUT=$out "$match" "$brain" "${1:-40}" "${2:-15}" "${3:-1000}"
-python3 - "$out/games.sgf" <<'PY'
+python3 - "$out/stdout.txt" <<'PY'
 import math, re, sys
-text = open(sys.argv[1]).read()
-games = re.findall(r"PB\[(\w+)\]PW\[(\w+)\]RE\[([^\]]*)\](?:TE\[([^\]]*)\])?", text)
+# Each game's result for the brain is the step of the manager's running score after it ("Score of brain
+# vs rapfi: W - L - D"); the engine named first in "Finished game N (a vs b)" moves first after the opening.
 tally = {"first": [0, 0, 0], "second": [0, 0, 0]}  # won, lost, drawn
-forfeits = 0
-for black, white, result, why in games:
-    role = "first" if black == "brain" else "second"
-    winner = black if result.startswith("B+") else white if result.startswith("W+") else None
-    tally[role][2 if winner is None else 0 if winner == "brain" else 1] += 1
-    forfeits += "time" in (why or "") and winner != "brain"
-n = len(games)
+before, role, forfeit, forfeits, points = [0, 0, 0], None, False, 0, []
+for line in open(sys.argv[1]):
+    finished = re.search(r"Finished game \d+ \((\w+) vs", line)
+    if finished:
+        role, forfeit = ("first" if finished.group(1) == "brain" else "second"), "forfeit" in line
+    score = re.search(r"Score of brain vs \w+: (\d+) - (\d+) - (\d+)", line)
+    if score and role:
+        now = [int(v) for v in score.groups()]
+        k = [now[i] - before[i] for i in range(3)].index(1)
+        tally[role][k] += 1
+        points.append((1.0, 0.0, 0.5)[k])
+        forfeits += forfeit and k == 1
+        before, role = now, None
+n = len(points)
 if not n:
     sys.exit("no games played")
-points = [1.0] * sum(t[0] for t in tally.values()) + [0.5] * sum(t[2] for t in tally.values())
-points += [0.0] * (n - len(points))
 mean = sum(points) / n
 sd = math.sqrt(sum((p - mean) ** 2 for p in points) / max(n - 1, 1))
 half = 1.96 * sd / math.sqrt(n)
 print(f"brain against Rapfi, {n} games: {100 * mean:.1f} % of the points "
       f"(95 % interval {100 * max(0, mean - half):.1f} to {100 * min(1, mean + half):.1f} %)")
 for role, (w, l, d) in tally.items():
-    print(f"  brain plays {role}: won {w}, lost {l}, drawn {d}")
-print(f"  games the brain lost on time: {forfeits}")
+    print(f"  brain moves {role}: won {w}, lost {l}, drawn {d}")
+print(f"  games the brain lost by a forfeit: {forfeits}")
 PY
