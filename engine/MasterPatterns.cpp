@@ -16,9 +16,10 @@ std::uint64_t splitmix(std::uint64_t& s)
     return z ^ (z >> 31);
 }
 
-constexpr int kTempo = 150;                              // a line of three of the side to move, extra
-constexpr int kWeakShare = 4;                            // the opponent's lines of one and two: a quarter
-constexpr std::size_t kTableSize = std::size_t{1} << 18; // 16 bytes each: 4 MB
+constexpr int kTempo = 150;       // a line of three of the side to move, extra
+constexpr int kSureWin = 500'000; // beyond any sum of shapes, short of a win found by search
+constexpr int kWeakShare = 4;     // the opponent's lines of one and two: a quarter
+constexpr std::size_t kTableSize = std::size_t{1} << 18;       // 16 bytes each: 4 MB
 constexpr std::size_t kThreatTableSize = std::size_t{1} << 16; // 16 bytes each: 1 MB
 
 // What a splot on the middle of nine cells of a line makes there, the other eight read as
@@ -152,7 +153,8 @@ void MasterSearch::attach(Board& board, i16 moveCount)
     step_[0] = stride, step_[1] = 1, step_[2] = stride + 1, step_[3] = stride - 1;
     keys_.assign(cells, {});
     code_.assign(cells, 0);
-    cellWorth_.assign(cells * 4, 0);
+    cellWorth_.assign(cells * 6, 0);
+    fourCells_[0] = fourCells_[1] = sureCells_[0] = sureCells_[1] = 0;
     tallyShapes_ = true;
     for (int c = 0; c < static_cast<int>(cells); ++c) {
         const int code = board.cells(c);
@@ -210,11 +212,10 @@ constexpr int kShapeWorth[9] = {0, 1, 4, 12, 25, 90, 120, 400, 1500};
 // what it added is kept, so that it is removed without reading the shapes again.
 void MasterSearch::tallyCell(int cell, int sign)
 {
-    int* kept = &cellWorth_[static_cast<std::size_t>(cell) * 4];
-    for (int side = 0; side < 2; ++side) {
-        int strong = 0, weak = 0;
+    int* kept = &cellWorth_[static_cast<std::size_t>(cell) * 6];
+    for (int side = 0; side < 2; ++side, kept += 3) {
         if (sign > 0) {
-            int fours = 0, threes = 0;
+            int strong = 0, weak = 0, fours = 0, threes = 0;
             for (int d = 0; d < 4; ++d) {
                 const Shape sh = shape(cell, d, side);
                 (sh <= Shape::OpenTwo ? weak : strong) += kShapeWorth[static_cast<int>(sh)];
@@ -222,14 +223,16 @@ void MasterSearch::tallyCell(int cell, int sign)
                 threes += sh == Shape::OpenThree;
             }
             strong += fours >= 2 ? 1000 : fours && threes ? 800 : threes >= 2 ? 400 : 0;
-            kept[2 * side] = strong;
-            kept[2 * side + 1] = weak;
-        } else {
-            strong = -kept[2 * side];
-            weak = -kept[2 * side + 1];
+            kept[0] = strong;
+            kept[1] = weak;
+            // A four here (1), or a four with a second four or an open three: won unless answered by fours
+            // (2).
+            kept[2] = (fours > 0) + (fours >= 2 || (fours && threes));
         }
-        shapeScore_[side] += strong;
-        weakShapes_[side] += weak;
+        shapeScore_[side] += sign * kept[0];
+        weakShapes_[side] += sign * kept[1];
+        fourCells_[side] += sign * (kept[2] > 0);
+        sureCells_[side] += sign * (kept[2] > 1);
     }
 }
 
@@ -293,6 +296,10 @@ int MasterSearch::evaluate(int side) const
     // The opponent's lines of one and two are no threat yet: the master builds
     // its own rather than block them. The side to move turns its lines of three
     // into fours first: each is worth more to it.
+    // A cell where the side to move makes an open four, two fours or a four and an open three
+    // wins when the opponent has no four to answer with.
+    if (sureCells_[side] > 0 && fourCells_[1 - side] == 0)
+        return kSureWin;
     const int v =
         shapeScore_[me_] + weakShapes_[me_] - shapeScore_[1 - me_] - weakShapes_[1 - me_] / kWeakShare;
     return (side == me_ ? v : -v) + kTempo * threeLines_[side];
