@@ -150,8 +150,7 @@ class MasterSearch {
     std::vector<std::array<std::uint16_t, 4>> keys_;
     std::vector<std::uint8_t> code_; // 0 an empty cell of the wall, 1 Red, 2 Blue, 3 blocked
     int shapeScore_[2] = {};         // the worth of what each side's splot makes on the empty cells
-    int weakShapes_[2] = {};         // ... of its ones and twos
-    std::vector<int> cellWorth_;     // per cell what it adds: Red's, its weak part, its threat, Blue's ...
+    std::vector<int> cellWorth_;     // per cell what it adds: Red's worth, its threat, Blue's ...
     int fourCells_[2] = {};          // empty cells where a side makes a four
     int sureCells_[2] = {};          // ... an open four, two fours or a four and an open three
     bool tallyShapes_ = true;        // off in the threat searches, which read no score

@@ -18,7 +18,6 @@ std::uint64_t splitmix(std::uint64_t& s)
 
 constexpr int kTempo = 150;       // a line of three of the side to move, extra
 constexpr int kSureWin = 500'000; // beyond any sum of shapes, short of a win found by search
-constexpr int kWeakShare = 4;     // the opponent's lines of one and two: a quarter
 constexpr std::size_t kTableSize = std::size_t{1} << 18;       // 16 bytes each: 4 MB
 constexpr std::size_t kThreatTableSize = std::size_t{1} << 16; // 16 bytes each: 1 MB
 
@@ -153,7 +152,7 @@ void MasterSearch::attach(Board& board, i16 moveCount)
     step_[0] = stride, step_[1] = 1, step_[2] = stride + 1, step_[3] = stride - 1;
     keys_.assign(cells, {});
     code_.assign(cells, 0);
-    cellWorth_.assign(cells * 6, 0);
+    cellWorth_.assign(cells * 4, 0);
     fourCells_[0] = fourCells_[1] = sureCells_[0] = sureCells_[1] = 0;
     tallyShapes_ = true;
     for (int c = 0; c < static_cast<int>(cells); ++c) {
@@ -163,7 +162,7 @@ void MasterSearch::attach(Board& board, i16 moveCount)
         else if (code == kRed || code == kBlue)
             setCode(c, code + 1, false);
     }
-    shapeScore_[0] = shapeScore_[1] = weakShapes_[0] = weakShapes_[1] = 0;
+    shapeScore_[0] = shapeScore_[1] = 0;
     for (int c = 0; c < static_cast<int>(cells); ++c)
         if (code_[static_cast<std::size_t>(c)] == 0)
             tallyCell(c, 1);
@@ -212,27 +211,24 @@ constexpr int kShapeWorth[9] = {0, 1, 4, 12, 25, 90, 120, 400, 1500};
 // what it added is kept, so that it is removed without reading the shapes again.
 void MasterSearch::tallyCell(int cell, int sign)
 {
-    int* kept = &cellWorth_[static_cast<std::size_t>(cell) * 6];
-    for (int side = 0; side < 2; ++side, kept += 3) {
+    int* kept = &cellWorth_[static_cast<std::size_t>(cell) * 4];
+    for (int side = 0; side < 2; ++side, kept += 2) {
         if (sign > 0) {
-            int strong = 0, weak = 0, fours = 0, threes = 0;
+            int worth = 0, fours = 0, threes = 0;
             for (int d = 0; d < 4; ++d) {
                 const Shape sh = shape(cell, d, side);
-                (sh <= Shape::OpenTwo ? weak : strong) += kShapeWorth[static_cast<int>(sh)];
+                worth += kShapeWorth[static_cast<int>(sh)];
                 fours += sh == Shape::Four ? 1 : sh >= Shape::OpenFour ? 2 : 0;
                 threes += sh == Shape::OpenThree;
             }
-            strong += fours >= 2 ? 1000 : fours && threes ? 800 : threes >= 2 ? 400 : 0;
-            kept[0] = strong;
-            kept[1] = weak;
+            kept[0] = worth + (fours >= 2 ? 1000 : fours && threes ? 800 : threes >= 2 ? 400 : 0);
             // A four here (1), or a four with a second four or an open three: won unless answered by fours
             // (2).
-            kept[2] = (fours > 0) + (fours >= 2 || (fours && threes));
+            kept[1] = (fours > 0) + (fours >= 2 || (fours && threes));
         }
         shapeScore_[side] += sign * kept[0];
-        weakShapes_[side] += sign * kept[1];
-        fourCells_[side] += sign * (kept[2] > 0);
-        sureCells_[side] += sign * (kept[2] > 1);
+        fourCells_[side] += sign * (kept[1] > 0);
+        sureCells_[side] += sign * (kept[1] > 1);
     }
 }
 
@@ -293,15 +289,12 @@ void MasterSearch::unmake(int cell)
 
 int MasterSearch::evaluate(int side) const
 {
-    // The opponent's lines of one and two are no threat yet: the master builds
-    // its own rather than block them. The side to move turns its lines of three
-    // into fours first: each is worth more to it.
-    // A cell where the side to move makes an open four, two fours or a four and an open three
-    // wins when the opponent has no four to answer with.
+    // Both sides' shapes count alike; the side to move turns its lines of three into
+    // fours first, so each is worth more to it. A cell where the side to move makes an open four, two fours
+    // or a four and an open three wins when the opponent has no four to answer with.
     if (sureCells_[side] > 0 && fourCells_[1 - side] == 0)
         return kSureWin;
-    const int v =
-        shapeScore_[me_] + weakShapes_[me_] - shapeScore_[1 - me_] - weakShapes_[1 - me_] / kWeakShare;
+    const int v = shapeScore_[me_] - shapeScore_[1 - me_];
     return (side == me_ ? v : -v) + kTempo * threeLines_[side];
 }
 

@@ -178,8 +178,7 @@ class TestMaster : public QObject {
     void threats()
     {
         // Red's splot at (5,2), (6,2) and (4,5): an open four, a four, an open three. On the small
-        // wall the master's shapes count whole, the opponent's threes and fours whole against it and
-        // its ones and twos a quarter: Red's two is worth more than Blue's one.
+        // wall both sides' shapes count alike, whichever side the master plays: Red's two beats Blue's one.
         Wall w = setUp({"......", ".XXX..", "......", "......", ".XX...", "......"}, false);
         Wall e = setUp({"XX...", ".....", ".....", ".....", "....O"}, false);
         MasterSearch m;
@@ -189,7 +188,7 @@ class TestMaster : public QObject {
         QCOMPARE(
             (std::vector{at(5, 2).openFours, at(6, 2).fours, at(6, 2).openFours, at(4, 5).openThrees,
                          at(4, 5).fours, ev(kRed, kRed), ev(kRed, kBlue), ev(kBlue, kBlue), ev(kBlue, kRed)}),
-            (std::vector{1, 1, 0, 1, 0, 122, -122, -28, 28}));
+            (std::vector{1, 1, 0, 1, 0, 75, -75, -75, 75}));
         // A node on a smaller wall reads fewer cells: the 6x6 wall gets 225 / 36 of the budget.
         Wall quiet = setUp({"......", "..X...", "...O..", "......", "......", "......"}, false);
         m.limits = {.seconds = 0, .nodes = 1000};
