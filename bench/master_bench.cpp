@@ -2,6 +2,7 @@
 // over many positions reached by seeded expert games; prints the percentiles of
 // the processor time (one core) and of the wall-clock time, and the peak memory.
 //   splot_master_bench [positions 200] [seed 1] [time budget in ms, 0 for the node budget alone]
+//                      [ms a move by the clock alone, as the window plays]
 #include "engine/Master.h"
 #include "engine/Search.h"
 #include "platform/Questions.h"
@@ -54,6 +55,8 @@ int main(int argc, char** argv)
     MasterSearch master(7);
     if (argc > 3) // a loaded machine hits the time budget first: the node budget alone compares
         master.limits.seconds = std::atoi(argv[3]) / 1000.0;
+    if (argc > 4) // the master as the window plays it, by the clock alone
+        master.limits = MasterLimits::forTime(std::atoi(argv[4]) / 1000.0);
     const long before = peakKilobytes();
 
     std::vector<double> cpu, wall;

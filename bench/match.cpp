@@ -58,9 +58,11 @@ int main(int argc, char** argv)
     players[0].gameLevel = static_cast<i16>(o.a);
     players[1].gameLevel = static_cast<i16>(o.b);
     // A node budget (--nodes) makes the master's play independent of the machine's load.
+    // Without it the master thinks by the clock, --ms a move, as in the window.
     for (Search& s : players) {
-        s.master.limits.seconds = o.nodes > 0 ? 0 : o.ms / 1000.0;
-        s.master.limits.nodes = o.nodes;
+        s.master.limits = MasterLimits::forTime(o.ms / 1000.0);
+        if (o.nodes > 0)
+            s.master.limits = {.seconds = 0, .nodes = o.nodes};
     }
 
     int byBeginner[2][3] = {}; // level a begins, level b begins: won, lost, drawn

@@ -5,12 +5,16 @@
 
 #include "engine/Board.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <functional>
 #include <vector>
 
 namespace splot {
+
+// The shape one splot of a side makes on an empty cell in one direction, weakest first.
+enum class Shape : std::uint8_t { None, One, Two, OpenTwo, Three, OpenThree, Four, OpenFour, Five };
 
 // What one splot of a side on an empty cell makes, counted over the four directions.
 struct Threat {
@@ -37,6 +41,21 @@ struct MasterLimits {
     int defenceDepth = 5; // the opponent's threes and fours, looked for when choosing a defence
     int defenceWidth = 12;
     int defences = 20; // the best-placed moves checked against the opponent's victory
+
+    // A master that thinks by the clock alone, about seconds a move: deeper iterations
+    // and deeper, wider threat searches, each ended by its share of the time.
+    static MasterLimits forTime(double seconds)
+    {
+        MasterLimits l;
+        l.seconds = seconds;
+        l.nodes = 0;
+        l.maxDepth = 20;
+        l.vctDepth = 5;
+        l.defenceDepth = 7;
+        const long threatNodes = std::max(3000L, static_cast<long>(seconds * 40'000));
+        l.vcfNodes = l.vctNodes = threatNodes;
+        return l;
+    }
 };
 
 class MasterSearch {
@@ -71,6 +90,8 @@ class MasterSearch {
     // A victory by continuous fours for side, side to move, of at most
     // limits.vcfDepth own fours: its first cell, or 0.
     int victoryByFours(Board& board, int side, i16 moveCount);
+    // ... by threes and fours, of at most limits.vctDepth own threats.
+    int victoryByThrees(Board& board, int side, i16 moveCount);
 
   private:
     struct Entry {
@@ -89,14 +110,19 @@ class MasterSearch {
         bool operator<(const Candidate& o) const { return score > o.score; }
     };
 
+    static const std::vector<Shape>& shapeTable();
+    Shape shape(int cell, int d, int side) const
+    {
+        return shapes_[static_cast<std::size_t>(side * 65536 + keys_[static_cast<std::size_t>(cell)][d])];
+    }
+    void setCode(int cell, int code, bool tally = true);
+    void tallyCell(int cell, int sign);
     void attach(Board& board, i16 moveCount);
     void start(Board& board, i16 moveCount);
     void make(int cell, int side);
     void unmake(int cell);
     void tallyLines(int cell, int sign);
     void touchNear(int cell, int change);
-    int lineWeight(int value) const;
-    void addLine(int value, int sign);
     int candidates(int side, std::vector<Candidate>& out, bool& opponentThreatens, int& mustBlock);
     int negamax(int side, int depth, int ply, int alpha, int beta);
     int evaluate(int side) const;
@@ -113,11 +139,21 @@ class MasterSearch {
     template <class F> int remembered(ThreatKind kind, int side, int depth, F search);
     void cellsOfLines(int value, std::vector<int>& out);
     bool outOfTime();
+    void phase(double share);
     std::uint32_t nextRandom();
 
     Board* b_ = nullptr;
     i16 moves_ = 0;
-    std::vector<std::uint8_t> lineDir_;
+    const Shape* shapes_ = shapeTable().data();
+    int step_[4] = {};
+    // Per cell and direction the eight cells around it, two bits each (see shapeTable).
+    std::vector<std::array<std::uint16_t, 4>> keys_;
+    std::vector<std::uint8_t> code_; // 0 an empty cell of the wall, 1 Red, 2 Blue, 3 blocked
+    int shapeScore_[2] = {};         // the worth of what each side's splot makes on the empty cells
+    std::vector<int> cellWorth_;     // per cell what it adds: Red's worth, its threat, Blue's ...
+    int fourCells_[2] = {};          // empty cells where a side makes a four
+    int sureCells_[2] = {};          // ... an open four, two fours or a four and an open three
+    bool tallyShapes_ = true;        // off in the threat searches, which read no score
     std::vector<std::uint8_t> near_;
     std::vector<std::array<std::uint64_t, 2>> zobrist_;
     std::vector<Entry> table_;
@@ -132,8 +168,6 @@ class MasterSearch {
     int vctWidthNow_ = 8;
     std::vector<int> stack_;
     std::uint64_t key_ = 0;
-    int lineScore_[2] = {};  // the worth of each side's live lines of three and four
-    int weakScore_[2] = {};  // ... of one and two
     int me_ = kRed;          // the side the master plays
     int fourLines_[2] = {};  // live lines holding four of a side
     int threeLines_[2] = {}; // live lines holding three of a side
@@ -145,6 +179,7 @@ class MasterSearch {
     int stampNow_ = 0;
     bool stopped_ = false;
     double deadline_ = 0;
+    double begun_ = 0;
     int sizeBuilt_ = 0;
     std::uint32_t rng_ = 1;
     TimeSource now_;

@@ -16,38 +16,118 @@ std::uint64_t splitmix(std::uint64_t& s)
     return z ^ (z >> 31);
 }
 
-constexpr int kTempo = 150;                              // a line of three of the side to move, extra
-constexpr int kWeakShare = 4;                            // the opponent's lines of one and two: a quarter
-constexpr std::size_t kTableSize = std::size_t{1} << 18; // 16 bytes each: 4 MB
+constexpr int kTempo = 150;       // a line of three of the side to move, extra
+constexpr int kSureWin = 500'000; // beyond any sum of shapes, short of a win found by search
+constexpr std::size_t kTableSize = std::size_t{1} << 18;       // 16 bytes each: 4 MB
 constexpr std::size_t kThreatTableSize = std::size_t{1} << 16; // 16 bytes each: 1 MB
+
+// What a splot on the middle of nine cells of a line makes there, the other eight read as
+// 0 empty, 1 the side's own, 2 blocked (the opponent, a grease spot or beyond the wall).
+int completions(const int (&a)[9])
+{
+    // The empty cells that would give a run of five or more through the middle.
+    int ways = 0;
+    for (int e = 0; e < 9; ++e) {
+        if (a[e] != 0)
+            continue;
+        int lo = 4, hi = 4;
+        const int from = std::min(e, 4), to = std::max(e, 4);
+        bool joined = true;
+        for (int k = from; k <= to; ++k)
+            joined = joined && (k == e || a[k] == 1);
+        if (!joined)
+            continue;
+        lo = from;
+        hi = to;
+        while (lo > 0 && a[lo - 1] == 1)
+            --lo;
+        while (hi < 8 && a[hi + 1] == 1)
+            ++hi;
+        ways += hi - lo + 1 >= 5;
+    }
+    return ways;
+}
+
+Shape shapeOf(int (&a)[9], int level)
+{
+    int run = 1;
+    for (int k = 3; k >= 0 && a[k] == 1; --k)
+        ++run;
+    for (int k = 5; k <= 8 && a[k] == 1; ++k)
+        ++run;
+    if (run >= 5)
+        return Shape::Five;
+    const int ways = completions(a);
+    if (ways >= 2)
+        return Shape::OpenFour;
+    if (ways == 1)
+        return Shape::Four;
+    if (level == 0)
+        return Shape::None;
+    // One splot more on the line: the best shape it reaches names this one.
+    Shape best = Shape::None;
+    for (int e = 0; e < 9; ++e) {
+        if (a[e] != 0)
+            continue;
+        a[e] = 1;
+        best = std::max(best, shapeOf(a, level - 1));
+        a[e] = 0;
+    }
+    switch (best) {
+    case Shape::OpenFour:
+        return Shape::OpenThree;
+    case Shape::Four:
+        return Shape::Three;
+    case Shape::OpenThree:
+        return Shape::OpenTwo;
+    case Shape::Three:
+        return Shape::Two;
+    default:
+        break;
+    }
+    // A line of five through the middle with nothing blocked: one.
+    for (int lo = 0; lo <= 4; ++lo) {
+        bool free = true;
+        for (int k = lo; k < lo + 5; ++k)
+            free = free && a[k] != 2;
+        if (free)
+            return Shape::One;
+    }
+    return Shape::None;
+}
 
 } // namespace
 
-MasterSearch::MasterSearch(std::uint32_t seed) : rng_(seed ? seed : 1) {}
-
-int MasterSearch::lineWeight(int v) const
+// The shape a splot of each side makes on the middle cell, by the 16-bit key of the eight
+// cells around it (two bits each, 0 empty, 1 Red, 2 Blue, 3 beyond the wall or grease).
+const std::vector<Shape>& MasterSearch::shapeTable()
 {
-    switch (v) {
-    case 1:
-        return 1;
-    case 4:
-        return 10;
-    case 16:
-        return 100;
-    case 64:
-        return 1000;
-    case -1:
-        return -1;
-    case -4:
-        return -10;
-    case -16:
-        return -100;
-    case -64:
-        return -1000;
-    default:
-        return 0; // empty or dead
-    }
+    static const std::vector<Shape> table = [] {
+        // The 3^8 lines as one side sees them, then every key of both sides.
+        std::vector<Shape> seen(6561);
+        for (int k = 0; k < 6561; ++k) {
+            int a[9] = {}, rest = k;
+            for (int n = 0; n < 8; ++n, rest /= 3)
+                a[n < 4 ? n : n + 1] = rest % 3;
+            a[4] = 1;
+            seen[static_cast<std::size_t>(k)] = shapeOf(a, 2);
+        }
+        std::vector<Shape> t(2 * 65536);
+        for (int key = 0; key < 65536; ++key)
+            for (int side = 0; side < 2; ++side) {
+                int k = 0;
+                for (int n = 7; n >= 0; --n) {
+                    const int code = (key >> (2 * n)) & 3;
+                    k = k * 3 + (code == 0 ? 0 : code == side + 1 ? 1 : 2);
+                }
+                t[static_cast<std::size_t>(side * 65536 + key)] = seen[static_cast<std::size_t>(k)];
+            }
+        return t;
+    }();
+    return table;
 }
+
+MasterSearch::MasterSearch(std::uint32_t seed) : rng_(seed ? seed : 1) {}
 
 void MasterSearch::attach(Board& board, i16 moveCount)
 {
@@ -56,14 +136,6 @@ void MasterSearch::attach(Board& board, i16 moveCount)
     const int N = board.wallSize;
     const std::size_t cells = static_cast<std::size_t>(board.lastCell) + 1;
     if (sizeBuilt_ != N) {
-        // The line families in the order the board numbers them: vertical,
-        // horizontal, down to the right, down to the left.
-        lineDir_.assign(static_cast<std::size_t>(board.lineCount) + 1, 0);
-        const int family[4] = {N * (N - 4), (N - 4) * N, (N - 4) * (N - 4), (N - 4) * (N - 4)};
-        int l = 1;
-        for (int d = 0; d < 4; ++d)
-            for (int k = 0; k < family[d]; ++k)
-                lineDir_[l++] = static_cast<std::uint8_t>(d);
         std::uint64_t s = 0x5eedULL + static_cast<std::uint64_t>(N);
         zobrist_.resize(cells);
         for (auto& z : zobrist_)
@@ -76,8 +148,25 @@ void MasterSearch::attach(Board& board, i16 moveCount)
     threatTable_.assign(kThreatTableSize, ThreatEntry{});
 
     near_.assign(cells, 0);
+    const int stride = board.rowStride;
+    step_[0] = stride, step_[1] = 1, step_[2] = stride + 1, step_[3] = stride - 1;
+    keys_.assign(cells, {});
+    code_.assign(cells, 0);
+    cellWorth_.assign(cells * 4, 0);
+    fourCells_[0] = fourCells_[1] = sureCells_[0] = sureCells_[1] = 0;
+    tallyShapes_ = true;
+    for (int c = 0; c < static_cast<int>(cells); ++c) {
+        const int code = board.cells(c);
+        if (board.cellLineCount(c) == 0 || code == kGrease)
+            setCode(c, 3, false);
+        else if (code == kRed || code == kBlue)
+            setCode(c, code + 1, false);
+    }
+    shapeScore_[0] = shapeScore_[1] = 0;
+    for (int c = 0; c < static_cast<int>(cells); ++c)
+        if (code_[static_cast<std::size_t>(c)] == 0)
+            tallyCell(c, 1);
     key_ = 0;
-    lineScore_[0] = lineScore_[1] = weakScore_[0] = weakScore_[1] = 0;
     fourLines_[0] = fourLines_[1] = 0;
     threeLines_[0] = threeLines_[1] = 0;
     for (int c = 0; c < static_cast<int>(cells); ++c) {
@@ -91,7 +180,6 @@ void MasterSearch::attach(Board& board, i16 moveCount)
     }
     for (int l = 1; l <= board.lineCount; ++l) {
         const int v = board.lineValue(l);
-        addLine(v, 1);
         fourLines_[0] += v == 64;
         fourLines_[1] += v == -64;
         threeLines_[0] += v == 16;
@@ -106,12 +194,68 @@ void MasterSearch::tallyLines(int cell, int sign)
     const Board& b = *b_;
     for (int j = 0; j < 20 && b.cellLines(j, cell) != 0; ++j) {
         const int v = b.lineValue(b.cellLines(j, cell));
-        addLine(v, sign);
         fourLines_[0] += sign * (v == 64);
         fourLines_[1] += sign * (v == -64);
         threeLines_[0] += sign * (v == 16);
         threeLines_[1] += sign * (v == -16);
     }
+}
+
+// A cell's code (0 empty, 1 Red, 2 Blue, 3 blocked) enters the keys of the cells
+// up to four steps from it in each direction (from empty; a negative code leaves).
+// The worth of one side's shapes on an empty cell: each direction's, and more for a
+// cell where the side makes two threats at once.
+constexpr int kShapeWorth[9] = {0, 1, 4, 12, 25, 90, 120, 400, 1500};
+
+// Adds (+1) or removes (-1) what both sides make on an empty cell to the shape scores;
+// what it added is kept, so that it is removed without reading the shapes again.
+void MasterSearch::tallyCell(int cell, int sign)
+{
+    int* kept = &cellWorth_[static_cast<std::size_t>(cell) * 4];
+    for (int side = 0; side < 2; ++side, kept += 2) {
+        if (sign > 0) {
+            int worth = 0, fours = 0, threes = 0;
+            for (int d = 0; d < 4; ++d) {
+                const Shape sh = shape(cell, d, side);
+                worth += kShapeWorth[static_cast<int>(sh)];
+                fours += sh == Shape::Four ? 1 : sh >= Shape::OpenFour ? 2 : 0;
+                threes += sh == Shape::OpenThree;
+            }
+            kept[0] = worth + (fours >= 2 ? 1000 : fours && threes ? 800 : threes >= 2 ? 400 : 0);
+            // A four here (1), or a four with a second four or an open three: won unless answered by fours
+            // (2).
+            kept[1] = (fours > 0) + (fours >= 2 || (fours && threes));
+        }
+        shapeScore_[side] += sign * kept[0];
+        fourCells_[side] += sign * (kept[1] > 0);
+        sureCells_[side] += sign * (kept[1] > 1);
+    }
+}
+
+void MasterSearch::setCode(int cell, int code, bool tally)
+{
+    const int last = static_cast<int>(keys_.size());
+    tally = tally && tallyShapes_;
+    if (tally && code > 0)
+        tallyCell(cell, -1);
+    for (int d = 0; d < 4; ++d)
+        for (int s = -4; s <= 4; ++s) {
+            const int n = cell - s * step_[d];
+            if (s == 0 || n < 0 || n >= last)
+                continue;
+            // The cell sits s steps from n; the bits of step s of n's key.
+            const int bit = 2 * (s < 0 ? s + 4 : s + 3);
+            const bool counted = tally && code_[static_cast<std::size_t>(n)] == 0;
+            if (counted)
+                tallyCell(n, -1);
+            keys_[static_cast<std::size_t>(n)][d] =
+                static_cast<std::uint16_t>(keys_[static_cast<std::size_t>(n)][d] + code * (1 << bit));
+            if (counted)
+                tallyCell(n, 1);
+        }
+    code_[static_cast<std::size_t>(cell)] = static_cast<std::uint8_t>(code > 0 ? code : 0);
+    if (tally && code < 0)
+        tallyCell(cell, 1);
 }
 
 // The cells within two steps of a cell count one splot more (+1) or less (-1) near them.
@@ -129,6 +273,7 @@ void MasterSearch::make(int cell, int side)
     tallyLines(cell, 1);
     key_ ^= zobrist_[cell][side];
     touchNear(cell, 1);
+    setCode(cell, side + 1);
 }
 
 void MasterSearch::unmake(int cell)
@@ -139,72 +284,50 @@ void MasterSearch::unmake(int cell)
     tallyLines(cell, 1);
     key_ ^= zobrist_[cell][side];
     touchNear(cell, -1);
-}
-
-void MasterSearch::addLine(int v, int sign)
-{
-    const int w = lineWeight(v);
-    const int a = w > 0 ? w : -w;
-    (a < 100 ? weakScore_ : lineScore_)[w > 0 ? kRed : kBlue] += sign * a;
+    setCode(cell, -(side + 1));
 }
 
 int MasterSearch::evaluate(int side) const
 {
-    // The opponent's lines of one and two are no threat yet: the master builds
-    // its own rather than block them. The side to move turns its lines of three
-    // into fours first: each is worth more to it.
-    const int v = lineScore_[me_] + weakScore_[me_] - lineScore_[1 - me_] - weakScore_[1 - me_] / kWeakShare;
+    // Both sides' shapes count alike; the side to move turns its lines of three into
+    // fours first, so each is worth more to it. A cell where the side to move makes an open four, two fours
+    // or a four and an open three wins when the opponent has no four to answer with.
+    if (sureCells_[side] > 0 && fourCells_[1 - side] == 0)
+        return kSureWin;
+    const int v = shapeScore_[me_] - shapeScore_[1 - me_];
     return (side == me_ ? v : -v) + kTempo * threeLines_[side];
 }
 
 Threat MasterSearch::threatOf(int cell, int side) const
 {
-    const Board& b = *b_;
-    const int sign = b.playerSign(side);
-    // Per direction: lines that become five, the cells that would complete a
-    // four made here, lines that become three, two and one.
-    int fives[4] = {}, threes[4] = {}, twos[4] = {}, ones[4] = {}, nComp[4] = {};
-    int comp[4][4] = {};
-    for (int j = 0; j < 20; ++j) {
-        const int l = b.cellLines(j, cell);
-        if (l == 0)
-            break;
-        const int v = b.lineValue(l) * sign;
-        const int d = lineDir_[l];
-        if (v == 64) {
-            ++fives[d];
-        } else if (v == 16) {
-            for (int k = 1; k <= 5; ++k) {
-                const int e = b.lineCells(k, l);
-                if (e == cell || b.cells(e) != kEmpty)
-                    continue;
-                if (std::find(comp[d], comp[d] + nComp[d], e) == comp[d] + nComp[d] && nComp[d] < 4)
-                    comp[d][nComp[d]++] = e;
-            }
-        } else if (v == 4) {
-            ++threes[d];
-        } else if (v == 1) {
-            ++twos[d];
-        } else if (v == 0) {
-            ++ones[d];
-        }
-    }
     Threat t;
     for (int d = 0; d < 4; ++d) {
-        if (fives[d])
+        switch (shape(cell, d, side)) {
+        case Shape::Five:
             ++t.fives;
-        else if (nComp[d] >= 2)
+            break;
+        case Shape::OpenFour:
             ++t.openFours;
-        else if (nComp[d] == 1)
+            break;
+        case Shape::Four:
             ++t.fours;
-        else if (threes[d] >= 2)
+            break;
+        case Shape::OpenThree:
             ++t.openThrees;
-        else if (threes[d] == 1)
+            break;
+        case Shape::Three:
             ++t.threes;
-        else if (twos[d] >= 2)
+            break;
+        case Shape::OpenTwo:
             ++t.twos;
-        else if (ones[d] > 0)
+            break;
+        case Shape::Two:
+        case Shape::One:
             ++t.ones;
+            break;
+        case Shape::None:
+            break;
+        }
     }
     return t;
 }

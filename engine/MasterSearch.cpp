@@ -186,13 +186,29 @@ void MasterSearch::start(Board& board, i16 moveCount)
         now_ = [] {
             return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
         };
-    deadline_ = now_() + limits.seconds;
+    begun_ = now_();
+    deadline_ = begun_ + limits.seconds;
+}
+
+// The searches before the alpha-beta end by a share of the time budget, so that each
+// later one still gets its turn; a search stopped by its share leaves the rest running.
+void MasterSearch::phase(double share)
+{
+    if (stopped_ && limits.seconds > 0 && now_() < begun_ + limits.seconds)
+        stopped_ = false;
+    deadline_ = begun_ + share * limits.seconds;
 }
 
 int MasterSearch::victoryByFours(Board& board, int side, i16 moveCount)
 {
     start(board, moveCount);
     return vcfRoot(side, limits.vcfNodes);
+}
+
+int MasterSearch::victoryByThrees(Board& board, int side, i16 moveCount)
+{
+    start(board, moveCount);
+    return vctRoot(side, limits.vctNodes, limits.vctDepth, limits.vctWidth);
 }
 
 // Does the opponent of side, side having just played, win by fours (or, unless byFours, by
@@ -255,10 +271,12 @@ int MasterSearch::choose(Board& board, int side, i16 moveCount)
     for (const Candidate& c : moves)
         if (c.ownOpenFour)
             return c.cell;
+    phase(0.3);
     if (const int win = vcfRoot(side, limits.vcfNodes))
         return win;
     if (const int win = vctRoot(side, limits.vctNodes, limits.vctDepth, limits.vctWidth))
         return win;
+    phase(0.75);
 
     // Equal moves in random order: games vary.
     for (Candidate& c : moves)
@@ -292,6 +310,7 @@ int MasterSearch::choose(Board& board, int side, i16 moveCount)
     }
     if (moves.size() > 16)
         moves.resize(16);
+    phase(1);
 
     int chosen = moves.front().cell;
     for (int depth = 1; depth <= limits.maxDepth && !stopped_; ++depth) {
@@ -307,8 +326,11 @@ int MasterSearch::choose(Board& board, int side, i16 moveCount)
                 bestMove = c.cell;
             }
         }
-        if (stopped_ && depth > 1)
+        // A move searched whole that beat the last best one is better, even when time ran out.
+        if (stopped_ && depth > 1) {
+            chosen = bestMove ? bestMove : chosen;
             break;
+        }
         if (bestMove == 0)
             break;
         chosen = bestMove;

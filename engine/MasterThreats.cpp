@@ -30,7 +30,11 @@ void MasterSearch::cellsOfLines(int value, std::vector<int>& out)
 int MasterSearch::vcfRoot(int side, long budget)
 {
     vcfNodesLeft_ = budget;
-    return vcf(side, limits.vcfDepth);
+    const bool tallied = tallyShapes_;
+    tallyShapes_ = false;
+    const int r = vcf(side, limits.vcfDepth);
+    tallyShapes_ = tallied;
+    return r;
 }
 
 // A threat search's answer for the wall as it stands, from the table or searched and kept.
@@ -237,7 +241,11 @@ int MasterSearch::vctRoot(int side, long budget, int depth, int width)
 {
     vcfNodesLeft_ = budget;
     vctWidthNow_ = width;
-    return vct(side, depth);
+    const bool tallied = tallyShapes_;
+    tallyShapes_ = false;
+    const int r = vct(side, depth);
+    tallyShapes_ = tallied;
+    return r;
 }
 
 } // namespace splot

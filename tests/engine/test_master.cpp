@@ -128,22 +128,53 @@ class TestMaster : public QObject {
              "the one cell that spoils a victory by threes"},
             {{"........", "..XOX...", "...X*X*.", "..O.O...", "...O....", "..O.....", ".O......", "X......."},
              "the defence against a victory by threes on a small wall"},
+            {{"...............", ".X...........X.", "...............", "......*........", "......O........",
+              "......*........", "......O........", "...*OO**.......", "......*........", "...............",
+              "...............", "...............", ".............X.", ".X.............", "..............."},
+             "a three-three prevented one move ahead"},
+            {{"...............", ".X...........X.", "......X........", "......O........", "......O........",
+              "......O........", "......*........", "...*OO**.......", "...............", "...............",
+              "...............", "...............", ".............X.", ".X.............", "..............."},
+             "a four-three prevented one move ahead"},
+            {{"...............", ".X...........X.", "...............", "......*........", "......O........",
+              "......*........", "......O........", "......O........", "......*........", "...............",
+              "...............", "..O............", "...............", ".X.............", "..............."},
+             "stop a split three"},
+            {{"...............", "...............", "...............", "...............", "...*XX.........",
+              ".....O..X......", ".....X.O.O.....", "........X......", ".....X.........", "...............",
+              "...............", ".....O.....O...", "...............", "...............", "..............."},
+             "a victory by threes of four threats"},
+            {{"...............", "...............", "...............", "...O...........", ".........X.....",
+              "...O.......O...", "....X....X.O...", "...............", ".........*.....", ".......X.X.....",
+              "......O........", "...............", "...............", "...............", "..............."},
+             "a victory by threes of five threats"},
         };
         for (const auto& [rows, name] : table) {
             for (const int side : {kRed, kBlue}) {
                 Wall w = setUp(rows, side == kBlue);
+                // The master as the window plays it, its clock replaced by a node budget.
                 MasterSearch master(11);
-                master.limits = {.seconds = 0, .nodes = 3000};
-                QVERIFY2(w.accepted.count(master.choose(w.b, side, w.moves)), name);
+                master.limits = MasterLimits::forTime(1);
+                master.limits.seconds = 0, master.limits.nodes = 3000;
+                const int got = master.choose(w.b, side, w.moves);
+                int gc = 0, gr = 0;
+                w.b.columnRow(got, gc, gr);
+                if (!w.accepted.count(got))
+                    qWarning("%s side %d: chose %c%d", name, side, 'a' + gc - 1, gr);
+                QVERIFY2(w.accepted.count(got), name);
                 QCOMPARE(tables(w.b), tables(setUp(rows, side == kBlue).b)); // left as it was
+                // Nor does the move lose at once to fours.
+                const bool five = w.b.fiveLine(got, side);
+                w.b.play(got, side, w.moves);
+                QVERIFY2(five || !master.victoryByFours(w.b, 1 - side, w.moves), name);
             }
         }
     }
 
     void threats()
     {
-        // Red's splot at (5,2), (6,2) and (4,5): an open four, a four, an open three. On the
-        // small wall Red has a two (10) and two ones, Blue two ones: to each a quarter of the other's.
+        // Red's splot at (5,2), (6,2) and (4,5): an open four, a four, an open three. On the small
+        // wall both sides' shapes count alike, whichever side the master plays: Red's two beats Blue's one.
         Wall w = setUp({"......", ".XXX..", "......", "......", ".XX...", "......"}, false);
         Wall e = setUp({"XX...", ".....", ".....", ".....", "....O"}, false);
         MasterSearch m;
@@ -153,7 +184,7 @@ class TestMaster : public QObject {
         QCOMPARE(
             (std::vector{at(5, 2).openFours, at(6, 2).fours, at(6, 2).openFours, at(4, 5).openThrees,
                          at(4, 5).fours, ev(kRed, kRed), ev(kRed, kBlue), ev(kBlue, kBlue), ev(kBlue, kRed)}),
-            (std::vector{1, 1, 0, 1, 0, 12, -12, -1, 1}));
+            (std::vector{1, 1, 0, 1, 0, 75, -75, -75, 75}));
         // A node on a smaller wall reads fewer cells: the 6x6 wall gets 225 / 36 of the budget.
         Wall quiet = setUp({"......", "..X...", "...O..", "......", "......", "......"}, false);
         m.limits = {.seconds = 0, .nodes = 1000};
