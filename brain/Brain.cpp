@@ -292,10 +292,9 @@ void BrainSession::budget()
     if (!timed_)
         return;
     // The clock alone ends the master's search; without a time left, the whole match is left.
-    search_.master.limits.nodes = 0;
-    search_.master.limits.seconds =
-        moveSeconds(timeoutTurn_, timeoutMatch_, timeLeft_ >= 0 ? timeLeft_ : timeoutMatch_,
-                    board_.playableCells - moves_);
+    search_.master.limits = MasterLimits::forTime(moveSeconds(timeoutTurn_, timeoutMatch_,
+                                                              timeLeft_ >= 0 ? timeLeft_ : timeoutMatch_,
+                                                              board_.playableCells - moves_));
 }
 
 } // namespace splot

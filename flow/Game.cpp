@@ -22,6 +22,9 @@ Game::Game(GameSettings& settings, Clock& clock, Random& random, Sound& sound, Q
       booth_(clock, sound, scene, random, guard_, settings_, board_, state_, log_, narrator_),
       replayer_(board_, state_, booth_, log_, random, scene, guard_), rules_(settings)
 {
+    // The master thinks by the clock, about a second a move, as long as the
+    // other levels take with their painters' waits.
+    search_.master.limits = MasterLimits::forTime(kMasterSeconds);
 }
 
 // ---------------------------------------------------------------------------
@@ -322,7 +325,13 @@ void Game::runZugRot()
             board_.currentPlayer = kRed;
             scene_.setWallEnabled(false);
 
+            // The master thinks for a while: the hourglass shows meanwhile.
+            const bool thinks = search_.gameLevel == kMasterLevel;
+            if (thinks)
+                scene_.setPointer(Scene::Pointer::Hourglass);
             const bool chosen = searchCell(true);
+            if (thinks)
+                scene_.setPointer(Scene::Pointer::Normal);
             checkAbandoned();
             // An accepted draw offer has ended the game already.
             if (!chosen || state_.gameOver != kFalse)

@@ -36,6 +36,9 @@ class WallDrawing;
 
 class Game final : public DrawOfferSink, private CommandDoor::Owner {
   public:
+    // How long the master thinks about a move in the window.
+    static constexpr double kMasterSeconds = 0.9;
+
     Game(GameSettings& settings, Clock& clock, Random& random, Sound& sound, Questions& questions,
          Scene& scene);
 

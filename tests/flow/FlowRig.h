@@ -37,6 +37,7 @@ struct FlowRig {
     {
         clock.journal = &journal, scene.journal = &journal, sound.journal = &journal, wall.journal = &journal;
         game.attachWall(wall);
+        game.search().master.limits = MasterLimits{}; // by nodes: the same moves on any machine
         if (start)
             game.Start_click();
     }

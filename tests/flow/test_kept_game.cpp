@@ -128,6 +128,7 @@ class TestKeptGame : public QObject {
         FlowRig rig(testing::setup(8, 1), {}, 1, false);
         rig.game.continueGame(g);
         QVERIFY(rig.game.keptGame() && rig.game.keptGame()->moves.size() == 2 && rig.side() == kBlue);
+        QVERIFY(rig.count("hourglass") == 1 && rig.count("pointer") == 1); // while the master thinks
     }
 
     void aDecidedGameIsRefused()

@@ -51,6 +51,7 @@ struct WindowRig {
         program.reset(new MainProgram(clock, random, sound, questions, std::make_unique<SettingsStore>()));
         window().setAboutBoxInterval(0);
         window().setOnClosed([this] { ++closedCount; });
+        game().search().master.limits = MasterLimits{}; // by nodes: the same moves on any machine
         program->start();
     }
 
