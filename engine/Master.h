@@ -35,6 +35,7 @@ struct MasterLimits {
     int maxDepth = 10;    // deepest full-width iteration
     int vcfDepth = 8;     // own fours in a row searched for a victory
     long vcfNodes = 4000; // nodes of one such search
+    long leafFours = 0;   // ... at the horizon of the alpha-beta search
     int vctDepth = 4;     // own threes and fours searched for a victory
     int vctWidth = 8;     // threats tried at each step of it
     long vctNodes = 3000; // nodes of one such search
@@ -50,6 +51,7 @@ struct MasterLimits {
         l.seconds = seconds;
         l.nodes = 0;
         l.maxDepth = 20;
+        l.leafFours = 24;
         l.vctDepth = 5;
         l.defenceDepth = 7;
         const long threatNodes = std::max(3000L, static_cast<long>(seconds * 40'000));
@@ -115,16 +117,17 @@ class MasterSearch {
     {
         return shapes_[static_cast<std::size_t>(side * 65536 + keys_[static_cast<std::size_t>(cell)][d])];
     }
-    void setCode(int cell, int code, bool tally = true);
+    void setCode(int cell, int code);
     void tallyCell(int cell, int sign);
+    void readShapes(int cell);
     void attach(Board& board, i16 moveCount);
     void start(Board& board, i16 moveCount);
     void make(int cell, int side);
     void unmake(int cell);
-    void tallyLines(int cell, int sign);
     void touchNear(int cell, int change);
     int candidates(int side, std::vector<Candidate>& out, bool& opponentThreatens, int& mustBlock);
     int negamax(int side, int depth, int ply, int alpha, int beta);
+    int leafValue(int side, int ply);
     int evaluate(int side) const;
     int vcf(int side, int depth);
     int vcfRoot(int side, long budget);
@@ -134,13 +137,38 @@ class MasterSearch {
     bool threatHoldsSearch(int side, int depth);
     int vcfSearch(int side, int depth);
     int vctRoot(int side, long budget, int depth, int width);
-    bool opponentWins(int side, bool byFours, bool& sure);
+    bool opponentWins(int side, bool byFours, bool& sure, long budget);
     enum ThreatKind { kByFours, kByThrees, kHolds };
     template <class F> int remembered(ThreatKind kind, int side, int depth, F search);
-    void cellsOfLines(int value, std::vector<int>& out);
     bool outOfTime();
     void phase(double share);
     std::uint32_t nextRandom();
+
+    // The empty cells where a side's splot makes something, kept as splots come and go:
+    // in any order, each once, and found in constant time.
+    struct CellSet {
+        std::vector<i16> list;
+        std::vector<i16> at; // a cell's place in list, -1 when not in it
+        void reset(std::size_t cells)
+        {
+            list.clear();
+            at.assign(cells, -1);
+        }
+        void add(int cell)
+        {
+            at[static_cast<std::size_t>(cell)] = static_cast<i16>(list.size());
+            list.push_back(static_cast<i16>(cell));
+        }
+        void remove(int cell)
+        {
+            const i16 place = at[static_cast<std::size_t>(cell)];
+            list[static_cast<std::size_t>(place)] = list.back();
+            at[static_cast<std::size_t>(list.back())] = place;
+            list.pop_back();
+            at[static_cast<std::size_t>(cell)] = -1;
+        }
+    };
+    enum CellFlag : int { kMakesFive = 1, kMakesFour = 2, kMakesOpenThree = 4, kMakesSure = 8 };
 
     Board* b_ = nullptr;
     i16 moves_ = 0;
@@ -150,10 +178,13 @@ class MasterSearch {
     std::vector<std::array<std::uint16_t, 4>> keys_;
     std::vector<std::uint8_t> code_; // 0 an empty cell of the wall, 1 Red, 2 Blue, 3 blocked
     int shapeScore_[2] = {};         // the worth of what each side's splot makes on the empty cells
-    std::vector<int> cellWorth_;     // per cell what it adds: Red's worth, its threat, Blue's ...
-    int fourCells_[2] = {};          // empty cells where a side makes a four
-    int sureCells_[2] = {};          // ... an open four, two fours or a four and an open three
-    bool tallyShapes_ = true;        // off in the threat searches, which read no score
+    std::vector<int> cellWorth_;     // per cell what it adds: Red's worth, its flags, Blue's ...
+    std::vector<std::array<Shape, 8>> shapeAt_; // per empty cell Red's shape in each direction, then Blue's
+    CellSet fives_[2];                          // where a side completes five: the side has a four
+    CellSet fours_[2];      // ... makes a four (or an open four): the side has a three there
+    CellSet threes_[2];     // ... makes an open three
+    int sureCells_[2] = {}; // ... an open four, two fours or a four and an open three
+    bool attached_ = false; // the sets follow the splots (not while a wall is read in)
     std::vector<std::uint8_t> near_;
     std::vector<std::array<std::uint64_t, 2>> zobrist_;
     std::vector<Entry> table_;
@@ -168,15 +199,11 @@ class MasterSearch {
     int vctWidthNow_ = 8;
     std::vector<int> stack_;
     std::uint64_t key_ = 0;
-    int me_ = kRed;          // the side the master plays
-    int fourLines_[2] = {};  // live lines holding four of a side
-    int threeLines_[2] = {}; // live lines holding three of a side
+    int me_ = kRed; // the side the master plays
     long nodes_ = 0;
     long nodeBudget_ = 0; // limits.nodes for this wall
     long vcfNodesLeft_ = 0;
     long vcfNodes_ = 0;
-    std::vector<int> stamp_;
-    int stampNow_ = 0;
     bool stopped_ = false;
     double deadline_ = 0;
     double begun_ = 0;

@@ -147,115 +147,137 @@ void MasterSearch::attach(Board& board, i16 moveCount)
     std::fill(table_.begin(), table_.end(), Entry{});
     threatTable_.assign(kThreatTableSize, ThreatEntry{});
 
+    attached_ = false;
     near_.assign(cells, 0);
     const int stride = board.rowStride;
     step_[0] = stride, step_[1] = 1, step_[2] = stride + 1, step_[3] = stride - 1;
     keys_.assign(cells, {});
     code_.assign(cells, 0);
     cellWorth_.assign(cells * 4, 0);
-    fourCells_[0] = fourCells_[1] = sureCells_[0] = sureCells_[1] = 0;
-    tallyShapes_ = true;
-    for (int c = 0; c < static_cast<int>(cells); ++c) {
-        const int code = board.cells(c);
-        if (board.cellLineCount(c) == 0 || code == kGrease)
-            setCode(c, 3, false);
-        else if (code == kRed || code == kBlue)
-            setCode(c, code + 1, false);
+    for (int side = 0; side < 2; ++side) {
+        fives_[side].reset(cells);
+        fours_[side].reset(cells);
+        threes_[side].reset(cells);
+        sureCells_[side] = shapeScore_[side] = 0;
     }
-    shapeScore_[0] = shapeScore_[1] = 0;
-    for (int c = 0; c < static_cast<int>(cells); ++c)
-        if (code_[static_cast<std::size_t>(c)] == 0)
-            tallyCell(c, 1);
     key_ = 0;
-    fourLines_[0] = fourLines_[1] = 0;
-    threeLines_[0] = threeLines_[1] = 0;
+    // The splots and the blocked cells first, then what each empty cell makes.
     for (int c = 0; c < static_cast<int>(cells); ++c) {
         const int code = board.cells(c);
-        if (code != kRed && code != kBlue)
-            continue;
-        key_ ^= zobrist_[c][code];
-        for (int dr = -2; dr <= 2; ++dr)
-            for (int dc = -2; dc <= 2; ++dc)
-                ++near_[c + dc + dr * board.rowStride];
+        if (board.cellLineCount(c) == 0 || code == kGrease) {
+            setCode(c, 3);
+        } else if (code == kRed || code == kBlue) {
+            setCode(c, code + 1);
+            key_ ^= zobrist_[c][code];
+            for (int dr = -2; dr <= 2; ++dr)
+                for (int dc = -2; dc <= 2; ++dc)
+                    ++near_[c + dc + dr * board.rowStride];
+        }
     }
-    for (int l = 1; l <= board.lineCount; ++l) {
-        const int v = board.lineValue(l);
-        fourLines_[0] += v == 64;
-        fourLines_[1] += v == -64;
-        threeLines_[0] += v == 16;
-        threeLines_[1] += v == -16;
-    }
+    attached_ = true;
+    shapeAt_.assign(cells, {});
+    for (int c = 0; c < static_cast<int>(cells); ++c)
+        if (code_[static_cast<std::size_t>(c)] == 0) {
+            readShapes(c);
+            tallyCell(c, 1);
+        }
 }
 
-// The lines through a cell, added with the sign given: their weight into score_, their fours
-// into fourLines_. Called with -1 before a splot comes or goes and with +1 after.
-void MasterSearch::tallyLines(int cell, int sign)
-{
-    const Board& b = *b_;
-    for (int j = 0; j < 20 && b.cellLines(j, cell) != 0; ++j) {
-        const int v = b.lineValue(b.cellLines(j, cell));
-        fourLines_[0] += sign * (v == 64);
-        fourLines_[1] += sign * (v == -64);
-        threeLines_[0] += sign * (v == 16);
-        threeLines_[1] += sign * (v == -16);
-    }
-}
+namespace {
 
-// A cell's code (0 empty, 1 Red, 2 Blue, 3 blocked) enters the keys of the cells
-// up to four steps from it in each direction (from empty; a negative code leaves).
 // The worth of one side's shapes on an empty cell: each direction's, and more for a
 // cell where the side makes two threats at once.
 constexpr int kShapeWorth[9] = {0, 1, 4, 12, 25, 90, 120, 400, 1500};
 
-// Adds (+1) or removes (-1) what both sides make on an empty cell to the shape scores;
-// what it added is kept, so that it is removed without reading the shapes again.
+// What one side's shapes in the four directions of an empty cell are worth, and what
+// they make there (the flags).
+void measure(const Shape* shapes, int& worth, int& flags)
+{
+    static constexpr int kFours[9] = {0, 0, 0, 0, 0, 0, 1, 2, 2};
+    static constexpr int kFlags[9] = {0, 0, 0, 0, 0, 4, 2, 2, 1}; // kMakesOpenThree, kMakesFour, kMakesFive
+    int fours = 0, threes = 0;
+    worth = flags = 0;
+    for (int d = 0; d < 4; ++d) {
+        const int sh = static_cast<int>(shapes[d]);
+        worth += kShapeWorth[sh];
+        fours += kFours[sh];
+        threes += sh == static_cast<int>(Shape::OpenThree);
+        flags |= kFlags[sh];
+    }
+    worth += fours >= 2 ? 1000 : fours && threes ? 800 : threes >= 2 ? 400 : 0;
+    if (fours >= 2 || (fours && threes))
+        flags |= 8; // kMakesSure
+}
+
+} // namespace
+
+// What both sides make on an empty cell enters the shape scores and the sets of cells where
+// a side makes five, a four or an open three: +1 when the cell becomes empty, -1 when a splot
+// comes, 0 when its shapes changed. What it added is kept, so that it leaves without reading.
 void MasterSearch::tallyCell(int cell, int sign)
 {
     int* kept = &cellWorth_[static_cast<std::size_t>(cell) * 4];
-    for (int side = 0; side < 2; ++side, kept += 2) {
-        if (sign > 0) {
-            int worth = 0, fours = 0, threes = 0;
-            for (int d = 0; d < 4; ++d) {
-                const Shape sh = shape(cell, d, side);
-                worth += kShapeWorth[static_cast<int>(sh)];
-                fours += sh == Shape::Four ? 1 : sh >= Shape::OpenFour ? 2 : 0;
-                threes += sh == Shape::OpenThree;
-            }
-            kept[0] = worth + (fours >= 2 ? 1000 : fours && threes ? 800 : threes >= 2 ? 400 : 0);
-            // A four here (1), or a four with a second four or an open three: won unless answered by fours
-            // (2).
-            kept[1] = (fours > 0) + (fours >= 2 || (fours && threes));
-        }
-        shapeScore_[side] += sign * kept[0];
-        fourCells_[side] += sign * (kept[1] > 0);
-        sureCells_[side] += sign * (kept[1] > 1);
+    const Shape* shapes = shapeAt_[static_cast<std::size_t>(cell)].data();
+    for (int side = 0; side < 2; ++side, kept += 2, shapes += 4) {
+        int worth = 0, flags = 0;
+        if (sign >= 0)
+            measure(shapes, worth, flags);
+        const int before = sign > 0 ? 0 : kept[1];
+        shapeScore_[side] += worth - (sign > 0 ? 0 : kept[0]);
+        kept[0] = worth;
+        kept[1] = flags;
+        const int changed = before ^ flags;
+        if (changed == 0)
+            continue;
+        if (changed & kMakesSure)
+            sureCells_[side] += flags & kMakesSure ? 1 : -1;
+        for (auto [flag, set] : {std::pair{kMakesFive, &fives_[side]}, std::pair{kMakesFour, &fours_[side]},
+                                 std::pair{kMakesOpenThree, &threes_[side]}})
+            if (changed & flag)
+                flags& flag ? set->add(cell) : set->remove(cell);
     }
 }
 
-void MasterSearch::setCode(int cell, int code, bool tally)
+// A cell's code (0 empty, 1 Red, 2 Blue, 3 blocked) enters the keys of the cells up to four
+// steps from it in each direction (from empty; a negative code leaves). An empty cell whose
+// shape changes for either side is tallied again.
+void MasterSearch::setCode(int cell, int code)
 {
     const int last = static_cast<int>(keys_.size());
-    tally = tally && tallyShapes_;
-    if (tally && code > 0)
+    if (attached_ && code > 0)
         tallyCell(cell, -1);
     for (int d = 0; d < 4; ++d)
         for (int s = -4; s <= 4; ++s) {
             const int n = cell - s * step_[d];
             if (s == 0 || n < 0 || n >= last)
                 continue;
+            const auto at = static_cast<std::size_t>(n);
             // The cell sits s steps from n; the bits of step s of n's key.
             const int bit = 2 * (s < 0 ? s + 4 : s + 3);
-            const bool counted = tally && code_[static_cast<std::size_t>(n)] == 0;
-            if (counted)
-                tallyCell(n, -1);
-            keys_[static_cast<std::size_t>(n)][d] =
-                static_cast<std::uint16_t>(keys_[static_cast<std::size_t>(n)][d] + code * (1 << bit));
-            if (counted)
-                tallyCell(n, 1);
+            keys_[at][d] = static_cast<std::uint16_t>(keys_[at][d] + code * (1 << bit));
+            if (!attached_ || code_[at] != 0)
+                continue;
+            const Shape red = shape(n, d, kRed), blue = shape(n, d, kBlue);
+            auto& shapes = shapeAt_[at];
+            if (red == shapes[d] && blue == shapes[4 + d])
+                continue;
+            shapes[d] = red;
+            shapes[4 + d] = blue;
+            tallyCell(n, 0);
         }
     code_[static_cast<std::size_t>(cell)] = static_cast<std::uint8_t>(code > 0 ? code : 0);
-    if (tally && code < 0)
+    if (attached_ && code < 0) {
+        readShapes(cell);
         tallyCell(cell, 1);
+    }
+}
+
+void MasterSearch::readShapes(int cell)
+{
+    auto& shapes = shapeAt_[static_cast<std::size_t>(cell)];
+    for (int side = 0; side < 2; ++side)
+        for (int d = 0; d < 4; ++d)
+            shapes[static_cast<std::size_t>(side * 4 + d)] = shape(cell, d, side);
 }
 
 // The cells within two steps of a cell count one splot more (+1) or less (-1) near them.
@@ -266,11 +288,11 @@ void MasterSearch::touchNear(int cell, int change)
             near_[cell + dc + dr * b_->rowStride] += change;
 }
 
+// A splot of side on an empty cell for the search, and taken back: the master's own
+// view changes, the board does not.
 void MasterSearch::make(int cell, int side)
 {
-    tallyLines(cell, -1);
-    b_->play(cell, side, moves_, false);
-    tallyLines(cell, 1);
+    ++moves_;
     key_ ^= zobrist_[cell][side];
     touchNear(cell, 1);
     setCode(cell, side + 1);
@@ -278,10 +300,8 @@ void MasterSearch::make(int cell, int side)
 
 void MasterSearch::unmake(int cell)
 {
-    const int side = b_->cells(cell);
-    tallyLines(cell, -1);
-    b_->takeBack(cell, moves_, false);
-    tallyLines(cell, 1);
+    const int side = code_[static_cast<std::size_t>(cell)] - 1;
+    --moves_;
     key_ ^= zobrist_[cell][side];
     touchNear(cell, -1);
     setCode(cell, -(side + 1));
@@ -289,13 +309,13 @@ void MasterSearch::unmake(int cell)
 
 int MasterSearch::evaluate(int side) const
 {
-    // Both sides' shapes count alike; the side to move turns its lines of three into
-    // fours first, so each is worth more to it. A cell where the side to move makes an open four, two fours
+    // Both sides' shapes count alike; the side to move turns its threes into fours
+    // first, so each is worth more to it. A cell where the side to move makes an open four, two fours
     // or a four and an open three wins when the opponent has no four to answer with.
-    if (sureCells_[side] > 0 && fourCells_[1 - side] == 0)
+    if (sureCells_[side] > 0 && fours_[1 - side].list.empty() && fives_[1 - side].list.empty())
         return kSureWin;
     const int v = shapeScore_[me_] - shapeScore_[1 - me_];
-    return (side == me_ ? v : -v) + kTempo * threeLines_[side];
+    return (side == me_ ? v : -v) + kTempo * static_cast<int>(fours_[side].list.size()) / 2;
 }
 
 Threat MasterSearch::threatOf(int cell, int side) const

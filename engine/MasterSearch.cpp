@@ -71,8 +71,7 @@ int MasterSearch::candidates(int side, std::vector<Candidate>& out, bool& oppone
     mustBlock = 0;
     int oppFives = 0;
     for (int i = b.index(1, 1); i <= b.index(N, N); ++i) {
-        // Border cells read as empty too, but lie on no line.
-        if (near_[i] == 0 || b.cells(i) != kEmpty || b.cellLineCount(i) == 0)
+        if (near_[i] == 0 || code_[static_cast<std::size_t>(i)] != 0)
             continue;
         const Threat me = threatOf(i, side);
         const Threat them = threatOf(i, opp);
@@ -92,18 +91,33 @@ int MasterSearch::candidates(int side, std::vector<Candidate>& out, bool& oppone
     return oppFives;
 }
 
+// The worth of a wall at the search's horizon for side to move: won when a short victory by
+// fours is there, else the shapes' worth.
+int MasterSearch::leafValue(int side, int ply)
+{
+    if (limits.leafFours > 0 && !fours_[side].list.empty()) {
+        const long left = vcfNodesLeft_;
+        vcfNodesLeft_ = limits.leafFours;
+        const int win = vcf(side, limits.vcfDepth);
+        vcfNodesLeft_ = left;
+        if (win)
+            return kWin - ply - 2 * limits.vcfDepth;
+    }
+    return evaluate(side);
+}
+
 int MasterSearch::negamax(int side, int depth, int ply, int alpha, int beta)
 {
     ++nodes_;
     if (outOfTime())
         return 0;
     const int opp = 1 - side;
-    if (fourLines_[side] > 0)
+    if (!fives_[side].list.empty())
         return kWin - ply; // five at once
     if (moves_ >= b_->playableCells)
         return 0;
-    if (depth <= 0 && fourLines_[opp] == 0)
-        return evaluate(side);
+    if (depth <= 0 && fives_[opp].list.empty())
+        return leafValue(side, ply);
 
     const std::uint64_t key = key_ ^ static_cast<std::uint64_t>(side);
     Entry& e = table_[key & (table_.size() - 1)];
@@ -121,7 +135,7 @@ int MasterSearch::negamax(int side, int depth, int ply, int alpha, int beta)
     bool threatened = false;
     int block = 0;
     const int oppFives = candidates(side, moves, threatened, block);
-    if (oppFives >= 2 || (fourLines_[opp] > 0 && block == 0))
+    if (oppFives >= 2 || (!fives_[opp].list.empty() && block == 0))
         return -(kWin - ply - 1);
     if (moves.empty())
         return evaluate(side);
@@ -213,21 +227,19 @@ int MasterSearch::victoryByThrees(Board& board, int side, i16 moveCount)
 
 // Does the opponent of side, side having just played, win by fours (or, unless byFours, by
 // threes)? A four of side is blocked first. Sure is false when the search ran out of budget.
-bool MasterSearch::opponentWins(int side, bool byFours, bool& sure)
+bool MasterSearch::opponentWins(int side, bool byFours, bool& sure, long budget)
 {
     sure = true;
     const int opp = 1 - side;
     int block = 0;
-    if (fourLines_[side] > 0) {
-        std::vector<int> blocks;
-        cellsOfLines(64 * b_->playerSign(side), blocks);
-        if (blocks.size() != 1)
+    if (!fives_[side].list.empty()) {
+        if (fives_[side].list.size() != 1)
             return false; // five at once
-        block = blocks.front();
+        block = fives_[side].list.front();
         make(block, opp);
     }
-    const bool wins = byFours ? vcfRoot(opp, limits.vcfNodes / 4) != 0
-                              : vctRoot(opp, limits.vctNodes, limits.defenceDepth, limits.defenceWidth) != 0;
+    const bool wins = byFours ? vcfRoot(opp, budget) != 0
+                              : vctRoot(opp, budget, limits.defenceDepth, limits.defenceWidth) != 0;
     sure = wins || vcfNodesLeft_ > 0;
     if (block)
         unmake(block);
@@ -271,12 +283,12 @@ int MasterSearch::choose(Board& board, int side, i16 moveCount)
     for (const Candidate& c : moves)
         if (c.ownOpenFour)
             return c.cell;
-    phase(0.3);
+    phase(0.15);
     if (const int win = vcfRoot(side, limits.vcfNodes))
         return win;
     if (const int win = vctRoot(side, limits.vctNodes, limits.vctDepth, limits.vctWidth))
         return win;
-    phase(0.75);
+    phase(0.5);
 
     // Equal moves in random order: games vary.
     for (Candidate& c : moves)
@@ -288,14 +300,16 @@ int MasterSearch::choose(Board& board, int side, i16 moveCount)
     // after which the search found nothing but did not finish.
     const bool byFours = !stopped_ && vcfRoot(opp, limits.vcfNodes);
     bool sure = true;
-    if (byFours || (!stopped_ && (opponentWins(side, false, sure) || !sure))) {
+    if (byFours || (!stopped_ && (opponentWins(side, false, sure, limits.vctNodes) || !sure))) {
         std::vector<Candidate> spoil, unsure;
         // The best-placed defences and counter-fours.
         if (moves.size() > static_cast<std::size_t>(limits.defences))
             moves.resize(static_cast<std::size_t>(limits.defences));
         for (const Candidate& c : moves) {
             make(c.cell, side);
-            const bool wins = opponentWins(side, byFours, sure);
+            // Each defence gets a share of the budget, so that the search after them gets its time.
+            const bool wins =
+                opponentWins(side, byFours, sure, (byFours ? limits.vcfNodes : limits.vctNodes) / 4);
             unmake(c.cell);
             if (!wins)
                 (sure ? spoil : unsure).push_back(c);

@@ -6,35 +6,10 @@
 
 namespace splot {
 
-// The empty cells of the lines holding value (a side's three or four), each once.
-void MasterSearch::cellsOfLines(int value, std::vector<int>& out)
-{
-    const Board& b = *b_;
-    out.clear();
-    if (stamp_.size() != near_.size())
-        stamp_.assign(near_.size(), 0);
-    ++stampNow_;
-    for (int l = 1; l <= b.lineCount; ++l) {
-        if (b.lineValue(l) != value)
-            continue;
-        for (int k = 1; k <= 5; ++k) {
-            const int e = b.lineCells(k, l);
-            if (b.cells(e) == kEmpty && stamp_[e] != stampNow_) {
-                stamp_[e] = stampNow_;
-                out.push_back(e);
-            }
-        }
-    }
-}
-
 int MasterSearch::vcfRoot(int side, long budget)
 {
     vcfNodesLeft_ = budget;
-    const bool tallied = tallyShapes_;
-    tallyShapes_ = false;
-    const int r = vcf(side, limits.vcfDepth);
-    tallyShapes_ = tallied;
-    return r;
+    return vcf(side, limits.vcfDepth);
 }
 
 // A threat search's answer for the wall as it stands, from the table or searched and kept.
@@ -45,7 +20,8 @@ template <class F> int MasterSearch::remembered(ThreatKind kind, int side, int d
     ThreatEntry& e = threatTable_[key & (threatTable_.size() - 1)];
     if (e.key == key) {
         // A hold answers yes or no; the victories a cell, which must still be free.
-        if (e.result != 0 && e.depth <= depth && (kind == kHolds || b_->cells(e.result) == kEmpty))
+        if (e.result != 0 && e.depth <= depth &&
+            (kind == kHolds || code_[static_cast<std::size_t>(e.result)] == 0))
             return e.result;
         if (e.result == 0 && e.depth >= depth)
             return 0;
@@ -76,16 +52,10 @@ bool MasterSearch::threatHolds(int side, int depth)
 
 int MasterSearch::vcfSearch(int side, int depth)
 {
-    Board& b = *b_;
     const int opp = 1 - side;
-    const int sign = b.playerSign(side);
-    std::vector<int> cells;
     // Any cell that completes five ends it at once.
-    if (fourLines_[side] > 0) {
-        cellsOfLines(64 * sign, cells);
-        if (!cells.empty())
-            return cells.front();
-    }
+    if (!fives_[side].list.empty())
+        return fives_[side].list.front();
     // Its own budget, apart from the search's nodes; the clock still counts.
     if (depth <= 0 || --vcfNodesLeft_ < 0 || stopped_)
         return 0;
@@ -94,38 +64,23 @@ int MasterSearch::vcfSearch(int side, int depth)
 
     // A four of the opponent leaves one move: the block, if it makes a four too.
     int forced = 0;
-    if (fourLines_[opp] > 0) {
-        cellsOfLines(-64 * sign, cells);
-        if (cells.size() != 1)
+    if (!fives_[opp].list.empty()) {
+        if (fives_[opp].list.size() != 1)
             return 0;
-        forced = cells.front();
+        forced = fives_[opp].list.front();
     }
 
-    cellsOfLines(16 * sign, cells);
+    const std::vector<i16> cells = fours_[side].list;
     for (const int i : cells) {
         if (forced && i != forced)
             continue;
         make(i, side);
-        // The cells where the four now completes.
-        int block = 0, ways = 0;
-        for (int j = 0; j < 20 && b.cellLines(j, i) != 0; ++j) {
-            const int l = b.cellLines(j, i);
-            if (b.lineValue(l) != 64 * sign)
-                continue;
-            for (int k = 1; k <= 5; ++k) {
-                const int e = b.lineCells(k, l);
-                if (b.cells(e) != kEmpty)
-                    continue;
-                if (block == 0) {
-                    block = e;
-                    ways = 1;
-                } else if (e != block) {
-                    ways = 2;
-                }
-            }
-        }
-        bool won = ways >= 2 && fourLines_[opp] == 0;
-        if (!won && block != 0 && fourLines_[opp] == 0) {
+        // The cells where the four now completes: two win, one must be blocked.
+        const std::size_t ways = fives_[side].list.size();
+        const bool theirFour = !fives_[opp].list.empty();
+        bool won = ways >= 2 && !theirFour;
+        if (!won && ways == 1 && !theirFour) {
+            const int block = fives_[side].list.front();
             make(block, opp);
             won = vcf(side, depth - 1) != 0;
             unmake(block);
@@ -145,32 +100,28 @@ int MasterSearch::vctSearch(int side, int depth)
     if (const int win = vcf(side, limits.vcfDepth))
         return win;
     const int opp = 1 - side;
-    const int sign = b_->playerSign(side);
-    if (depth <= 0 || fourLines_[opp] > 0 || vcfNodesLeft_ <= 0 || stopped_)
+    if (depth <= 0 || !fives_[opp].list.empty() || vcfNodesLeft_ <= 0 || stopped_)
         return 0;
-    std::vector<int> cells, threats;
-    cellsOfLines(4 * sign, cells);
-    cellsOfLines(16 * sign, threats);
-    cells.insert(cells.end(), threats.begin(), threats.end());
     std::vector<std::pair<int, int>> ranked;
-    for (const int i : cells) {
-        const Threat t = threatOf(i, side);
-        if (t.openThrees || t.fours)
+    for (const CellSet* set : {&fours_[side], &threes_[side]})
+        for (const int i : set->list) {
+            if (set == &threes_[side] && fours_[side].at[static_cast<std::size_t>(i)] >= 0)
+                continue; // ranked with the fours already
+            const Threat t = threatOf(i, side);
             ranked.push_back({-(t.fours * 4 + t.openThrees * 3 + t.threes), i});
-    }
+        }
     std::sort(ranked.begin(), ranked.end());
-    ranked.erase(std::unique(ranked.begin(), ranked.end()), ranked.end());
     if (ranked.size() > static_cast<std::size_t>(vctWidthNow_))
         ranked.resize(static_cast<std::size_t>(vctWidthNow_));
     for (const auto& [rank, i] : ranked) {
         make(i, side);
         bool won;
-        if (fourLines_[side] > 0) {
+        if (!fives_[side].list.empty()) {
             // A four: its one block, then the attack goes on.
-            cellsOfLines(64 * sign, threats);
-            make(threats.front(), opp);
-            won = fourLines_[opp] == 0 && vct(side, depth - 1) != 0;
-            unmake(threats.front());
+            const int block = fives_[side].list.front();
+            make(block, opp);
+            won = fives_[opp].list.empty() && vct(side, depth - 1) != 0;
+            unmake(block);
         } else {
             won = threatHolds(side, depth - 1);
         }
@@ -188,41 +139,34 @@ int MasterSearch::vctSearch(int side, int depth)
 bool MasterSearch::threatHoldsSearch(int side, int depth)
 {
     const int opp = 1 - side;
-    const int sign = b_->playerSign(side);
-    if (--vcfNodesLeft_ < 0 || stopped_ || fourLines_[opp] > 0)
+    if (--vcfNodesLeft_ < 0 || stopped_ || !fives_[opp].list.empty())
         return false;
-    std::vector<int> answers, fours, blocks;
-    if (fourLines_[side] > 0) {
+    if (!fives_[side].list.empty()) {
         // A four of the attacker: one block, or none helps.
-        cellsOfLines(64 * sign, blocks);
-        if (blocks.size() != 1)
-            return !blocks.empty();
-        make(blocks.front(), opp);
-        const bool holds = fourLines_[opp] == 0 && vct(side, depth) != 0;
-        unmake(blocks.front());
+        if (fives_[side].list.size() != 1)
+            return true;
+        const int block = fives_[side].list.front();
+        make(block, opp);
+        const bool holds = fives_[opp].list.empty() && vct(side, depth) != 0;
+        unmake(block);
         return holds;
     }
-    cellsOfLines(16 * sign, answers);
-    bool pending = false;
-    for (const int i : answers) {
-        const Threat t = threatOf(i, side);
-        pending = pending || t.openFours || t.fours >= 2;
-    }
-    if (!pending || vcf(opp, limits.vcfDepth))
+    // An open four still to come, and no victory by fours of the defender first.
+    if (sureCells_[side] == 0 || vcf(opp, limits.vcfDepth))
         return false;
-    cellsOfLines(-16 * sign, fours);
-    for (const int f : fours)
-        if (std::find(answers.begin(), answers.end(), f) == answers.end())
-            answers.push_back(f);
+    // The answers: the cells of the attacker's threes, and the defender's own fours.
+    std::vector<i16> answers = fours_[side].list;
+    for (const int f : fours_[opp].list)
+        if (fours_[side].at[static_cast<std::size_t>(f)] < 0)
+            answers.push_back(static_cast<i16>(f));
     for (const int a : answers) {
         make(a, opp);
         bool holds;
-        if (fourLines_[opp] > 0) {
+        if (!fives_[opp].list.empty()) {
             // A four of the defender: blocked, and the threat still to be answered.
-            cellsOfLines(-64 * sign, blocks);
-            holds = blocks.size() == 1;
+            holds = fives_[opp].list.size() == 1;
             if (holds) {
-                const int g = blocks.front();
+                const int g = fives_[opp].list.front();
                 make(g, side);
                 holds = threatHolds(side, depth);
                 unmake(g);
@@ -241,11 +185,7 @@ int MasterSearch::vctRoot(int side, long budget, int depth, int width)
 {
     vcfNodesLeft_ = budget;
     vctWidthNow_ = width;
-    const bool tallied = tallyShapes_;
-    tallyShapes_ = false;
-    const int r = vct(side, depth);
-    tallyShapes_ = tallied;
-    return r;
+    return vct(side, depth);
 }
 
 } // namespace splot
