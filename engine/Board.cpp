@@ -99,7 +99,7 @@ void Board::Zug_Auswertung()
     enter(currentCell, currentPlayer);
 }
 
-void Board::enter(int filled, int code, bool potentials)
+void Board::enter(int filled, int code)
 {
     const i16 sign = playerSign_[code];
     const i16* lines = &cellLines_[static_cast<std::size_t>(filled) * 20];
@@ -125,7 +125,7 @@ void Board::enter(int filled, int code, bool potentials)
 
     // Every cell that shares a line with it: the 32 cells at distance 1..4 on the
     // eight rays. Occupied cells keep their 100.
-    for (int k = 1; k <= 32 && potentials; ++k) {
+    for (int k = 1; k <= 32; ++k) {
         const int c = filled + neighbourOffset_[k];
         if (cellScore_[static_cast<std::size_t>(c) * 2] != kOccupied)
             potentialsOf(c);
@@ -178,14 +178,12 @@ void Board::land(int cell, int code)
     Zug_Auswertung();
 }
 
-void Board::play(int cell, int side, i16& moveCount, bool potentials)
+void Board::play(int cell, int side, i16& moveCount)
 {
     cells_[cell] = static_cast<i16>(side);
-    if (potentials) {
-        cellScoreAt(0, cell) = kOccupied;
-        cellScoreAt(1, cell) = kOccupied;
-    }
-    enter(cell, side, potentials);
+    cellScoreAt(0, cell) = kOccupied;
+    cellScoreAt(1, cell) = kOccupied;
+    enter(cell, side);
     inc(moveCount);
 }
 
@@ -207,22 +205,20 @@ i16 Board::valueFromCells(int line) const
     return static_cast<i16>(v);
 }
 
-void Board::takeBack(int cell, i16& moveCount, bool potentials)
+void Board::takeBack(int cell, i16& moveCount)
 {
     cells_[cell] = kEmpty;
-    recomputeAround(cell, potentials);
+    recomputeAround(cell);
     moveCount = static_cast<i16>(moveCount - 1);
 }
 
-void Board::recomputeAround(int cell, bool potentials)
+void Board::recomputeAround(int cell)
 {
     // A line's value depends on its five cells alone, so the lines through the
     // cell are read again from the cells; then the cell and its neighbours.
     const i16* lines = &cellLines_[static_cast<std::size_t>(cell) * 20];
     for (int j = 0; j < 20 && lines[j] != 0; ++j)
         lineValue_[lines[j]] = valueFromCells(lines[j]);
-    if (!potentials)
-        return;
     potentialsOf(cell);
     for (int k = 1; k <= 32; ++k) {
         const int c = cell + neighbourOffset_[k];

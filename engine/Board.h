@@ -88,14 +88,11 @@ class Board {
     // and nothing else, so that a splot there makes five (or more); 0 if none.
     int fiveLine(int cell, int side) const;
     // Plays side's splot on the empty cell: writes it, marks it occupied,
-    // enters it into the evaluation and counts the move. A search that reads
-    // only the line values may leave every potential alone (potentials false)
-    // as long as it takes each such splot back the same way.
-    void play(int cell, int side, i16& moveCount, bool potentials = true);
+    // enters it into the evaluation and counts the move.
+    void play(int cell, int side, i16& moveCount);
     // Takes back the splot on cell: the cell is empty again, the lines through
-    // it and the potentials around it as they were, one move fewer. A splot
-    // played without potentials is taken back without them.
-    void takeBack(int cell, i16& moveCount, bool potentials = true);
+    // it and the potentials around it as they were, one move fewer.
+    void takeBack(int cell, i16& moveCount);
 
     // Scatters the grease spots of a new game and paints each as five yellow
     // drops on the wall's canvas (cellSize and innerSize in the canvas's units).
@@ -117,8 +114,8 @@ class Board {
     i16& cellLineCountAt(int c) { return cellLineCount_[c]; }
     i16& cellScoreAt(int p, int c) { return cellScore_[c * 2 + p]; }
 
-    void enter(int filled, int code, bool potentials = true);
-    void recomputeAround(int cell, bool potentials);
+    void enter(int filled, int code);
+    void recomputeAround(int cell);
     i16 valueFromCells(int line) const;
     void potentialsOf(int c);
 
