@@ -95,24 +95,6 @@ class TestFlow : public QObject {
     Q_OBJECT
 
   private slots:
-    void redBeginsWhenTheDrawIsAtMostAQuarter()
-    {
-        for (float r : {0.0f, 0.25f, std::nextafter(0.25f, 1.0f), 0.99f}) {
-            Rig rig(setup(), {r});
-            const char* begins = r <= 0.25f ? "Tulla begins" : "Pelko begins";
-            QVERIFY(rig.side() == (r <= 0.25f ? kRed : kBlue) && rig.scene.commentText == begins);
-        }
-    }
-
-    void soundsPlayOnlyWhenTheSettingIsExactlyOne()
-    {
-        for (i16 setting : {-1, 2}) {
-            Rig rig(setup(8, 1, setting), {0.9f});
-            rig.play("44");
-            QVERIFY(rig.game.state().moveCount == 2 && rig.sound.played.empty());
-        }
-    }
-
     void gamesAgainstTheComputerEndInAWinALossOrAFullWall()
     {
         auto play = [](int size, int level, bool hinted, std::uint32_t seed) {
