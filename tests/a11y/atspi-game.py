@@ -84,11 +84,16 @@ def shown(since):
     return [(n, r) for kind, d, n, r in events[since:] if d == 1 and kind.endswith("showing")]
 
 
-def about(node):
+def alive(ask, otherwise):
+    """What `ask()` gives, or `otherwise` when what it asks about went away meanwhile."""
     try:
-        return (node.get_role_name(), node.get_name()) if node else ("", "")
-    except GLib.Error:  # gone while it was looked at
-        return "", ""
+        return ask()
+    except GLib.Error:
+        return otherwise
+
+
+def about(node):
+    return alive(lambda: (node.get_role_name(), node.get_name()) if node else ("", ""), ("", ""))
 
 
 def nodes(node, depth=0):
@@ -96,10 +101,7 @@ def nodes(node, depth=0):
     yield node
     if about(node)[0] == "table" or depth > 12:
         return
-    try:
-        children = [node.get_child_at_index(i) for i in range(min(node.get_child_count(), 200))]
-    except GLib.Error:
-        return
+    children = alive(lambda: [node.get_child_at_index(i) for i in range(min(node.get_child_count(), 200))], [])
     for child in filter(None, children):
         yield from nodes(child, depth + 1)
 
@@ -115,17 +117,11 @@ def unnamed(node):
 def application(pid):
     desktop = Atspi.get_desktop(0)
     apps = [desktop.get_child_at_index(i) for i in range(desktop.get_child_count())]
-    try:
-        return next((a for a in filter(None, apps) if a.get_process_id() == pid), None)
-    except GLib.Error:
-        return None
+    return alive(lambda: next((a for a in filter(None, apps) if a.get_process_id() == pid), None), None)
 
 
 def state(node, which):
-    try:
-        return node is not None and node.get_state_set().contains(which)
-    except GLib.Error:
-        return False
+    return alive(lambda: node is not None and node.get_state_set().contains(which), False)
 
 
 def dialog(app, main, menu, title, body=lambda box: None, close=("Escape",)):

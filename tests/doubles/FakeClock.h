@@ -6,6 +6,7 @@
 #pragma once
 
 #include "platform/Clock.h"
+#include "tests/doubles/Journal.h"
 
 #include <cmath>
 #include <functional>
@@ -14,20 +15,17 @@
 
 namespace splot::doubles {
 
-class FakeClock final : public Clock {
+class FakeClock final : public Clock, public Journaled {
   public:
     double now() override { return time; }
     void waitUntil(double deadline) override
     {
-        if (journal)
-            journal->push_back("wait " +
-                               std::to_string(std::lround(1000 * (deadline > time ? deadline - time : 0))));
+        note("wait", std::lround(1000 * (deadline > time ? deadline - time : 0)));
         time = deadline > time ? deadline : time;
     }
     void doEvents() override
     {
-        if (journal)
-            journal->push_back("events");
+        note("events");
         // A copy: the hook may replace or clear itself while it runs.
         if (auto hook = onEvents)
             hook();
@@ -35,7 +33,6 @@ class FakeClock final : public Clock {
 
     double time = 1000.0;
     std::function<void()> onEvents; // runs inside every doEvents()
-    std::vector<std::string>* journal = nullptr;
 };
 
 } // namespace splot::doubles

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/Scene.h"
+#include "tests/doubles/Journal.h"
 
 #include <functional>
 #include <string>
@@ -11,7 +12,7 @@
 
 namespace splot::doubles {
 
-class FakeScene final : public Scene {
+class FakeScene final : public Scene, public Journaled {
   public:
     void setCharacterFrame(int who, int frame) override
     {
@@ -64,15 +65,6 @@ class FakeScene final : public Scene {
     bool wallShown = false, wallInput = true;             // the wall hidden until the first game
     bool menuEnabled[5] = {true, true, true, true, true}; // by MenuItem
     std::function<void(int who, int frame)> onFrame;      // runs before a frame is shown; may fail it
-    std::vector<std::string>* journal = nullptr;
-
-  private:
-    // The entry's name and its numbers, with a blank before each.
-    template <typename... Number> void note(std::string entry, Number... n)
-    {
-        if (journal)
-            journal->push_back(((entry += " " + std::to_string(n)), ..., entry));
-    }
 };
 
 } // namespace splot::doubles

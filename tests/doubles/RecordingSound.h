@@ -2,23 +2,22 @@
 #pragma once
 
 #include "platform/Sound.h"
+#include "tests/doubles/Journal.h"
 
 #include <string>
 #include <vector>
 
 namespace splot::doubles {
 
-class RecordingSound final : public Sound {
+class RecordingSound final : public Sound, public Journaled {
   public:
     void play(const std::string& fileName) override
     {
         played.push_back(fileName);
-        if (journal)
-            journal->push_back("sound " + fileName);
+        note("sound " + fileName);
     }
 
     std::vector<std::string> played;
-    std::vector<std::string>* journal = nullptr;
 };
 
 } // namespace splot::doubles

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "platform/WallDrawing.h"
+#include "tests/doubles/Journal.h"
 #include "tests/doubles/RecordingCanvas.h"
 
 #include <algorithm>
@@ -14,7 +15,7 @@
 
 namespace splot::doubles {
 
-class RecordingWall final : public WallDrawing {
+class RecordingWall final : public WallDrawing, public Journaled {
   public:
     void Zeichne_Raster() override
     {
@@ -52,14 +53,6 @@ class RecordingWall final : public WallDrawing {
     std::vector<std::pair<int, int>> splots, splatters;
     std::vector<int> lines;
     RecordingCanvas paper;
-    std::vector<std::string>* journal = nullptr;
-
-  private:
-    template <typename... Number> void note(std::string entry, Number... n)
-    {
-        if (journal)
-            journal->push_back(((entry += " " + std::to_string(n)), ..., entry));
-    }
 };
 
 } // namespace splot::doubles

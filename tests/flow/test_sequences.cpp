@@ -6,6 +6,8 @@
 
 #include <QtTest>
 
+#include <cmath>
+
 using namespace splot;
 using namespace splot::doubles;
 
@@ -33,6 +35,7 @@ class TestSequences : public QObject {
 
   private slots:
     // Chatter: k = 7r + 4 rounded, splot4..splot8.wav and 0.4 s; above 8 nothing (0.65 and up).
+    // Sound plays only when its setting is exactly 1.
     void everySequenceInOrder()
     {
         const struct {
@@ -52,13 +55,13 @@ class TestSequences : public QObject {
             {4, 1, {}, "frame 0 5, frame 1 14"}, // a draw
             {5, 1, {}, kRedSquirt},
             {6, 1, {}, kBlueSquirt},
-            {6, 0, {}, "wait 300, frame 1 12, pump 1 on, pump 0 off, events, wait 300, frame 1 17"},
+            {6, 2, {}, "wait 300, frame 1 12, pump 1 on, pump 0 off, events, wait 300, frame 1 17"},
             {7,
              1,
              {0.0f, 0.7f, 0.15f, 0.6f}, // a new game
              "sound splot4.wav, wait 400, wait 400, frame 1 12, frame 0 3, events, wait 400, frame 1 13, "
              "sound splot5.wav, wait 400, wait 400, sound splot8.wav, wait 400"},
-            {7, 0, {}, "wait 400, frame 1 12, frame 0 3, events, wait 400, frame 1 13, wait 400"},
+            {7, -1, {}, "wait 400, frame 1 12, frame 0 3, events, wait 400, frame 1 13, wait 400"},
         };
         for (const auto& row : rows) {
             Rig rig;
@@ -73,11 +76,12 @@ class TestSequences : public QObject {
 
     // A second game: the grid, the puddles at the foot of the pump, the new-game
     // sequence, the first turn with its painter and pump; the cursor in the middle,
-    // no splots and no refused draw offers carried over.
+    // no splots and no refused draw offers carried over. Red begins when the draw is at most a quarter.
     void aNewGameSetsUpAndHandsOutTheFirstTurn()
     {
-        for (auto [r, turn] : {std::pair(0.1f, "frame 0 4, pump 1 on, pump 0 off, comment Tulla begins"),
-                               std::pair(0.9f, "frame 1 13, pump 0 on, pump 1 off, comment Pelko begins")}) {
+        for (auto [r, turn] : {std::pair(0.25f, "frame 0 4, pump 1 on, pump 0 off, comment Tulla begins"),
+                               std::pair(std::nextafter(0.25f, 1.0f),
+                                         "frame 1 13, pump 0 on, pump 1 off, comment Pelko begins")}) {
             Rig rig({0.9f, r});
             rig.game.Start_click();
             rig.play("33 44");

@@ -17,16 +17,8 @@ struct Said final : Announcer {
     QStringList log;
 };
 
-GameSettings named(bool computer)
-{
-    GameSettings s = testing::setup(8, computer ? 0 : -1);
-    s.redName = "Tulla";
-    s.blueName = "Pelko";
-    return s;
-}
-
 struct Rig : testing::FlowRig {
-    explicit Rig(bool computer) : FlowRig(named(computer), {0.9f}, 5, false)
+    explicit Rig(bool computer) : FlowRig(testing::setup(8, computer ? 0 : -1), {0.9f}, 5, false)
     {
         game.attachAnnouncer(&said);
         game.Start_click();

@@ -276,8 +276,6 @@ class TestPresentation : public QObject {
         QCOMPARE(booth.wall()->toUnits(QPointF(574, 287)), QPointF(4305, 2152.5));
     }
 
-    // The picture buttons: press, drag off and back (the bottom-right edge is inside), release: down,
-    // up, down, run; released outside after leaving: nothing runs.
     // The reading keys on any layout: a Cyrillic letter counts as the Latin one on its key.
     void readingKeysOnEveryLayout()
     {
@@ -290,6 +288,8 @@ class TestPresentation : public QObject {
         QVERIFY(read[0][0].toInt() == 'L' && read[1][0].toInt() == 'T');
     }
 
+    // The picture buttons: press, drag off and back (the bottom-right edge is inside), release: down,
+    // up, down, run; released outside after leaving: nothing runs.
     void pictureButtons()
     {
         BoothView booth;
