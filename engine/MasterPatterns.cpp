@@ -315,7 +315,7 @@ int MasterSearch::evaluate(int side) const
     if (sureCells_[side] > 0 && fours_[1 - side].list.empty() && fives_[1 - side].list.empty())
         return kSureWin;
     const int v = shapeScore_[me_] - shapeScore_[1 - me_];
-    return (side == me_ ? v : -v) + kTempo * static_cast<int>(fours_[side].list.size()) / 2;
+    return (side == me_ ? v : -v) + kTempo * static_cast<int>(fours_[side].list.size());
 }
 
 Threat MasterSearch::threatOf(int cell, int side) const

@@ -307,9 +307,9 @@ int MasterSearch::choose(Board& board, int side, i16 moveCount)
             moves.resize(static_cast<std::size_t>(limits.defences));
         for (const Candidate& c : moves) {
             make(c.cell, side);
-            // Each defence gets a share of the budget, so that the search after them gets its time.
+            // Against fours a quarter of the budget is enough; the time phase bounds them all.
             const bool wins =
-                opponentWins(side, byFours, sure, (byFours ? limits.vcfNodes : limits.vctNodes) / 4);
+                opponentWins(side, byFours, sure, byFours ? limits.vcfNodes / 4 : limits.vctNodes);
             unmake(c.cell);
             if (!wins)
                 (sure ? spoil : unsure).push_back(c);

@@ -151,8 +151,13 @@ bool MasterSearch::threatHoldsSearch(int side, int depth)
         unmake(block);
         return holds;
     }
-    // An open four still to come, and no victory by fours of the defender first.
-    if (sureCells_[side] == 0 || vcf(opp, limits.vcfDepth))
+    // An open four (or two fours) still to come, and no victory by fours of the defender first.
+    bool pending = false;
+    for (const int i : fours_[side].list) {
+        const Threat t = threatOf(i, side);
+        pending = pending || t.openFours || t.fours >= 2;
+    }
+    if (!pending || vcf(opp, limits.vcfDepth))
         return false;
     // The answers: the cells of the attacker's threes, and the defender's own fours.
     std::vector<i16> answers = fours_[side].list;
