@@ -12,6 +12,7 @@ namespace {
 
 constexpr int kWin = 10'000'000;
 constexpr int kWon = kWin - 1000; // values beyond this are won (or lost) games
+constexpr int kQuietPlies = 24;   // the threats answered beyond the horizon end here
 enum Bound : std::uint8_t { kExact = 1, kLower = 2, kUpper = 3 };
 
 // How much a splot's threat is worth when moves are ordered.
@@ -116,7 +117,9 @@ int MasterSearch::negamax(int side, int depth, int ply, int alpha, int beta)
         return kWin - ply; // five at once
     if (moves_ >= b_->playableCells)
         return 0;
-    if (depth <= 0 && fives_[opp].list.empty())
+    // At the horizon a four of the opponent is blocked, and an open three (or another
+    // threat to win at once) answered, before the wall is valued.
+    if (depth <= 0 && fives_[opp].list.empty() && (sureCells_[opp] == 0 || ply >= kQuietPlies))
         return leafValue(side, ply);
 
     const std::uint64_t key = key_ ^ static_cast<std::uint64_t>(side);
@@ -141,7 +144,7 @@ int MasterSearch::negamax(int side, int depth, int ply, int alpha, int beta)
         return evaluate(side);
     if (oppFives == 1) {
         moves = {{block, 0, false, false, false}};
-        depth = ply < 24 ? depth + 1 : depth; // a forced reply costs no depth
+        depth = ply < kQuietPlies ? depth + 1 : depth; // a forced reply costs no depth
     } else {
         // An open four (or two fours) against no four of the opponent: won.
         bool oppFour = false, openFour = false;
@@ -152,8 +155,8 @@ int MasterSearch::negamax(int side, int depth, int ply, int alpha, int beta)
         if (openFour && !oppFour)
             return kWin - ply - 2;
     }
-    if (depth <= 0)
-        return evaluate(side);
+    if (depth <= 0 && !(threatened || oppFives == 1))
+        return leafValue(side, ply);
 
     if (hashMove) {
         auto it =
@@ -301,7 +304,8 @@ int MasterSearch::choose(Board& board, int side, i16 moveCount)
     const bool byFours = !stopped_ && vcfRoot(opp, limits.vcfNodes);
     bool sure = true;
     if (byFours || (!stopped_ && (opponentWins(side, false, sure, limits.vctNodes) || !sure))) {
-        std::vector<Candidate> spoil, unsure;
+        // Spoil: no victory of the opponent left; byThrees: its fours spoiled, its threes not.
+        std::vector<Candidate> spoil, byThrees, unsure;
         // The best-placed defences and counter-fours.
         if (moves.size() > static_cast<std::size_t>(limits.defences))
             moves.resize(static_cast<std::size_t>(limits.defences));
@@ -310,17 +314,24 @@ int MasterSearch::choose(Board& board, int side, i16 moveCount)
             // Against fours a quarter of the budget is enough; the time phase bounds them all.
             const bool wins =
                 opponentWins(side, byFours, sure, byFours ? limits.vcfNodes / 4 : limits.vctNodes);
+            // A move that spoils the fours may still leave a victory by threes.
+            bool threes = false;
+            if (!wins && sure && byFours) {
+                bool sureOfThrees = true;
+                threes = opponentWins(side, false, sureOfThrees, limits.vctNodes) || !sureOfThrees;
+            }
             unmake(c.cell);
             if (!wins)
-                (sure ? spoil : unsure).push_back(c);
+                (threes ? byThrees : sure ? spoil : unsure).push_back(c);
             if (stopped_)
                 break;
         }
         // Out of time: the moves found so far still beat the others.
-        if (!spoil.empty())
-            moves = spoil;
-        else if (!unsure.empty())
-            moves = unsure;
+        for (std::vector<Candidate>* found : {&spoil, &byThrees, &unsure})
+            if (!found->empty()) {
+                moves = *found;
+                break;
+            }
     }
     if (moves.size() > 16)
         moves.resize(16);

@@ -140,6 +140,10 @@ class TestMaster : public QObject {
               "...O.......O...", "....X....X.O...", "...............", ".........*.....", ".......X.X.....",
               "......O........", "...............", "...............", "...............", "..............."},
              "a victory by threes of five threats"},
+            {{"...............", "...............", "........X......", ".......O.......", "....X.O........",
+              "..X.*O.........", "..XOOOOXX......", "...XOXXO.......", "...XOOOXO......", "....*.O..X.....",
+              ".......X.......", "...............", "...............", "...............", "..............."},
+             "of three blocks of a victory by fours, not the one that leaves a victory by threes"},
         };
         for (const auto& [rows, name] : table) {
             for (const int side : {kRed, kBlue}) {
