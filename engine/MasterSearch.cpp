@@ -12,7 +12,6 @@ namespace {
 
 constexpr int kWin = 10'000'000;
 constexpr int kWon = kWin - 1000; // values beyond this are won (or lost) games
-constexpr int kQuietPlies = 24;   // the threats answered beyond the horizon end here
 enum Bound : std::uint8_t { kExact = 1, kLower = 2, kUpper = 3 };
 
 // How much a splot's threat is worth when moves are ordered.
@@ -117,9 +116,7 @@ int MasterSearch::negamax(int side, int depth, int ply, int alpha, int beta)
         return kWin - ply; // five at once
     if (moves_ >= b_->playableCells)
         return 0;
-    // At the horizon a four of the opponent is blocked, and an open three (or another
-    // threat to win at once) answered, before the wall is valued.
-    if (depth <= 0 && fives_[opp].list.empty() && (sureCells_[opp] == 0 || ply >= kQuietPlies))
+    if (depth <= 0 && fives_[opp].list.empty())
         return leafValue(side, ply);
 
     const std::uint64_t key = key_ ^ static_cast<std::uint64_t>(side);
@@ -144,7 +141,7 @@ int MasterSearch::negamax(int side, int depth, int ply, int alpha, int beta)
         return evaluate(side);
     if (oppFives == 1) {
         moves = {{block, 0, false, false, false}};
-        depth = ply < kQuietPlies ? depth + 1 : depth; // a forced reply costs no depth
+        depth = ply < 24 ? depth + 1 : depth; // a forced reply costs no depth
     } else {
         // An open four (or two fours) against no four of the opponent: won.
         bool oppFour = false, openFour = false;
@@ -155,8 +152,8 @@ int MasterSearch::negamax(int side, int depth, int ply, int alpha, int beta)
         if (openFour && !oppFour)
             return kWin - ply - 2;
     }
-    if (depth <= 0 && !(threatened || oppFives == 1))
-        return leafValue(side, ply);
+    if (depth <= 0)
+        return evaluate(side);
 
     if (hashMove) {
         auto it =
