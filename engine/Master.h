@@ -118,7 +118,7 @@ class MasterSearch {
         return shapes_[static_cast<std::size_t>(side * 65536 + keys_[static_cast<std::size_t>(cell)][d])];
     }
     void setCode(int cell, int code);
-    void tallyCell(int cell, int sign);
+    void tallyCell(int cell, int sign, int sides = 3);
     void readShapes(int cell);
     void attach(Board& board, i16 moveCount);
     void start(Board& board, i16 moveCount);

@@ -213,12 +213,15 @@ void measure(const Shape* shapes, int& worth, int& flags)
 
 // What both sides make on an empty cell enters the shape scores and the sets of cells where
 // a side makes five, a four or an open three: +1 when the cell becomes empty, -1 when a splot
-// comes, 0 when its shapes changed. What it added is kept, so that it leaves without reading.
-void MasterSearch::tallyCell(int cell, int sign)
+// comes, 0 when its shapes changed (for the sides in the mask only). What it added is kept, so
+// that it leaves without reading.
+void MasterSearch::tallyCell(int cell, int sign, int sides)
 {
     int* kept = &cellWorth_[static_cast<std::size_t>(cell) * 4];
     const Shape* shapes = shapeAt_[static_cast<std::size_t>(cell)].data();
     for (int side = 0; side < 2; ++side, kept += 2, shapes += 4) {
+        if (!(sides & (1 << side)))
+            continue;
         int worth = 0, flags = 0;
         if (sign >= 0)
             measure(shapes, worth, flags);
@@ -259,11 +262,12 @@ void MasterSearch::setCode(int cell, int code)
                 continue;
             const Shape red = shape(n, d, kRed), blue = shape(n, d, kBlue);
             auto& shapes = shapeAt_[at];
-            if (red == shapes[d] && blue == shapes[4 + d])
+            const int changed = (red != shapes[d] ? 1 : 0) | (blue != shapes[4 + d] ? 2 : 0);
+            if (changed == 0)
                 continue;
             shapes[d] = red;
             shapes[4 + d] = blue;
-            tallyCell(n, 0);
+            tallyCell(n, 0, changed); // only the side whose shape changed
         }
     code_[static_cast<std::size_t>(cell)] = static_cast<std::uint8_t>(code > 0 ? code : 0);
     if (attached_ && code < 0) {
