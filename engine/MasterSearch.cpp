@@ -318,10 +318,10 @@ int MasterSearch::choose(Board& board, int side, i16 moveCount)
                 threes = opponentWins(side, false, sureOfThrees, limits.vctNodes) || !sureOfThrees;
             }
             unmake(c.cell);
+            if (stopped_)
+                break; // the clock ran out during this move's check: nothing learnt of it
             if (!wins)
                 (threes ? byThrees : sure ? spoil : unsure).push_back(c);
-            if (stopped_)
-                break;
         }
         // Out of time: the moves found so far still beat the others.
         for (std::vector<Candidate>* found : {&spoil, &byThrees, &unsure})

@@ -160,18 +160,30 @@ class TestMaster : public QObject {
         }
     }
 
-    void blockOfFoursThatLeavesNoThrees()
+    void blocksOfFoursThatLeaveNoThrees()
     {
-        // From a game lost to the expert: Blue wins by fours unless Red blocks, and of the
-        // three blocks (5,11) leaves Blue a victory by threes. The master by node budget.
-        Wall w = setUp({"...............", "...............", "........X......", ".......O.......",
-                        "....X.O........", "..X.*O.........", "..XOOOOXX......", "...XOXXO.......",
-                        "...XOOOXO......", "....*.O..X.....", ".......X.......", "...............",
-                        "...............", "...............", "..............."},
-                       false);
-        MasterSearch master(7);
-        master.limits = {.seconds = 0, .nodes = 6000};
-        QVERIFY(w.accepted.count(master.choose(w.b, kRed, w.moves)));
+        // From games lost to the expert: Blue wins by fours unless Red blocks, and some blocks leave
+        // Blue a victory by threes. The master by node budget, and by a clock that runs out while
+        // the blocks are checked.
+        const std::vector<const char*> byNodes = {
+            "...............", "...............", "........X......", ".......O.......", "....X.O........",
+            "..X.*O.........", "..XOOOOXX......", "...XOXXO.......", "...XOOOXO......", "....*.O..X.....",
+            ".......X.......", "...............", "...............", "...............", "..............."};
+        const std::vector<const char*> byClock = {
+            "...............", "...............", "...............", ".....X.........", ".....O.........",
+            "....*O.........", ".....O.X.......", "....OOOXO......", ".....X.OX......", "......XOXX.....",
+            ".......X..O....", "........*......", ".........*.....", "...............", "..............."};
+        for (const auto& [rows, step] : {std::pair{byNodes, 0.0}, {byClock, 0.001}, {byClock, 0.002}}) {
+            Wall w = setUp(rows, false);
+            MasterSearch master(7);
+            master.limits = {.seconds = 0, .nodes = 6000};
+            double t = 0;
+            if (step > 0) {
+                master.limits = MasterLimits::forTime(0.9);
+                master.setTimeSource([&t, step = step] { return t += step; });
+            }
+            QVERIFY2(w.accepted.count(master.choose(w.b, kRed, w.moves)), qPrintable(QString::number(step)));
+        }
     }
 
     void threats()
