@@ -30,11 +30,7 @@ struct DialogRig {
 
     void press(QPoint at) { QTest::mousePress(d.plusMinus(), Qt::LeftButton, {}, at); }
     void release(QPoint at) { QTest::mouseRelease(d.plusMinus(), Qt::LeftButton, {}, at); }
-    void click(QPoint at)
-    {
-        press(at);
-        release(at);
-    }
+    void click(QPoint at) { press(at), release(at); }
 
     // The modal Options command: `whileOpen` acts as the user would, then OK unless the dialog closed.
     template <class Act> bool runOptions(Act whileOpen)

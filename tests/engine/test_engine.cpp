@@ -22,12 +22,6 @@ namespace {
 using Cell = std::pair<int, int>; // column, row; or Red's and Blue's potential
 const Cell kNone{-1, -1};
 
-// Puts a splot (or a grease spot) on a cell the way the move execution does.
-void land(Board& b, int column, int row, int code)
-{
-    b.land(b.index(column, row), code);
-}
-
 // Where the live evaluation differs from one computed afresh from the cells; empty if nowhere.
 QString evaluationMismatch(const Board& b)
 {
@@ -155,7 +149,7 @@ class TestEngine : public QObject {
                         QVERIFY(!canWin ||
                                 std::abs(b.cellScore(player, b.index(move.first, move.second))) >= 64);
                     }
-                    land(b, move.first, move.second, player);
+                    b.land(b.index(move.first, move.second), player); // as the move execution does
                     QCOMPARE(evaluationMismatch(b), QString());
                 }
             }

@@ -1,6 +1,6 @@
 // The game flow without a window, on platform doubles: starting a game, whole
-// games, five in a row, the blocked nozzle, the sounds, commands in the middle of
-// a move, closing mid-move and the failure report.
+// games, five in a row, the blocked nozzle, the sounds and the failure report. (Closing
+// in the middle of a move is the main window's test.)
 #include "tests/flow/FlowRig.h"
 
 #include "platform/StdRandom.h"
@@ -19,16 +19,6 @@ namespace {
 // A started game on doubles, with what the flow tests check it by.
 struct Rig : FlowRig {
     using FlowRig::FlowRig;
-    // What the game keeps and shows (but the menus and the wall's input, which a command's end
-    // switches on) and how much it drew, played, waited and said, to check that nothing happened.
-    std::pair<View, long> picture() const
-    {
-        View v = view();
-        v.scene.resize(v.scene.size() - 4);
-        return {v, std::ranges::count_if(journal, [](const std::string& e) {
-                    return !e.starts_with("input") && !e.starts_with("cursor") && e != "events";
-                })};
-    }
     // The human plays until the game is decided: the hinted cell with Enter, or random cells.
     void playToTheEnd(bool hinted, std::uint32_t seed)
     {
@@ -155,20 +145,6 @@ class TestFlow : public QObject {
         rig.play("34 34");
         QCOMPARE(rig.scene.puddles[0].left, red.left - 80);
         QVERIFY(rig.game.state().moveCount == 1 && rig.wall.splotsAt(3, 4) == 1);
-    }
-
-    void closingTheWindowMidMoveAbandonsTheMove()
-    {
-        Rig rig(setup(8, 1, 1), {0.9f}); // Blue begins, against the computer
-        std::pair<FlowRig::View, long> atClose;
-        rig.clock.onEvents = [&] { rig.clock.onEvents = {}, rig.game.abandon(), atClose = rig.picture(); };
-        rig.game.Feld_Auswahl(4, 4);
-        rig.game.Start_click();
-        rig.game.Tip_click();
-        // No picture, sound, wait or question after it, and no failure report.
-        QVERIFY(!rig.game.Ende_click());
-        QVERIFY(rig.picture() == atClose);
-        QVERIFY(rig.questions.asked.empty() && rig.questions.errors.empty());
     }
 
     // A failure at a chosen step of a move against the computer, answered Abort, Retry or Ignore:

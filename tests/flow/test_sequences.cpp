@@ -46,10 +46,9 @@ class TestSequences : public QObject {
             {1,
              1,
              {0.3f, 0.99f, 0.45f, 0.64f, 0.65f}, // the introduction
-             "wait 400, frame 0 2, events, move 0 -130 -60, frame 0 3, sound splot6.wav, wait 400, frame 1 "
-             "11, "
-             "events, wait 100, frame 0 4, move 1 140 -60, frame 1 12, events, sound splot7.wav, wait 400, "
-             "frame 1 13, frame 0 8, events, sound splot8.wav, wait 400, frame 1 17, events"},
+             "wait 400, frame 0 2, events, move 0 -130 -60, frame 0 3, sound splot6.wav, wait 400, "
+             "frame 1 11, events, wait 100, frame 0 4, move 1 140 -60, frame 1 12, events, sound splot7.wav, "
+             "wait 400, frame 1 13, frame 0 8, events, sound splot8.wav, wait 400, frame 1 17, events"},
             {2, 1, {}, "frame 0 6, events, wait 400, frame 0 7, events, wait 400, frame 0 5"}, // Red has won
             {3, 1, {}, "frame 1 15, events, wait 400, frame 1 16, events, wait 400, frame 1 14"},
             {4, 1, {}, "frame 0 5, frame 1 14"}, // a draw

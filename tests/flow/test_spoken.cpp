@@ -40,18 +40,17 @@ class SpokenTest : public QObject {
         rig.game.board().reserve(rig.game.board().index(8, 1), kGrease);
         rig.play("33 35 43 45 45 53 55 63 65");
         const Spoken w = rig.words();
-        QCOMPARE(w.cell(8, 1), std::string("H1, grease spot"));
-        QCOMPARE(w.row(1), std::string("Row 1: H grease spot; the rest empty"));
-        QCOMPARE(w.row(5), std::string("Row 5: C red, D red, E red, F red; the rest empty"));
-        QCOMPARE(w.column(3), std::string("Column C: 3 blue, 5 red; the rest empty"));
-        QCOMPARE(w.diagonals(5, 4),
-                 std::string("Diagonal down: D3 blue, F5 red; the rest empty. "
-                             "Diagonal up: D5 red, F3 blue, H1 grease spot; the rest empty."));
+        Log words = {w.cell(8, 1).c_str(), w.row(1).c_str(), w.row(5).c_str(), w.column(3).c_str(),
+                     w.diagonals(5, 4).c_str()};
         rig.game.readOut('T'), rig.game.readOut('L');
         rig.play("73");
-        QCOMPARE(w.cell(7, 3), std::string("G3, blue, winning line"));
-        QCOMPARE(w.cell(7, 4), std::string("G4, empty"));
-        QCOMPARE(w.wallName(), std::string("Wall, 8 by 8"));
+        words << w.cell(7, 3).c_str() << w.cell(7, 4).c_str() << w.wallName().c_str();
+        QCOMPARE(words.join(" | "),
+                 "H1, grease spot | Row 1: H grease spot; the rest empty | Row 5: C red, D red, "
+                 "E red, F red; the rest empty | Column C: 3 blue, 5 red; the rest empty | "
+                 "Diagonal down: D3 blue, F5 red; the rest empty. Diagonal up: D5 red, F3 "
+                 "blue, H1 grease spot; the rest empty. | G3, blue, winning line | G4, empty | "
+                 "Wall, 8 by 8");
         rig.game.readOut('T');
         QCOMPARE(rig.said.log.join(" | "),
                  "Pelko begins | Tulla's turn | Pelko's turn | Tulla's turn | Pelko's turn | D5 is taken. | "

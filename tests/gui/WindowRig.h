@@ -105,28 +105,28 @@ struct WindowRig {
         return s;
     }
 
-    // The backing image's RGB at a wall point in twips, and whether it shows `rgb` within a pixel of it.
+    // The backing image's RGB at a wall point in twips.
     QRgb colourAt(double x, double y)
     {
         const QImage image = wall().image();
         const QPoint p = wall().imagePixel(x, y);
         return image.rect().contains(p) ? image.pixel(p) & 0xffffff : ~0u;
     }
-    bool showsNear(double x, double y, QRgb rgb)
-    {
-        bool seen = false;
-        for (int k = 0; k < 9; ++k)
-            seen |= colourAt(x + (k % 3 - 1) * kTwipsPerPixel, y + (k / 3 - 1) * kTwipsPerPixel) == rgb;
-        return seen;
-    }
-    // How much of the dotted cursor square's top edge shows at a cell.
+    // How much of the dotted cursor square's top edge shows at a cell: the points of it with the
+    // cursor's green within a pixel.
     double cursorCoverage(QPoint cell)
     {
         const WallPainter& p = program->painter();
+        const double left = p.cellInset() + cellSize() * (cell.x() - 1),
+                     top = p.cellInset() + cellSize() * (cell.y() - 1);
         int hits = 0;
-        for (int k = 1; k < 20; ++k)
-            hits += showsNear(p.cellInset() + cellSize() * (cell.x() - 1) + k * p.innerSize() / 20.0,
-                              p.cellInset() + cellSize() * (cell.y() - 1), 0x008000);
+        for (int k = 1; k < 20; ++k) {
+            bool seen = false;
+            for (int d = 0; d < 9; ++d)
+                seen |= colourAt(left + k * p.innerSize() / 20.0 + (d % 3 - 1) * kTwipsPerPixel,
+                                 top + (d / 3 - 1) * kTwipsPerPixel) == 0x008000;
+            hits += seen;
+        }
         return hits / 19.0;
     }
 

@@ -83,9 +83,6 @@ class TestPlayerRoad : public QObject {
             w.resize(939, 635 + w.height() - w.booth()->height());
             QCOMPARE(rig.wall().zoom(), 1.5);
         }
-        const auto type = [&rig](Qt::Key k, Qt::KeyboardModifiers mods = Qt::NoModifier) {
-            rig.type(k, mods);
-        };
         bool offered = false;
         QStringList english; // the labels that leave English
         const auto read = [&] {
@@ -96,27 +93,27 @@ class TestPlayerRoad : public QObject {
         rig.clock.onEvents = [&] {
             read();
             offered |= w.takeBackAction()->isEnabled();
-            type(Qt::Key_Z, Qt::ControlModifier);
+            rig.type(Qt::Key_Z, Qt::ControlModifier);
         };
         std::vector<WindowRig::Shot> before;
-        type(Qt::Key_S, Qt::ControlModifier);
+        rig.type(Qt::Key_S, Qt::ControlModifier);
         QVERIFY(rig.state().gameRunning);
         for (int moves = 0; moves < 64 && rig.state().gameRunning; ++moves) {
             QCOMPARE(QApplication::focusWidget(), &rig.wall());
             QVERIFY(rig.cursorCoverage(rig.cursor()) > 0.25);
             QPoint to;
             if (moves % 3 == 2)
-                type(Qt::Key_T, Qt::ControlModifier), to = rig.cursor();
+                rig.type(Qt::Key_T, Qt::ControlModifier), to = rig.cursor();
             for (int i = 63; i >= 0 && to.isNull(); --i)
                 to = rig.code(8 - i % 8, i / 8 + 1) == kEmpty ? QPoint(8 - i % 8, i / 8 + 1) : QPoint();
             const int count = rig.state().moveCount, side = rig.game().board().currentPlayer;
             if (input == "keys" || (input == "both" && moves % 2 == 0)) {
-                type(Qt::Key_Home);
+                rig.type(Qt::Key_Home);
                 for (int k = 2; k < to.x() + to.y(); ++k)
-                    type(k <= to.x() ? Qt::Key_Right : Qt::Key_Down);
+                    rig.type(k <= to.x() ? Qt::Key_Right : Qt::Key_Down);
                 QCOMPARE(rig.cursor(), to);
                 before.push_back(rig.shot());
-                type(moves % 4 < 2 ? Qt::Key_Return : Qt::Key_Space);
+                rig.type(moves % 4 < 2 ? Qt::Key_Return : Qt::Key_Space);
             } else {
                 before.push_back(rig.shot());
                 rig.press(538 * to.x() - 269, 538 * to.y() - 269);
@@ -131,9 +128,9 @@ class TestPlayerRoad : public QObject {
             QCOMPARE(disagreement(rig), QString());
             read();
             if (moves == 1) // a new game, refused
-                type(Qt::Key_S, Qt::ControlModifier);
+                rig.type(Qt::Key_S, Qt::ControlModifier);
             if (moves == 2) // Enter on the splot just played: refused, the focus stays
-                type(Qt::Key_Return);
+                rig.type(Qt::Key_Return);
             if (moves == 3) { // the game menu with Alt+G (Alt+S): a late Alt, a new Alt, then Escape, Escape
                 // (Typed as its letter: QTest's plain key press knows only ASCII.)
                 const Qt::Key letter = QKeySequence::mnemonic(w.menuBar()->actions()[0]->text())[0].key();
@@ -157,7 +154,7 @@ class TestPlayerRoad : public QObject {
                 alt(QTest::Click);
                 QTRY_VERIFY(QApplication::activePopupWidget());
                 QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
-                type(Qt::Key_Escape); // the menu bar lets go of the keyboard
+                rig.type(Qt::Key_Escape); // the menu bar lets go of the keyboard
                 QTRY_COMPARE(QApplication::focusWidget(), &rig.wall());
             }
         }
@@ -165,7 +162,6 @@ class TestPlayerRoad : public QObject {
         const std::string last = w.scene().comment().english();
         QVERIFY2(!rig.state().gameRunning && rig.state().gameOver, last.c_str());
         QVERIFY2(QString::fromStdString(last).startsWith(result), last.c_str());
-        QCOMPARE(w.booth()->commentLabel()->text(), shownText(w.scene().comment()));
         QCOMPARE(rig.questions.asked.size(), 1u);
         for (const auto& question : rig.questions.asked)
             if (language != "en" && englishLeft(shownText(question.text.c_str()), question.text))
@@ -174,7 +170,7 @@ class TestPlayerRoad : public QObject {
         QCOMPARE(QApplication::focusWidget(), &rig.wall());
         QVERIFY(!offered && w.takeBackAction()->isEnabled());
         for (; !before.empty(); before.pop_back()) {
-            type(Qt::Key_Z, Qt::ControlModifier);
+            rig.type(Qt::Key_Z, Qt::ControlModifier);
             QVERIFY2(rig.shot() == before.back(), qPrintable(QString::number(before.size())));
         }
         QVERIFY(!w.takeBackAction()->isEnabled() && rig.game().takeBackDepth() == 0);

@@ -154,7 +154,7 @@ class TestL10n : public QObject {
     {
         // The desktop's languages, then the one spoken.
         for (const QString& row :
-             QStringList{"de/de", "de-AT de/de", "de_DE.UTF-8/de", "en-US en/en", "en de/en",
+             QStringList{"de/de", "de-AT de/de", "de_DE.UTF-8/de", "en-US en/en", "en_GB.UTF-8 de/en",
                          "eo-EO eo de/de", "eo/en", "C/en", "/en", "ru-RU ru/ru", "zh zh-Hans-CN/zh_CN",
                          "zh-SG/zh_CN", "zh-TW zh-Hant-TW/en", "zh-HK ja-JP/ja"})
             QCOMPARE(

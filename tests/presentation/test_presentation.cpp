@@ -294,27 +294,24 @@ class TestPresentation : public QObject {
     {
         BoothView booth;
         booth.show();
-        QSignalSpy commands(&booth, &BoothView::pictureButtonCommand);
-        auto isDown = [&](int k) {
-            return booth.pictureButton(k)->pressedFlag() && booth.picBut(2 * k + 1)->isVisible();
+        QStringList seen; // after each step: the button down (pressed, its pressed face shown) or up
+        const auto look = [&](int k) {
+            const bool flag = booth.pictureButton(k)->pressedFlag();
+            seen << (flag != booth.picBut(2 * k + 1)->isVisible() ? "?" : flag ? "down" : "up");
         };
-        auto isUp = [&](int k) {
-            return !booth.pictureButton(k)->pressedFlag() && booth.picBut(2 * k + 1)->isHidden();
-        };
-        bool upWhenRun = false;
-        connect(&booth, &BoothView::pictureButtonCommand, this, [&] { upWhenRun = isUp(0); });
-        QTest::mousePress(booth.pictureButton(0), Qt::LeftButton, {}, QPoint(10, 10));
-        QVERIFY(isDown(0));
-        QTest::mouseMove(booth.pictureButton(0), QPoint(50, 10));
-        QVERIFY(isUp(0));
-        QTest::mouseMove(booth.pictureButton(0), QPoint(36, 36));
-        QVERIFY(isDown(0));
-        QTest::mouseRelease(booth.pictureButton(0), Qt::LeftButton, {}, QPoint(36, 36));
-        QVERIFY(commands.size() == 1 && commands[0][0].toInt() == 0 && upWhenRun);
-        QTest::mousePress(booth.pictureButton(1), Qt::LeftButton, {}, QPoint(5, 5));
-        QTest::mouseMove(booth.pictureButton(1), QPoint(-1, 5));
-        QTest::mouseRelease(booth.pictureButton(1), Qt::LeftButton, {}, QPoint(-1, 5));
-        QVERIFY(commands.size() == 1 && isUp(1));
+        connect(&booth, &BoothView::pictureButtonCommand, this,
+                [&](int k) { seen << QString("run %1").arg(k), look(0); });
+        const std::tuple<int, int, QPoint> steps[] = {{0, 0, {10, 10}}, {1, 0, {50, 10}}, {1, 0, {36, 36}},
+                                                      {2, 0, {36, 36}}, {0, 1, {5, 5}},   {1, 1, {-1, 5}},
+                                                      {2, 1, {-1, 5}}}; // press, move or release
+        for (auto [action, k, at] : steps) {
+            QWidget* b = booth.pictureButton(k);
+            action == 0   ? QTest::mousePress(b, Qt::LeftButton, {}, at)
+            : action == 1 ? QTest::mouseMove(b, at)
+                          : QTest::mouseRelease(b, Qt::LeftButton, {}, at);
+            look(k);
+        }
+        QCOMPARE(seen.join(' '), "down up down run 0 up up down up up");
     }
 };
 
