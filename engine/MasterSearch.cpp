@@ -169,7 +169,11 @@ int MasterSearch::negamax(int side, int depth, int ply, int alpha, int beta)
     int best = -kWin - 1, bestMove = moves.front().cell;
     for (const Candidate& c : moves) {
         make(c.cell, side);
-        const int v = -negamax(opp, depth - 1, ply + 1, -beta, -alpha);
+        // The first move with the whole window, the others only to show they are worse.
+        int v = c.cell == moves.front().cell ? -negamax(opp, depth - 1, ply + 1, -beta, -alpha)
+                                             : -negamax(opp, depth - 1, ply + 1, -alpha - 1, -alpha);
+        if (v > alpha && v < beta && c.cell != moves.front().cell)
+            v = -negamax(opp, depth - 1, ply + 1, -beta, -alpha);
         unmake(c.cell);
         if (stopped_)
             return 0;
@@ -339,7 +343,10 @@ int MasterSearch::choose(Board& board, int side, i16 moveCount)
         int alpha = -kWin - 1, bestMove = 0;
         for (const Candidate& c : moves) {
             make(c.cell, side);
-            const int v = -negamax(opp, depth - 1, 1, -kWin - 1, -alpha);
+            // The first move with the whole window, the others only to show they are worse.
+            int v = bestMove ? -negamax(opp, depth - 1, 1, -alpha - 1, -alpha) : alpha + 1;
+            if (v > alpha && !stopped_)
+                v = -negamax(opp, depth - 1, 1, -kWin - 1, -alpha);
             unmake(c.cell);
             if (stopped_)
                 break;
