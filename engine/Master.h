@@ -32,14 +32,16 @@ struct MasterLimits {
     // Node budget of one move on a 15x15 wall (about 50 ms on one core); 0 means none. A node
     // on a smaller wall reads fewer cells, so it gets more of them: 225 / (size x size) times this.
     long nodes = 6000;
-    int maxDepth = 10;    // deepest full-width iteration
-    int vcfDepth = 8;     // own fours in a row searched for a victory
-    long vcfNodes = 4000; // nodes of one such search
-    long leafFours = 0;   // ... at the horizon of the alpha-beta search
-    int vctDepth = 4;     // own threes and fours searched for a victory
-    int vctWidth = 8;     // threats tried at each step of it
-    long vctNodes = 3000; // nodes of one such search
-    int defenceDepth = 5; // the opponent's threes and fours, looked for when choosing a defence
+    int maxDepth = 10;     // deepest full-width iteration
+    int vcfDepth = 8;      // own fours in a row searched for a victory
+    long vcfNodes = 4000;  // nodes of one such search
+    long leafFours = 0;    // ... at the horizon of the alpha-beta search
+    int vctDepth = 4;      // own threes and fours searched for a victory
+    int vctWidth = 8;      // threats tried at each step of it
+    long vctNodes = 3000;  // nodes of one such search
+    int longVctDepth = 0;  // then, when it finds none, a longer one (0 none) ...
+    int longVctWidth = 10; // ... that tries more threats at each step
+    int defenceDepth = 5;  // the opponent's threes and fours, looked for when choosing a defence
     int defenceWidth = 12;
     int defences = 20; // the best-placed moves checked against the opponent's victory
 
@@ -53,6 +55,7 @@ struct MasterLimits {
         l.maxDepth = 20;
         l.leafFours = 24;
         l.vctDepth = 5;
+        l.longVctDepth = 7;
         l.defenceDepth = 7;
         const long threatNodes = std::max(3000L, static_cast<long>(seconds * 40'000));
         l.vcfNodes = l.vctNodes = threatNodes;

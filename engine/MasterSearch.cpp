@@ -292,6 +292,10 @@ int MasterSearch::choose(Board& board, int side, i16 moveCount)
         return win;
     if (const int win = vctRoot(side, limits.vctNodes, limits.vctDepth, limits.vctWidth))
         return win;
+    // The short search finds short victories within its budget, which a long one can spend on wide misses.
+    if (limits.longVctDepth > 0)
+        if (const int win = vctRoot(side, limits.vctNodes, limits.longVctDepth, limits.longVctWidth))
+            return win;
     phase(0.5);
 
     // Equal moves in random order: games vary.

@@ -140,6 +140,9 @@ class TestMaster : public QObject {
               "...O.......O...", "....X....X.O...", "...............", ".........*.....", ".......X.X.....",
               "......O........", "...............", "...............", "...............", "..............."},
              "a victory by threes of five threats"},
+            {{"..........", "..........", "......O...", "....OXO...", "....XOO...", "....XOX...",
+              "....X.....", "....*.....", "..........", ".........."},
+             "a victory by threes that a short search does not reach"},
         };
         for (const auto& [rows, name] : table) {
             for (const int side : {kRed, kBlue}) {
