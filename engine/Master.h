@@ -83,11 +83,10 @@ class MasterSearch {
     long nodesSearched = 0;
     int valueFound = 0; // of the chosen move for the side to move; beyond 9'999'000 a sure win
 
-    // The worth of the wall for side to move, the master playing master.
-    int evaluation(Board& board, int master, int side, i16 moveCount)
+    // The worth of the wall for side to move.
+    int evaluation(Board& board, int side, i16 moveCount)
     {
         attach(board, moveCount);
-        me_ = master;
         return evaluate(side);
     }
     // What a splot of side on the empty cell makes.
@@ -131,6 +130,7 @@ class MasterSearch {
     int candidates(int side, std::vector<Candidate>& out, bool& opponentThreatens, int& mustBlock);
     int negamax(int side, int depth, int ply, int alpha, int beta);
     int leafValue(int side, int ply);
+    int horizonAnswers(int side, int depth, int ply, int alpha, int beta);
     int evaluate(int side) const;
     int vcf(int side, int depth);
     int vcfRoot(int side, long budget);
@@ -202,7 +202,6 @@ class MasterSearch {
     int vctWidthNow_ = 8;
     std::vector<int> stack_;
     std::uint64_t key_ = 0;
-    int me_ = kRed; // the side the master plays
     long nodes_ = 0;
     long nodeBudget_ = 0; // limits.nodes for this wall
     long vcfNodesLeft_ = 0;

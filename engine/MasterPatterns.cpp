@@ -318,8 +318,7 @@ int MasterSearch::evaluate(int side) const
     // or a four and an open three wins when the opponent has no four to answer with.
     if (sureCells_[side] > 0 && fours_[1 - side].list.empty() && fives_[1 - side].list.empty())
         return kSureWin;
-    const int v = shapeScore_[me_] - shapeScore_[1 - me_];
-    return (side == me_ ? v : -v) + kTempo * static_cast<int>(fours_[side].list.size());
+    return shapeScore_[side] - shapeScore_[1 - side] + kTempo * static_cast<int>(fours_[side].list.size());
 }
 
 Threat MasterSearch::threatOf(int cell, int side) const

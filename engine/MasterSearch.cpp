@@ -106,6 +106,35 @@ int MasterSearch::leafValue(int side, int ply)
     return evaluate(side);
 }
 
+// Beyond the horizon, the side to move against a threat of the opponent: its answers are the
+// cells where the opponent makes a four (they hold every way to block a three) and its own
+// fours. The sets are kept as splots come and go, so no wall is scanned here.
+int MasterSearch::horizonAnswers(int side, int depth, int ply, int alpha, int beta)
+{
+    const int still = leafValue(side, ply);
+    if (still >= kWon)
+        return still; // a victory by fours of its own
+    const int opp = 1 - side;
+    std::array<i16, 32> answers;
+    std::size_t n = 0;
+    for (const CellSet* set : {&fours_[opp], &fours_[side]})
+        for (const i16 c : set->list)
+            if (n < answers.size() &&
+                std::find(answers.begin(), answers.begin() + n, c) == answers.begin() + n)
+                answers[n++] = c;
+    int best = -kWin - 1;
+    for (std::size_t k = 0; k < n && alpha < beta; ++k) {
+        make(answers[k], side);
+        const int v = -negamax(opp, depth - 1, ply + 1, -beta, -alpha);
+        unmake(answers[k]);
+        if (stopped_)
+            return 0;
+        best = std::max(best, v);
+        alpha = std::max(alpha, v);
+    }
+    return n ? best : still;
+}
+
 int MasterSearch::negamax(int side, int depth, int ply, int alpha, int beta)
 {
     ++nodes_;
@@ -116,8 +145,13 @@ int MasterSearch::negamax(int side, int depth, int ply, int alpha, int beta)
         return kWin - ply; // five at once
     if (moves_ >= b_->playableCells)
         return 0;
-    if (depth <= 0 && fives_[opp].list.empty())
+    if (depth <= 0 && fives_[opp].list.empty()) {
+        // The opponent has just made an open three, or a four and three: answered before the
+        // wall is valued, or a double threat one move ahead would look like any other shape.
+        if (depth > -2 && sureCells_[opp] > 0 && sureCells_[side] == 0)
+            return horizonAnswers(side, depth, ply, alpha, beta);
         return leafValue(side, ply);
+    }
 
     const std::uint64_t key = key_ ^ static_cast<std::uint64_t>(side);
     Entry& e = table_[key & (table_.size() - 1)];
@@ -253,7 +287,6 @@ bool MasterSearch::opponentWins(int side, bool byFours, bool& sure, long budget)
 int MasterSearch::choose(Board& board, int side, i16 moveCount)
 {
     start(board, moveCount);
-    me_ = side;
     const int N = board.wallSize;
     const int opp = 1 - side;
 

@@ -192,17 +192,24 @@ class TestMaster : public QObject {
     void threats()
     {
         // Red's splot at (5,2), (6,2) and (4,5): an open four, a four, an open three. On the small
-        // wall both sides' shapes count alike, whichever side the master plays: Red's two beats Blue's one.
+        // wall both sides' shapes count alike: Red's two beats Blue's one.
         Wall w = setUp({"......", ".XXX..", "......", "......", ".XX...", "......"}, false);
         Wall e = setUp({"XX...", ".....", ".....", ".....", "....O"}, false);
         MasterSearch m;
         m.victoryByFours(w.b, kRed, w.moves);
         auto at = [&](int c, int r) { return m.threatOf(w.b.index(c, r), kRed); };
-        auto ev = [&](int master, int side) { return m.evaluation(e.b, master, side, 3); };
-        QCOMPARE(
-            (std::vector{at(5, 2).openFours, at(6, 2).fours, at(6, 2).openFours, at(4, 5).openThrees,
-                         at(4, 5).fours, ev(kRed, kRed), ev(kRed, kBlue), ev(kBlue, kBlue), ev(kBlue, kRed)}),
-            (std::vector{1, 1, 0, 1, 0, 75, -75, -75, 75}));
+        auto ev = [&](int side) { return m.evaluation(e.b, side, 3); };
+        // One splot deep and with no victory search, a three-three is seen won: every answer
+        // beyond the horizon leaves the other three.
+        Wall d = setUp({"O........", ".........", ".....X...", ".....X...", "...XX*...", ".........",
+                        ".........", ".O.....O.", "........O"},
+                       false);
+        MasterSearch h;
+        h.limits = {.seconds = 0, .nodes = 100'000, .maxDepth = 1, .vcfDepth = 0, .vctDepth = 0};
+        const auto threeThree = static_cast<int>(d.accepted.count(h.choose(d.b, kRed, d.moves)));
+        QCOMPARE((std::vector{at(5, 2).openFours, at(6, 2).fours, at(6, 2).openFours, at(4, 5).openThrees,
+                              at(4, 5).fours, ev(kRed), ev(kBlue), threeThree, h.valueFound}),
+                 (std::vector{1, 1, 0, 1, 0, 75, -75, 1, 500'000}));
     }
 
     void computerMoveAtMaster()
