@@ -114,10 +114,12 @@ class MasterSearch {
         bool operator<(const Candidate& o) const { return score > o.score; }
     };
 
-    static const std::vector<Shape>& shapeTable();
+    // By a key of eight cells, the shapes of both sides: Red's in the low four bits, Blue's above.
+    static const std::vector<std::uint8_t>& shapeTable();
+    int bothShapes(int cell, int d) const { return shapes_[keys_[static_cast<std::size_t>(cell)][d]]; }
     Shape shape(int cell, int d, int side) const
     {
-        return shapes_[static_cast<std::size_t>(side * 65536 + keys_[static_cast<std::size_t>(cell)][d])];
+        return static_cast<Shape>((bothShapes(cell, d) >> (4 * side)) & 15);
     }
     void setCode(int cell, int code);
     void tallyCell(int cell, int sign, int sides = 3);
@@ -175,7 +177,7 @@ class MasterSearch {
 
     Board* b_ = nullptr;
     i16 moves_ = 0;
-    const Shape* shapes_ = shapeTable().data();
+    const std::uint8_t* shapes_ = shapeTable().data();
     int step_[4] = {};
     // Per cell and direction the eight cells around it, two bits each (see shapeTable).
     std::vector<std::array<std::uint16_t, 4>> keys_;

@@ -3,6 +3,7 @@
 #include "engine/Master.h"
 
 #include <algorithm>
+#include <array>
 
 namespace splot {
 
@@ -100,9 +101,9 @@ Shape shapeOf(int (&a)[9], int level)
 
 // The shape a splot of each side makes on the middle cell, by the 16-bit key of the eight
 // cells around it (two bits each, 0 empty, 1 Red, 2 Blue, 3 beyond the wall or grease).
-const std::vector<Shape>& MasterSearch::shapeTable()
+const std::vector<std::uint8_t>& MasterSearch::shapeTable()
 {
-    static const std::vector<Shape> table = [] {
+    static const std::vector<std::uint8_t> table = [] {
         // The 3^8 lines as one side sees them, then every key of both sides.
         std::vector<Shape> seen(6561);
         for (int k = 0; k < 6561; ++k) {
@@ -112,7 +113,7 @@ const std::vector<Shape>& MasterSearch::shapeTable()
             a[4] = 1;
             seen[static_cast<std::size_t>(k)] = shapeOf(a, 2);
         }
-        std::vector<Shape> t(2 * 65536);
+        std::vector<std::uint8_t> t(65536);
         for (int key = 0; key < 65536; ++key)
             for (int side = 0; side < 2; ++side) {
                 int k = 0;
@@ -120,7 +121,8 @@ const std::vector<Shape>& MasterSearch::shapeTable()
                     const int code = (key >> (2 * n)) & 3;
                     k = k * 3 + (code == 0 ? 0 : code == side + 1 ? 1 : 2);
                 }
-                t[static_cast<std::size_t>(side * 65536 + key)] = seen[static_cast<std::size_t>(k)];
+                t[static_cast<std::size_t>(key)] |= static_cast<std::uint8_t>(
+                    static_cast<int>(seen[static_cast<std::size_t>(k)]) << (4 * side));
             }
         return t;
     }();
@@ -193,18 +195,26 @@ constexpr int kShapeWorth[9] = {0, 1, 4, 12, 25, 90, 120, 400, 1500};
 // they make there (the flags).
 void measure(const Shape* shapes, int& worth, int& flags)
 {
-    static constexpr int kFours[9] = {0, 0, 0, 0, 0, 0, 1, 2, 2};
-    static constexpr int kFlags[9] = {0, 0, 0, 0, 0, 4, 2, 2, 1}; // kMakesOpenThree, kMakesFour, kMakesFive
-    int fours = 0, threes = 0;
-    worth = flags = 0;
-    for (int d = 0; d < 4; ++d) {
-        const int sh = static_cast<int>(shapes[d]);
-        worth += kShapeWorth[sh];
-        fours += kFours[sh];
-        threes += sh == static_cast<int>(Shape::OpenThree);
-        flags |= kFlags[sh];
-    }
-    worth += fours >= 2 ? 1000 : fours && threes ? 800 : threes >= 2 ? 400 : 0;
+    // Per shape, packed so that four directions add up without a carry between fields: its worth
+    // (bits 0-15), its ways to five counted as fours (16-19), open threes (20-22), fives (23-25)
+    // and fours proper (26-28).
+    static constexpr auto kPacked = [] {
+        std::array<int, 9> p{};
+        for (int sh = 0; sh < 9; ++sh) {
+            const auto s = static_cast<Shape>(sh);
+            const int ways = s == Shape::Four ? 1 : s >= Shape::OpenFour ? 2 : 0;
+            const bool four = s == Shape::Four || s == Shape::OpenFour;
+            p[static_cast<std::size_t>(sh)] = kShapeWorth[sh] | ways << 16 | (s == Shape::OpenThree) << 20 |
+                                              (s == Shape::Five) << 23 | four << 26;
+        }
+        return p;
+    }();
+    const int sum =
+        kPacked[static_cast<std::size_t>(shapes[0])] + kPacked[static_cast<std::size_t>(shapes[1])] +
+        kPacked[static_cast<std::size_t>(shapes[2])] + kPacked[static_cast<std::size_t>(shapes[3])];
+    const int fours = (sum >> 16) & 15, threes = (sum >> 20) & 7;
+    worth = (sum & 0xffff) + (fours >= 2 ? 1000 : fours && threes ? 800 : threes >= 2 ? 400 : 0);
+    flags = ((sum >> 23) & 7 ? 1 : 0) | ((sum >> 26) & 7 ? 2 : 0) | (threes ? 4 : 0);
     if (fours >= 2 || (fours && threes))
         flags |= 8; // kMakesSure
 }
@@ -260,7 +270,8 @@ void MasterSearch::setCode(int cell, int code)
             keys_[at][d] = static_cast<std::uint16_t>(keys_[at][d] + code * (1 << bit));
             if (!attached_ || code_[at] != 0)
                 continue;
-            const Shape red = shape(n, d, kRed), blue = shape(n, d, kBlue);
+            const int both = bothShapes(n, d);
+            const auto red = static_cast<Shape>(both & 15), blue = static_cast<Shape>(both >> 4);
             auto& shapes = shapeAt_[at];
             const int changed = (red != shapes[d] ? 1 : 0) | (blue != shapes[4 + d] ? 2 : 0);
             if (changed == 0)
