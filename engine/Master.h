@@ -138,6 +138,7 @@ class MasterSearch {
     int vcfRoot(int side, long budget);
     int vct(int side, int depth);
     int vctSearch(int side, int depth);
+    std::vector<i16> answersTo(int attacker) const;
     bool threatHolds(int side, int depth);
     bool threatHoldsSearch(int side, int depth);
     int vcfSearch(int side, int depth);

@@ -336,9 +336,10 @@ Threat MasterSearch::threatOf(int cell, int side) const
 {
     Threat t;
     // While the master follows the splots, an empty cell's shapes are kept; else read from the keys.
-    const Shape* kept = &shapeAt_[static_cast<std::size_t>(cell)][static_cast<std::size_t>(4 * side)];
+    const Shape* kept =
+        attached_ ? &shapeAt_[static_cast<std::size_t>(cell)][static_cast<std::size_t>(4 * side)] : nullptr;
     for (int d = 0; d < 4; ++d) {
-        switch (attached_ ? kept[d] : shape(cell, d, side)) {
+        switch (kept ? kept[d] : shape(cell, d, side)) {
         case Shape::Five:
             ++t.fives;
             break;

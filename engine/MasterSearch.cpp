@@ -106,33 +106,25 @@ int MasterSearch::leafValue(int side, int ply)
     return evaluate(side);
 }
 
-// Beyond the horizon, the side to move against a threat of the opponent: its answers are the
-// cells where the opponent makes a four (they hold every way to block a three) and its own
-// fours. The sets are kept as splots come and go, so no wall is scanned here.
+// Beyond the horizon, the side to move answers a threat of the opponent. The sets of cells are
+// kept as splots come and go, so no wall is scanned here.
 int MasterSearch::horizonAnswers(int side, int depth, int ply, int alpha, int beta)
 {
     const int still = leafValue(side, ply);
     if (still >= kWon)
         return still; // a victory by fours of its own
-    const int opp = 1 - side;
-    std::array<i16, 32> answers;
-    std::size_t n = 0;
-    for (const CellSet* set : {&fours_[opp], &fours_[side]})
-        for (const i16 c : set->list)
-            if (n < answers.size() &&
-                std::find(answers.begin(), answers.begin() + n, c) == answers.begin() + n)
-                answers[n++] = c;
+    const std::vector<i16> answers = answersTo(1 - side);
     int best = -kWin - 1;
-    for (std::size_t k = 0; k < n && alpha < beta; ++k) {
+    for (std::size_t k = 0; k < answers.size() && alpha < beta; ++k) {
         make(answers[k], side);
-        const int v = -negamax(opp, depth - 1, ply + 1, -beta, -alpha);
+        const int v = -negamax(1 - side, depth - 1, ply + 1, -beta, -alpha);
         unmake(answers[k]);
         if (stopped_)
             return 0;
         best = std::max(best, v);
         alpha = std::max(alpha, v);
     }
-    return n ? best : still;
+    return answers.empty() ? still : best;
 }
 
 int MasterSearch::negamax(int side, int depth, int ply, int alpha, int beta)

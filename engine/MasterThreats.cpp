@@ -159,12 +159,7 @@ bool MasterSearch::threatHoldsSearch(int side, int depth)
     }
     if (!pending || vcf(opp, limits.vcfDepth))
         return false;
-    // The answers: the cells of the attacker's threes, and the defender's own fours.
-    std::vector<i16> answers = fours_[side].list;
-    for (const int f : fours_[opp].list)
-        if (fours_[side].at[static_cast<std::size_t>(f)] < 0)
-            answers.push_back(static_cast<i16>(f));
-    for (const int a : answers) {
+    for (const int a : answersTo(side)) {
         make(a, opp);
         bool holds;
         if (!fives_[opp].list.empty()) {
@@ -184,6 +179,17 @@ bool MasterSearch::threatHoldsSearch(int side, int depth)
             return false;
     }
     return true;
+}
+
+// The answers to a three of the attacker: the cells where it makes a four (they hold every way
+// to block the three), then the defender's own fours.
+std::vector<i16> MasterSearch::answersTo(int attacker) const
+{
+    std::vector<i16> answers = fours_[attacker].list;
+    for (const i16 f : fours_[1 - attacker].list)
+        if (fours_[attacker].at[static_cast<std::size_t>(f)] < 0)
+            answers.push_back(f);
+    return answers;
 }
 
 int MasterSearch::vctRoot(int side, long budget, int depth, int width)
