@@ -207,9 +207,15 @@ class TestMaster : public QObject {
         MasterSearch h;
         h.limits = {.seconds = 0, .nodes = 100'000, .maxDepth = 1, .vcfDepth = 0, .vctDepth = 0};
         const auto threeThree = static_cast<int>(d.accepted.count(h.choose(d.b, kRed, d.moves)));
+        // Red's four at (6,7), blocked at (6,9), lets Blue answer Red's next three with a four of
+        // its own: no victory by threes.
+        Wall f = setUp({"..........", "..........", "..........", ".....O....", ".....X.OOX", ".....XOXO.",
+                        "......XO..", ".....X....", "..........", ".........."},
+                       false);
+        const int noVictory = MasterSearch().victoryByThrees(f.b, kRed, f.moves);
         QCOMPARE((std::vector{at(5, 2).openFours, at(6, 2).fours, at(6, 2).openFours, at(4, 5).openThrees,
-                              at(4, 5).fours, ev(kRed), ev(kBlue), threeThree, h.valueFound}),
-                 (std::vector{1, 1, 0, 1, 0, 75, -75, 1, 500'000}));
+                              at(4, 5).fours, ev(kRed), ev(kBlue), threeThree, h.valueFound, noVictory}),
+                 (std::vector{1, 1, 0, 1, 0, 75, -75, 1, 500'000, 0}));
     }
 
     void computerMoveAtMaster()
